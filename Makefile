@@ -1,0 +1,29 @@
+# The two everyday commands: `make run` builds and starts Halvex, `make test`
+# builds everything and runs every test. Both install missing Debian packages first.
+
+RUN_PRESET := release
+TEST_PRESET := dev
+
+.PHONY: run test bench deps clean
+
+deps:
+	@sh tools/install-deps.sh
+
+run: deps
+	cmake --preset $(RUN_PRESET)
+	cmake --build --preset $(RUN_PRESET)
+	./build/$(RUN_PRESET)/cli/halvex-cli --help
+
+test: deps
+	cmake --preset $(TEST_PRESET)
+	cmake --build --preset $(TEST_PRESET)
+	ctest --preset $(TEST_PRESET)
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bench/halvex_bench
+	sh bench/cli_assess.sh build/release/cli/halvex-cli
+
+clean:
+	rm -rf build

@@ -1,0 +1,211 @@
+#include "CommandLine.h"
+
+#include "AssessCommand.h"
+#include "GenerateCommand.h"
+#include "GlobalCode.h"
+#include "Unit_ABG.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+namespace halvex::cli {
+namespace {
+
+constexpr long long kMaxCount = 100'000'000;
+
+struct UsageError {
+    QString reason;
+};
+
+void print(std::ostream &stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    stream.write(bytes.constData(), bytes.size());
+}
+
+QString programName(const QStringList &arguments)
+{
+    return arguments.isEmpty() ? QStringLiteral("halvex-cli") : arguments.first();
+}
+
+// "mmHg" or "kPa" in any capitalisation, as the unit names of the engine.
+std::string unitsFrom(const QString &text)
+{
+    const std::string upper = text.toUpper().toStdString();
+    if (upper != kUnitsMmHg && upper != kUnitsKpa)
+        throw UsageError{QStringLiteral("--units must be mmHg or kPa, not \"%1\"").arg(text)};
+    return upper;
+}
+
+long long integerFrom(const QString &option, const QString &text, long long lowest, long long highest)
+{
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    if (!ok || value < lowest || value > highest)
+        throw UsageError{QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+                             .arg(option)
+                             .arg(lowest)
+                             .arg(highest)
+                             .arg(text)};
+    return value;
+}
+
+QCommandLineOption unitsOption()
+{
+    return {QStringLiteral("units"), QStringLiteral("Unit of PaCO2 and PaO2: mmHg (default) or kPa."),
+            QStringLiteral("unit"), QStringLiteral("mmHg")};
+}
+
+// Parses a command's own arguments (the program name, the command, then its
+// options and arguments); returns true when it asked for help. The command
+// stays out of the parser's positional arguments.
+bool parseCommand(QCommandLineParser &parser, const QStringList &arguments, std::ostream &out)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    if (!parser.parse(arguments))
+        throw UsageError{parser.errorText()};
+    if (parser.isSet(help)) {
+        print(out, parser.helpText());
+        return true;
+    }
+    return false;
+}
+
+QStringList operandsOf(const QCommandLineParser &parser)
+{
+    return parser.positionalArguments().mid(1);
+}
+
+int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostream &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age (a header row is skipped)\n"
+        "and writes one CSV row per input row with the assessment the window would show."));
+    const QCommandLineOption units = unitsOption();
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Interface language of the texts (default English)."),
+                                      QStringLiteral("name"), QStringLiteral("ENGLISH"));
+    parser.addOptions({units, language});
+    parser.addPositionalArgument(QStringLiteral("assess"), QString(), QStringLiteral("assess"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("CSV file to read (default: standard input)."),
+                                 QStringLiteral("[file]"));
+    if (parseCommand(parser, arguments, out))
+        return ExitOk;
+
+    const QStringList files = operandsOf(parser);
+    if (files.size() > 1)
+        throw UsageError{QStringLiteral("assess reads one file, not %1").arg(files.size())};
+
+    const AssessOptions options{unitsFrom(parser.value(units)), parser.value(language).toStdString()};
+    if (files.isEmpty())
+        return runAssess(in, out, options);
+
+    const std::filesystem::path path = files.first().toStdString();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw UsageError{QStringLiteral("cannot read %1: it is a directory").arg(files.first())};
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw UsageError{QStringLiteral("cannot read %1: %2")
+                             .arg(files.first(), QString::fromStdString(std::generic_category().message(errno)))};
+    const int status = runAssess(file, out, options);
+    if (file.bad())
+        throw UsageError{QStringLiteral("error while reading %1").arg(files.first())};
+    return status;
+}
+
+int runGenerateCommand(const QStringList &arguments, std::ostream &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes random blood gases as CSV rows variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age.\n"
+        "Without --variant or --category each variant is drawn from 1-28, as teacher mode does."));
+    const QCommandLineOption count(QStringLiteral("count"), QStringLiteral("Number of samples (default 1)."),
+                                   QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption variant(QStringLiteral("variant"), QStringLiteral("Generate this variant, 1 to 29."),
+                                     QStringLiteral("v"));
+    const QCommandLineOption category(QStringLiteral("category"),
+                                      QStringLiteral("Draw one of this category's variants, code 0 to 14."),
+                                      QStringLiteral("code"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
+                                  QStringLiteral("s"));
+    const QCommandLineOption units = unitsOption();
+    parser.addOptions({count, variant, category, seed, units});
+    parser.addPositionalArgument(QStringLiteral("generate"), QString(), QStringLiteral("generate"));
+    if (parseCommand(parser, arguments, out))
+        return ExitOk;
+
+    if (const QStringList operands = operandsOf(parser); !operands.isEmpty())
+        throw UsageError{QStringLiteral("generate takes no file, found \"%1\"").arg(operands.first())};
+    if (parser.isSet(variant) && parser.isSet(category))
+        throw UsageError{QStringLiteral("--variant and --category cannot be given together")};
+
+    GenerateOptions options;
+    options.count = integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxCount);
+    if (parser.isSet(variant))
+        options.variant = static_cast<int>(integerFrom(QStringLiteral("variant"), parser.value(variant),
+                                                       kFirstVariant, kLastVariant));
+    if (parser.isSet(category))
+        options.category = categoryFromCode(static_cast<int>(
+            integerFrom(QStringLiteral("category"), parser.value(category), 0, kCategoryCount - 1)));
+    if (parser.isSet(seed))
+        options.seeds = countingSeeds(static_cast<std::uint32_t>(
+            integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
+    options.units = unitsFrom(parser.value(units));
+    runGenerate(out, options);
+    return ExitOk;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Halvex command line: assesses blood gases and generates teaching cases in bulk, as CSV.\n\n"
+        "Commands:\n"
+        "  assess    assess blood gases read as CSV\n"
+        "  generate  write random blood gases as CSV\n\n"
+        "Run '%1 COMMAND --help' for a command's options.")
+                                         .arg(programName(arguments)));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess or generate"),
+                                 QStringLiteral("command [options]"));
+    try {
+        if (!parser.parse(arguments))
+            throw UsageError{parser.errorText()};
+        if (parser.isSet(help)) {
+            print(out, parser.helpText());
+            return ExitOk;
+        }
+        if (parser.isSet(version)) {
+            print(out, QStringLiteral("halvex-cli %1\n").arg(QCoreApplication::applicationVersion()));
+            return ExitOk;
+        }
+        QStringList commandArguments = parser.positionalArguments();
+        if (commandArguments.isEmpty())
+            throw UsageError{QStringLiteral("missing command: assess or generate (see --help)")};
+        const QString command = commandArguments.first();
+        commandArguments.prepend(programName(arguments));
+        if (command == QLatin1String("assess"))
+            return runAssessCommand(commandArguments, in, out);
+        if (command == QLatin1String("generate"))
+            return runGenerateCommand(commandArguments, out);
+        throw UsageError{QStringLiteral("unknown command \"%1\": assess or generate (see --help)").arg(command)};
+    } catch (const UsageError &error) {
+        print(err, QStringLiteral("halvex-cli: %1\n").arg(error.reason));
+        return ExitUsage;
+    }
+}
+
+} // namespace halvex::cli

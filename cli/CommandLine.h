@@ -1,0 +1,19 @@
+#pragma once
+
+// The command line of halvex-cli: parses the arguments, runs the command and
+// says how it ended. Streams are passed in so the whole program can be tested
+// in-process.
+
+#include <QStringList>
+
+#include <istream>
+#include <ostream>
+
+namespace halvex::cli {
+
+enum ExitStatus { ExitOk = 0, ExitInvalidRows = 1, ExitUsage = 2 };
+
+// `arguments` starts with the program name, as QCoreApplication::arguments().
+int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err);
+
+} // namespace halvex::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+// `halvex-cli generate`: writes random blood gases as CSV, drawn the way
+// teacher mode, the sample page or a fixed variant would draw them.
+
+#include "AbgCategory.h"
+#include "RandomSource.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace halvex::cli {
+
+struct GenerateOptions {
+    long long count = 1;
+    std::optional<int> variant;            // 1 to 29
+    std::optional<AbgCategory> category;   // one of its variants, as the sample page draws
+    std::string units = "MMHG";            // the unit the pressures are written in
+    SeedSource seeds = clockSeed;
+};
+
+void runGenerate(std::ostream &output, const GenerateOptions &options);
+
+} // namespace halvex::cli

@@ -1,0 +1,28 @@
+#include "AssessAcidBase.h"
+
+#include "Language.h"
+#include "Oxygenation.h"
+
+namespace halvex {
+
+AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample,
+                               std::string_view units, std::string_view language)
+{
+    const AcidBaseOutcome outcome = classifyAcidBase(sample.pH, sample.PaCO2, sample.HCO3);
+    switch (outcome.kind) {
+    case AcidBaseOutcomeKind::Category:
+        output.setAcidBaseText(Translate(outcome.text, language));
+        output.setOxygenationText(AssessOxygenation(sample.PaO2, sample.Age, sample.FiO2, units, language));
+        break;
+    case AcidBaseOutcomeKind::Question:
+        output.showAbgError(Translate(outcome.text, language));
+        break;
+    case AcidBaseOutcomeKind::FullCompensation:
+        output.setAcidBaseText(Translate(outcome.text, language));
+        output.setOxygenationText(Translate(outcome.secondText, language));
+        break;
+    }
+    return outcome;
+}
+
+} // namespace halvex

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace halvex {
+
+// One arterial blood gas. Inside the engine the pressures are in mmHg, HCO3 in
+// mEq/L, Age in years (0 when not given) and FiO2 in percent (21 is room air).
+struct BloodGasSample {
+    double pH = 0;
+    double PaCO2 = 0;
+    double PaO2 = 0;
+    double HCO3 = 0;
+    double Age = 0;
+    double FiO2 = 0;
+
+    friend bool operator==(const BloodGasSample &, const BloodGasSample &) = default;
+};
+
+} // namespace halvex

@@ -1,0 +1,77 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace halvex {
+
+std::string formatFixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return {};
+    decimals = std::max(decimals, 0);
+
+    // Enough for the longest fixed text of a double (a subnormal's 1074 decimals).
+    std::array<char, 1200> buffer{};
+    const auto converted = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                         std::chars_format::fixed);
+    const std::string_view shortest(buffer.data(), static_cast<std::size_t>(converted.ptr - buffer.data()));
+
+    const std::size_t point = shortest.find('.');
+    std::string digits(shortest.substr(0, point)); // integer part, then the kept decimals
+    const std::size_t integerLength = digits.size();
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : shortest.substr(point + 1);
+
+    digits.append(fraction.substr(0, static_cast<std::size_t>(decimals)));
+    digits.append(static_cast<std::size_t>(decimals) - std::min(fraction.size(), static_cast<std::size_t>(decimals)),
+                  '0');
+
+    const bool roundUp = fraction.size() > static_cast<std::size_t>(decimals)
+                         && fraction[static_cast<std::size_t>(decimals)] >= '5';
+    std::size_t carryLength = integerLength;
+    if (roundUp) {
+        auto it = digits.rbegin();
+        for (; it != digits.rend() && *it == '9'; ++it)
+            *it = '0';
+        if (it == digits.rend()) {
+            digits.insert(digits.begin(), '1');
+            ++carryLength;
+        } else {
+            ++*it;
+        }
+    }
+
+    std::string text;
+    if (value < 0 && digits.find_first_not_of('0') != std::string::npos)
+        text.push_back('-');
+    text.append(digits, 0, carryLength);
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(digits, carryLength, std::string::npos);
+    }
+    return text;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    // from_chars would also read "inf" and "nan"; only a digit or the point may
+    // follow the one optional sign. It takes no "+", so that is dropped here.
+    std::string_view magnitude = text;
+    if (!magnitude.empty() && (magnitude.front() == '+' || magnitude.front() == '-'))
+        magnitude.remove_prefix(1);
+    if (magnitude.empty() || !(std::isdigit(static_cast<unsigned char>(magnitude.front())) || magnitude.front() == '.'))
+        return std::nullopt;
+    if (text.front() == '+')
+        text = magnitude;
+    double value = 0;
+    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (parsed.ec != std::errc{} || parsed.ptr != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace halvex

@@ -1,0 +1,22 @@
+#pragma once
+
+// Numbers as the program writes and reads them: a "." for the decimal point
+// whatever the user's locale, fixed decimals, an exact half rounded away from zero.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace halvex {
+
+// The value with exactly `decimals` decimals (0 gives an integer). Rounds the
+// shortest decimal text that reads back as the value, so 2.675 shows as 2.68
+// with two decimals and 37.5 as 38 with none. Never shows "-0".
+std::string formatFixed(double value, int decimals);
+
+// The finite number a text reads as: an optional sign, digits with at most one
+// ".", and an optional exponent. Nothing for any other text, the empty text,
+// infinities and NaN included.
+std::optional<double> parseNumber(std::string_view text);
+
+} // namespace halvex

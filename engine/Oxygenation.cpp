@@ -1,0 +1,103 @@
+#include "Oxygenation.h"
+
+#include "GlobalCode.h"
+#include "Language.h"
+
+#include <array>
+#include <limits>
+#include <span>
+
+namespace halvex {
+namespace {
+
+constexpr double kRoomAirFiO2 = 21;
+constexpr double kAgeCorrectionFrom = 60;
+constexpr double kFixedLimitsAbove = 80;
+
+enum class OxygenRule { RoomAirOnly, SupplementalOnly, Either };
+
+// A PaO2 limit in mmHg; age-corrected limits are lowered by the age excess.
+struct PaO2Limit {
+    double mmHg;
+    bool ageCorrected = false;
+
+    double at(double ageExcess) const { return ageCorrected ? mmHg - ageExcess : mmHg; }
+};
+
+struct OxygenationRow {
+    PaO2Limit from; // included
+    PaO2Limit below; // excluded
+    OxygenRule rule;
+    std::string_view roomAir;
+    std::string_view supplemental;
+    std::string_view roomAirInKpa = {}; // the room-air text when the unit is kPa, if it differs
+};
+
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+// The severe grade holds for any PaO2 above 0: the smallest positive double is
+// the lowest PaO2 included.
+constexpr double kAboveZero = std::numeric_limits<double>::denorm_min();
+
+constexpr std::string_view kErrorMmHg = "Possible Oxygenation Error (PaO2 is >= 100 mmHg on room air)";
+constexpr std::string_view kErrorKpa = "Possible Oxygenation Error (PaO2 is >= 13 kpa on room air)";
+constexpr std::string_view kExcessive = "Excessively Corrected Hypoxemia";
+
+constexpr std::array<OxygenationRow, 6> kAgeCorrectedRows{{
+    {{100}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}, kErrorKpa},
+    {{100}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
+    {{80, true}, {100}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
+    {{60, true}, {80, true}, OxygenRule::Either, "Mild Hypoxemia", "Mild Hypoxemia (uncorrected)"},
+    {{40}, {60, true}, OxygenRule::Either, "Moderate Hypoxemia", "Moderate Hypoxemia (uncorrected)"},
+    {{kAboveZero}, {40}, OxygenRule::Either, "Severe Hypoxemia", "Severe Hypoxemia (uncorrected)"},
+}};
+
+// Above 80 years: fixed limits, no mild grade, and the error always in mmHg.
+constexpr std::array<OxygenationRow, 5> kFixedRows{{
+    {{100}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}},
+    {{100}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
+    {{60}, {100}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
+    {{40}, {60}, OxygenRule::Either, "Moderate Hypoxemia", "Moderate Hypoxemia (uncorrected)"},
+    {{kAboveZero}, {40}, OxygenRule::Either, "Severe Hypoxemia", "Severe Hypoxemia (uncorrected)"},
+}};
+
+bool ruleHolds(OxygenRule rule, double FiO2)
+{
+    switch (rule) {
+    case OxygenRule::RoomAirOnly:
+        return FiO2 == kRoomAirFiO2;
+    case OxygenRule::SupplementalOnly:
+        return FiO2 > kRoomAirFiO2;
+    case OxygenRule::Either:
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, std::string_view units)
+{
+    const double ageExcess = Age > kAgeCorrectionFrom ? Age - kAgeCorrectionFrom : 0;
+    const std::span<const OxygenationRow> rows =
+        Age > kFixedLimitsAbove ? std::span<const OxygenationRow>(kFixedRows)
+                                : std::span<const OxygenationRow>(kAgeCorrectedRows);
+    const bool supplemental = FiO2 > kRoomAirFiO2;
+    for (const OxygenationRow &row : rows) {
+        if (PaO2 < row.from.at(ageExcess) || !(PaO2 < row.below.at(ageExcess)) || !ruleHolds(row.rule, FiO2))
+            continue;
+        if (supplemental)
+            return row.supplemental;
+        if (!row.roomAirInKpa.empty() && !isMmHg(units))
+            return row.roomAirInKpa;
+        return row.roomAir;
+    }
+    return {};
+}
+
+std::string AssessOxygenation(double PaO2, double Age, double FiO2, std::string_view units,
+                              std::string_view language)
+{
+    return Translate(oxygenationGrade(PaO2, Age, FiO2, units), language);
+}
+
+} // namespace halvex

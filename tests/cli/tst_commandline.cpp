@@ -1,0 +1,302 @@
+#include "CommandLine.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sstream>
+
+using namespace halvex::cli;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QStringList lines; // standard output, one entry per CRLF-ended record
+    QString errors;
+};
+
+Run run(const QStringList &arguments, const QByteArray &input = {})
+{
+    std::istringstream in(input.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    Run result;
+    result.status = runCommandLine(QStringList{"halvex-cli"} + arguments, in, out, err);
+    result.lines = QString::fromStdString(out.str()).split("\r\n");
+    if (result.lines.last().isEmpty())
+        result.lines.removeLast();
+    result.errors = QString::fromStdString(err.str());
+    return result;
+}
+
+const QString kAssessHeader =
+    "pH,PaCO2,PaO2,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
+const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void assessRows_data();
+    void assessRows();
+    void assessKeepsEveryRowInOrder();
+    void assessHeaderAndBlankLines();
+    void assessInKpaAndFrench();
+    void assessEmptyInput();
+    void generateIsReproducibleWithASeed();
+    void generateByCategoryAndVariant();
+    void generateInKpa();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+    void processExitCodesAndFiles();
+};
+
+void TestCommandLine::assessRows_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("initial values") << QByteArray("7.40,40,90,24,21,40")
+                                    << "7.40,40,90,24,21,40,category,0,Normal Acid/Base balance,without Hypoxemia,"
+                                    << 0;
+    QTest::newRow("empty O2 and age") << QByteArray("7.25,50,90,18,,")
+                                      << "7.25,50,90,18,,,category,7,Combined Respiratory and Metabolic Acidosis,"
+                                         "without Hypoxemia,"
+                                      << 0;
+    QTest::newRow("question") << QByteArray("7.30,40,90,24,21,40")
+                              << "7.30,40,90,24,21,40,question,,,,\"A normal PaCO2 and HCO3, the pH is acidic?\"" << 0;
+    QTest::newRow("full compensation")
+        << QByteArray("7.40,30,90,18,21,40")
+        << "7.40,30,90,18,21,40,full-compensation,,\"Fully Compensated Acid/Base, unknown compensation component\","
+           "\"Refer to previous ABG to help determine, what is effecting the pH\","
+        << 0;
+    QTest::newRow("missing columns read as empty") << QByteArray("7.4,40,90")
+                                                   << "7.4,40,90,,,,invalid,,,,One or more fields are Empty!" << 1;
+    QTest::newRow("extra column") << QByteArray("7.4,40,90,24,21,40,x")
+                                  << "7.4,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\"" << 1;
+    QTest::newRow("not a number") << QByteArray("7.4,forty,90,24,21,40")
+                                  << "7.4,forty,90,24,21,40,invalid,,,,PaCO2 is not a number: forty" << 1;
+    QTest::newRow("comma decimal") << QByteArray("\"7,4\",40,90,24,21,40")
+                                   << "\"7,4\",40,90,24,21,40,invalid,,,,\"pH is not a number: 7,4\"" << 1;
+    QTest::newRow("nan is not a number") << QByteArray("7.4,40,nan,24,21,40")
+                                         << "7.4,40,nan,24,21,40,invalid,,,,PaO2 is not a number: nan" << 1;
+    QTest::newRow("out of range") << QByteArray("7.4,0,90,24,21,40")
+                                  << "7.4,0,90,24,21,40,invalid,,,,PaCO2 is out of range!  Range: 0 to 400 mmHg" << 1;
+    QTest::newRow("O2 out of range") << QByteArray("7.4,40,90,24,20,40")
+                                     << "7.4,40,90,24,20,40,invalid,,,,O2(%) is out of range!  Range: 21 to 100 %"
+                                     << 1;
+    QTest::newRow("blanks around numbers") << QByteArray(" 7.40 , 40,90 ,24,21,40")
+                                           << " 7.40 , 40,90 ,24,21,40,category,0,Normal Acid/Base balance,"
+                                              "without Hypoxemia,"
+                                           << 0;
+    QTest::newRow("unterminated quote") << QByteArray("7.4,40,\"90,24,21,40")
+                                        << "7.4,40,\"90,24,21,40\n\",,,,invalid,,,,unterminated quoted field" << 1;
+}
+
+void TestCommandLine::assessRows()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+
+    const Run result = run({"assess"}, row + "\n");
+    QCOMPARE(result.lines, (QStringList{kAssessHeader, output}));
+    QCOMPARE(result.status, status);
+    QVERIFY(result.errors.isEmpty());
+}
+
+void TestCommandLine::assessKeepsEveryRowInOrder()
+{
+    const Run result = run({"assess"}, "7.40,40,90,24,21,40\nbad\n7.30,40,90,24,21,40\n7.4,40,90,24,21,40,1,2\n"
+                                       "7.50,30,90,24,21,40\n");
+    QCOMPARE(result.lines.size(), 6);
+    QCOMPARE(result.lines[1].section(',', 6, 6), QString("category"));
+    QCOMPARE(result.lines[2], QString("bad,,,,,,invalid,,,,pH is not a number: bad"));
+    QCOMPARE(result.lines[3].section(',', 6, 6), QString("question"));
+    QCOMPARE(result.lines[4].section(',', 6, 6), QString("invalid"));
+    QCOMPARE(result.lines[5].section(',', 6, 7), QString("category,8"));
+    QCOMPARE(result.status, 1);
+}
+
+void TestCommandLine::assessHeaderAndBlankLines()
+{
+    const Run result = run({"assess"}, "\xEF\xBB\xBF\"pH\", paco2 ,PaO2,HCO3,FiO2,AGE\r\n\r\n7.40,40,90,24,21,40\r\n"
+                                       "   \r\npH,PaCO2,PaO2,HCO3,FiO2,Age\r\n");
+    QCOMPARE(result.lines.size(), 3);
+    QVERIFY(result.lines[1].startsWith("7.40,40,90,24,21,40,category"));
+    // Only the first row can be the header; a later one is a row like any other.
+    QCOMPARE(result.lines[2], QString("pH,PaCO2,PaO2,HCO3,FiO2,Age,invalid,,,,pH is not a number: pH"));
+}
+
+void TestCommandLine::assessInKpaAndFrench()
+{
+    const Run result = run({"assess", "--units", "kPa", "--language", "french"},
+                           "7.40,5.3,12,24,,\n7.4,5.3,13.4,24,21,40\n7.4,0,12,24,,\n7.4,5.3,12,24,20,\n");
+    QCOMPARE(result.lines.size(), 5);
+    QCOMPARE(result.lines[1], QString("7.40,5.3,12,24,,,category,0,Base/Acide normal,sans Hypoxemia,"));
+    QCOMPARE(result.lines[2], QString("7.4,5.3,13.4,24,21,40,category,0,Base/Acide normal,"
+                                      "\"Erreur Possible D'Oxygénation, le PaO2 est >= 13 kpa a 21%\","));
+    QCOMPARE(result.lines[3], QString("7.4,0,12,24,,,invalid,,,,Le PaCO2 est invalid! Valeur: 0 to 53 kpa"));
+    // The O2 % message is shown in English in every language.
+    QCOMPARE(result.lines[4], QString("7.4,5.3,12,24,20,,invalid,,,,O2(%) is out of range!  Range: 21 to 100 %"));
+}
+
+void TestCommandLine::assessEmptyInput()
+{
+    const Run result = run({"assess"}, "");
+    QCOMPARE(result.lines, QStringList{kAssessHeader});
+    QCOMPARE(result.status, 0);
+}
+
+void TestCommandLine::generateIsReproducibleWithASeed()
+{
+    const Run first = run({"generate", "--count", "50", "--seed", "4294967290"});
+    const Run second = run({"generate", "--seed=4294967290", "--count=50"});
+    QCOMPARE(first.status, 0);
+    QCOMPARE(first.lines.size(), 51);
+    QCOMPARE(first.lines.first(), kGenerateHeader);
+    QCOMPARE(first.lines, second.lines);
+
+    const Run other = run({"generate", "--count", "50", "--seed", "4294967291"});
+    QVERIFY(other.lines != first.lines);
+    for (const QString &line : first.lines.mid(1)) {
+        const QStringList fields = line.split(',');
+        QCOMPARE(fields.size(), 9);
+        const int variant = fields[0].toInt();
+        QVERIFY(variant >= 1 && variant <= 28);
+        QCOMPARE(fields[1].toInt(), variant / 2);
+        QVERIFY(fields[3].contains(QRegularExpression("^7\\.\\d\\d$")));
+        QVERIFY(!fields[4].contains('.'));
+    }
+}
+
+void TestCommandLine::generateByCategoryAndVariant()
+{
+    const Run byCategory = run({"generate", "--count", "200", "--category", "14", "--seed", "1"});
+    QSet<QString> variants;
+    for (const QString &line : byCategory.lines.mid(1)) {
+        variants << line.section(',', 0, 0);
+        QCOMPARE(line.section(',', 1, 2), QString("14,Combined Respiratory and Metabolic Alkalosis"));
+    }
+    QCOMPARE(variants, (QSet<QString>{"28", "29"}));
+
+    const Run normal = run({"generate", "--category", "0", "--count", "3"});
+    for (const QString &line : normal.lines.mid(1))
+        QVERIFY(line.startsWith("1,0,Normal Acid/Base balance,7.")); // the clock seeds this one
+
+    const Run byVariant = run({"generate", "--variant", "5", "--count", "3"});
+    for (const QString &line : byVariant.lines.mid(1))
+        QVERIFY(line.startsWith("5,2,Partly Compensated Respiratory Acidosis,7."));
+}
+
+void TestCommandLine::generateInKpa()
+{
+    const Run mmHg = run({"generate", "--count", "20", "--seed", "9"});
+    const Run kPa = run({"generate", "--count", "20", "--seed", "9", "--units", "KPA"});
+    for (int i = 1; i <= 20; ++i) {
+        const QStringList m = mmHg.lines[i].split(',');
+        const QStringList k = kPa.lines[i].split(',');
+        QCOMPARE(k[0], m[0]);
+        QCOMPARE(k[3], m[3]);
+        QCOMPARE(k[4], QString::number(m[4].toDouble() * 0.133, 'f', 1));
+        QCOMPARE(k[5], QString::number(m[5].toDouble() * 0.133, 'f', 1));
+        QCOMPARE(k.mid(6), m.mid(6));
+    }
+}
+
+void TestCommandLine::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("no command") << QStringList{} << "missing command";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+    QTest::newRow("unknown option") << QStringList{"assess", "--colour"} << "Unknown option";
+    QTest::newRow("bad unit") << QStringList{"assess", "--units", "psi"} << "--units";
+    QTest::newRow("two files") << QStringList{"assess", "a.csv", "b.csv"} << "one file";
+    QTest::newRow("count 0") << QStringList{"generate", "--count", "0"} << "--count";
+    QTest::newRow("count not a number") << QStringList{"generate", "--count", "many"} << "--count";
+    QTest::newRow("variant 30") << QStringList{"generate", "--variant", "30"} << "--variant";
+    QTest::newRow("variant 0") << QStringList{"generate", "--variant", "0"} << "--variant";
+    QTest::newRow("category 15") << QStringList{"generate", "--category", "15"} << "--category";
+    QTest::newRow("variant and category") << QStringList{"generate", "--variant", "3", "--category", "1"}
+                                          << "together";
+    QTest::newRow("negative seed") << QStringList{"generate", "--seed", "-1"} << "--seed";
+    QTest::newRow("seed beyond 32 bits") << QStringList{"generate", "--seed", "4294967296"} << "--seed";
+    QTest::newRow("generate with a file") << QStringList{"generate", "out.csv"} << "no file";
+    QTest::newRow("missing value") << QStringList{"generate", "--count"} << "Missing value";
+}
+
+void TestCommandLine::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+
+    const Run result = run(arguments);
+    QCOMPARE(result.status, int(ExitUsage));
+    QVERIFY(result.lines.isEmpty());
+    QVERIFY2(result.errors.startsWith("halvex-cli: ") && result.errors.contains(reason), qPrintable(result.errors));
+    QCOMPARE(result.errors.count('\n'), 1);
+}
+
+void TestCommandLine::helpAndVersion()
+{
+    const Run help = run({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.lines.join('\n').contains("generate"));
+    const Run assessHelp = run({"assess", "--help"});
+    QCOMPARE(assessHelp.status, 0);
+    QVERIFY(assessHelp.lines.join('\n').contains("--language"));
+}
+
+void TestCommandLine::processExitCodesAndFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString good = dir.filePath("good.csv");
+    const QString bad = dir.filePath("bad.csv");
+    for (const auto &[path, content] : {std::pair{good, QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.4,40,90,24,21,40\n")},
+                                        std::pair{bad, QByteArray("7.4,40,90,24,21,40\n7.4,40\n")}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    const auto exitCodeOf = [](const QStringList &arguments, QByteArray *output = nullptr, QByteArray *errors = nullptr) {
+        QProcess process;
+        process.start(HALVEX_CLI_PATH, arguments);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000))
+            return -1;
+        if (output)
+            *output = process.readAllStandardOutput();
+        if (errors)
+            *errors = process.readAllStandardError();
+        return process.exitCode();
+    };
+
+    QByteArray output;
+    QCOMPARE(exitCodeOf({"assess", good}, &output), 0);
+    QCOMPARE(output.count("\r\n"), 2);
+    QCOMPARE(exitCodeOf({"assess", bad}, &output), 1);
+    QCOMPARE(output.count("\r\n"), 3);
+
+    QByteArray errors;
+    QCOMPARE(exitCodeOf({"assess", dir.filePath("missing.csv")}, &output, &errors), 2);
+    QVERIFY(output.isEmpty());
+    QVERIFY2(errors.contains("missing.csv") && errors.count('\n') == 1, errors.constData());
+    QCOMPARE(exitCodeOf({"assess", dir.path()}, &output, &errors), 2);
+    QVERIFY2(errors.contains("directory"), errors.constData());
+    QCOMPARE(exitCodeOf({"generate", "--count", "4"}, &output), 0);
+    QCOMPARE(output.count("\r\n"), 5);
+    QCOMPARE(exitCodeOf({"--version"}, &output), 0);
+    QVERIFY(output.startsWith("halvex-cli "));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,94 @@
+#include "NumberText.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace halvex;
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatting_data();
+    void formatting();
+    void parsing_data();
+    void parsing();
+};
+
+void TestNumberText::formatting_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("half away from zero") << 37.5 << 0 << "38";
+    QTest::newRow("40.5") << 40.5 << 0 << "41";
+    QTest::newRow("not the even neighbour") << 2.5 << 0 << "3";
+    QTest::newRow("negative half") << -2.5 << 0 << "-3";
+    QTest::newRow("half in the decimals as typed") << 2.675 << 2 << "2.68";
+    QTest::newRow("1.005") << 1.005 << 2 << "1.01";
+    QTest::newRow("below a half") << 7.3449 << 2 << "7.34";
+    QTest::newRow("padding") << 7.4 << 2 << "7.40";
+    QTest::newRow("three decimals") << 7.4 << 3 << "7.400";
+    QTest::newRow("carry into the integer") << 9.96 << 1 << "10.0";
+    QTest::newRow("carry of nines") << 99.995 << 2 << "100.00";
+    QTest::newRow("kPa of 40 mmHg") << 5.32 << 1 << "5.3";
+    QTest::newRow("kPa of 90 mmHg") << 11.97 << 1 << "12.0";
+    QTest::newRow("zero") << 0.0 << 2 << "0.00";
+    QTest::newRow("no minus zero") << -0.001 << 1 << "0.0";
+    QTest::newRow("large") << 1e20 << 0 << "100000000000000000000";
+    QTest::newRow("tiny") << std::numeric_limits<double>::denorm_min() << 2 << "0.00";
+    QTest::newRow("negative decimals read as none") << 3.7 << -1 << "4";
+}
+
+void TestNumberText::formatting()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatFixed(value, decimals)), text);
+}
+
+void TestNumberText::parsing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("integer") << "40" << true << 40.0;
+    QTest::newRow("decimal") << "7.35" << true << 7.35;
+    QTest::newRow("leading point") << ".5" << true << 0.5;
+    QTest::newRow("trailing point") << "5." << true << 5.0;
+    QTest::newRow("plus sign") << "+7.4" << true << 7.4;
+    QTest::newRow("minus sign") << "-3" << true << -3.0;
+    QTest::newRow("exponent") << "7.4e0" << true << 7.4;
+    QTest::newRow("capital exponent") << "74E-1" << true << 7.4;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("comma separator") << "7,4" << false << 0.0;
+    QTest::newRow("two points") << "7.4.1" << false << 0.0;
+    QTest::newRow("two signs") << "+-4" << false << 0.0;
+    QTest::newRow("sign only") << "-" << false << 0.0;
+    QTest::newRow("inner blank") << "7 4" << false << 0.0;
+    QTest::newRow("infinity") << "inf" << false << 0.0;
+    QTest::newRow("negative infinity") << "-infinity" << false << 0.0;
+    QTest::newRow("not a number") << "nan" << false << 0.0;
+    QTest::newRow("overflow") << "1e999" << false << 0.0;
+    QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
+    QTest::newRow("exponent without digits") << "7e" << false << 0.0;
+}
+
+void TestNumberText::parsing()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, value);
+    const auto parsed = parseNumber(text.toStdString());
+    QCOMPARE(parsed.has_value(), isNumber);
+    if (isNumber)
+        QCOMPARE(*parsed, value);
+}
+
+QTEST_APPLESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
