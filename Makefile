@@ -12,7 +12,7 @@ deps:
 run: deps
 	cmake --preset $(RUN_PRESET)
 	cmake --build --preset $(RUN_PRESET)
-	./build/$(RUN_PRESET)/cli/halvex-cli --help
+	./build/$(RUN_PRESET)/app/halvex
 
 test: deps
 	cmake --preset $(TEST_PRESET)

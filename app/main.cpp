@@ -1,0 +1,14 @@
+#include "StartUp.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Ostrevane Software"));
+    QApplication::setApplicationName(QStringLiteral("Halvex"));
+    QApplication::setApplicationVersion(QStringLiteral(HALVEX_VERSION));
+
+    const HalvexWindows windows = startHalvex(sleepUserInterface);
+    return QApplication::exec();
+}

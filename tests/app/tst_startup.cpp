@@ -1,0 +1,46 @@
+#include "ErrorForm.h"
+#include "MainForm.h"
+#include "StartUp.h"
+#include "splashform.h"
+
+#include <QLabel>
+#include <QTest>
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sequence();
+};
+
+void TestStartUp::sequence()
+{
+    QList<std::chrono::milliseconds> waits;
+    bool splashShownDuringWait = false;
+    bool mainExistedDuringWait = true;
+    const HalvexWindows windows = startHalvex([&](std::chrono::milliseconds duration) {
+        waits << duration;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *splash = qobject_cast<TfrmSplash *>(widget)) {
+                splashShownDuringWait = splash->isVisible();
+                QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size(), QSize(302, 149));
+            }
+        }
+        mainExistedDuringWait = !QApplication::topLevelWidgets().isEmpty()
+                                && std::any_of(QApplication::topLevelWidgets().begin(),
+                                               QApplication::topLevelWidgets().end(),
+                                               [](QWidget *w) { return qobject_cast<TfrmMain *>(w) != nullptr; });
+    });
+
+    QCOMPARE(waits, QList<std::chrono::milliseconds>{std::chrono::milliseconds(2000)});
+    QVERIFY(splashShownDuringWait);
+    QVERIFY(!mainExistedDuringWait);
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Halvex"));
+    QVERIFY(windows.main->isVisible());
+    QVERIFY(windows.error->isHidden());
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<TfrmSplash *>(widget)); // the splash is gone
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"

@@ -1,0 +1,135 @@
+#include "Hints.h"
+#include "ImageList.h"
+#include "IndexedAction.h"
+#include "SideBar.h"
+#include "SideBarGroup.h"
+#include "StatusHints.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+
+class TestSideBar : public QObject {
+    Q_OBJECT
+
+private slots:
+    void itemsFollowTheirActions();
+    void collapsing();
+    void toolTipsOnlyWhereSwitchedOn();
+    void hintParts_data();
+    void hintParts();
+    void statusHintsTakeTheNearestHint();
+};
+
+void TestSideBar::itemsFollowTheirActions()
+{
+    ImageList images(QSize(16, 16));
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.add(red);
+
+    SideBar bar;
+    SideBarGroup *group = bar.addGroup(QStringLiteral("barTest"), QStringLiteral("Test"), QIcon());
+    IndexedAction action(QStringLiteral("First"), images, nullptr);
+    QToolButton *item = group->addItem(&action, QStringLiteral("itemFirst"));
+    QToolButton *hidden = group->addItem(&action, QStringLiteral("itemHidden"), false);
+    bar.show();
+
+    QCOMPARE(item->objectName(), QString("itemFirst"));
+    QVERIFY(hidden->isHidden());
+    action.setText(QStringLiteral("Renamed"));
+    QCOMPARE(item->text(), QString("Renamed"));
+    action.setImageIndex(0);
+    QCOMPARE(item->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
+    action.setImageIndex(-1);
+    QCOMPARE(item->icon().pixmap(16, 16).toImage().pixelColor(8, 8).alpha(), 0);
+
+    QSignalSpy triggered(&action, &QAction::triggered);
+    QTest::mouseClick(item, Qt::LeftButton);
+    QCOMPARE(triggered.count(), 1);
+}
+
+void TestSideBar::collapsing()
+{
+    SideBarGroup group(QStringLiteral("Group"), QIcon());
+    QAction action(QStringLiteral("Item"));
+    QToolButton *item = group.addItem(&action, QStringLiteral("item"));
+    group.show();
+    QSignalSpy changed(&group, &SideBarGroup::collapsedChanged);
+
+    QTest::mouseClick(group.header(), Qt::LeftButton);
+    QVERIFY(group.isCollapsed());
+    QVERIFY(!item->isVisible());
+    group.setCollapsed(true); // no change, no signal
+    QTest::mouseClick(group.header(), Qt::LeftButton);
+    QVERIFY(!group.isCollapsed());
+    QVERIFY(item->isVisible());
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestSideBar::toolTipsOnlyWhereSwitchedOn()
+{
+    SideBarGroup group(QStringLiteral("Group"), QIcon());
+    QAction hinted(QStringLiteral("Hinted"));
+    setHint(&hinted, QStringLiteral("Go there|http://example.org"));
+    QAction plain(QStringLiteral("Plain"));
+    QToolButton *hintedItem = group.addItem(&hinted, QStringLiteral("hinted"));
+    QToolButton *plainItem = group.addItem(&plain, QStringLiteral("plain"));
+    group.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&group));
+
+    const auto askForToolTip = [](QWidget *item) {
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), item->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(item, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(askForToolTip(hintedItem), QString());
+    group.setToolTipsShown(true);
+    QCOMPARE(askForToolTip(plainItem), QString()); // no hint, no tooltip: not even its caption
+    QCOMPARE(askForToolTip(hintedItem), QString("Go there"));
+}
+
+void TestSideBar::hintParts_data()
+{
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("shortPart");
+    QTest::addColumn<QString>("longPart");
+
+    QTest::newRow("both parts") << "Go to Website|http://example.org" << "Go to Website" << "http://example.org";
+    QTest::newRow("long part only") << "|Analyze current ABG" << "" << "Analyze current ABG";
+    QTest::newRow("no bar: both") << "Clear the current ABGs" << "Clear the current ABGs" << "Clear the current ABGs";
+    QTest::newRow("empty") << "" << "" << "";
+}
+
+void TestSideBar::hintParts()
+{
+    QFETCH(QString, hint);
+    QFETCH(QString, shortPart);
+    QFETCH(QString, longPart);
+    QCOMPARE(hintShortPart(hint), shortPart);
+    QCOMPARE(hintLongPart(hint), longPart);
+}
+
+void TestSideBar::statusHintsTakeTheNearestHint()
+{
+    QWidget window;
+    auto *panel = new QWidget(&window);
+    auto *inner = new QLabel(QStringLiteral("inner"), panel);
+    auto *lonely = new QLabel(QStringLiteral("lonely"), &window);
+    auto *line = new QLabel(&window);
+    setHint(panel, QStringLiteral("Panel|The panel's long hint"));
+    new StatusHints(&window, line);
+    window.show();
+
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(inner, &enter);
+    QCOMPARE(line->text(), QString("The panel's long hint"));
+    QApplication::sendEvent(lonely, &enter);
+    QCOMPARE(line->text(), QString());
+}
+
+QTEST_MAIN(TestSideBar)
+#include "tst_sidebar.moc"

@@ -1,0 +1,167 @@
+#include "AbgInputPanel.h"
+
+#include "Hints.h"
+#include "NumericSpinField.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+struct FieldRow {
+    const char *fieldName;
+    const char *labelName;
+    const char *label;
+    const char *unitName;
+    const char *unit;
+    bool whole;
+    int decimals;
+    double step;
+    double minimum;
+    double maximum;
+    double initial;
+    int maxLength;
+    int y;
+};
+
+// From top to bottom, in tab order.
+constexpr std::array<FieldRow, 6> kRows{{
+    {"edtPh", "lblPh", "pH", "lblPhUnit", "-log[H]", false, 2, 0.01, 1, 14, 7.40, 6, 8},
+    {"edtPaCO2", "lblPaCO2", "PaCO2", "lblCO2Unit", "mmHg", false, 0, 1, 0, 400, 40, 6, 38},
+    {"edtPaO2", "lblPaO2", "PaO2", "lblPO2Unit", "mmHg", false, 0, 1, 0, 700, 90, 6, 68},
+    {"edtHCO3", "lblHCO3", "HCO3", "lblHCo3Unit", "mEq/L", false, 0, 1, 0, 200, 24, 6, 98},
+    {"edtFIO2", "lblFIO2", "O2 %", "lblFIO2Unit", "%", true, 0, 1, 21, 100, 21, 3, 128},
+    {"edtAge", "lblAge", "Age", "lblYears", "Years", true, 0, 1, 0, 135, 40, 3, 159},
+}};
+
+constexpr int kLabelX = 13;
+constexpr int kFieldX = 72;
+constexpr int kUnitX = 145;
+constexpr QSize kFieldSize{64, 24};
+constexpr int kResultX = 206;
+constexpr QSize kResultSize{383, 23};
+constexpr QSize kButtonSize{75, 25};
+constexpr int kButtonY = 161;
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint at, bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// A label beside a field, centred on the field's height.
+QLabel *rowLabel(QWidget *parent, const QString &name, const QString &text, QPoint at, bool bold)
+{
+    QLabel *beside = label(parent, name, text, at, bold);
+    beside->move(at.x(), at.y() + (kFieldSize.height() - beside->height()) / 2);
+    return beside;
+}
+
+NumericSpinField *field(QWidget *parent, const FieldRow &row)
+{
+    auto *field = new NumericSpinField(parent);
+    field->setObjectName(QString::fromLatin1(row.fieldName));
+    field->setWholeNumbers(row.whole);
+    field->setRange(row.minimum, row.maximum);
+    field->setSingleStep(row.step);
+    field->setMaxLength(row.maxLength);
+    field->setDecimals(row.decimals);
+    field->setValue(row.initial);
+    field->setGeometry(QRect(QPoint(kFieldX, row.y), kFieldSize));
+    return field;
+}
+
+QLineEdit *resultField(QWidget *parent, const QString &name, int y)
+{
+    auto *result = new QLineEdit(parent);
+    result->setObjectName(name);
+    result->setReadOnly(true);
+    result->setFocusPolicy(Qt::ClickFocus); // outside the tab sequence
+    result->setGeometry(QRect(QPoint(kResultX, y), kResultSize));
+    return result;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QString &hint, int x)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setGeometry(QRect(QPoint(x, kButtonY), kButtonSize));
+    setHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+AbgInputPanel::AbgInputPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pnlABG"));
+    setFrameShape(QFrame::NoFrame);
+
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const FieldRow &row = kRows[i];
+        rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label), QPoint(kLabelX, row.y), true);
+        m_fields[i] = field(this, row);
+        rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), QPoint(kUnitX, row.y), false);
+    }
+
+    label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"), QPoint(kResultX, 43),
+          true);
+    m_edtAssessAcidBase = resultField(this, QStringLiteral("edtAssessAcidBase"), 65);
+    label(this, QStringLiteral("lblHypoxemia"), QStringLiteral("Assessment of Hypoxemic state:"), QPoint(kResultX, 103),
+          true);
+    m_edtAssessO2 = resultField(this, QStringLiteral("edtAssessO2"), 125);
+
+    m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"), QStringLiteral("Clear the current ABGs"),
+                        261);
+    m_btnGenerate = button(this, QStringLiteral("btnGenerate"), QStringLiteral("Generate"),
+                           QStringLiteral("|Generate new random ABG"), 364);
+    m_btnAnalyze = button(this, QStringLiteral("btnAnalyze"), QStringLiteral("Analyze"),
+                          QStringLiteral("|Analyze current ABG"), 467);
+
+    QWidget *previous = nullptr;
+    for (QWidget *next : std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3],
+                                                          m_fields[4], m_fields[5], m_btnClear, m_btnGenerate,
+                                                          m_btnAnalyze}) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void AbgInputPanel::setInputFieldsReadOnly(bool readOnly)
+{
+    for (NumericSpinField *field : m_fields)
+        field->setReadOnly(readOnly);
+}
+
+halvex::AbgInput AbgInputPanel::readInput() const
+{
+    const auto required = [](const NumericSpinField *field) {
+        return field->isEmpty() ? std::nullopt : std::optional<double>(field->value());
+    };
+    return {
+        .pH = required(edtPh()),
+        .PaCO2 = required(edtPaCO2()),
+        .PaO2 = required(edtPaO2()),
+        .HCO3 = required(edtHCO3()),
+        .FiO2 = edtFIO2()->value(),
+        .Age = edtAge()->value(),
+    };
+}
+
+void AbgInputPanel::clearAssessments()
+{
+    m_edtAssessAcidBase->clear();
+    m_edtAssessO2->clear();
+}

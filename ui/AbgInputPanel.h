@@ -1,0 +1,54 @@
+#pragma once
+
+// The input panel pnlABG: the six fields of one blood gas with their labels and
+// units, the two read-only result fields and the Clear, Generate and Analyze
+// buttons, at their designed places.
+
+#include "InputValidation.h"
+
+#include <QFrame>
+
+#include <array>
+
+class NumericSpinField;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class AbgInputPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit AbgInputPanel(QWidget *parent = nullptr);
+
+    NumericSpinField *edtPh() const { return m_fields[0]; }
+    NumericSpinField *edtPaCO2() const { return m_fields[1]; }
+    NumericSpinField *edtPaO2() const { return m_fields[2]; }
+    NumericSpinField *edtHCO3() const { return m_fields[3]; }
+    NumericSpinField *edtFIO2() const { return m_fields[4]; }
+    NumericSpinField *edtAge() const { return m_fields[5]; }
+    QLineEdit *edtAssessAcidBase() const { return m_edtAssessAcidBase; }
+    QLineEdit *edtAssessO2() const { return m_edtAssessO2; }
+    QPushButton *btnClear() const { return m_btnClear; }
+    QPushButton *btnGenerate() const { return m_btnGenerate; }
+    QPushButton *btnAnalyze() const { return m_btnAnalyze; }
+
+    // The six fields in the order pH, PaCO2, PaO2, HCO3, O2 %, Age.
+    const std::array<NumericSpinField *, 6> &inputFields() const { return m_fields; }
+    void setInputFieldsReadOnly(bool readOnly);
+
+    // The values as the fields show them: an empty pH, PaCO2, PaO2 or HCO3 is
+    // missing, an empty O2 % reads as 21 and an empty age as 0.
+    halvex::AbgInput readInput() const;
+
+    // ClearAssessments: empties both result fields.
+    void clearAssessments();
+
+private:
+    std::array<NumericSpinField *, 6> m_fields{};
+    QLineEdit *m_edtAssessAcidBase;
+    QLineEdit *m_edtAssessO2;
+    QPushButton *m_btnClear;
+    QPushButton *m_btnGenerate;
+    QPushButton *m_btnAnalyze;
+};

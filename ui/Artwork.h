@@ -1,0 +1,17 @@
+#pragma once
+
+// Halvex's own pictures, drawn with QPainter: the splash picture, the side
+// bar's marker images and its group icons.
+
+#include <QPixmap>
+
+namespace artwork {
+
+enum class GroupIcon { Abg, Units, Language };
+
+QPixmap splashPicture();      // 302 x 149
+QPixmap tickMarker();         // 16 x 16, red
+QPixmap arrowMarker();        // 16 x 16, red, pointing right
+QPixmap groupIcon(GroupIcon); // 32 x 32
+
+} // namespace artwork

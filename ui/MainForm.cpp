@@ -1,0 +1,337 @@
+#include "MainForm.h"
+
+#include "AbgInputPanel.h"
+#include "Artwork.h"
+#include "AssessAcidBase.h"
+#include "GlobalCode.h"
+#include "GlobalData.h"
+#include "Hints.h"
+#include "ImageList.h"
+#include "IndexedAction.h"
+#include "Language.h"
+#include "MessageBoxes.h"
+#include "NormalValuesPage.h"
+#include "NumericSpinField.h"
+#include "PageShowHook.h"
+#include "ProductInfo.h"
+#include "ResultFields.h"
+#include "SideBar.h"
+#include "SideBarGroup.h"
+#include "StatusHints.h"
+#include "Unit_ABG.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr QSize kClientSize{807, 498};
+constexpr int kTitleHeight = 49;
+constexpr int kSideBarWidth = 185;
+constexpr int kStatusHeight = 19;
+constexpr int kInputPanelHeight = 188;
+
+constexpr int kTickImage = 0;
+constexpr int kArrowImage = 1;
+constexpr int kNoImage = -1;
+
+enum class BarGroup { Abg, Units, Language };
+
+struct BarActionRow {
+    const char *action;
+    const char *item;
+    BarGroup group;
+    const char *caption;
+    const char *hint;
+    int designedImage;
+    bool visible;
+    const char *page; // the page it shows, for the eight page actions
+};
+
+// The actions of alBar and the side-bar items bound to them, group by group.
+constexpr std::array<BarActionRow, 15> kBarActions{{
+    {"alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true, "tsABGTeacher"},
+    {"alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true, "tsABGStats"},
+    {"alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values", "Show normal ABG values", kNoImage,
+     true, "tsNormalValues"},
+    {"alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true, "tsSamples"},
+    {"alBarABGPrint", "barABGPrint", BarGroup::Abg, "Print Samples", "", kNoImage, true, "tsPrint"},
+    {"alBarABGPrefs", "barABGPrefs", BarGroup::Abg, "Preferences", "", kNoImage, false, "tsUserPrefs"},
+    {"alBarABGWebsite", "barABGWebsite", BarGroup::Abg, "Halvex Website", "Go to Website|http://" HALVEX_WEBSITE,
+     kNoImage, true, nullptr},
+    {"alBarABGHelp", "barABGHelp", BarGroup::Abg, "ABG Help", "", kNoImage, true, "tsHelp"},
+    {"alBarABGHelpAbout", "barABGHelpAbout", BarGroup::Abg, "About Halvex", "", kNoImage, true, "tsHelpAbout"},
+    {"alBarMMHG", "unitmmHG", BarGroup::Units, "mmHg", "", kTickImage, true, nullptr},
+    {"alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true, nullptr},
+    {"alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true, nullptr},
+    {"alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true, nullptr},
+    {"alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, nullptr},
+    {"alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false, nullptr},
+}};
+
+// The pages of pcABGDetails, in their order.
+constexpr std::array<const char *, 8> kPages{"tsABGTeacher", "tsNormalValues", "tsUserPrefs", "tsHelp",
+                                             "tsHelpAbout",  "tsSamples",      "tsABGStats",  "tsPrint"};
+
+QWidget *titleStrip(QWidget *parent)
+{
+    auto *outer = new QFrame(parent);
+    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    outer->setLineWidth(2);
+    outer->setAutoFillBackground(true);
+    QPalette palette = outer->palette();
+    palette.setColor(QPalette::Window, QColor(214, 223, 247));
+    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    outer->setPalette(palette);
+
+    auto *title = new QLabel(QStringLiteral("Arterial Blood Gas Analyzer"), outer);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    title->setLineWidth(2);
+    title->setAlignment(Qt::AlignCenter);
+    QFont font = title->font();
+    font.setPixelSize(32);
+    title->setFont(font);
+    title->setGeometry(2, 2, kClientSize.width() - 4, kTitleHeight - 4);
+    return outer;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(MessageBoxes &boxes, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_boxes(boxes)
+    , m_abg(std::make_unique<halvex::TABG>()) // FormCreate: the window's one generator
+    , m_images(std::make_unique<ImageList>(QSize(16, 16)))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Halvex"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(12);
+    setFont(arial);
+    setFixedSize(kClientSize);
+
+    m_images->add(artwork::tickMarker());
+    m_images->add(artwork::arrowMarker());
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlClient"));
+    setCentralWidget(central);
+    const int bodyHeight = kClientSize.height() - kTitleHeight - kStatusHeight;
+
+    titleStrip(central)->setGeometry(0, 0, kClientSize.width(), kTitleHeight);
+
+    auto *mainArea = new QWidget(central);
+    mainArea->setObjectName(QStringLiteral("pnlMain"));
+    mainArea->setGeometry(kSideBarWidth, kTitleHeight, kClientSize.width() - kSideBarWidth, bodyHeight);
+    m_input = new AbgInputPanel(mainArea);
+    m_input->setGeometry(0, 0, mainArea->width(), kInputPanelHeight);
+    buildDetailsArea(mainArea)->setGeometry(0, kInputPanelHeight, mainArea->width(), bodyHeight - kInputPanelHeight);
+
+    m_sideBar = new SideBar(central);
+    m_sideBar->setGeometry(0, kTitleHeight, kSideBarWidth, bodyHeight);
+    buildSideBar();
+
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setSizeGripEnabled(false);
+    status->setFixedHeight(kStatusHeight);
+    m_statusLine = new QLabel(status);
+    m_statusLine->setObjectName(QStringLiteral("StatusBar1Text"));
+    status->addWidget(m_statusLine, 1);
+    setStatusBar(status);
+    new StatusHints(this, m_statusLine);
+
+    connect(m_input->btnAnalyze(), &QPushButton::clicked, this, &TfrmMain::btnAnalyzeClick);
+    connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
+    m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
+
+    // The window sees key presses before its controls.
+    qApp->installEventFilter(this);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_pages->setCurrentWidget(m_pages->findChild<QWidget *>(QStringLiteral("tsHelpAbout")));
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+    // The fields lose the focus while they are destroyed, after this window has gone.
+    m_input->edtPh()->setExitHandler(nullptr);
+}
+
+QWidget *TfrmMain::buildDetailsArea(QWidget *parent)
+{
+    auto *details = new QWidget(parent);
+    details->setObjectName(QStringLiteral("pnlDetails"));
+    m_pages = new QStackedWidget(details);
+    m_pages->setObjectName(QStringLiteral("pcABGDetails"));
+    m_pages->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *layout = new QVBoxLayout(details);
+    layout->setContentsMargins(0, 0, 2, 2);
+    layout->addWidget(m_pages);
+
+    for (const char *name : kPages) {
+        QWidget *page = QLatin1String(name) == QLatin1String("tsNormalValues") ? new NormalValuesPage : new QWidget;
+        page->setObjectName(QString::fromLatin1(name));
+        m_pages->addWidget(page);
+    }
+    return details;
+}
+
+void TfrmMain::buildSideBar()
+{
+    const auto group = [this](const char *name, const char *caption, artwork::GroupIcon icon, int height) {
+        SideBarGroup *g = m_sideBar->addGroup(QString::fromLatin1(name), QString::fromLatin1(caption),
+                                              artwork::groupIcon(icon));
+        g->setFixedHeight(height);
+        return g;
+    };
+    SideBarGroup *abg = group("barABG", "ABG", artwork::GroupIcon::Abg, 203);
+    SideBarGroup *units = group("barUnits", "Units", artwork::GroupIcon::Units, 83);
+    SideBarGroup *language = group("barLanguage", "Language", artwork::GroupIcon::Language, 83);
+    abg->setToolTipsShown(true);
+
+    for (const BarActionRow &row : kBarActions) {
+        auto *action = new IndexedAction(QString::fromUtf8(row.caption), *m_images, this);
+        action->setObjectName(QString::fromLatin1(row.action));
+        action->setImageIndex(row.designedImage);
+        setHint(action, QString::fromUtf8(row.hint));
+        SideBarGroup *target = row.group == BarGroup::Abg ? abg : row.group == BarGroup::Units ? units : language;
+        target->addItem(action, QString::fromLatin1(row.item), row.visible);
+        if (row.page) {
+            QWidget *page = m_pages->findChild<QWidget *>(QString::fromLatin1(row.page));
+            m_pageActions.emplace_back(action, page);
+        }
+    }
+    // The hidden German item carries a caption of its own.
+    findChild<QToolButton *>(QStringLiteral("LanguageGerman"))->setText(QStringLiteral("Deutsch"));
+
+    for (const auto &[action, page] : m_pageActions) {
+        if (action->objectName() == QLatin1String("alBarABGHelp"))
+            connect(action, &QAction::triggered, this, &TfrmMain::alBarABGHelpExecute);
+        else
+            connect(action, &QAction::triggered, this, [this, target = page] { switchPage(target); });
+    }
+}
+
+void TfrmMain::switchPage(QWidget *page)
+{
+    m_pages->setCurrentWidget(page);
+    if (auto *hook = dynamic_cast<PageShowHook *>(page))
+        hook->pageShown();
+    for (const auto &[action, actionPage] : m_pageActions)
+        action->setImageIndex(actionPage == page ? kArrowImage : kNoImage);
+}
+
+void TfrmMain::alBarABGHelpExecute()
+{
+    // In English the help file opens instead, leaving the page and the arrow as they are.
+    if (halvex::CurrentLanguage != halvex::kLanguageEnglish)
+        switchPage(m_pages->findChild<QWidget *>(QStringLiteral("tsHelp")));
+}
+
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_shown, true))
+        FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    halvex::CurrentUnits = halvex::kUnitsMmHg;
+    halvex::CurrentLanguage = halvex::kLanguageEnglish;
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *receiver = static_cast<QWidget *>(watched);
+        if (receiver->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmMain::FormKeyPress(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    focusNextChild();
+    return true;
+}
+
+void TfrmMain::btnAnalyzeClick()
+{
+    m_input->setInputFieldsReadOnly(false);
+    m_awaitingAnalysis = false;
+    m_input->clearAssessments();
+
+    const halvex::AbgInput input = m_input->readInput();
+    if (const auto failure = halvex::validateAbgInput(input, halvex::CurrentUnits)) {
+        const QString text = QString::fromStdString(failure->translated
+                                                        ? halvex::Translate(failure->message, halvex::CurrentLanguage)
+                                                        : std::string(failure->message));
+        if (failure->box == halvex::MessageBoxKind::Information)
+            m_boxes.information(text);
+        else
+            m_boxes.error(text);
+        return;
+    }
+
+    ResultFields output(*m_input, m_boxes);
+    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, halvex::CurrentUnits), halvex::CurrentUnits,
+                           halvex::CurrentLanguage);
+    if (AnyCategoryTicked())
+        ScoreTeacherAnswer();
+    m_input->btnGenerate()->setFocus();
+}
+
+void TfrmMain::btnClearClick()
+{
+    m_input->setInputFieldsReadOnly(false);
+    for (NumericSpinField *field : {m_input->edtPh(), m_input->edtPaCO2(), m_input->edtPaO2(), m_input->edtHCO3(),
+                                    m_input->edtAge()})
+        field->clear();
+    m_input->edtFIO2()->setValue(21);
+    m_input->clearAssessments();
+    m_input->edtPh()->setFocus();
+}
+
+void TfrmMain::edtPhExit()
+{
+    NumericSpinField *ph = m_input->edtPh();
+    const auto withoutPoint = [ph](qsizetype length) {
+        return !ph->text().contains(u'.') && ph->text().size() == length;
+    };
+    if (withoutPoint(3))
+        ph->setValue(ph->value() / 100);
+    else if (withoutPoint(4))
+        ph->setValue(ph->value() / 1000);
+    if (withoutPoint(5))
+        ph->setValue(ph->value() / 10000);
+}
+
+bool TfrmMain::AnyCategoryTicked() const
+{
+    return false; // the category check boxes come with teacher mode
+}
+
+void TfrmMain::ScoreTeacherAnswer()
+{
+}

@@ -1,0 +1,29 @@
+#include "Hints.h"
+
+#include <QObject>
+#include <QVariant>
+
+namespace {
+constexpr char kHintProperty[] = "hint";
+}
+
+QString hintShortPart(const QString &hint)
+{
+    return hint.section(u'|', 0, 0);
+}
+
+QString hintLongPart(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void setHint(QObject *object, const QString &hint)
+{
+    object->setProperty(kHintProperty, hint);
+}
+
+QString hintOf(const QObject *object)
+{
+    return object->property(kHintProperty).toString();
+}

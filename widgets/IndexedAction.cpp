@@ -1,0 +1,16 @@
+#include "IndexedAction.h"
+
+#include "ImageList.h"
+
+IndexedAction::IndexedAction(const QString &text, const ImageList &images, QObject *parent)
+    : QAction(text, parent)
+    , m_images(images)
+{
+    setIcon(m_images.icon(m_imageIndex));
+}
+
+void IndexedAction::setImageIndex(int index)
+{
+    m_imageIndex = index;
+    setIcon(m_images.icon(index));
+}

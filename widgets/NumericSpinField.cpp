@@ -1,0 +1,145 @@
+#include "NumericSpinField.h"
+
+#include "NumberText.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+NumericSpinField::NumericSpinField(QWidget *parent)
+    : QAbstractSpinBox(parent)
+{
+}
+
+double NumericSpinField::value() const
+{
+    return halvex::parseNumber(text().toStdString()).value_or(m_minimum);
+}
+
+void NumericSpinField::setValue(double value)
+{
+    const double inLimits = std::isnan(value) ? m_minimum : std::clamp(value, m_minimum, m_maximum);
+    lineEdit()->setText(QString::fromStdString(halvex::formatFixed(inLimits, m_wholeNumbers ? 0 : m_decimals)));
+}
+
+bool NumericSpinField::isEmpty() const
+{
+    return text().isEmpty();
+}
+
+void NumericSpinField::setText(const QString &text)
+{
+    lineEdit()->setText(text);
+}
+
+void NumericSpinField::setRange(double minimum, double maximum)
+{
+    m_minimum = minimum;
+    m_maximum = std::max(minimum, maximum);
+}
+
+void NumericSpinField::setDecimals(int decimals)
+{
+    m_decimals = std::max(decimals, 0);
+    setValue(value());
+}
+
+void NumericSpinField::setWholeNumbers(bool whole)
+{
+    m_wholeNumbers = whole;
+}
+
+void NumericSpinField::setMaxLength(int length)
+{
+    lineEdit()->setMaxLength(length);
+}
+
+bool NumericSpinField::isAllowedCharacter(QChar c) const
+{
+    if (c.isDigit() || c == u'+' || c == u'-')
+        return c.unicode() < 128;
+    return !m_wholeNumbers && (c == u'.' || c == u'e' || c == u'E');
+}
+
+QValidator::State NumericSpinField::validate(QString &input, int &) const
+{
+    int points = 0;
+    int exponents = 0;
+    for (const QChar c : std::as_const(input)) {
+        if (!isAllowedCharacter(c))
+            return QValidator::Invalid;
+        points += c == u'.' ? 1 : 0;
+        exponents += (c == u'e' || c == u'E') ? 1 : 0;
+    }
+    // Any text of these characters is kept as typed; one that reads as no number
+    // stands for the minimum.
+    return points <= 1 && exponents <= 1 ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+void NumericSpinField::fixup(QString &) const
+{
+    // Nothing: the text stays as typed until the focus leaves.
+}
+
+void NumericSpinField::stepBy(int steps)
+{
+    if (isReadOnly()) {
+        QApplication::beep();
+        return;
+    }
+    setValue(value() + steps * m_step);
+}
+
+QAbstractSpinBox::StepEnabled NumericSpinField::stepEnabled() const
+{
+    // Always enabled, so that a read-only field answers its buttons with a beep.
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void NumericSpinField::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        stepBy(1);
+        event->accept();
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        stepBy(-1);
+        event->accept();
+        return;
+    default:
+        break;
+    }
+
+    const QString typed = event->text();
+    const bool printable = typed.size() == 1 && typed.front().isPrint()
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!printable || isReadOnly()) {
+        QAbstractSpinBox::keyPressEvent(event);
+        return;
+    }
+    const QString before = text();
+    const bool replacesSelection = lineEdit()->hasSelectedText();
+    if (isAllowedCharacter(typed.front()))
+        QAbstractSpinBox::keyPressEvent(event);
+    // Refused: a character that cannot form a number, a second point or
+    // exponent, or a full field.
+    if (text() == before && !replacesSelection)
+        QApplication::beep();
+    event->accept();
+}
+
+void NumericSpinField::focusOutEvent(QFocusEvent *event)
+{
+    if (m_exitHandler)
+        m_exitHandler();
+    const double current = value();
+    if (current < m_minimum || current > m_maximum)
+        setValue(current);
+    QAbstractSpinBox::focusOutEvent(event);
+}

@@ -1,0 +1,96 @@
+#include "SideBarGroup.h"
+
+#include "Hints.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHeaderIconSize = 32;
+constexpr int kItemIconSize = 16;
+
+void showAction(QToolButton *item, const QAction *action)
+{
+    item->setText(action->text());
+    item->setIcon(action->icon());
+    item->setEnabled(action->isEnabled());
+    setHint(item, hintOf(action));
+}
+
+} // namespace
+
+SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent)
+    : QWidget(parent)
+    , m_header(new QToolButton(this))
+    , m_items(new QWidget(this))
+    , m_itemLayout(new QVBoxLayout(m_items))
+{
+    setAttribute(Qt::WA_StyledBackground);
+    m_header->setObjectName(QStringLiteral("header"));
+    m_header->setText(caption);
+    m_header->setIcon(icon);
+    m_header->setIconSize(QSize(kHeaderIconSize, kHeaderIconSize));
+    m_header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_header->setAutoRaise(true);
+    m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_header->setCursor(Qt::PointingHandCursor);
+    QFont bold = m_header->font();
+    bold.setBold(true);
+    m_header->setFont(bold);
+    connect(m_header, &QToolButton::clicked, this, [this] { setCollapsed(!m_collapsed); });
+
+    m_itemLayout->setContentsMargins(8, 2, 4, 4);
+    m_itemLayout->setSpacing(0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_header);
+    layout->addWidget(m_items);
+}
+
+QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, bool visible)
+{
+    auto *item = new QToolButton(m_items);
+    item->setObjectName(objectName);
+    item->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    item->setIconSize(QSize(kItemIconSize, kItemIconSize));
+    item->setAutoRaise(true);
+    item->setCursor(Qt::PointingHandCursor);
+    item->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    item->setProperty("sideBarItem", true);
+    item->setVisible(visible);
+    showAction(item, action);
+    connect(action, &QAction::changed, item, [item, action] { showAction(item, action); });
+    connect(item, &QToolButton::clicked, action, &QAction::trigger);
+    item->installEventFilter(this);
+    m_itemLayout->addWidget(item);
+    return item;
+}
+
+void SideBarGroup::setCollapsed(bool collapsed)
+{
+    if (collapsed == m_collapsed)
+        return;
+    m_collapsed = collapsed;
+    m_items->setVisible(!collapsed);
+    emit collapsedChanged(collapsed);
+}
+
+bool SideBarGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const QString tip = m_toolTipsShown ? hintShortPart(hintOf(watched)) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, static_cast<QWidget *>(watched));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

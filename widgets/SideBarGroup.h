@@ -1,0 +1,42 @@
+#pragma once
+
+// One collapsible group of a side bar: a header with a caption and an icon
+// over a vertical list of link-like items, each bound to an action. A click on
+// the header collapses or expands the group.
+
+#include <QWidget>
+
+class QAction;
+class QToolButton;
+class QVBoxLayout;
+
+class SideBarGroup : public QWidget {
+    Q_OBJECT
+
+public:
+    SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent = nullptr);
+
+    // Adds an item that shows the action's text and icon and runs it when
+    // clicked. A hidden item stays hidden.
+    QToolButton *addItem(QAction *action, const QString &objectName, bool visible = true);
+    QToolButton *header() const { return m_header; }
+
+    bool isCollapsed() const { return m_collapsed; }
+    void setCollapsed(bool collapsed);
+
+    // Tooltips show the short part of an item's hint; off unless switched on.
+    void setToolTipsShown(bool shown) { m_toolTipsShown = shown; }
+
+signals:
+    void collapsedChanged(bool collapsed);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QToolButton *m_header;
+    QWidget *m_items;
+    QVBoxLayout *m_itemLayout;
+    bool m_collapsed = false;
+    bool m_toolTipsShown = false;
+};

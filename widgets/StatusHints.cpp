@@ -1,0 +1,47 @@
+#include "StatusHints.h"
+
+#include "Hints.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+StatusHints::StatusHints(QWidget *window, QLabel *line)
+    : QObject(window)
+    , m_window(window)
+    , m_line(line)
+{
+    qApp->installEventFilter(this);
+}
+
+StatusHints::~StatusHints()
+{
+    qApp->removeEventFilter(this);
+}
+
+QString StatusHints::hintFor(const QWidget *widget) const
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        const QString hint = hintLongPart(hintOf(w));
+        if (!hint.isEmpty())
+            return hint;
+        if (w == m_window)
+            break;
+    }
+    return {};
+}
+
+bool StatusHints::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::Leave) && watched->isWidgetType() && m_line) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->window() == m_window) {
+            // Leaving a control may return the mouse to its container, which gets no Enter of its own.
+            const QWidget *under = event->type() == QEvent::Enter ? widget : QApplication::widgetAt(QCursor::pos());
+            m_line->setText(under && under->window() == m_window ? hintFor(under) : QString());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
