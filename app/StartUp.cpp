@@ -32,6 +32,10 @@ HalvexWindows startHalvex(const SplashWait &wait)
     }
 
     QApplication::setApplicationDisplayName(QStringLiteral("Halvex"));
+    // Every window of the program, dialogs included, writes in Arial 12 px.
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(12);
+    QApplication::setFont(arial);
 
     HalvexWindows windows;
     windows.boxes = std::make_unique<QtMessageBoxes>();

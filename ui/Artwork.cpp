@@ -1,159 +1,33 @@
 #include "Artwork.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
-
 namespace artwork {
-namespace {
-
-const QColor kMaroon(128, 0, 0);
-const QColor kMarkerRed(220, 0, 0);
-const QColor kLightBlue(214, 223, 247);
-const QColor kNavy(0, 0, 128);
-
-QPixmap transparent(int width, int height)
-{
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-// A drop of blood: the mark of the ABG group and of the splash picture.
-QPainterPath dropPath(const QRectF &box)
-{
-    QPainterPath path;
-    const double cx = box.center().x();
-    path.moveTo(cx, box.top());
-    path.cubicTo(cx + box.width() * 0.15, box.top() + box.height() * 0.3, box.right(), box.top() + box.height() * 0.5,
-                 box.right(), box.top() + box.height() * 0.68);
-    path.arcTo(QRectF(box.left(), box.bottom() - box.width(), box.width(), box.width()), 0, -180);
-    path.cubicTo(box.left(), box.top() + box.height() * 0.5, cx - box.width() * 0.15, box.top() + box.height() * 0.3,
-                 cx, box.top());
-    return path;
-}
-
-void paintDrop(QPainter &painter, const QRectF &box)
-{
-    QRadialGradient shine(box.left() + box.width() * 0.35, box.top() + box.height() * 0.6, box.width() * 0.7);
-    shine.setColorAt(0, QColor(240, 60, 60));
-    shine.setColorAt(1, kMaroon);
-    painter.setPen(QPen(kMaroon.darker(130), 1));
-    painter.setBrush(shine);
-    painter.drawPath(dropPath(box));
-}
-
-} // namespace
 
 QPixmap splashPicture()
 {
-    QPixmap pixmap(302, 149);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    QLinearGradient sky(0, 0, 0, 149);
-    sky.setColorAt(0, Qt::white);
-    sky.setColorAt(1, kLightBlue);
-    painter.fillRect(pixmap.rect(), sky);
-
-    // A gas-exchange trace across the foot of the picture.
-    QPainterPath trace;
-    trace.moveTo(0, 122);
-    for (int x = 0; x <= 302; x += 2) {
-        const double t = x / 302.0;
-        const double beat = (x % 60 > 24 && x % 60 < 34) ? -18.0 * (x % 60 == 28 ? 1.0 : 0.4) : 0.0;
-        trace.lineTo(x, 122 - 6 * t + beat);
-    }
-    painter.setPen(QPen(kNavy, 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(trace);
-
-    paintDrop(painter, QRectF(22, 22, 46, 66));
-
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(40);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(kMaroon);
-    painter.drawText(QRectF(84, 18, 210, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex"));
-
-    QFont subtitle(QStringLiteral("Arial"));
-    subtitle.setPixelSize(13);
-    painter.setFont(subtitle);
-    painter.setPen(kNavy);
-    painter.drawText(QRectF(86, 66, 210, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Arterial Blood Gas Analyzer"));
-    return pixmap;
+    return QPixmap(QStringLiteral(":/artwork/splash.bmp"));
 }
 
 QPixmap tickMarker()
 {
-    QPixmap pixmap = transparent(16, 16);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kMarkerRed, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
-    return pixmap;
+    return QPixmap(QStringLiteral(":/artwork/tick.png"));
 }
 
 QPixmap arrowMarker()
 {
-    QPixmap pixmap = transparent(16, 16);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kMarkerRed);
-    painter.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(8, 6), QPointF(8, 2), QPointF(15, 8), QPointF(8, 14),
-                                   QPointF(8, 10), QPointF(2, 10)}));
-    return pixmap;
+    return QPixmap(QStringLiteral(":/artwork/arrow.png"));
 }
 
-QPixmap groupIcon(GroupIcon kind)
+QPixmap groupIcon(GroupIcon icon)
 {
-    QPixmap pixmap = transparent(32, 32);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    switch (kind) {
+    switch (icon) {
     case GroupIcon::Abg:
-        paintDrop(painter, QRectF(8, 2, 16, 27));
-        break;
-    case GroupIcon::Units: {
-        // A pressure dial.
-        painter.setPen(QPen(kNavy, 2));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(QRectF(3, 3, 26, 26));
-        for (int i = 0; i < 5; ++i) {
-            painter.save();
-            painter.translate(16, 16);
-            painter.rotate(-135 + i * 67.5);
-            painter.drawLine(QPointF(0, -11), QPointF(0, -8));
-            painter.restore();
-        }
-        painter.setPen(QPen(kMarkerRed, 2, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(16, 16), QPointF(23, 10));
-        break;
+        return QPixmap(QStringLiteral(":/artwork/group-abg.png"));
+    case GroupIcon::Units:
+        return QPixmap(QStringLiteral(":/artwork/group-units.png"));
+    case GroupIcon::Language:
+        return QPixmap(QStringLiteral(":/artwork/group-language.png"));
     }
-    case GroupIcon::Language: {
-        // A speech bubble with letters.
-        QPainterPath bubble;
-        bubble.addRoundedRect(QRectF(2, 4, 28, 19), 5, 5);
-        bubble.moveTo(8, 22);
-        bubble.lineTo(7, 29);
-        bubble.lineTo(14, 22);
-        painter.setPen(QPen(kNavy, 1.5));
-        painter.setBrush(Qt::white);
-        painter.drawPath(bubble.simplified());
-        QFont letters(QStringLiteral("Arial"));
-        letters.setPixelSize(12);
-        letters.setBold(true);
-        painter.setFont(letters);
-        painter.setPen(kMaroon);
-        painter.drawText(QRectF(2, 4, 28, 19), Qt::AlignCenter, QStringLiteral("Aa"));
-        break;
-    }
-    }
-    return pixmap;
+    return {};
 }
 
 } // namespace artwork

@@ -1,7 +1,7 @@
 #pragma once
 
-// Halvex's own pictures, drawn with QPainter: the splash picture, the side
-// bar's marker images and its group icons.
+// Halvex's own pictures: the splash picture, the side bar's marker images and
+// its group icons. Drawn when the program is built, loaded from its resources.
 
 #include <QPixmap>
 

@@ -32,12 +32,10 @@ constexpr ValueRow kRows[] = {
     {{"", "O2"}, {"", "% (percent)"}, {"", "21 %"}, {"", "21 - 100"}},
 };
 
-QLabel *cell(QGridLayout *grid, int row, int column, const Cell &cell, const QFont &font,
-             const QColor &colour = Qt::black)
+QLabel *cell(QGridLayout *grid, int row, int column, const Cell &cell, const QColor &colour)
 {
     auto *label = new QLabel(QString::fromUtf8(cell.text));
     label->setObjectName(QString::fromLatin1(cell.name));
-    label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -69,11 +67,15 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
     QFont unitFont(QStringLiteral("Times New Roman"));
     unitFont = withPixelSize(unitFont, 17, true);
     const QColor maroon(128, 0, 0);
+    const auto addCell = [&](int gridRow, int column, const Cell &text, const QFont &font,
+                             const QColor &colour = Qt::black) {
+        m_pendingFonts.emplace_back(cell(grid, gridRow, column, text, colour), font);
+    };
 
-    cell(grid, 0, 0, kHeader.value, headerFont);
-    cell(grid, 0, 1, kHeader.unit, headerFont);
-    cell(grid, 0, 2, kHeader.normal, headerFont);
-    cell(grid, 0, 3, kHeader.range, headerFont);
+    addCell(0, 0, kHeader.value, headerFont);
+    addCell(0, 1, kHeader.unit, headerFont);
+    addCell(0, 2, kHeader.normal, headerFont);
+    addCell(0, 3, kHeader.range, headerFont);
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("bvlHeader"));
@@ -83,12 +85,22 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
 
     int gridRow = 2;
     for (const ValueRow &row : kRows) {
-        cell(grid, gridRow, 0, row.value, rowNameFont);
-        cell(grid, gridRow, 1, row.unit, unitFont, maroon);
-        cell(grid, gridRow, 2, row.normal, windowFont);
-        cell(grid, gridRow, 3, row.range, windowFont);
+        addCell(gridRow, 0, row.value, rowNameFont);
+        addCell(gridRow, 1, row.unit, unitFont, maroon);
+        addCell(gridRow, 2, row.normal, windowFont);
+        addCell(gridRow, 3, row.range, windowFont);
         ++gridRow;
     }
     grid->setRowStretch(gridRow, 1);
     grid->setColumnStretch(4, 1);
+}
+
+void NormalValuesPage::showEvent(QShowEvent *event)
+{
+    // The page's own fonts are loaded when it is first shown, not while the
+    // program starts on another page.
+    for (const auto &[label, font] : m_pendingFonts)
+        label->setFont(font);
+    m_pendingFonts.clear();
+    QWidget::showEvent(event);
 }

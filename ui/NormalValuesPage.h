@@ -3,7 +3,13 @@
 // The page tsNormalValues: the normal blood-gas values and their expected
 // ranges, as a static table under a header row.
 
+#include <QFont>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class QLabel;
 
 
 class NormalValuesPage : public QWidget {
@@ -11,4 +17,10 @@ class NormalValuesPage : public QWidget {
 
 public:
     explicit NormalValuesPage(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    std::vector<std::pair<QLabel *, QFont>> m_pendingFonts;
 };

@@ -3,8 +3,10 @@
 #include "Hints.h"
 
 #include <QAction>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -13,6 +15,9 @@ namespace {
 
 constexpr int kHeaderIconSize = 32;
 constexpr int kItemIconSize = 16;
+const QColor kHeaderColour(214, 223, 247);
+const QColor kCaptionColour(0, 0, 128);
+const QColor kLinkColour(0, 0, 192);
 
 void showAction(QToolButton *item, const QAction *action)
 {
@@ -22,6 +27,41 @@ void showAction(QToolButton *item, const QAction *action)
     setHint(item, hintOf(action));
 }
 
+const QColor kBorderColour(170, 185, 220);
+
+void setTextColour(QWidget *widget, const QColor &text)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::ButtonText, text);
+    widget->setPalette(colours);
+}
+
+// A link-like item: its caption is underlined while the mouse is over it.
+class SideBarItem : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void enterEvent(QEnterEvent *event) override
+    {
+        setUnderline(true);
+        QToolButton::enterEvent(event);
+    }
+    void leaveEvent(QEvent *event) override
+    {
+        setUnderline(false);
+        QToolButton::leaveEvent(event);
+    }
+
+private:
+    void setUnderline(bool underline)
+    {
+        QFont linkFont = font();
+        linkFont.setUnderline(underline);
+        setFont(linkFont);
+    }
+};
+
 } // namespace
 
 SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent)
@@ -30,14 +70,14 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
 {
-    setAttribute(Qt::WA_StyledBackground);
+    setTextColour(this, kLinkColour);
+    setTextColour(m_header, kCaptionColour);
     m_header->setObjectName(QStringLiteral("header"));
     m_header->setText(caption);
     m_header->setIcon(icon);
     m_header->setIconSize(QSize(kHeaderIconSize, kHeaderIconSize));
     m_header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_header->setAutoRaise(true);
-    m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_header->setCursor(Qt::PointingHandCursor);
     QFont bold = m_header->font();
     bold.setBold(true);
@@ -50,26 +90,24 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_header);
+    layout->addWidget(m_header, 0, Qt::AlignLeft);
     layout->addWidget(m_items);
 }
 
 QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, bool visible)
 {
-    auto *item = new QToolButton(m_items);
+    auto *item = new SideBarItem(m_items);
     item->setObjectName(objectName);
     item->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     item->setIconSize(QSize(kItemIconSize, kItemIconSize));
     item->setAutoRaise(true);
     item->setCursor(Qt::PointingHandCursor);
-    item->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    item->setProperty("sideBarItem", true);
     item->setVisible(visible);
     showAction(item, action);
     connect(action, &QAction::changed, item, [item, action] { showAction(item, action); });
     connect(item, &QToolButton::clicked, action, &QAction::trigger);
     item->installEventFilter(this);
-    m_itemLayout->addWidget(item);
+    m_itemLayout->addWidget(item, 0, Qt::AlignLeft);
     return item;
 }
 
@@ -80,6 +118,15 @@ void SideBarGroup::setCollapsed(bool collapsed)
     m_collapsed = collapsed;
     m_items->setVisible(!collapsed);
     emit collapsedChanged(collapsed);
+}
+
+void SideBarGroup::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(QRect(0, 0, width(), m_header->geometry().bottom() + 1), kHeaderColour);
+    painter.setPen(kBorderColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 bool SideBarGroup::eventFilter(QObject *watched, QEvent *event)

@@ -31,6 +31,7 @@ signals:
     void collapsedChanged(bool collapsed);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

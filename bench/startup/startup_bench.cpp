@@ -1,0 +1,87 @@
+// Starts Halvex (without its splash wait) and a bare Qt window many times each,
+// in turn, and compares the median time from process start to the window shown
+// and idle, and the median peak memory.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#include <ctime>
+
+namespace {
+
+struct Sample {
+    double milliseconds;
+    double megabytes;
+};
+
+long long monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+bool runProbe(const char *path, Sample &sample)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return false;
+    const std::string start = std::to_string(monotonicNanoseconds());
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(pipeFds[1], STDOUT_FILENO);
+        close(pipeFds[0]);
+        setenv("HALVEX_PROBE_START_NS", start.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execl(path, path, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    char buffer[128] = {};
+    const ssize_t got = read(pipeFds[0], buffer, sizeof buffer - 1);
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    long long nanoseconds = 0;
+    long long kilobytes = 0;
+    if (got <= 0 || std::sscanf(buffer, "%lld %lld", &nanoseconds, &kilobytes) != 2 || nanoseconds < 0)
+        return false;
+    sample = {nanoseconds / 1e6, kilobytes / 1024.0};
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    std::vector<double> halvexTimes, bareTimes, halvexMemory, bareMemory;
+    for (int i = 0; i < runs; ++i) {
+        Sample halvex{}, bare{};
+        if (!runProbe(HALVEX_PROBE, halvex) || !runProbe(BARE_PROBE, bare)) {
+            std::fprintf(stderr, "a start-up probe failed\n");
+            return 1;
+        }
+        halvexTimes.push_back(halvex.milliseconds);
+        bareTimes.push_back(bare.milliseconds);
+        halvexMemory.push_back(halvex.megabytes);
+        bareMemory.push_back(bare.megabytes);
+    }
+    const double ht = median(halvexTimes), bt = median(bareTimes);
+    const double hm = median(halvexMemory), bm = median(bareMemory);
+    std::printf("start-up to window shown and idle, median of %d runs (offscreen):\n", runs);
+    std::printf("  halvex       %7.1f ms  %6.1f MB peak\n", ht, hm);
+    std::printf("  bare window  %7.1f ms  %6.1f MB peak\n", bt, bm);
+    std::printf("  ratio        %7.2f x   %6.2f x\n", ht / bt, hm / bm);
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// Halvex's own pictures, drawn with QPainter. They are drawn once, when the
+// program is built, and the program loads them as resources.
+
+#include <QPixmap>
+
+namespace artwork::painter {
+
+enum class GroupIcon { Abg, Units, Language };
+
+QPixmap splashPicture();      // 302 x 149
+QPixmap tickMarker();         // 16 x 16, red
+QPixmap arrowMarker();        // 16 x 16, red, pointing right
+QPixmap groupIcon(GroupIcon); // 32 x 32
+
+} // namespace artwork::painter
