@@ -1,5 +1,6 @@
 #include "AbgInputPanel.h"
 
+#include "GlobalCode.h"
 #include "Hints.h"
 #include "NumericSpinField.h"
 
@@ -158,6 +159,16 @@ halvex::AbgInput AbgInputPanel::readInput() const
         .FiO2 = edtFIO2()->value(),
         .Age = edtAge()->value(),
     };
+}
+
+void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, std::string_view units)
+{
+    edtPh()->setValue(sample.pH);
+    edtPaCO2()->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, units, sample.PaCO2));
+    edtPaO2()->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, units, sample.PaO2));
+    edtHCO3()->setValue(sample.HCO3);
+    edtAge()->setValue(sample.Age);
+    edtFIO2()->setValue(sample.FiO2);
 }
 
 void AbgInputPanel::clearAssessments()

@@ -4,11 +4,13 @@
 // units, the two read-only result fields and the Clear, Generate and Analyze
 // buttons, at their designed places.
 
+#include "BloodGasSample.h"
 #include "InputValidation.h"
 
 #include <QFrame>
 
 #include <array>
+#include <string_view>
 
 class NumericSpinField;
 class QLabel;
@@ -40,6 +42,10 @@ public:
     // The values as the fields show them: an empty pH, PaCO2, PaO2 or HCO3 is
     // missing, an empty O2 % reads as 21 and an empty age as 0.
     halvex::AbgInput readInput() const;
+
+    // Writes a sample held in mmHg into the fields, the pressures converted to
+    // the unit in force; each field shows its value with its own decimals.
+    void showSample(const halvex::BloodGasSample &sample, std::string_view units);
 
     // ClearAssessments: empties both result fields.
     void clearAssessments();

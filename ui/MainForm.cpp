@@ -3,24 +3,32 @@
 #include "AbgInputPanel.h"
 #include "Artwork.h"
 #include "AssessAcidBase.h"
+#include "CategoryControls.h"
+#include "CylinderGauge.h"
 #include "GlobalCode.h"
 #include "GlobalData.h"
 #include "Hints.h"
+#include "HoverBoldLabel.h"
 #include "ImageList.h"
 #include "IndexedAction.h"
 #include "Language.h"
 #include "MessageBoxes.h"
 #include "NormalValuesPage.h"
 #include "NumericSpinField.h"
-#include "PageShowHook.h"
+#include "PageText.h"
 #include "ProductInfo.h"
 #include "ResultFields.h"
+#include "SamplesPage.h"
 #include "SideBar.h"
 #include "SideBarGroup.h"
+#include "StatisticsPage.h"
 #include "StatusHints.h"
+#include "Tags.h"
+#include "TeacherPage.h"
 #include "Unit_ABG.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +39,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -110,11 +119,11 @@ QWidget *titleStrip(QWidget *parent)
 
 } // namespace
 
-TfrmMain::TfrmMain(MessageBoxes &boxes, QWidget *parent)
+TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_boxes(boxes)
-    , m_abg(std::make_unique<halvex::TABG>()) // FormCreate: the window's one generator
+    , m_abg(std::make_unique<halvex::TABG>(std::move(seeds))) // FormCreate: the window's one generator
     , m_images(std::make_unique<ImageList>(QSize(16, 16)))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -157,6 +166,9 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, QWidget *parent)
 
     connect(m_input->btnAnalyze(), &QPushButton::clicked, this, &TfrmMain::btnAnalyzeClick);
     connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
+    connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
+    connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
+    connect(m_samplesPage, &SamplesPage::categoryClicked, this, &TfrmMain::sampleLabelClick);
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
 
     // The window sees key presses before its controls.
@@ -185,11 +197,23 @@ QWidget *TfrmMain::buildDetailsArea(QWidget *parent)
     layout->setContentsMargins(0, 0, 2, 2);
     layout->addWidget(m_pages);
 
+    m_teacherPage = new TeacherPage;
+    m_statisticsPage = new StatisticsPage;
+    m_samplesPage = new SamplesPage;
+    auto *normalValues = new NormalValuesPage;
+    const std::array<QWidget *, 4> built{m_teacherPage, m_statisticsPage, m_samplesPage, normalValues};
+    // The pages still empty until their content is built.
     for (const char *name : kPages) {
-        QWidget *page = QLatin1String(name) == QLatin1String("tsNormalValues") ? new NormalValuesPage : new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
+        const auto found = std::find_if(built.begin(), built.end(),
+                                        [name](const QWidget *page) { return page->objectName() == QLatin1String(name); });
+        QWidget *page = found != built.end() ? *found : nullptr;
+        if (!page) {
+            page = new QWidget;
+            page->setObjectName(QString::fromLatin1(name));
+        }
         m_pages->addWidget(page);
     }
+    m_pageShowHooks = {{m_samplesPage, &TfrmMain::tsSamplesShow}};
     return details;
 }
 
@@ -232,8 +256,10 @@ void TfrmMain::buildSideBar()
 void TfrmMain::switchPage(QWidget *page)
 {
     m_pages->setCurrentWidget(page);
-    if (auto *hook = dynamic_cast<PageShowHook *>(page))
-        hook->pageShown();
+    for (const auto &[hookedPage, hook] : m_pageShowHooks) {
+        if (hookedPage == page)
+            (this->*hook)();
+    }
     for (const auto &[action, actionPage] : m_pageActions)
         action->setImageIndex(actionPage == page ? kArrowImage : kNoImage);
 }
@@ -254,8 +280,10 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
+    CreateCategoryStats();
     halvex::CurrentUnits = halvex::kUnitsMmHg;
     halvex::CurrentLanguage = halvex::kLanguageEnglish;
+    m_teacherPage->lblResultAcidBase()->clear();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -279,7 +307,7 @@ bool TfrmMain::FormKeyPress(QKeyEvent *event)
 void TfrmMain::btnAnalyzeClick()
 {
     m_input->setInputFieldsReadOnly(false);
-    m_awaitingAnalysis = false;
+    m_teacher.analysisStarted();
     m_input->clearAssessments();
 
     const halvex::AbgInput input = m_input->readInput();
@@ -327,11 +355,85 @@ void TfrmMain::edtPhExit()
         ph->setValue(ph->value() / 10000);
 }
 
+void TfrmMain::btnGenerateClick()
+{
+    m_input->setInputFieldsReadOnly(true);
+    if (m_teacher.awaitingAnalysis()
+        && !m_boxes.confirm(QStringLiteral("Last generated ABG not analyzed, are you sure you want to generate another?")))
+        return;
+
+    const int variant = halvex::drawRandomVariant(m_abg->random());
+    m_teacher.sampleGenerated(m_abg->Generate(variant));
+    m_teacherPage->lblResultAcidBase()->clear();
+    m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
+    m_input->clearAssessments();
+    ClearCategoryChecks();
+    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
+    m_input->btnAnalyze()->setFocus();
+}
+
+void TfrmMain::CreateCategoryStats()
+{
+    m_teacher.createCategoryStats();
+}
+
+void TfrmMain::chkNormalClick(int code)
+{
+    ClearCategoryChecks();
+    m_teacherPage->checkBoxes()[static_cast<std::size_t>(code)]->setChecked(true);
+    m_teacher.choose(code);
+}
+
+void TfrmMain::ClearCategoryChecks()
+{
+    for (QCheckBox *box : m_teacherPage->checkBoxes())
+        box->setChecked(false);
+}
+
 bool TfrmMain::AnyCategoryTicked() const
 {
-    return false; // the category check boxes come with teacher mode
+    const auto &boxes = m_teacherPage->checkBoxes();
+    return std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox *box) { return box->isChecked(); });
 }
 
 void TfrmMain::ScoreTeacherAnswer()
 {
+    const TeacherSession::Score score = m_teacher.scoreAnswer();
+    QLabel *verdict = m_teacherPage->lblResultAcidBase();
+    verdict->setText(score.correct ? QStringLiteral("Correct !") : QStringLiteral("Incorrect"));
+    setTextColour(verdict, score.correct ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    if (score.statsCategory)
+        m_statisticsPage->percentageLabel(*score.statsCategory)->setText(QString::fromStdString(score.statsText));
+    m_teacherPage->pb()->setValue(score.gauge);
+}
+
+void TfrmMain::sampleLabelClick(halvex::AbgCategory category)
+{
+    ShowSample(halvex::drawVariantOf(category, m_abg->random()));
+    ResetSampleLabels();
+    m_samplesPage->label(category)->setBold(true);
+}
+
+void TfrmMain::ShowSample(int variant)
+{
+    m_input->clearAssessments();
+    m_abg->Generate(variant);
+    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
+    m_input->btnAnalyze()->setFocus();
+}
+
+void TfrmMain::ResetSampleLabels()
+{
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (tagOf(label) == kCategoryLabelTag) {
+            QFont regular = label->font();
+            regular.setBold(false);
+            label->setFont(regular);
+        }
+    }
+}
+
+void TfrmMain::tsSamplesShow()
+{
+    ResetSampleLabels();
 }

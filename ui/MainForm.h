@@ -4,6 +4,10 @@
 // the page stack of the details area, and the status line. It reads the input
 // fields, asks the engine, and shows what the engine found.
 
+#include "AbgCategory.h"
+#include "RandomSource.h"
+#include "TeacherSession.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -16,7 +20,10 @@ class ImageList;
 class MessageBoxes;
 class QLabel;
 class QStackedWidget;
+class SamplesPage;
 class SideBar;
+class StatisticsPage;
+class TeacherPage;
 
 namespace halvex {
 class TABG;
@@ -26,16 +33,21 @@ class TfrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TfrmMain(MessageBoxes &boxes, QWidget *parent = nullptr);
+    // The seed source feeds the window's one generator (the clock, or a fixed sequence in tests).
+    explicit TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds = halvex::clockSeed, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     AbgInputPanel *inputPanel() const { return m_input; }
     QStackedWidget *pcABGDetails() const { return m_pages; }
     QLabel *statusLine() const { return m_statusLine; }
     halvex::TABG &generator() const { return *m_abg; }
+    const TeacherSession &teacher() const { return m_teacher; }
+    TeacherPage *teacherPage() const { return m_teacherPage; }
+    StatisticsPage *statisticsPage() const { return m_statisticsPage; }
 
     void btnAnalyzeClick();
     void btnClearClick();
+    void btnGenerateClick();
     // Lets a pH be typed without its point: 735, 7350 and 73500 all read as 7.35.
     void edtPhExit();
 
@@ -52,9 +64,19 @@ private:
     void switchPage(QWidget *page);
     void alBarABGHelpExecute();
 
-    // Teacher mode's part of Analyze.
+    // Teacher mode.
+    void CreateCategoryStats();
+    // The click handler of the fifteen answer boxes: exactly the clicked one stays ticked.
+    void chkNormalClick(int code);
+    void ClearCategoryChecks();
     bool AnyCategoryTicked() const;
     void ScoreTeacherAnswer();
+
+    // The sample page.
+    void sampleLabelClick(halvex::AbgCategory category);
+    void ShowSample(int variant);
+    void ResetSampleLabels();
+    void tsSamplesShow();
 
     MessageBoxes &m_boxes;
     std::unique_ptr<halvex::TABG> m_abg;
@@ -63,7 +85,11 @@ private:
     QStackedWidget *m_pages = nullptr;
     QLabel *m_statusLine = nullptr;
     SideBar *m_sideBar = nullptr;
+    TeacherPage *m_teacherPage = nullptr;
+    StatisticsPage *m_statisticsPage = nullptr;
+    SamplesPage *m_samplesPage = nullptr;
     std::vector<std::pair<IndexedAction *, QWidget *>> m_pageActions;
+    std::vector<std::pair<QWidget *, void (TfrmMain::*)()>> m_pageShowHooks;
+    TeacherSession m_teacher;
     bool m_shown = false;
-    bool m_awaitingAnalysis = false;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+// The fifteen category controls that three pages show (answer boxes, sample
+// labels, statistics names): their names, colours and places.
+
+#include "AbgCategory.h"
+
+#include <QColor>
+#include <QString>
+
+// The tag of the category labels whose bold style the sample page resets.
+inline constexpr int kCategoryLabelTag = 99;
+
+// The control name for a category: prefix, abbreviation, suffix ("chk" "PCRA" "" -> "chkPCRA").
+QString categoryControlName(const QString &prefix, halvex::AbgCategory category, const QString &suffix = {});
+QColor categoryColour(halvex::AbgCategory category);
+QString categoryEnglishName(halvex::AbgCategory category);
+
+// Where a category stands in the two columns: Normal alone on the first row,
+// the acidoses down the left column, each alkalosis beside its acidosis.
+struct GridPlace {
+    int row;
+    int column;
+};
+GridPlace categoryGridPlace(halvex::AbgCategory category);

@@ -1,0 +1,14 @@
+#pragma once
+
+// Small helpers for the texts of the pages.
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// A page title: bold and underlined.
+QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent);
+// Writes the widget's text (a label's or a check box's caption) in the colour.
+void setTextColour(QWidget *widget, const QColor &colour);

@@ -1,0 +1,49 @@
+#include "SamplesPage.h"
+
+#include "CategoryControls.h"
+#include "HoverBoldLabel.h"
+#include "PageText.h"
+#include "Tags.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+SamplesPage::SamplesPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tsSamples"));
+
+    QLabel *title = pageTitle(QStringLiteral("lblSampleABG"), QStringLiteral("Sample ABGs"), this);
+    auto *instruction = new QLabel(QStringLiteral("Click on an ABG type to insert into analyzer"), this);
+    instruction->setObjectName(QStringLiteral("lblClickABG"));
+
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(1);
+    grid->setHorizontalSpacing(24);
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
+        auto *label = new HoverBoldLabel(this);
+        label->setText(categoryEnglishName(info.category));
+        label->setObjectName(categoryControlName(QStringLiteral("lbl"), info.category));
+        setTag(label, kCategoryLabelTag);
+        setTextColour(label, categoryColour(info.category));
+        connect(label, &HoverBoldLabel::clicked, this, [this, category = info.category] { emit categoryClicked(category); });
+        const GridPlace place = categoryGridPlace(info.category);
+        grid->addWidget(label, place.row, place.column);
+        m_labels[static_cast<std::size_t>(halvex::categoryCode(info.category))] = label;
+    }
+    grid->setColumnStretch(2, 1);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 6, 12, 6);
+    page->addWidget(title);
+    page->addWidget(instruction);
+    page->addSpacing(6);
+    page->addLayout(grid);
+    page->addStretch();
+}
+
+HoverBoldLabel *SamplesPage::label(halvex::AbgCategory category) const
+{
+    return m_labels[static_cast<std::size_t>(halvex::categoryCode(category))];
+}

@@ -1,0 +1,58 @@
+#include "StatisticsPage.h"
+
+#include "CategoryControls.h"
+#include "PageText.h"
+#include "Tags.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+StatisticsPage::StatisticsPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tsABGStats"));
+
+    QLabel *title = pageTitle(QStringLiteral("lblStatsTitle"),
+                              QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);
+
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(1);
+    grid->setHorizontalSpacing(10);
+    QFont bold = font();
+    bold.setBold(true);
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
+        const int code = halvex::categoryCode(info.category);
+        // The one name that breaks the pattern: "lblRAstats".
+        const QString name = info.category == halvex::AbgCategory::RA
+                                 ? QStringLiteral("lblRAstats")
+                                 : categoryControlName(QStringLiteral("lbl"), info.category, QStringLiteral("Stats"));
+        auto *label = new QLabel(categoryEnglishName(info.category), this);
+        label->setObjectName(name);
+        setTag(label, kCategoryLabelTag);
+        setTextColour(label, categoryColour(info.category));
+
+        auto *percentage = new QLabel(QStringLiteral("N/A"), this);
+        percentage->setObjectName(QStringLiteral("lblStats%1").arg(code));
+        percentage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        percentage->setFont(bold);
+        percentage->setMinimumWidth(40);
+        m_percentages[static_cast<std::size_t>(code)] = percentage;
+
+        const GridPlace place = categoryGridPlace(info.category);
+        grid->addWidget(label, place.row, place.column * 2);
+        grid->addWidget(percentage, place.row, place.column * 2 + 1);
+    }
+    grid->setColumnStretch(4, 1);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 6, 12, 6);
+    page->addWidget(title);
+    page->addLayout(grid);
+    page->addStretch();
+}
+
+QLabel *StatisticsPage::percentageLabel(int code) const
+{
+    return code >= 0 && code < halvex::kCategoryCount ? m_percentages[static_cast<std::size_t>(code)] : nullptr;
+}

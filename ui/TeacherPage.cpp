@@ -1,0 +1,86 @@
+#include "TeacherPage.h"
+
+#include "CategoryControls.h"
+#include "CylinderGauge.h"
+#include "PageText.h"
+#include "Tags.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int kRowHeight = 17;
+
+QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
+
+TeacherPage::TeacherPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tsABGTeacher"));
+
+    auto *boxes = new QGridLayout;
+    boxes->setVerticalSpacing(0);
+    boxes->setHorizontalSpacing(24);
+    boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
+        auto *box = new QCheckBox(categoryEnglishName(info.category), this);
+        box->setObjectName(categoryControlName(QStringLiteral("chk"), info.category));
+        box->setFixedHeight(kRowHeight);
+        setTag(box, halvex::categoryCode(info.category));
+        setTextColour(box, categoryColour(info.category));
+        connect(box, &QCheckBox::clicked, this, [this, code = halvex::categoryCode(info.category)] {
+            emit categoryClicked(code);
+        });
+        const GridPlace place = categoryGridPlace(info.category);
+        boxes->addWidget(box, place.row + 1, place.column);
+        m_boxes[static_cast<std::size_t>(halvex::categoryCode(info.category))] = box;
+    }
+    boxes->setColumnStretch(2, 1);
+
+    auto *strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("pnlAcidBaseSuccessRate"));
+    m_result = new QLabel(strip);
+    m_result->setObjectName(QStringLiteral("lblResultAcidBase"));
+    QFont bold = m_result->font();
+    bold.setBold(true);
+    m_result->setFont(bold);
+    m_generated = new QLabel(QStringLiteral("0"), strip);
+    m_generated->setObjectName(QStringLiteral("lblGenerated"));
+    m_generated->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_generated->setMinimumWidth(45);
+    setTextColour(m_generated, QColor(128, 0, 0));
+    m_gauge = new CylinderGauge(strip);
+    m_gauge->setObjectName(QStringLiteral("pb"));
+
+    auto *line = new QHBoxLayout;
+    line->addWidget(boldLabel(QStringLiteral("lblSuccessRate2"), QStringLiteral("Success Rate :   "), strip));
+    line->addWidget(m_result, 1);
+    auto *total = new QLabel(QStringLiteral("Total"), strip);
+    total->setObjectName(QStringLiteral("lblTotal"));
+    line->addWidget(total);
+    line->addWidget(m_generated);
+    auto *stripLayout = new QVBoxLayout(strip);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    stripLayout->setSpacing(2);
+    stripLayout->addLayout(line);
+    stripLayout->addWidget(m_gauge);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 6, 12, 6);
+    page->addLayout(boxes);
+    page->addStretch();
+    page->addWidget(strip);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The page tsABGTeacher: the fifteen answer boxes, and the strip with the
+// verdict, the number of samples generated and the success gauge.
+
+#include "AbgCategory.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CylinderGauge;
+class QCheckBox;
+class QLabel;
+
+class TeacherPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TeacherPage(QWidget *parent = nullptr);
+
+    const std::array<QCheckBox *, halvex::kCategoryCount> &checkBoxes() const { return m_boxes; }
+    QLabel *lblResultAcidBase() const { return m_result; }
+    QLabel *lblGenerated() const { return m_generated; }
+    CylinderGauge *pb() const { return m_gauge; }
+
+signals:
+    // The student clicked the box of this category code.
+    void categoryClicked(int code);
+
+private:
+    std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};
+    QLabel *m_result;
+    QLabel *m_generated;
+    CylinderGauge *m_gauge;
+};

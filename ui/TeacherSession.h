@@ -1,0 +1,68 @@
+#pragma once
+
+// The state of teacher mode for one run of the program: what was generated,
+// what the student chose, how many answers were right, per category and in
+// all. Plain C++: the window only shows what it holds.
+
+#include "AbgCategory.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class TeacherSession {
+public:
+    // The tally of one category: correct answers and answers.
+    struct Tally {
+        int correct = 0;
+        int answers = 0;
+        friend bool operator==(const Tally &, const Tally &) = default;
+    };
+
+    // What scoring one answer changes on the screen.
+    struct Score {
+        bool correct;
+        int gauge;                                // 0 to 100 is shown; may exceed 100
+        std::optional<int> statsCategory;         // the category whose percentage changed
+        std::string statsText;                    // its new text, as "67 %"
+    };
+
+    int generatedCount() const { return m_generatedCount; }
+    int correctCount() const { return m_correctCount; }
+    double successRate() const { return m_successRate; }
+    bool lastAnswerCorrect() const { return m_lastAnswerCorrect; }
+    int generatedCategory() const { return m_generatedCategory; }
+    int chosenCategory() const { return m_chosenCategory; }
+    bool awaitingAnalysis() const { return m_awaitingAnalysis; }
+
+    // CreateCategoryStats: every category at no answer. Until then no answer is counted per category.
+    void createCategoryStats();
+    // The tally of a category code, if the statistics exist and the code names a category.
+    std::optional<Tally> categoryStats(int categoryCode) const;
+
+    // The Generate button made a sample of this category (99 when it failed).
+    void sampleGenerated(int categoryCode);
+    void choose(int categoryCode) { m_chosenCategory = categoryCode; }
+    void analysisStarted() { m_awaitingAnalysis = false; }
+
+    // ScoreTeacherAnswer: judges the chosen category against the generated one.
+    Score scoreAnswer();
+
+private:
+    // UpdateCategoryStats: counts the answer for the generated category; its new text, or nothing when
+    // the statistics have no entry for it.
+    std::optional<std::string> updateCategoryStats();
+
+    int m_generatedCount = 0;
+    int m_correctCount = 0;
+    double m_successRate = 0;
+    bool m_lastAnswerCorrect = false;
+    int m_generatedCategory = 0;
+    int m_chosenCategory = 0;
+    bool m_awaitingAnalysis = false;
+    std::optional<std::array<Tally, halvex::kCategoryCount>> m_categoryStats;
+};
+
+// A ratio as a whole percentage: the quotient in extended precision, rounded to
+// the nearest integer with an exact half to the even neighbour (12.5 to 12).
+int roundedPercentage(int part, int whole);
