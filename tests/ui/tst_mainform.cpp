@@ -5,6 +5,7 @@
 #include "NumericSpinField.h"
 #include "ProductInfo.h"
 #include "RecordingMessageBoxes.h"
+#include "WindowFixture.h"
 #include "SideBarGroup.h"
 
 #include <QLabel>
@@ -58,10 +59,7 @@ private:
     template <typename T>
     T *child(const QString &name) const
     {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no child %s", qPrintable(name));
-        return found;
+        return m_fixture.child<T>(name);
     }
     void enter(const Values &values);
     void analyze() { QTest::mouseClick(m_window->inputPanel()->btnAnalyze(), Qt::LeftButton); }
@@ -69,22 +67,19 @@ private:
     QString oxygenation() const { return m_window->inputPanel()->edtAssessO2()->text(); }
     QStringList arrows() const;
 
-    RecordingMessageBoxes m_boxes;
-    std::unique_ptr<TfrmMain> m_window;
+    WindowFixture m_fixture;
+    RecordingMessageBoxes &m_boxes = m_fixture.boxes;
+    std::unique_ptr<TfrmMain> &m_window = m_fixture.window;
 };
 
 void TestMainForm::init()
 {
-    m_boxes = RecordingMessageBoxes();
-    m_window = std::make_unique<TfrmMain>(m_boxes);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(m_fixture.open());
 }
 
 void TestMainForm::cleanup()
 {
-    m_window.reset();
+    m_fixture.close();
 }
 
 void TestMainForm::enter(const Values &values)
