@@ -2,6 +2,7 @@
 
 #include "GlobalCode.h"
 #include "Hints.h"
+#include "UnitPresentation.h"
 #include "NumericSpinField.h"
 
 #include <QLabel>
@@ -169,6 +170,16 @@ void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, std::string
     edtHCO3()->setValue(sample.HCO3);
     edtAge()->setValue(sample.Age);
     edtFIO2()->setValue(sample.FiO2);
+}
+
+void AbgInputPanel::showPressureUnits(const UnitPresentation &units)
+{
+    findChild<QLabel *>(QStringLiteral("lblCO2Unit"))->setText(QString::fromLatin1(units.label));
+    findChild<QLabel *>(QStringLiteral("lblPO2Unit"))->setText(QString::fromLatin1(units.label));
+    edtPaCO2()->setSingleStep(units.step);
+    edtPaO2()->setSingleStep(units.step);
+    edtPaCO2()->setRange(0, units.paco2Maximum);
+    edtPaO2()->setRange(0, units.pao2Maximum);
 }
 
 void AbgInputPanel::clearAssessments()

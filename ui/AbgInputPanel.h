@@ -16,6 +16,7 @@ class NumericSpinField;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct UnitPresentation;
 
 class AbgInputPanel : public QFrame {
     Q_OBJECT
@@ -46,6 +47,9 @@ public:
     // Writes a sample held in mmHg into the fields, the pressures converted to
     // the unit in force; each field shows its value with its own decimals.
     void showSample(const halvex::BloodGasSample &sample, std::string_view units);
+
+    // The unit labels, step and maxima of the two pressure fields.
+    void showPressureUnits(const UnitPresentation &units);
 
     // ClearAssessments: empties both result fields.
     void clearAssessments();

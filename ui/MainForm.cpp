@@ -1,6 +1,14 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
+#include "AsciiCase.h"
+#include "ButtonSpinBox.h"
+#include "CaptionSets.h"
+#include "ControlCaption.h"
+#include "DecimalPreferences.h"
+#include "PreferencesPage.h"
+#include "SettingsStore.h"
+#include "UnitPresentation.h"
 #include "Artwork.h"
 #include "AssessAcidBase.h"
 #include "CategoryControls.h"
@@ -28,6 +36,8 @@
 #include "Unit_ABG.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QSettings>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,7 +75,8 @@ struct BarActionRow {
     const char *hint;
     int designedImage;
     bool visible;
-    const char *page; // the page it shows, for the eight page actions
+    const char *page;        // the page it shows, for the eight page actions
+    const char *itemCaption = ""; // the item's own caption, when it differs from the action's
 };
 
 // The actions of alBar and the side-bar items bound to them, group by group.
@@ -85,7 +96,7 @@ constexpr std::array<BarActionRow, 15> kBarActions{{
     {"alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true, nullptr},
     {"alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true, nullptr},
     {"alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true, nullptr},
-    {"alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, nullptr},
+    {"alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, nullptr, "Deutsch"},
     {"alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false, nullptr},
 }};
 
@@ -125,6 +136,8 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     , m_boxes(boxes)
     , m_abg(std::make_unique<halvex::TABG>(std::move(seeds))) // FormCreate: the window's one generator
     , m_images(std::make_unique<ImageList>(QSize(16, 16)))
+    , m_store(openSettingsStore())
+    , m_formSettings(QStringLiteral("frmMain"))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Halvex"));
@@ -169,18 +182,29 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
     connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
     connect(m_samplesPage, &SamplesPage::categoryClicked, this, &TfrmMain::sampleLabelClick);
+    connect(m_preferences->btnSave(), &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
+    connect(m_preferences->btnDefaults(), &QPushButton::clicked, this, &TfrmMain::btnDefaultsClick);
+    // btnCancelClick: Cancel changes nothing.
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
 
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
 
+    m_pages->setCurrentWidget(page(QStringLiteral("tsHelpAbout")));
+    // The window settings and the application settings are restored as soon as the window exists.
+    bindFormSettings();
+    m_formSettings.restore(*m_store);
+    m_appSettings.load(*m_store);
+    // Whatever position was stored, the window opens centred.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    m_pages->setCurrentWidget(m_pages->findChild<QWidget *>(QStringLiteral("tsHelpAbout")));
 }
 
 TfrmMain::~TfrmMain()
 {
+    // FormDestroy: the settings are saved once more; the window settings too if no close came first.
+    saveFormSettings();
+    m_appSettings.save(*m_store);
     qApp->removeEventFilter(this);
     // The fields lose the focus while they are destroyed, after this window has gone.
     m_input->edtPh()->setExitHandler(nullptr);
@@ -200,8 +224,9 @@ QWidget *TfrmMain::buildDetailsArea(QWidget *parent)
     m_teacherPage = new TeacherPage;
     m_statisticsPage = new StatisticsPage;
     m_samplesPage = new SamplesPage;
-    auto *normalValues = new NormalValuesPage;
-    const std::array<QWidget *, 4> built{m_teacherPage, m_statisticsPage, m_samplesPage, normalValues};
+    m_normalValues = new NormalValuesPage;
+    m_preferences = new PreferencesPage;
+    const std::array<QWidget *, 5> built{m_teacherPage, m_statisticsPage, m_samplesPage, m_normalValues, m_preferences};
     // The pages still empty until their content is built.
     for (const char *name : kPages) {
         const auto found = std::find_if(built.begin(), built.end(),
@@ -213,7 +238,7 @@ QWidget *TfrmMain::buildDetailsArea(QWidget *parent)
         }
         m_pages->addWidget(page);
     }
-    m_pageShowHooks = {{m_samplesPage, &TfrmMain::tsSamplesShow}};
+    m_pageShowHooks = {{m_samplesPage, &TfrmMain::tsSamplesShow}, {m_preferences, &TfrmMain::tsUserPrefsShow}};
     return details;
 }
 
@@ -229,6 +254,7 @@ void TfrmMain::buildSideBar()
     SideBarGroup *units = group("barUnits", "Units", artwork::GroupIcon::Units, 83);
     SideBarGroup *language = group("barLanguage", "Language", artwork::GroupIcon::Language, 83);
     abg->setToolTipsShown(true);
+    m_groups = {abg, units, language};
 
     for (const BarActionRow &row : kBarActions) {
         auto *action = new IndexedAction(QString::fromUtf8(row.caption), *m_images, this);
@@ -236,20 +262,77 @@ void TfrmMain::buildSideBar()
         action->setImageIndex(row.designedImage);
         setHint(action, QString::fromUtf8(row.hint));
         SideBarGroup *target = row.group == BarGroup::Abg ? abg : row.group == BarGroup::Units ? units : language;
-        target->addItem(action, QString::fromLatin1(row.item), row.visible);
+        target->addItem(action, QString::fromLatin1(row.item), row.visible, QString::fromUtf8(row.itemCaption));
+        m_actions.emplace_back(action->objectName(), action);
         if (row.page) {
             QWidget *page = m_pages->findChild<QWidget *>(QString::fromLatin1(row.page));
             m_pageActions.emplace_back(action, page);
         }
     }
-    // The hidden German item carries a caption of its own.
-    findChild<QToolButton *>(QStringLiteral("LanguageGerman"))->setText(QStringLiteral("Deutsch"));
 
-    for (const auto &[action, page] : m_pageActions) {
-        if (action->objectName() == QLatin1String("alBarABGHelp"))
-            connect(action, &QAction::triggered, this, &TfrmMain::alBarABGHelpExecute);
+    for (const auto &[pageAction, target] : m_pageActions) {
+        if (pageAction->objectName() == QLatin1String("alBarABGHelp"))
+            connect(pageAction, &QAction::triggered, this, &TfrmMain::alBarABGHelpExecute);
         else
-            connect(action, &QAction::triggered, this, [this, target = page] { switchPage(target); });
+            connect(pageAction, &QAction::triggered, this, [this, target = target] { switchPage(target); });
+    }
+    const std::pair<const char *, void (TfrmMain::*)()> handlers[] = {
+        {"alBarMMHG", &TfrmMain::alBarMMHGExecute},       {"alBarKPa", &TfrmMain::alBarKPaExecute},
+        {"alBarEnglish", &TfrmMain::alBarEnglishExecute}, {"alBarFrench", &TfrmMain::alBarFrenchExecute},
+        {"alBarGerman", &TfrmMain::alBarGermanExecute},   {"alBarSpanish", &TfrmMain::alBarSpanishExecute},
+    };
+    for (const auto &[name, handler] : handlers)
+        connect(action(name), &QAction::triggered, this, handler);
+}
+
+IndexedAction *TfrmMain::action(const char *name) const
+{
+    const auto found = std::find_if(m_actions.begin(), m_actions.end(),
+                                    [name](const auto &entry) { return entry.first == QLatin1String(name); });
+    return found->second;
+}
+
+QWidget *TfrmMain::page(const QString &name) const
+{
+    for (int i = 0; i < m_pages->count(); ++i) {
+        if (m_pages->widget(i)->objectName() == name)
+            return m_pages->widget(i);
+    }
+    return nullptr;
+}
+
+void TfrmMain::bindFormSettings()
+{
+    for (SideBarGroup *group : m_groups) {
+        m_formSettings.bind({group->objectName() + QStringLiteral(".Collapsed"), FormSettings::Kind::Boolean, false,
+                             [group] { return QVariant(group->isCollapsed()); },
+                             [group](const QVariant &value) {
+                                 group->setCollapsed(value.toBool());
+                                 return true;
+                             }});
+    }
+    m_formSettings.bind({QStringLiteral("pcABGDetails.ActivePage"), FormSettings::Kind::Text,
+                         QStringLiteral("tsHelpAbout"), [this] { return QVariant(m_pages->currentWidget()->objectName()); },
+                         [this](const QVariant &value) {
+                             QWidget *stored = page(value.toString());
+                             if (stored)
+                                 m_pages->setCurrentWidget(stored);
+                             return stored != nullptr;
+                         }});
+    for (const BarActionRow &row : kBarActions) {
+        if (!row.page)
+            continue;
+        IndexedAction *pageAction = action(row.action);
+        m_formSettings.bind({QString::fromLatin1(row.action) + QStringLiteral(".ImageIndex"),
+                             FormSettings::Kind::Integer, row.designedImage,
+                             [pageAction] { return QVariant(pageAction->imageIndex()); },
+                             [pageAction](const QVariant &value) {
+                                 const int index = value.toInt();
+                                 if (index < kNoImage || index > kArrowImage)
+                                     return false;
+                                 pageAction->setImageIndex(index);
+                                 return true;
+                             }});
     }
 }
 
@@ -268,7 +351,7 @@ void TfrmMain::alBarABGHelpExecute()
 {
     // In English the help file opens instead, leaving the page and the arrow as they are.
     if (halvex::CurrentLanguage != halvex::kLanguageEnglish)
-        switchPage(m_pages->findChild<QWidget *>(QStringLiteral("tsHelp")));
+        switchPage(page(QStringLiteral("tsHelp")));
 }
 
 void TfrmMain::showEvent(QShowEvent *event)
@@ -281,9 +364,200 @@ void TfrmMain::showEvent(QShowEvent *event)
 void TfrmMain::FormShow()
 {
     CreateCategoryStats();
-    halvex::CurrentUnits = halvex::kUnitsMmHg;
-    halvex::CurrentLanguage = halvex::kLanguageEnglish;
+    m_appSettings.load(*m_store);
+    applyStoredUnit();
+    applyStoredLanguage();
+    applyStoredDecimals();
+    m_appSettings.save(*m_store);
     m_teacherPage->lblResultAcidBase()->clear();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TfrmMain::FormClose()
+{
+    m_appSettings[AppSetting::Language].setText(QString::fromStdString(halvex::CurrentLanguage));
+    m_appSettings.save(*m_store);
+    saveFormSettings();
+}
+
+void TfrmMain::saveFormSettings()
+{
+    if (std::exchange(m_formSettingsSaved, true))
+        return;
+    const QScreen *screen = this->screen();
+    m_formSettings.save(*m_store, normalGeometry().topLeft(), screen ? screen->size() : QSize());
+}
+
+void TfrmMain::alBarMMHGExecute()
+{
+    selectUnit(kMmHgPresentation);
+}
+
+void TfrmMain::alBarKPaExecute()
+{
+    selectUnit(kKpaPresentation);
+}
+
+void TfrmMain::selectUnit(const UnitPresentation &target)
+{
+    const bool mmHg = &target == &kMmHgPresentation;
+    // Selecting the unit already in force converts nothing: kPa to kPa would
+    // scale the user's values by 0.9975 at every click.
+    const bool sameUnit = halvex::toUpperAscii(halvex::CurrentUnits) == target.units;
+
+    m_appSettings[AppSetting::Units].setText(QString::fromLatin1(target.units));
+    m_input->showPressureUnits(target);
+    m_normalValues->showUnits(target);
+    action("alBarMMHG")->setImageIndex(mmHg ? kTickImage : kNoImage);
+    action("alBarKPa")->setImageIndex(mmHg ? kNoImage : kTickImage);
+
+    // The values are read before the new decimals round them.
+    NumericSpinField *paco2 = m_input->edtPaCO2();
+    NumericSpinField *pao2 = m_input->edtPaO2();
+    const double paco2Value = paco2->value();
+    const double pao2Value = pao2->value();
+    paco2->setDecimals(mmHg ? storedDecimals(m_appSettings, AppSetting::PaCO2Dec) : kKpaDecimals);
+    pao2->setDecimals(mmHg ? storedDecimals(m_appSettings, AppSetting::PaO2Dec) : kKpaDecimals);
+    if (!sameUnit) {
+        paco2->setValue(halvex::ConvertPressure(halvex::CurrentUnits, target.units, paco2Value));
+        pao2->setValue(halvex::ConvertPressure(halvex::CurrentUnits, target.units, pao2Value));
+    }
+    halvex::CurrentUnits = target.units;
+}
+
+void TfrmMain::applyStoredUnit()
+{
+    const QString stored = m_appSettings[AppSetting::Units].text();
+    halvex::CurrentUnits = stored.isEmpty() ? std::string(halvex::kUnitsMmHg) : stored.toStdString();
+    if (halvex::isMmHg(halvex::CurrentUnits)) {
+        alBarMMHGExecute();
+        return;
+    }
+    alBarKPaExecute();
+    // The fields still hold their design values in mmHg.
+    for (NumericSpinField *field : {m_input->edtPaCO2(), m_input->edtPaO2()})
+        field->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, halvex::kUnitsKpa, field->value()));
+}
+
+void TfrmMain::alBarEnglishExecute()
+{
+    selectLanguage(halvex::kLanguageEnglish);
+}
+
+void TfrmMain::alBarFrenchExecute()
+{
+    selectLanguage(halvex::kLanguageFrench);
+}
+
+void TfrmMain::alBarGermanExecute()
+{
+    selectLanguage(halvex::kLanguageGerman);
+}
+
+void TfrmMain::alBarSpanishExecute()
+{
+    selectLanguage(halvex::kLanguageSpanish);
+}
+
+void TfrmMain::selectLanguage(std::string_view key)
+{
+    halvex::CurrentLanguage = key;
+    const std::pair<const char *, std::string_view> items[] = {{"alBarEnglish", halvex::kLanguageEnglish},
+                                                               {"alBarFrench", halvex::kLanguageFrench},
+                                                               {"alBarGerman", halvex::kLanguageGerman},
+                                                               {"alBarSpanish", halvex::kLanguageSpanish}};
+    for (const auto &[name, itemKey] : items)
+        action(name)->setImageIndex(itemKey == key ? kTickImage : kNoImage);
+    if (key == halvex::kLanguageEnglish || key == halvex::kLanguageFrench)
+        setCaptions(key == halvex::kLanguageFrench);
+}
+
+void TfrmMain::setCaptions(bool french)
+{
+    for (const halvex::Caption &caption : halvex::captionSets()) {
+        const std::string_view text = french ? caption.french : caption.english;
+        const QString control = QString::fromLatin1(caption.control.data(), qsizetype(caption.control.size()));
+        setControlCaption(this, control, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
+    SetCategoryCaptions();
+}
+
+void TfrmMain::SetCategoryCaptions()
+{
+    const auto translated = [](halvex::AbgCategory category) {
+        return QString::fromStdString(halvex::Translate(halvex::categoryInfo(category).englishName,
+                                                        halvex::CurrentLanguage));
+    };
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+        m_teacherPage->checkBoxes()[std::size_t(halvex::categoryCode(info.category))]->setText(translated(info.category));
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+        m_samplesPage->label(info.category)->setText(translated(info.category));
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+        m_statisticsPage->nameLabel(halvex::categoryCode(info.category))->setText(translated(info.category));
+}
+
+void TfrmMain::applyStoredLanguage()
+{
+    const QString stored = m_appSettings[AppSetting::Language].text();
+    halvex::CurrentLanguage = stored.isEmpty() ? std::string(halvex::kLanguageEnglish) : stored.toStdString();
+    for (const char *name : {"alBarEnglish", "alBarFrench", "alBarGerman", "alBarSpanish"})
+        action(name)->setImageIndex(kNoImage);
+    // Exactly as stored: "french" is kept as it is, ticks nothing and changes no caption,
+    // while the catalogue still reads it as French.
+    for (const std::string_view key :
+         {halvex::kLanguageEnglish, halvex::kLanguageFrench, halvex::kLanguageGerman, halvex::kLanguageSpanish}) {
+        if (halvex::CurrentLanguage == key) {
+            selectLanguage(key);
+            return;
+        }
+    }
+}
+
+void TfrmMain::applyStoredDecimals()
+{
+    // The saved pH and HCO3 decimals survive a restart, as the pressure decimals
+    // do through the mmHg selection.
+    for (const auto &[setting, field] : {std::pair{AppSetting::phDec, m_input->edtPh()},
+                                         std::pair{AppSetting::HCO3Dec, m_input->edtHCO3()}}) {
+        if (!m_appSettings[setting].isEmpty())
+            field->setDecimals(storedDecimals(m_appSettings, setting));
+    }
+}
+
+void TfrmMain::tsUserPrefsShow()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        if (!m_appSettings[preference.setting].isEmpty())
+            m_preferences->decimalsField(preference.setting)->setValue(m_appSettings[preference.setting].integer());
+    }
+}
+
+void TfrmMain::btnSaveClick()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences)
+        m_appSettings[preference.setting].setInteger(m_preferences->decimalsField(preference.setting)->value());
+    m_appSettings.save(*m_store);
+    const std::pair<AppSetting, NumericSpinField *> targets[] = {{AppSetting::phDec, m_input->edtPh()},
+                                                                 {AppSetting::PaCO2Dec, m_input->edtPaCO2()},
+                                                                 {AppSetting::PaO2Dec, m_input->edtPaO2()},
+                                                                 {AppSetting::HCO3Dec, m_input->edtHCO3()}};
+    for (const auto &[setting, field] : targets)
+        field->setDecimals(m_preferences->decimalsField(setting)->value());
+}
+
+void TfrmMain::btnDefaultsClick()
+{
+    const bool kpa = halvex::CurrentUnits == halvex::kUnitsKpa;
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        const bool pressure = preference.setting == AppSetting::PaCO2Dec || preference.setting == AppSetting::PaO2Dec;
+        m_preferences->decimalsField(preference.setting)->setValue(pressure && kpa ? kKpaDecimals : preference.design);
+    }
+    btnSaveClick();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)

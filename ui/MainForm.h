@@ -5,12 +5,15 @@
 // fields, asks the engine, and shows what the engine found.
 
 #include "AbgCategory.h"
+#include "AppSettings.h"
+#include "FormSettings.h"
 #include "RandomSource.h"
 #include "TeacherSession.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,7 +21,12 @@ class AbgInputPanel;
 class IndexedAction;
 class ImageList;
 class MessageBoxes;
+class NormalValuesPage;
+class PreferencesPage;
 class QLabel;
+class QSettings;
+class SideBarGroup;
+struct UnitPresentation;
 class QStackedWidget;
 class SamplesPage;
 class SideBar;
@@ -45,24 +53,57 @@ public:
     TeacherPage *teacherPage() const { return m_teacherPage; }
     StatisticsPage *statisticsPage() const { return m_statisticsPage; }
 
+    const AppSettings &appSettings() const { return m_appSettings; }
+
     void btnAnalyzeClick();
     void btnClearClick();
     void btnGenerateClick();
+
+    // Units and language, run by the side bar and at start-up.
+    void alBarMMHGExecute();
+    void alBarKPaExecute();
+    void alBarEnglishExecute();
+    void alBarFrenchExecute();
+    void alBarGermanExecute();
+    void alBarSpanishExecute();
     // Lets a pH be typed without its point: 735, 7350 and 73500 all read as 7.35.
     void edtPhExit();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildSideBar();
     QWidget *buildDetailsArea(QWidget *parent);
+    void bindFormSettings();
     void FormShow();
+    void FormClose();
+    void saveFormSettings();
     // FormKeyPress: Enter moves to the next control, as Tab does.
     bool FormKeyPress(QKeyEvent *event);
+    IndexedAction *action(const char *name) const;
+    QWidget *page(const QString &name) const;
     void switchPage(QWidget *page);
     void alBarABGHelpExecute();
+
+    // Units.
+    void selectUnit(const UnitPresentation &target);
+    void applyStoredUnit();
+
+    // Interface language.
+    void selectLanguage(std::string_view key);
+    // SetEnglishCaptions and SetFrenchCaptions.
+    void setCaptions(bool french);
+    void SetCategoryCaptions();
+    void applyStoredLanguage();
+
+    // Preferences.
+    void applyStoredDecimals();
+    void tsUserPrefsShow();
+    void btnSaveClick();
+    void btnDefaultsClick();
 
     // Teacher mode.
     void CreateCategoryStats();
@@ -85,6 +126,14 @@ private:
     QStackedWidget *m_pages = nullptr;
     QLabel *m_statusLine = nullptr;
     SideBar *m_sideBar = nullptr;
+    std::unique_ptr<QSettings> m_store;
+    AppSettings m_appSettings;
+    FormSettings m_formSettings;
+    bool m_formSettingsSaved = false;
+    std::vector<std::pair<QString, IndexedAction *>> m_actions;
+    std::vector<SideBarGroup *> m_groups;
+    NormalValuesPage *m_normalValues = nullptr;
+    PreferencesPage *m_preferences = nullptr;
     TeacherPage *m_teacherPage = nullptr;
     StatisticsPage *m_statisticsPage = nullptr;
     SamplesPage *m_samplesPage = nullptr;

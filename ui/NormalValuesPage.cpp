@@ -1,5 +1,7 @@
 #include "NormalValuesPage.h"
 
+#include "UnitPresentation.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -93,6 +95,16 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
     }
     grid->setRowStretch(gridRow, 1);
     grid->setColumnStretch(4, 1);
+}
+
+void NormalValuesPage::showUnits(const UnitPresentation &units)
+{
+    const std::pair<const char *, const char *> texts[] = {
+        {"lblNVPCO2", units.label},         {"lblNVPO2", units.label},        {"lblPCo2Normal", units.paco2Normal},
+        {"lblPo2Normal", units.pao2Normal}, {"lblPCO2Range", units.paco2Range}, {"lblPO2Range", units.pao2Range},
+    };
+    for (const auto &[name, text] : texts)
+        findChild<QLabel *>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
 }
 
 void NormalValuesPage::showEvent(QShowEvent *event)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLabel;
+struct UnitPresentation;
 
 
 class NormalValuesPage : public QWidget {
@@ -17,6 +18,9 @@ class NormalValuesPage : public QWidget {
 
 public:
     explicit NormalValuesPage(QWidget *parent = nullptr);
+
+    // The PaCO2 and PaO2 unit, normal value and range in the unit given.
+    void showUnits(const UnitPresentation &units);
 
 protected:
     void showEvent(QShowEvent *event) override;

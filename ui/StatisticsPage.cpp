@@ -38,6 +38,7 @@ StatisticsPage::StatisticsPage(QWidget *parent)
         percentage->setFont(bold);
         percentage->setMinimumWidth(40);
         m_percentages[static_cast<std::size_t>(code)] = percentage;
+        m_names[static_cast<std::size_t>(code)] = label;
 
         const GridPlace place = categoryGridPlace(info.category);
         grid->addWidget(label, place.row, place.column * 2);
@@ -55,4 +56,9 @@ StatisticsPage::StatisticsPage(QWidget *parent)
 QLabel *StatisticsPage::percentageLabel(int code) const
 {
     return code >= 0 && code < halvex::kCategoryCount ? m_percentages[static_cast<std::size_t>(code)] : nullptr;
+}
+
+QLabel *StatisticsPage::nameLabel(int code) const
+{
+    return code >= 0 && code < halvex::kCategoryCount ? m_names[static_cast<std::size_t>(code)] : nullptr;
 }

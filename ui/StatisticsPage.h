@@ -19,7 +19,10 @@ public:
 
     // lblStats0 to lblStats14, by category code.
     QLabel *percentageLabel(int code) const;
+    // The category's name, by category code.
+    QLabel *nameLabel(int code) const;
 
 private:
+    std::array<QLabel *, halvex::kCategoryCount> m_names{};
     std::array<QLabel *, halvex::kCategoryCount> m_percentages{};
 };

@@ -43,7 +43,10 @@ void NumericSpinField::setRange(double minimum, double maximum)
 
 void NumericSpinField::setDecimals(int decimals)
 {
-    m_decimals = std::max(decimals, 0);
+    decimals = std::max(decimals, 0);
+    if (decimals == m_decimals)
+        return;
+    m_decimals = decimals;
     setValue(value());
 }
 

@@ -19,9 +19,13 @@ const QColor kHeaderColour(214, 223, 247);
 const QColor kCaptionColour(0, 0, 128);
 const QColor kLinkColour(0, 0, 192);
 
+constexpr char kOwnCaption[] = "ownCaption";
+
+// The item follows its action, but for a caption of its own.
 void showAction(QToolButton *item, const QAction *action)
 {
-    item->setText(action->text());
+    const QString own = item->property(kOwnCaption).toString();
+    item->setText(own.isEmpty() ? action->text() : own);
     item->setIcon(action->icon());
     item->setEnabled(action->isEnabled());
     setHint(item, hintOf(action));
@@ -94,7 +98,7 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     layout->addWidget(m_items);
 }
 
-QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, bool visible)
+QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, bool visible, const QString &ownCaption)
 {
     auto *item = new SideBarItem(m_items);
     item->setObjectName(objectName);
@@ -103,6 +107,7 @@ QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, b
     item->setAutoRaise(true);
     item->setCursor(Qt::PointingHandCursor);
     item->setVisible(visible);
+    item->setProperty(kOwnCaption, ownCaption);
     showAction(item, action);
     connect(action, &QAction::changed, item, [item, action] { showAction(item, action); });
     connect(item, &QToolButton::clicked, action, &QAction::trigger);

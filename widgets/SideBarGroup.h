@@ -16,9 +16,10 @@ class SideBarGroup : public QWidget {
 public:
     SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent = nullptr);
 
-    // Adds an item that shows the action's text and icon and runs it when
-    // clicked. A hidden item stays hidden.
-    QToolButton *addItem(QAction *action, const QString &objectName, bool visible = true);
+    // Adds an item that shows the action's text (or a caption of its own) and
+    // icon, and runs the action when clicked. A hidden item stays hidden.
+    QToolButton *addItem(QAction *action, const QString &objectName, bool visible = true,
+                         const QString &ownCaption = {});
     QToolButton *header() const { return m_header; }
 
     bool isCollapsed() const { return m_collapsed; }

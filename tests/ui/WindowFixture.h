@@ -4,15 +4,31 @@
 #include "MainForm.h"
 #include "RecordingMessageBoxes.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// A main window shown and active, with its message boxes recorded and its
-// generator fed from a fixed seed sequence.
+// A main window shown and active, with its message boxes recorded, its
+// generator fed from a fixed seed sequence and its settings in a folder of its
+// own that lasts until forgetSettings() (so a window can be closed and opened
+// again on the same settings).
 struct WindowFixture {
     RecordingMessageBoxes boxes;
     std::unique_ptr<TfrmMain> window;
+    std::unique_ptr<QTemporaryDir> settingsFolder;
+
+    WindowFixture() { forgetSettings(); }
+
+    void forgetSettings()
+    {
+        window.reset();
+        settingsFolder = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder->path());
+    }
+
+    QString settingsFile() const { return settingsFolder->filePath(QStringLiteral("Ostrevane Software/Halvex.conf")); }
 
     bool open(std::uint32_t firstSeed = 1)
     {

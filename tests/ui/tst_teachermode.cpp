@@ -71,7 +71,7 @@ void TestTeacherMode::init()
 
 void TestTeacherMode::cleanup()
 {
-    m_fixture.close();
+    m_fixture.forgetSettings();
 }
 
 QList<int> TestTeacherMode::ticked() const

@@ -1,0 +1,92 @@
+#include "AppSettings.h"
+
+#include <QSettings>
+
+namespace {
+
+constexpr char kGroup[] = "AppSettings";
+
+// In the order they are declared and written.
+constexpr std::array<const char *, 6> kNames{"Units", "Language", "phDec", "HCO3Dec", "PaCO2Dec", "PaO2Dec"};
+
+// The number a text holds, its fraction cut off; a text that is no number, or
+// one beyond an integer's range, is 0.
+int truncatedInteger(const QString &text)
+{
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    if (!ok || !(number > -2147483648.0 && number < 2147483648.0))
+        return 0;
+    return static_cast<int>(number);
+}
+
+} // namespace
+
+QString AppSettings::Value::text() const
+{
+    switch (m_kind) {
+    case Kind::Empty:
+        return {};
+    case Kind::String:
+        return m_text;
+    case Kind::Integer:
+        return QString::number(m_integer);
+    }
+    return {};
+}
+
+int AppSettings::Value::integer() const
+{
+    return m_kind == Kind::Integer ? m_integer : truncatedInteger(m_text);
+}
+
+void AppSettings::Value::setText(const QString &text)
+{
+    m_kind = Kind::String;
+    m_text = text;
+}
+
+void AppSettings::Value::setInteger(int value)
+{
+    m_kind = Kind::Integer;
+    m_integer = value;
+}
+
+QString AppSettings::nameOf(AppSetting setting)
+{
+    return QString::fromLatin1(kNames[static_cast<std::size_t>(setting)]);
+}
+
+void AppSettings::load(QSettings &store)
+{
+    store.beginGroup(QString::fromLatin1(kGroup));
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const QVariant stored = store.value(QString::fromLatin1(kNames[i]));
+        if (!stored.isValid())
+            continue;
+        // The registry keeps integers as integers; a configuration file keeps only text.
+        const int type = stored.typeId();
+        if (type == QMetaType::Int || type == QMetaType::UInt || type == QMetaType::LongLong
+            || type == QMetaType::ULongLong)
+            m_values[i].setInteger(stored.toInt());
+        else
+            m_values[i].setText(stored.toString());
+    }
+    store.endGroup();
+}
+
+void AppSettings::save(QSettings &store) const
+{
+    store.beginGroup(QString::fromLatin1(kGroup));
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const Value &value = m_values[i];
+        if (value.isEmpty())
+            continue;
+        if (value.isInteger())
+            store.setValue(QString::fromLatin1(kNames[i]), value.integer());
+        else
+            store.setValue(QString::fromLatin1(kNames[i]), value.text());
+    }
+    store.endGroup();
+    store.sync();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+// The application settings: the pressure unit, the interface language and the
+// four decimal-place preferences. Each is empty (never set), a string or an
+// integer; it reads as text or as an integer whatever it holds. The window
+// decides when they are loaded and saved.
+
+#include <QString>
+
+#include <array>
+
+class QSettings;
+
+enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec };
+
+class AppSettings {
+public:
+    class Value {
+    public:
+        bool isEmpty() const { return m_kind == Kind::Empty; }
+        bool isInteger() const { return m_kind == Kind::Integer; }
+        // An integer reads as its digits, an empty setting as the empty text.
+        QString text() const;
+        // A string reads as the number it starts with, truncated; one that is not a number reads as 0.
+        int integer() const;
+        void setText(const QString &text);
+        void setInteger(int value);
+
+    private:
+        enum class Kind { Empty, String, Integer };
+        Kind m_kind = Kind::Empty;
+        QString m_text;
+        int m_integer = 0;
+    };
+
+    Value &operator[](AppSetting setting) { return m_values[static_cast<std::size_t>(setting)]; }
+    const Value &operator[](AppSetting setting) const { return m_values[static_cast<std::size_t>(setting)]; }
+
+    // Reads every setting stored in the store's "AppSettings" group; a setting
+    // that is not stored keeps its value.
+    void load(QSettings &store);
+    // Writes every setting that is not empty; other values in the group are left alone.
+    void save(QSettings &store) const;
+
+    static QString nameOf(AppSetting setting);
+
+private:
+    std::array<Value, 6> m_values;
+};

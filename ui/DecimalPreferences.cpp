@@ -1,0 +1,15 @@
+#include "DecimalPreferences.h"
+
+#include <algorithm>
+
+const DecimalPreference &decimalPreference(AppSetting setting)
+{
+    return *std::find_if(kDecimalPreferences.begin(), kDecimalPreferences.end(),
+                         [setting](const DecimalPreference &preference) { return preference.setting == setting; });
+}
+
+int storedDecimals(const AppSettings &settings, AppSetting setting)
+{
+    const DecimalPreference &preference = decimalPreference(setting);
+    return std::clamp(settings[setting].integer(), preference.minimum, preference.maximum);
+}

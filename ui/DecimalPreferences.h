@@ -1,0 +1,34 @@
+#pragma once
+
+// The four decimal-place preferences: which setting each one is, its limits
+// and its design value.
+
+#include "AppSettings.h"
+
+#include <array>
+
+struct DecimalPreference {
+    AppSetting setting;
+    const char *spinName; // the decimals field on the preferences page
+    const char *label;
+    const char *example;
+    const char *exampleName;
+    const char *unit;
+    int minimum;
+    int maximum;
+    int design;
+};
+
+// In the order the page lists them and Save applies them: pH, PaCO2, PaO2, HCO3.
+inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
+    {AppSetting::phDec, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
+    {AppSetting::PaCO2Dec, "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
+    {AppSetting::PaO2Dec, "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
+    {AppSetting::HCO3Dec, "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
+}};
+
+const DecimalPreference &decimalPreference(AppSetting setting);
+
+// A stored number of decimals pulled into the preference's limits, so that a
+// damaged store cannot ask a field for a thousand decimals.
+int storedDecimals(const AppSettings &settings, AppSetting setting);
