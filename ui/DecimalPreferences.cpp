@@ -11,5 +11,6 @@ const DecimalPreference &decimalPreference(AppSetting setting)
 int storedDecimals(const AppSettings &settings, AppSetting setting)
 {
     const DecimalPreference &preference = decimalPreference(setting);
-    return std::clamp(settings[setting].integer(), preference.minimum, preference.maximum);
+    const int stored = settings[setting].integer();
+    return stored >= preference.minimum && stored <= preference.maximum ? stored : preference.design;
 }

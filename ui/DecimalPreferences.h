@@ -29,6 +29,7 @@ inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
 
 const DecimalPreference &decimalPreference(AppSetting setting);
 
-// A stored number of decimals pulled into the preference's limits, so that a
-// damaged store cannot ask a field for a thousand decimals.
+// The stored number of decimals, or the design value when what is stored lies
+// outside the preference's limits: a damaged store cannot ask a field for a
+// thousand decimals. An empty or non-numeric setting reads as 0.
 int storedDecimals(const AppSettings &settings, AppSetting setting);
