@@ -24,6 +24,7 @@ bench: deps
 	cmake --build --preset release
 	./build/release/bench/halvex_bench
 	sh bench/cli_assess.sh build/release/cli/halvex-cli
+	sh bench/cli_sheet.sh build/release/cli/halvex-cli
 	./build/release/bench/startup_bench
 
 clean:

@@ -4,9 +4,14 @@
 #include "GenerateCommand.h"
 #include "GlobalCode.h"
 #include "Unit_ABG.h"
+#include "Artwork.h"
+#include "ExerciseSheet.h"
+#include "PdfOutput.h"
+#include "ProductInfo.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +22,9 @@
 namespace halvex::cli {
 namespace {
 
+
 constexpr long long kMaxCount = 100'000'000;
+constexpr long long kMaxSheetRows = 1000;
 
 struct UsageError {
     QString reason;
@@ -164,6 +171,50 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     return ExitOk;
 }
 
+int runSheetCommand(const QStringList &arguments, std::ostream &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes an exercise sheet as PDF: a listing of random blood gases with an empty answer column,\n"
+        "then, from a new page, their answers - the same sheet the window prints."));
+    const QCommandLineOption count(QStringLiteral("count"), QStringLiteral("Number of blood gases, 1 to 1000."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("The PDF file to write."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Language of the answers (default English)."),
+                                      QStringLiteral("name"), QStringLiteral("ENGLISH"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
+                                  QStringLiteral("s"));
+    const QCommandLineOption units = unitsOption();
+    parser.addOptions({count, output, units, language, seed});
+    parser.addPositionalArgument(QStringLiteral("sheet"), QString(), QStringLiteral("sheet"));
+    if (parseCommand(parser, arguments, out))
+        return ExitOk;
+
+    if (const QStringList operands = operandsOf(parser); !operands.isEmpty())
+        throw UsageError{QStringLiteral("sheet takes its file with --out, found \"%1\"").arg(operands.first())};
+    if (!parser.isSet(count) || !parser.isSet(output))
+        throw UsageError{QStringLiteral("sheet needs --count and --out")};
+    const int rows = static_cast<int>(integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxSheetRows));
+    const std::string unitName = unitsFrom(parser.value(units));
+    halvex::SeedSource seeds = clockSeed;
+    if (parser.isSet(seed))
+        seeds = countingSeeds(static_cast<std::uint32_t>(
+            integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        throw UsageError{QStringLiteral("sheet needs the graphical part of Qt to draw its pages")};
+
+    TABG abg(std::move(seeds));
+    ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
+    sheet.fill(abg, rows, unitName, parser.value(language).toStdString());
+    const QString error = writeReportPdf(sheet.report(), parser.value(output));
+    if (!error.isEmpty())
+        throw UsageError{error};
+    return ExitOk;
+}
+
 } // namespace
 
 int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
@@ -173,13 +224,14 @@ int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream 
         "Halvex command line: assesses blood gases and generates teaching cases in bulk, as CSV.\n\n"
         "Commands:\n"
         "  assess    assess blood gases read as CSV\n"
-        "  generate  write random blood gases as CSV\n\n"
+        "  generate  write random blood gases as CSV\n"
+        "  sheet     write an exercise sheet with its answers as PDF\n\n"
         "Run '%1 COMMAND --help' for a command's options.")
                                          .arg(programName(arguments)));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess or generate"),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess, generate or sheet"),
                                  QStringLiteral("command [options]"));
     try {
         if (!parser.parse(arguments))
@@ -194,14 +246,16 @@ int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream 
         }
         QStringList commandArguments = parser.positionalArguments();
         if (commandArguments.isEmpty())
-            throw UsageError{QStringLiteral("missing command: assess or generate (see --help)")};
+            throw UsageError{QStringLiteral("missing command: assess, generate or sheet (see --help)")};
         const QString command = commandArguments.first();
         commandArguments.prepend(programName(arguments));
         if (command == QLatin1String("assess"))
             return runAssessCommand(commandArguments, in, out);
         if (command == QLatin1String("generate"))
             return runGenerateCommand(commandArguments, out);
-        throw UsageError{QStringLiteral("unknown command \"%1\": assess or generate (see --help)").arg(command)};
+        if (command == QLatin1String("sheet"))
+            return runSheetCommand(commandArguments, out);
+        throw UsageError{QStringLiteral("unknown command \"%1\": assess, generate or sheet (see --help)").arg(command)};
     } catch (const UsageError &error) {
         print(err, QStringLiteral("halvex-cli: %1\n").arg(error.reason));
         return ExitUsage;

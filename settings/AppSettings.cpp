@@ -88,5 +88,4 @@ void AppSettings::save(QSettings &store) const
             store.setValue(QString::fromLatin1(kNames[i]), value.text());
     }
     store.endGroup();
-    store.sync();
 }

@@ -99,5 +99,4 @@ void FormSettings::save(QSettings &store, QPoint topLeft, QSize screen) const
             store.remove(path.subkey);
     }
     store.endGroup();
-    store.sync();
 }

@@ -12,6 +12,7 @@ packages="
   qt6-qpa-plugins
   libbenchmark-dev
   fonts-liberation
+  poppler-utils
 "
 
 missing=""

@@ -4,9 +4,17 @@
 #include <QAction>
 #include <QLabel>
 
-bool setControlCaption(QObject *window, const QString &control, const QString &text)
+ControlCaptions::ControlCaptions(const QObject &window)
 {
-    QObject *found = window->findChild<QObject *>(control);
+    for (QObject *child : window.findChildren<QObject *>()) {
+        if (!child->objectName().isEmpty())
+            m_controls.insert(child->objectName(), child);
+    }
+}
+
+bool ControlCaptions::set(const QString &control, const QString &text) const
+{
+    QObject *found = m_controls.value(control);
     if (auto *label = qobject_cast<QLabel *>(found)) {
         label->setText(text);
         return true;

@@ -1,56 +1,44 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
-#include "AsciiCase.h"
-#include "ButtonSpinBox.h"
-#include "CaptionSets.h"
-#include "ControlCaption.h"
-#include "DecimalPreferences.h"
-#include "PreferencesPage.h"
-#include "SettingsStore.h"
-#include "UnitPresentation.h"
 #include "Artwork.h"
-#include "AssessAcidBase.h"
 #include "CategoryControls.h"
 #include "CylinderGauge.h"
-#include "GlobalCode.h"
+#include "DialogReportRunner.h"
+#include "ExerciseSheet.h"
 #include "GlobalData.h"
 #include "Hints.h"
-#include "HoverBoldLabel.h"
 #include "ImageList.h"
 #include "IndexedAction.h"
 #include "Language.h"
 #include "MessageBoxes.h"
 #include "NormalValuesPage.h"
 #include "NumericSpinField.h"
-#include "PageText.h"
-#include "ProductInfo.h"
-#include "ResultFields.h"
+#include "PreferencesPage.h"
+#include "PrintPage.h"
 #include "SamplesPage.h"
+#include "SettingsStore.h"
 #include "SideBar.h"
+#include "SideBarActions.h"
 #include "SideBarGroup.h"
 #include "StatisticsPage.h"
 #include "StatusHints.h"
-#include "Tags.h"
 #include "TeacherPage.h"
 #include "Unit_ABG.h"
+#include "UnitPresentation.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QSettings>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace {
@@ -60,49 +48,6 @@ constexpr int kTitleHeight = 49;
 constexpr int kSideBarWidth = 185;
 constexpr int kStatusHeight = 19;
 constexpr int kInputPanelHeight = 188;
-
-constexpr int kTickImage = 0;
-constexpr int kArrowImage = 1;
-constexpr int kNoImage = -1;
-
-enum class BarGroup { Abg, Units, Language };
-
-struct BarActionRow {
-    const char *action;
-    const char *item;
-    BarGroup group;
-    const char *caption;
-    const char *hint;
-    int designedImage;
-    bool visible;
-    const char *page;        // the page it shows, for the eight page actions
-    const char *itemCaption = ""; // the item's own caption, when it differs from the action's
-};
-
-// The actions of alBar and the side-bar items bound to them, group by group.
-constexpr std::array<BarActionRow, 15> kBarActions{{
-    {"alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true, "tsABGTeacher"},
-    {"alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true, "tsABGStats"},
-    {"alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values", "Show normal ABG values", kNoImage,
-     true, "tsNormalValues"},
-    {"alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true, "tsSamples"},
-    {"alBarABGPrint", "barABGPrint", BarGroup::Abg, "Print Samples", "", kNoImage, true, "tsPrint"},
-    {"alBarABGPrefs", "barABGPrefs", BarGroup::Abg, "Preferences", "", kNoImage, false, "tsUserPrefs"},
-    {"alBarABGWebsite", "barABGWebsite", BarGroup::Abg, "Halvex Website", "Go to Website|http://" HALVEX_WEBSITE,
-     kNoImage, true, nullptr},
-    {"alBarABGHelp", "barABGHelp", BarGroup::Abg, "ABG Help", "", kNoImage, true, "tsHelp"},
-    {"alBarABGHelpAbout", "barABGHelpAbout", BarGroup::Abg, "About Halvex", "", kNoImage, true, "tsHelpAbout"},
-    {"alBarMMHG", "unitmmHG", BarGroup::Units, "mmHg", "", kTickImage, true, nullptr},
-    {"alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true, nullptr},
-    {"alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true, nullptr},
-    {"alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true, nullptr},
-    {"alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, nullptr, "Deutsch"},
-    {"alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false, nullptr},
-}};
-
-// The pages of pcABGDetails, in their order.
-constexpr std::array<const char *, 8> kPages{"tsABGTeacher", "tsNormalValues", "tsUserPrefs", "tsHelp",
-                                             "tsHelpAbout",  "tsSamples",      "tsABGStats",  "tsPrint"};
 
 QWidget *titleStrip(QWidget *parent)
 {
@@ -161,7 +106,7 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     mainArea->setGeometry(kSideBarWidth, kTitleHeight, kClientSize.width() - kSideBarWidth, bodyHeight);
     m_input = new AbgInputPanel(mainArea);
     m_input->setGeometry(0, 0, mainArea->width(), kInputPanelHeight);
-    buildDetailsArea(mainArea)->setGeometry(0, kInputPanelHeight, mainArea->width(), bodyHeight - kInputPanelHeight);
+    buildDetailsArea(mainArea, QRect(0, kInputPanelHeight, mainArea->width(), bodyHeight - kInputPanelHeight));
 
     m_sideBar = new SideBar(central);
     m_sideBar->setGeometry(0, kTitleHeight, kSideBarWidth, bodyHeight);
@@ -180,17 +125,13 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     connect(m_input->btnAnalyze(), &QPushButton::clicked, this, &TfrmMain::btnAnalyzeClick);
     connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
-    connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
-    connect(m_samplesPage, &SamplesPage::categoryClicked, this, &TfrmMain::sampleLabelClick);
-    connect(m_preferences->btnSave(), &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
-    connect(m_preferences->btnDefaults(), &QPushButton::clicked, this, &TfrmMain::btnDefaultsClick);
-    // btnCancelClick: Cancel changes nothing.
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
+    m_reportRunner = std::make_unique<DialogReportRunner>(this, [this](const QString &text) { m_boxes.error(text); });
 
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
 
-    m_pages->setCurrentWidget(page(QStringLiteral("tsHelpAbout")));
+    m_pages->setCurrentWidget(page(QString::fromLatin1(kDesignPage)));
     // The window settings and the application settings are restored as soon as the window exists.
     bindFormSettings();
     m_formSettings.restore(*m_store);
@@ -210,36 +151,120 @@ TfrmMain::~TfrmMain()
     m_input->edtPh()->setExitHandler(nullptr);
 }
 
-QWidget *TfrmMain::buildDetailsArea(QWidget *parent)
+void TfrmMain::buildDetailsArea(QWidget *parent, const QRect &area)
 {
     auto *details = new QWidget(parent);
     details->setObjectName(QStringLiteral("pnlDetails"));
+    details->setGeometry(area);
+    // Placed, not laid out: a layout would ask every page for its size hint
+    // while the window opens.
     m_pages = new QStackedWidget(details);
     m_pages->setObjectName(QStringLiteral("pcABGDetails"));
     m_pages->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto *layout = new QVBoxLayout(details);
-    layout->setContentsMargins(0, 0, 2, 2);
-    layout->addWidget(m_pages);
-
-    m_teacherPage = new TeacherPage;
-    m_statisticsPage = new StatisticsPage;
-    m_samplesPage = new SamplesPage;
-    m_normalValues = new NormalValuesPage;
-    m_preferences = new PreferencesPage;
-    const std::array<QWidget *, 5> built{m_teacherPage, m_statisticsPage, m_samplesPage, m_normalValues, m_preferences};
-    // The pages still empty until their content is built.
+    m_pages->setGeometry(0, 0, area.width() - 2, area.height() - 2);
     for (const char *name : kPages) {
-        const auto found = std::find_if(built.begin(), built.end(),
-                                        [name](const QWidget *page) { return page->objectName() == QLatin1String(name); });
-        QWidget *page = found != built.end() ? *found : nullptr;
-        if (!page) {
-            page = new QWidget;
-            page->setObjectName(QString::fromLatin1(name));
-        }
+        auto *page = new QWidget;
+        page->setObjectName(QString::fromLatin1(name));
+        auto *layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
         m_pages->addWidget(page);
     }
-    m_pageShowHooks = {{m_samplesPage, &TfrmMain::tsSamplesShow}, {m_preferences, &TfrmMain::tsUserPrefsShow}};
-    return details;
+    // A page's content is built when it is first shown.
+    connect(m_pages, &QStackedWidget::currentChanged, this, [this](int index) { buildPage(m_pages->widget(index)); });
+}
+
+template <typename Page>
+Page *TfrmMain::built(Page *&content, const char *pageName)
+{
+    if (!content)
+        buildPage(page(QString::fromLatin1(pageName)));
+    return content;
+}
+
+TeacherPage *TfrmMain::teacherPage()
+{
+    return built(m_teacherPage, "tsABGTeacher");
+}
+
+StatisticsPage *TfrmMain::statisticsPage()
+{
+    return built(m_statisticsPage, "tsABGStats");
+}
+
+SamplesPage *TfrmMain::samplesPage()
+{
+    return built(m_samplesPage, "tsSamples");
+}
+
+NormalValuesPage *TfrmMain::normalValuesPage()
+{
+    return built(m_normalValues, "tsNormalValues");
+}
+
+PreferencesPage *TfrmMain::preferencesPage()
+{
+    return built(m_preferences, "tsUserPrefs");
+}
+
+PrintPage *TfrmMain::printPage()
+{
+    return built(m_printPage, "tsPrint");
+}
+
+void TfrmMain::buildPage(QWidget *page)
+{
+    if (!page || page->layout()->count() > 0)
+        return;
+    const QString name = page->objectName();
+    QWidget *content = nullptr;
+    if (name == QLatin1String("tsABGTeacher")) {
+        m_teacherPage = new TeacherPage(page);
+        connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
+        content = m_teacherPage;
+    } else if (name == QLatin1String("tsABGStats")) {
+        content = m_statisticsPage = new StatisticsPage(page);
+    } else if (name == QLatin1String("tsSamples")) {
+        m_samplesPage = new SamplesPage(page);
+        connect(m_samplesPage, &SamplesPage::categoryClicked, this, &TfrmMain::sampleLabelClick);
+        content = m_samplesPage;
+        m_pageShowHooks.emplace_back(page, &TfrmMain::tsSamplesShow);
+    } else if (name == QLatin1String("tsNormalValues")) {
+        content = m_normalValues = new NormalValuesPage(page);
+    } else if (name == QLatin1String("tsUserPrefs")) {
+        m_preferences = new PreferencesPage(page);
+        connect(m_preferences->btnSave(), &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
+        connect(m_preferences->btnDefaults(), &QPushButton::clicked, this, &TfrmMain::btnDefaultsClick);
+        // btnCancelClick: Cancel changes nothing.
+        content = m_preferences;
+        m_pageShowHooks.emplace_back(page, &TfrmMain::tsUserPrefsShow);
+    } else if (name == QLatin1String("tsPrint")) {
+        m_printPage = new PrintPage(page);
+        connect(m_printPage->btnPrintABGs(), &QPushButton::clicked, this, &TfrmMain::btnPrintABGsClick);
+        content = m_printPage;
+    }
+    if (!content)
+        return; // a page whose content comes later
+    page->layout()->addWidget(content);
+    bringUpToDate(content);
+}
+
+// A page built late shows what it would have shown had it been there from the start.
+void TfrmMain::bringUpToDate(QWidget *content)
+{
+    if (content == m_teacherPage) {
+        m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
+        m_teacherPage->pb()->setValue(m_gauge);
+        showVerdict(m_verdict);
+    } else if (content == m_statisticsPage) {
+        for (int code = 0; code < halvex::kCategoryCount; ++code)
+            showCategoryStats(code);
+    } else if (content == m_normalValues && m_units) {
+        m_normalValues->showUnits(*m_units);
+    }
+    if (m_frenchCaptions) {
+        writeCaptions(*content);
+        SetCategoryCaptions();
+    }
 }
 
 void TfrmMain::buildSideBar()
@@ -264,10 +289,8 @@ void TfrmMain::buildSideBar()
         SideBarGroup *target = row.group == BarGroup::Abg ? abg : row.group == BarGroup::Units ? units : language;
         target->addItem(action, QString::fromLatin1(row.item), row.visible, QString::fromUtf8(row.itemCaption));
         m_actions.emplace_back(action->objectName(), action);
-        if (row.page) {
-            QWidget *page = m_pages->findChild<QWidget *>(QString::fromLatin1(row.page));
-            m_pageActions.emplace_back(action, page);
-        }
+        if (row.page)
+            m_pageActions.emplace_back(action, page(QString::fromLatin1(row.page)));
     }
 
     for (const auto &[pageAction, target] : m_pageActions) {
@@ -301,44 +324,9 @@ QWidget *TfrmMain::page(const QString &name) const
     return nullptr;
 }
 
-void TfrmMain::bindFormSettings()
-{
-    for (SideBarGroup *group : m_groups) {
-        m_formSettings.bind({group->objectName() + QStringLiteral(".Collapsed"), FormSettings::Kind::Boolean, false,
-                             [group] { return QVariant(group->isCollapsed()); },
-                             [group](const QVariant &value) {
-                                 group->setCollapsed(value.toBool());
-                                 return true;
-                             }});
-    }
-    m_formSettings.bind({QStringLiteral("pcABGDetails.ActivePage"), FormSettings::Kind::Text,
-                         QStringLiteral("tsHelpAbout"), [this] { return QVariant(m_pages->currentWidget()->objectName()); },
-                         [this](const QVariant &value) {
-                             QWidget *stored = page(value.toString());
-                             if (stored)
-                                 m_pages->setCurrentWidget(stored);
-                             return stored != nullptr;
-                         }});
-    for (const BarActionRow &row : kBarActions) {
-        if (!row.page)
-            continue;
-        IndexedAction *pageAction = action(row.action);
-        m_formSettings.bind({QString::fromLatin1(row.action) + QStringLiteral(".ImageIndex"),
-                             FormSettings::Kind::Integer, row.designedImage,
-                             [pageAction] { return QVariant(pageAction->imageIndex()); },
-                             [pageAction](const QVariant &value) {
-                                 const int index = value.toInt();
-                                 if (index < kNoImage || index > kArrowImage)
-                                     return false;
-                                 pageAction->setImageIndex(index);
-                                 return true;
-                             }});
-    }
-}
-
 void TfrmMain::switchPage(QWidget *page)
 {
-    m_pages->setCurrentWidget(page);
+    m_pages->setCurrentWidget(page); // builds its content if need be
     for (const auto &[hookedPage, hook] : m_pageShowHooks) {
         if (hookedPage == page)
             (this->*hook)();
@@ -352,212 +340,6 @@ void TfrmMain::alBarABGHelpExecute()
     // In English the help file opens instead, leaving the page and the arrow as they are.
     if (halvex::CurrentLanguage != halvex::kLanguageEnglish)
         switchPage(page(QStringLiteral("tsHelp")));
-}
-
-void TfrmMain::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!std::exchange(m_shown, true))
-        FormShow();
-}
-
-void TfrmMain::FormShow()
-{
-    CreateCategoryStats();
-    m_appSettings.load(*m_store);
-    applyStoredUnit();
-    applyStoredLanguage();
-    applyStoredDecimals();
-    m_appSettings.save(*m_store);
-    m_teacherPage->lblResultAcidBase()->clear();
-}
-
-void TfrmMain::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QMainWindow::closeEvent(event);
-}
-
-void TfrmMain::FormClose()
-{
-    m_appSettings[AppSetting::Language].setText(QString::fromStdString(halvex::CurrentLanguage));
-    m_appSettings.save(*m_store);
-    saveFormSettings();
-}
-
-void TfrmMain::saveFormSettings()
-{
-    if (std::exchange(m_formSettingsSaved, true))
-        return;
-    const QScreen *screen = this->screen();
-    m_formSettings.save(*m_store, normalGeometry().topLeft(), screen ? screen->size() : QSize());
-}
-
-void TfrmMain::alBarMMHGExecute()
-{
-    selectUnit(kMmHgPresentation);
-}
-
-void TfrmMain::alBarKPaExecute()
-{
-    selectUnit(kKpaPresentation);
-}
-
-void TfrmMain::selectUnit(const UnitPresentation &target)
-{
-    const bool mmHg = &target == &kMmHgPresentation;
-    // Selecting the unit already in force converts nothing: kPa to kPa would
-    // scale the user's values by 0.9975 at every click.
-    const bool sameUnit = halvex::toUpperAscii(halvex::CurrentUnits) == target.units;
-
-    m_appSettings[AppSetting::Units].setText(QString::fromLatin1(target.units));
-    m_input->showPressureUnits(target);
-    m_normalValues->showUnits(target);
-    action("alBarMMHG")->setImageIndex(mmHg ? kTickImage : kNoImage);
-    action("alBarKPa")->setImageIndex(mmHg ? kNoImage : kTickImage);
-
-    // The values are read before the new decimals round them.
-    NumericSpinField *paco2 = m_input->edtPaCO2();
-    NumericSpinField *pao2 = m_input->edtPaO2();
-    const double paco2Value = paco2->value();
-    const double pao2Value = pao2->value();
-    paco2->setDecimals(mmHg ? storedDecimals(m_appSettings, AppSetting::PaCO2Dec) : kKpaDecimals);
-    pao2->setDecimals(mmHg ? storedDecimals(m_appSettings, AppSetting::PaO2Dec) : kKpaDecimals);
-    if (!sameUnit) {
-        paco2->setValue(halvex::ConvertPressure(halvex::CurrentUnits, target.units, paco2Value));
-        pao2->setValue(halvex::ConvertPressure(halvex::CurrentUnits, target.units, pao2Value));
-    }
-    halvex::CurrentUnits = target.units;
-}
-
-void TfrmMain::applyStoredUnit()
-{
-    const QString stored = m_appSettings[AppSetting::Units].text();
-    halvex::CurrentUnits = stored.isEmpty() ? std::string(halvex::kUnitsMmHg) : stored.toStdString();
-    if (halvex::isMmHg(halvex::CurrentUnits)) {
-        alBarMMHGExecute();
-        return;
-    }
-    alBarKPaExecute();
-    // The fields still hold their design values in mmHg.
-    for (NumericSpinField *field : {m_input->edtPaCO2(), m_input->edtPaO2()})
-        field->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, halvex::kUnitsKpa, field->value()));
-}
-
-void TfrmMain::alBarEnglishExecute()
-{
-    selectLanguage(halvex::kLanguageEnglish);
-}
-
-void TfrmMain::alBarFrenchExecute()
-{
-    selectLanguage(halvex::kLanguageFrench);
-}
-
-void TfrmMain::alBarGermanExecute()
-{
-    selectLanguage(halvex::kLanguageGerman);
-}
-
-void TfrmMain::alBarSpanishExecute()
-{
-    selectLanguage(halvex::kLanguageSpanish);
-}
-
-void TfrmMain::selectLanguage(std::string_view key)
-{
-    halvex::CurrentLanguage = key;
-    const std::pair<const char *, std::string_view> items[] = {{"alBarEnglish", halvex::kLanguageEnglish},
-                                                               {"alBarFrench", halvex::kLanguageFrench},
-                                                               {"alBarGerman", halvex::kLanguageGerman},
-                                                               {"alBarSpanish", halvex::kLanguageSpanish}};
-    for (const auto &[name, itemKey] : items)
-        action(name)->setImageIndex(itemKey == key ? kTickImage : kNoImage);
-    if (key == halvex::kLanguageEnglish || key == halvex::kLanguageFrench)
-        setCaptions(key == halvex::kLanguageFrench);
-}
-
-void TfrmMain::setCaptions(bool french)
-{
-    for (const halvex::Caption &caption : halvex::captionSets()) {
-        const std::string_view text = french ? caption.french : caption.english;
-        const QString control = QString::fromLatin1(caption.control.data(), qsizetype(caption.control.size()));
-        setControlCaption(this, control, QString::fromUtf8(text.data(), qsizetype(text.size())));
-    }
-    SetCategoryCaptions();
-}
-
-void TfrmMain::SetCategoryCaptions()
-{
-    const auto translated = [](halvex::AbgCategory category) {
-        return QString::fromStdString(halvex::Translate(halvex::categoryInfo(category).englishName,
-                                                        halvex::CurrentLanguage));
-    };
-    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-        m_teacherPage->checkBoxes()[std::size_t(halvex::categoryCode(info.category))]->setText(translated(info.category));
-    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-        m_samplesPage->label(info.category)->setText(translated(info.category));
-    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-        m_statisticsPage->nameLabel(halvex::categoryCode(info.category))->setText(translated(info.category));
-}
-
-void TfrmMain::applyStoredLanguage()
-{
-    const QString stored = m_appSettings[AppSetting::Language].text();
-    halvex::CurrentLanguage = stored.isEmpty() ? std::string(halvex::kLanguageEnglish) : stored.toStdString();
-    for (const char *name : {"alBarEnglish", "alBarFrench", "alBarGerman", "alBarSpanish"})
-        action(name)->setImageIndex(kNoImage);
-    // Exactly as stored: "french" is kept as it is, ticks nothing and changes no caption,
-    // while the catalogue still reads it as French.
-    for (const std::string_view key :
-         {halvex::kLanguageEnglish, halvex::kLanguageFrench, halvex::kLanguageGerman, halvex::kLanguageSpanish}) {
-        if (halvex::CurrentLanguage == key) {
-            selectLanguage(key);
-            return;
-        }
-    }
-}
-
-void TfrmMain::applyStoredDecimals()
-{
-    // The saved pH and HCO3 decimals survive a restart, as the pressure decimals
-    // do through the mmHg selection.
-    for (const auto &[setting, field] : {std::pair{AppSetting::phDec, m_input->edtPh()},
-                                         std::pair{AppSetting::HCO3Dec, m_input->edtHCO3()}}) {
-        if (!m_appSettings[setting].isEmpty())
-            field->setDecimals(storedDecimals(m_appSettings, setting));
-    }
-}
-
-void TfrmMain::tsUserPrefsShow()
-{
-    for (const DecimalPreference &preference : kDecimalPreferences) {
-        if (!m_appSettings[preference.setting].isEmpty())
-            m_preferences->decimalsField(preference.setting)->setValue(m_appSettings[preference.setting].integer());
-    }
-}
-
-void TfrmMain::btnSaveClick()
-{
-    for (const DecimalPreference &preference : kDecimalPreferences)
-        m_appSettings[preference.setting].setInteger(m_preferences->decimalsField(preference.setting)->value());
-    m_appSettings.save(*m_store);
-    const std::pair<AppSetting, NumericSpinField *> targets[] = {{AppSetting::phDec, m_input->edtPh()},
-                                                                 {AppSetting::PaCO2Dec, m_input->edtPaCO2()},
-                                                                 {AppSetting::PaO2Dec, m_input->edtPaO2()},
-                                                                 {AppSetting::HCO3Dec, m_input->edtHCO3()}};
-    for (const auto &[setting, field] : targets)
-        field->setDecimals(m_preferences->decimalsField(setting)->value());
-}
-
-void TfrmMain::btnDefaultsClick()
-{
-    const bool kpa = halvex::CurrentUnits == halvex::kUnitsKpa;
-    for (const DecimalPreference &preference : kDecimalPreferences) {
-        const bool pressure = preference.setting == AppSetting::PaCO2Dec || preference.setting == AppSetting::PaO2Dec;
-        m_preferences->decimalsField(preference.setting)->setValue(pressure && kpa ? kKpaDecimals : preference.design);
-    }
-    btnSaveClick();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -576,138 +358,4 @@ bool TfrmMain::FormKeyPress(QKeyEvent *event)
         return false;
     focusNextChild();
     return true;
-}
-
-void TfrmMain::btnAnalyzeClick()
-{
-    m_input->setInputFieldsReadOnly(false);
-    m_teacher.analysisStarted();
-    m_input->clearAssessments();
-
-    const halvex::AbgInput input = m_input->readInput();
-    if (const auto failure = halvex::validateAbgInput(input, halvex::CurrentUnits)) {
-        const QString text = QString::fromStdString(failure->translated
-                                                        ? halvex::Translate(failure->message, halvex::CurrentLanguage)
-                                                        : std::string(failure->message));
-        if (failure->box == halvex::MessageBoxKind::Information)
-            m_boxes.information(text);
-        else
-            m_boxes.error(text);
-        return;
-    }
-
-    ResultFields output(*m_input, m_boxes);
-    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, halvex::CurrentUnits), halvex::CurrentUnits,
-                           halvex::CurrentLanguage);
-    if (AnyCategoryTicked())
-        ScoreTeacherAnswer();
-    m_input->btnGenerate()->setFocus();
-}
-
-void TfrmMain::btnClearClick()
-{
-    m_input->setInputFieldsReadOnly(false);
-    for (NumericSpinField *field : {m_input->edtPh(), m_input->edtPaCO2(), m_input->edtPaO2(), m_input->edtHCO3(),
-                                    m_input->edtAge()})
-        field->clear();
-    m_input->edtFIO2()->setValue(21);
-    m_input->clearAssessments();
-    m_input->edtPh()->setFocus();
-}
-
-void TfrmMain::edtPhExit()
-{
-    NumericSpinField *ph = m_input->edtPh();
-    const auto withoutPoint = [ph](qsizetype length) {
-        return !ph->text().contains(u'.') && ph->text().size() == length;
-    };
-    if (withoutPoint(3))
-        ph->setValue(ph->value() / 100);
-    else if (withoutPoint(4))
-        ph->setValue(ph->value() / 1000);
-    if (withoutPoint(5))
-        ph->setValue(ph->value() / 10000);
-}
-
-void TfrmMain::btnGenerateClick()
-{
-    m_input->setInputFieldsReadOnly(true);
-    if (m_teacher.awaitingAnalysis()
-        && !m_boxes.confirm(QStringLiteral("Last generated ABG not analyzed, are you sure you want to generate another?")))
-        return;
-
-    const int variant = halvex::drawRandomVariant(m_abg->random());
-    m_teacher.sampleGenerated(m_abg->Generate(variant));
-    m_teacherPage->lblResultAcidBase()->clear();
-    m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
-    m_input->clearAssessments();
-    ClearCategoryChecks();
-    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
-    m_input->btnAnalyze()->setFocus();
-}
-
-void TfrmMain::CreateCategoryStats()
-{
-    m_teacher.createCategoryStats();
-}
-
-void TfrmMain::chkNormalClick(int code)
-{
-    ClearCategoryChecks();
-    m_teacherPage->checkBoxes()[static_cast<std::size_t>(code)]->setChecked(true);
-    m_teacher.choose(code);
-}
-
-void TfrmMain::ClearCategoryChecks()
-{
-    for (QCheckBox *box : m_teacherPage->checkBoxes())
-        box->setChecked(false);
-}
-
-bool TfrmMain::AnyCategoryTicked() const
-{
-    const auto &boxes = m_teacherPage->checkBoxes();
-    return std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox *box) { return box->isChecked(); });
-}
-
-void TfrmMain::ScoreTeacherAnswer()
-{
-    const TeacherSession::Score score = m_teacher.scoreAnswer();
-    QLabel *verdict = m_teacherPage->lblResultAcidBase();
-    verdict->setText(score.correct ? QStringLiteral("Correct !") : QStringLiteral("Incorrect"));
-    setTextColour(verdict, score.correct ? QColor(0, 128, 0) : QColor(255, 0, 0));
-    if (score.statsCategory)
-        m_statisticsPage->percentageLabel(*score.statsCategory)->setText(QString::fromStdString(score.statsText));
-    m_teacherPage->pb()->setValue(score.gauge);
-}
-
-void TfrmMain::sampleLabelClick(halvex::AbgCategory category)
-{
-    ShowSample(halvex::drawVariantOf(category, m_abg->random()));
-    ResetSampleLabels();
-    m_samplesPage->label(category)->setBold(true);
-}
-
-void TfrmMain::ShowSample(int variant)
-{
-    m_input->clearAssessments();
-    m_abg->Generate(variant);
-    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
-    m_input->btnAnalyze()->setFocus();
-}
-
-void TfrmMain::ResetSampleLabels()
-{
-    for (QLabel *label : findChildren<QLabel *>()) {
-        if (tagOf(label) == kCategoryLabelTag) {
-            QFont regular = label->font();
-            regular.setBold(false);
-            label->setFont(regular);
-        }
-    }
-}
-
-void TfrmMain::tsSamplesShow()
-{
-    ResetSampleLabels();
 }

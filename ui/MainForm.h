@@ -3,6 +3,10 @@
 // The main window TfrmMain: the title strip, the side bar, the input panel over
 // the page stack of the details area, and the status line. It reads the input
 // fields, asks the engine, and shows what the engine found.
+//
+// Its handlers are spread over a few files by subject: MainForm.cpp (the frame
+// and the pages), MainFormAnalyze.cpp, MainFormTeacher.cpp, MainFormSettings.cpp
+// (settings, units, language, preferences) and MainFormPrint.cpp.
 
 #include "AbgCategory.h"
 #include "AppSettings.h"
@@ -13,25 +17,29 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 class AbgInputPanel;
+class ExerciseSheet;
 class IndexedAction;
 class ImageList;
 class MessageBoxes;
 class NormalValuesPage;
 class PreferencesPage;
+class PrintPage;
 class QLabel;
 class QSettings;
-class SideBarGroup;
-struct UnitPresentation;
 class QStackedWidget;
+class ReportRunner;
 class SamplesPage;
 class SideBar;
+class SideBarGroup;
 class StatisticsPage;
 class TeacherPage;
+struct UnitPresentation;
 
 namespace halvex {
 class TABG;
@@ -50,14 +58,28 @@ public:
     QLabel *statusLine() const { return m_statusLine; }
     halvex::TABG &generator() const { return *m_abg; }
     const TeacherSession &teacher() const { return m_teacher; }
-    TeacherPage *teacherPage() const { return m_teacherPage; }
-    StatisticsPage *statisticsPage() const { return m_statisticsPage; }
-
     const AppSettings &appSettings() const { return m_appSettings; }
+
+    // The pages' contents are built the first time they are shown or needed,
+    // and then brought up to date with the window's state.
+    TeacherPage *teacherPage();
+    StatisticsPage *statisticsPage();
+    SamplesPage *samplesPage();
+    NormalValuesPage *normalValuesPage();
+    PreferencesPage *preferencesPage();
+    PrintPage *printPage();
+
+    // The sheet of the last print; null before the first.
+    const ExerciseSheet *exerciseSheet() const { return m_sheet.get(); }
+    // Where the exercise sheet goes when printed: the output dialogs, or a test's recorder.
+    void setReportRunner(std::unique_ptr<ReportRunner> runner);
 
     void btnAnalyzeClick();
     void btnClearClick();
     void btnGenerateClick();
+    void btnPrintABGsClick();
+    // Lets a pH be typed without its point: 735, 7350 and 73500 all read as 7.35.
+    void edtPhExit();
 
     // Units and language, run by the side bar and at start-up.
     void alBarMMHGExecute();
@@ -66,8 +88,6 @@ public:
     void alBarFrenchExecute();
     void alBarGermanExecute();
     void alBarSpanishExecute();
-    // Lets a pH be typed without its point: 735, 7350 and 73500 all read as 7.35.
-    void edtPhExit();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -75,18 +95,29 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class Verdict { None, Correct, Incorrect };
+
+    // The frame.
     void buildSideBar();
-    QWidget *buildDetailsArea(QWidget *parent);
-    void bindFormSettings();
-    void FormShow();
-    void FormClose();
-    void saveFormSettings();
-    // FormKeyPress: Enter moves to the next control, as Tab does.
-    bool FormKeyPress(QKeyEvent *event);
+    void buildDetailsArea(QWidget *parent, const QRect &area);
     IndexedAction *action(const char *name) const;
     QWidget *page(const QString &name) const;
     void switchPage(QWidget *page);
     void alBarABGHelpExecute();
+    // FormKeyPress: Enter moves to the next control, as Tab does.
+    bool FormKeyPress(QKeyEvent *event);
+
+    // The pages built when first needed.
+    template <typename Page>
+    Page *built(Page *&content, const char *pageName);
+    void buildPage(QWidget *page);
+    void bringUpToDate(QWidget *content);
+
+    // Life cycle and settings.
+    void bindFormSettings();
+    void FormShow();
+    void FormClose();
+    void saveFormSettings();
 
     // Units.
     void selectUnit(const UnitPresentation &target);
@@ -94,8 +125,10 @@ private:
 
     // Interface language.
     void selectLanguage(std::string_view key);
-    // SetEnglishCaptions and SetFrenchCaptions.
+    // SetEnglishCaptions and SetFrenchCaptions, on the whole window.
     void setCaptions(bool french);
+    // The caption set last written, on the controls below `root`.
+    void writeCaptions(const QObject &root);
     void SetCategoryCaptions();
     void applyStoredLanguage();
 
@@ -112,6 +145,8 @@ private:
     void ClearCategoryChecks();
     bool AnyCategoryTicked() const;
     void ScoreTeacherAnswer();
+    void showVerdict(Verdict verdict);
+    void showCategoryStats(int code);
 
     // The sample page.
     void sampleLabelClick(halvex::AbgCategory category);
@@ -122,23 +157,35 @@ private:
     MessageBoxes &m_boxes;
     std::unique_ptr<halvex::TABG> m_abg;
     std::unique_ptr<ImageList> m_images;
-    AbgInputPanel *m_input = nullptr;
-    QStackedWidget *m_pages = nullptr;
-    QLabel *m_statusLine = nullptr;
-    SideBar *m_sideBar = nullptr;
     std::unique_ptr<QSettings> m_store;
     AppSettings m_appSettings;
     FormSettings m_formSettings;
     bool m_formSettingsSaved = false;
+    bool m_shown = false;
+
+    AbgInputPanel *m_input = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    QLabel *m_statusLine = nullptr;
+    SideBar *m_sideBar = nullptr;
     std::vector<std::pair<QString, IndexedAction *>> m_actions;
     std::vector<SideBarGroup *> m_groups;
-    NormalValuesPage *m_normalValues = nullptr;
-    PreferencesPage *m_preferences = nullptr;
+    std::vector<std::pair<IndexedAction *, QWidget *>> m_pageActions;
+    std::vector<std::pair<QWidget *, void (TfrmMain::*)()>> m_pageShowHooks;
+
     TeacherPage *m_teacherPage = nullptr;
     StatisticsPage *m_statisticsPage = nullptr;
     SamplesPage *m_samplesPage = nullptr;
-    std::vector<std::pair<IndexedAction *, QWidget *>> m_pageActions;
-    std::vector<std::pair<QWidget *, void (TfrmMain::*)()>> m_pageShowHooks;
+    NormalValuesPage *m_normalValues = nullptr;
+    PreferencesPage *m_preferences = nullptr;
+    PrintPage *m_printPage = nullptr;
+
+    // What the pages show, kept here for the pages not built yet.
+    const UnitPresentation *m_units = nullptr;
+    std::optional<bool> m_frenchCaptions; // the caption set last written, if any
+    Verdict m_verdict = Verdict::None;
+    int m_gauge = 0;
+
     TeacherSession m_teacher;
-    bool m_shown = false;
+    std::unique_ptr<ExerciseSheet> m_sheet; // the two lists of printing
+    std::unique_ptr<ReportRunner> m_reportRunner;
 };

@@ -57,7 +57,6 @@ QFont withPixelSize(QFont font, int pixels, bool bold)
 NormalValuesPage::NormalValuesPage(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tsNormalValues"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(24, 16, 24, 16);
     grid->setHorizontalSpacing(28);

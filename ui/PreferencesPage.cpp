@@ -32,7 +32,6 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 PreferencesPage::PreferencesPage(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tsUserPrefs"));
 
     auto *group = new QGroupBox(QStringLiteral("Decimals"), this);
     group->setObjectName(QStringLiteral("gbDecimals"));

@@ -12,7 +12,6 @@
 SamplesPage::SamplesPage(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tsSamples"));
 
     QLabel *title = pageTitle(QStringLiteral("lblSampleABG"), QStringLiteral("Sample ABGs"), this);
     auto *instruction = new QLabel(QStringLiteral("Click on an ABG type to insert into analyzer"), this);

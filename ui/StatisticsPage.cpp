@@ -11,7 +11,6 @@
 StatisticsPage::StatisticsPage(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tsABGStats"));
 
     QLabel *title = pageTitle(QStringLiteral("lblStatsTitle"),
                               QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);

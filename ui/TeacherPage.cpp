@@ -29,7 +29,6 @@ QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
 TeacherPage::TeacherPage(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tsABGTeacher"));
 
     auto *boxes = new QGridLayout;
     boxes->setVerticalSpacing(0);

@@ -20,6 +20,15 @@ std::optional<TeacherSession::Tally> TeacherSession::categoryStats(int categoryC
     return (*m_categoryStats)[static_cast<std::size_t>(categoryCode)];
 }
 
+std::optional<std::string> TeacherSession::categoryStatsText(int categoryCode) const
+{
+    const std::optional<Tally> tally = categoryStats(categoryCode);
+    if (!tally || tally->answers == 0)
+        return std::nullopt;
+    const int percentage = tally->correct > 0 ? roundedPercentage(tally->correct, tally->answers) : 0;
+    return std::to_string(percentage) + " %";
+}
+
 void TeacherSession::sampleGenerated(int categoryCode)
 {
     m_awaitingAnalysis = true;
@@ -56,6 +65,5 @@ std::optional<std::string> TeacherSession::updateCategoryStats()
     if (m_lastAnswerCorrect)
         ++tally.correct;
     ++tally.answers;
-    const int percentage = tally.correct > 0 ? roundedPercentage(tally.correct, tally.answers) : 0;
-    return std::to_string(percentage) + " %";
+    return categoryStatsText(m_generatedCategory);
 }

@@ -39,6 +39,8 @@ public:
     void createCategoryStats();
     // The tally of a category code, if the statistics exist and the code names a category.
     std::optional<Tally> categoryStats(int categoryCode) const;
+    // Its percentage as the statistics page shows it ("67 %"); nothing before its first answer.
+    std::optional<std::string> categoryStatsText(int categoryCode) const;
 
     // The Generate button made a sample of this category (99 when it failed).
     void sampleGenerated(int categoryCode);

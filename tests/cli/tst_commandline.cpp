@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +55,7 @@ private slots:
     void usageErrors();
     void helpAndVersion();
     void processExitCodesAndFiles();
+    void sheetAsPdf();
 };
 
 void TestCommandLine::assessRows_data()
@@ -230,6 +233,12 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("seed beyond 32 bits") << QStringList{"generate", "--seed", "4294967296"} << "--seed";
     QTest::newRow("generate with a file") << QStringList{"generate", "out.csv"} << "no file";
     QTest::newRow("missing value") << QStringList{"generate", "--count"} << "Missing value";
+    QTest::newRow("sheet without a count") << QStringList{"sheet", "--out", "x.pdf"} << "--count and --out";
+    QTest::newRow("sheet without a file") << QStringList{"sheet", "--count", "3"} << "--count and --out";
+    QTest::newRow("sheet of 0") << QStringList{"sheet", "--count", "0", "--out", "x.pdf"} << "--count";
+    QTest::newRow("sheet of 1001") << QStringList{"sheet", "--count", "1001", "--out", "x.pdf"} << "--count";
+    QTest::newRow("sheet in psi") << QStringList{"sheet", "--count", "3", "--out", "x.pdf", "--units", "psi"}
+                                  << "--units";
 }
 
 void TestCommandLine::usageErrors()
@@ -298,5 +307,67 @@ void TestCommandLine::processExitCodesAndFiles()
     QVERIFY(output.startsWith("halvex-cli "));
 }
 
+namespace {
+
+QString runTool(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+}
+
+} // namespace
+
+void TestCommandLine::sheetAsPdf()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the sheet back");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+
+    int status = -1;
+    const QString said = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "100", "--out", pdf, "--units", "kPa",
+                                                  "--language", "FRENCH", "--seed", "7"},
+                                 &status);
+    QVERIFY2(status == 0, qPrintable(said));
+
+    // 100 rows: 42 + 42 + 16 on listing pages, then 47 + 47 + 6 answers.
+    const QString info = runTool(QStandardPaths::findExecutable("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression("Pages:\\s+6\\b")), qPrintable(info));
+    for (int page = 1; page <= 6; ++page) {
+        const QString text = runTool(pdftotext, {"-layout", "-f", QString::number(page), "-l", QString::number(page),
+                                                 pdf, "-"});
+        if (page <= 3) {
+            QVERIFY2(text.contains("ABG Listing") && text.contains("(KPA)") && text.contains("(mEq/L)"),
+                     qPrintable(text));
+            QVERIFY(!text.contains(QString::fromUtf8("Acidose")) && !text.contains("Alcalose"));
+        } else {
+            QVERIFY(!text.contains("ABG Listing"));
+            QVERIFY(text.contains("Answer"));
+            QVERIFY(text.contains(QString::fromUtf8("Acidose")) || text.contains("Alcalose") || text.contains("Base/Acide"));
+        }
+    }
+    const QString first = runTool(pdftotext, {"-layout", "-f", "1", "-l", "1", pdf, "-"});
+    QVERIFY(first.contains(QRegularExpression("\\n\\s*1\\s+7\\.\\d\\d\\s+\\d+\\.\\d\\s+\\d+\\.\\d\\s")));
+
+    // A second sheet numbers its rows from 1 again.
+    runTool(HALVEX_CLI_PATH, {"sheet", "--count", "2", "--out", pdf}, &status);
+    QCOMPARE(status, 0);
+    const QString second = runTool(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(second.contains(QRegularExpression("\\n\\s*1\\s+7\\.\\d\\d")));
+    QVERIFY(second.contains(QRegularExpression("\\n\\s*2\\s+7\\.\\d\\d")));
+    QVERIFY(!second.contains(QRegularExpression("\\n\\s*3\\s+7\\.\\d\\d")));
+
+    // A file that cannot be written (its folder is a file) is a clear error, not a crash.
+    const QString unwritable = pdf + "/x.pdf";
+    const QString refused = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "2", "--out", unwritable}, &status);
+    QCOMPARE(status, 2);
+    QVERIFY2(refused.contains(unwritable), qPrintable(refused));
+}
+
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
+

@@ -117,6 +117,7 @@ void TestMainForm::frame()
     QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
     QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("ENGLISH"));
 
+    m_window->normalValuesPage(); // built on first need
     const QStringList normalValues{"lblValues", "lblUnitsOfMesure", "lblNormalVal", "lblExpectedRange",
                                    "lblNVPCO2", "lblPCo2Normal",    "lblPCO2Range", "lblNVPO2",
                                    "lblPo2Normal", "lblPO2Range"};

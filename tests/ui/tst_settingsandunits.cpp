@@ -98,6 +98,7 @@ void TestSettingsAndUnits::firstRun()
     QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("ENGLISH"));
     QCOMPARE(text("edtPaCO2"), QString("40"));
     QCOMPARE(text("edtPaO2"), QString("90"));
+    m_fixture.window->normalValuesPage();
     QCOMPARE(label("lblPCO2Range"), QString("35 - 45"));
     QCOMPARE(label("lblAcidBase"), QString("Assessment of Acid/Base status :"));
     QCOMPARE(tick("alBarMMHG"), 0);
@@ -168,6 +169,7 @@ void TestSettingsAndUnits::switchingUnits()
     QCOMPARE(text("edtPaO2"), QString("12.0"));
     QCOMPARE(label("lblCO2Unit"), QString("kpa"));
     QCOMPARE(label("lblPO2Unit"), QString("kpa"));
+    m_fixture.window->normalValuesPage(); // built after the switch, it shows the unit in force
     const QStringList names{"lblNVPCO2", "lblNVPO2", "lblPCo2Normal", "lblPo2Normal", "lblPCO2Range", "lblPO2Range"};
     const QStringList kpa{"kpa", "kpa", "5.3", "11.9", "4.6 - 5.9", "10.6 - 13"};
     for (int i = 0; i < names.size(); ++i)
@@ -246,12 +248,17 @@ void TestSettingsAndUnits::startInKpa()
 void TestSettingsAndUnits::frenchAndBack()
 {
     QVERIFY(m_fixture.open());
+    m_fixture.window->teacherPage(); // one page built before the switch, the others after
     trigger("alBarFrench");
+    m_fixture.window->statisticsPage();
+    m_fixture.window->samplesPage();
+    m_fixture.window->normalValuesPage();
+    m_fixture.window->printPage();
     for (const halvex::Caption &caption : halvex::captionSets()) {
         QObject *control = m_fixture.window->findChild<QObject *>(QString::fromLatin1(caption.control.data(),
                                                                                       qsizetype(caption.control.size())));
         if (!control)
-            continue; // a page still to come
+            continue; // the help page
         QCOMPARE(control->property("text").toString(),
                  QString::fromUtf8(caption.french.data(), qsizetype(caption.french.size())));
     }
@@ -302,6 +309,7 @@ void TestSettingsAndUnits::storedLanguages()
     for (const char *action : {"alBarEnglish", "alBarFrench", "alBarGerman", "alBarSpanish"})
         QCOMPARE(tick(action), QLatin1String(action) == tickedAction ? 0 : -1);
     QCOMPARE(label("lblAcidBase"), heading);
+    m_fixture.window->teacherPage();
     if (tickedAction != "alBarFrench")
         QCOMPARE(child<QCheckBox>("chkNormal")->text(), QString("Normal Acid/Base balance"));
 

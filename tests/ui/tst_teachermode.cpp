@@ -340,6 +340,7 @@ void TestTeacherMode::samplePageBoldFollowsThePointer()
     m_fixture.child<QAction>("alBarABGTeacher")->trigger();
     showSamplesPage(); // showing the page again shows no label in bold
     QVERIFY(!label->isBold());
+    m_fixture.window->statisticsPage();
     QVERIFY(!m_fixture.child<QLabel>("lblPCMAStats")->font().bold());
 }
 

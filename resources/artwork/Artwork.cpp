@@ -1,10 +1,17 @@
 #include "Artwork.h"
 
+#include <QResource>
+
 namespace artwork {
 
 QPixmap splashPicture()
 {
-    return QPixmap(QStringLiteral(":/artwork/splash.bmp"));
+    constexpr QSize kSize{302, 149};
+    const QResource pixels(QStringLiteral(":/artwork/splash.rgb32"));
+    if (pixels.size() != qint64(kSize.width()) * kSize.height() * 4)
+        return {};
+    return QPixmap::fromImage(QImage(pixels.data(), kSize.width(), kSize.height(), kSize.width() * 4,
+                                     QImage::Format_RGB32));
 }
 
 QPixmap tickMarker()
@@ -28,6 +35,16 @@ QPixmap groupIcon(GroupIcon icon)
         return QPixmap(QStringLiteral(":/artwork/group-language.png"));
     }
     return {};
+}
+
+QImage reportLogo()
+{
+    return QImage(QStringLiteral(":/artwork/report-logo.png"));
+}
+
+QPixmap printerIcon()
+{
+    return QPixmap(QStringLiteral(":/artwork/printer.png"));
 }
 
 } // namespace artwork

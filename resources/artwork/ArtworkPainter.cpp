@@ -156,4 +156,46 @@ QPixmap groupIcon(GroupIcon kind)
     return pixmap;
 }
 
+QPixmap reportLogo()
+{
+    QPixmap pixmap(166, 65);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintDrop(painter, QRectF(8, 8, 32, 48));
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(30);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.setPen(kMaroon);
+    painter.drawText(QRectF(48, 4, 118, 38), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex"));
+    QFont subtitle(QStringLiteral("Arial"));
+    subtitle.setPixelSize(10);
+    painter.setFont(subtitle);
+    painter.setPen(kNavy);
+    painter.drawText(QRectF(48, 40, 118, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Blood Gas Analyzer"));
+    return pixmap;
+}
+
+QPixmap printerIcon()
+{
+    QPixmap pixmap = transparent(16, 16);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 1.5, 7, 5)); // paper going in
+    painter.setBrush(QColor(150, 155, 165));
+    painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5); // the body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 9.5, 7, 5)); // the printed page
+    painter.setPen(QPen(kNavy, 1));
+    painter.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
+    painter.drawLine(QPointF(6, 13), QPointF(9, 13));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 160, 0));
+    painter.drawEllipse(QRectF(11.5, 7, 2, 2));
+    return pixmap;
+}
+
 } // namespace artwork::painter

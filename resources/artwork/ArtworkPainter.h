@@ -13,5 +13,7 @@ QPixmap splashPicture();      // 302 x 149
 QPixmap tickMarker();         // 16 x 16, red
 QPixmap arrowMarker();        // 16 x 16, red, pointing right
 QPixmap groupIcon(GroupIcon); // 32 x 32
+QPixmap reportLogo();         // 166 x 65, for the printed sheet
+QPixmap printerIcon();        // 16 x 16
 
 } // namespace artwork::painter

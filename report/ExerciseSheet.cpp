@@ -1,0 +1,131 @@
+#include "ExerciseSheet.h"
+
+#include "Language.h"
+#include "Unit_ABG.h"
+#include "GlobalCode.h"
+
+namespace {
+
+constexpr char kSampleView[] = "dscABGList";
+constexpr char kAnswerView[] = "dscABGResuults";
+constexpr int kAnswerLength = 60;
+const QColor kRuleColour(64, 0, 0);
+
+ReportItem text(double left, double top, double width, const QString &content, ReportFont font,
+                Qt::Alignment alignment = Qt::AlignLeft)
+{
+    return {ReportItem::Kind::Text, left, top, width, 0, content, font, alignment, Qt::black, {}};
+}
+
+ReportItem field(double left, double width, const QString &name, Qt::Alignment alignment)
+{
+    return {ReportItem::Kind::Field, left, 0, width, 0, name, ReportFont{}, alignment, Qt::black, {}};
+}
+
+ReportItem parameter(double left, double top, double width, const QString &name, ReportFont font)
+{
+    return {ReportItem::Kind::Parameter, left, top, width, 0, name, font, Qt::AlignHCenter, Qt::black, {}};
+}
+
+ReportDefinition sheetDefinition(const QImage &logo, const QString &website)
+{
+    const ReportFont heading{10, true, true};
+    const ReportFont plain{10, false, false};
+
+    ReportBand listingHeader{1.4, {}};
+    listingHeader.items = {
+        {ReportItem::Kind::Picture, 0.2, 0.2, 1.2, 0.5, {}, {}, Qt::AlignLeft, Qt::black, logo},
+        text(2.9, 0.5, 2.1, QStringLiteral("ABG Listing"), ReportFont{24, false, true}),
+        text(0.2, 0.7, 1.8, website, plain),
+        text(0.28, 1.0, 0.3, QStringLiteral("#"), ReportFont{10, true, false}),
+        text(0.76, 1.0, 0.3, QStringLiteral("PH"), heading),
+        text(1.35, 1.0, 0.5, QStringLiteral("PaCO2"), heading),
+        text(2.01, 1.0, 0.4, QStringLiteral("PaO2"), heading),
+        text(2.66, 1.0, 0.4, QStringLiteral("HCO3"), heading),
+        text(3.37, 1.0, 0.4, QStringLiteral("O2 %"), heading),
+        text(4.06, 1.0, 0.3, QStringLiteral("Age"), heading),
+        text(4.56, 1.0, 0.8, QStringLiteral("Answer"), heading),
+        text(0.66, 1.2, 0.6, QStringLiteral("(-log[H])"), heading),
+        parameter(1.3, 1.2, 0.6, QStringLiteral("PACO2"), heading),
+        parameter(1.92, 1.2, 0.6, QStringLiteral("PAO2"), heading),
+        text(2.59, 1.2, 0.6, QStringLiteral("(mEq/L)"), heading),
+    };
+    // Nothing under "Answer": the reader fills it in.
+    const ReportBand listingRow{0.2,
+                                {
+                                    field(0.28, 0.3, QStringLiteral("ABGCode"), Qt::AlignLeft),
+                                    field(0.63, 0.5, QStringLiteral("PH"), Qt::AlignHCenter),
+                                    field(1.35, 0.5, QStringLiteral("PACO2"), Qt::AlignHCenter),
+                                    field(1.94, 0.5, QStringLiteral("PAO2"), Qt::AlignHCenter),
+                                    field(2.56, 0.6, QStringLiteral("HCO3"), Qt::AlignHCenter),
+                                    field(3.2, 0.6, QStringLiteral("FIO2"), Qt::AlignHCenter),
+                                    field(3.95, 0.5, QStringLiteral("AGE"), Qt::AlignHCenter),
+                                }};
+    const ReportFont underlined{10, false, true};
+    const ReportBand answerHeader{0.4,
+                                  {
+                                      {ReportItem::Kind::Rule, 1.0, 0.06, 4.6, 0.01, {}, {}, Qt::AlignLeft,
+                                       kRuleColour, {}},
+                                      text(0.28, 0.2, 0.5, QStringLiteral("#"), underlined),
+                                      text(1.05, 0.2, 1.0, QStringLiteral("Answer"), underlined),
+                                  }};
+    const ReportBand answerRow{0.2,
+                               {
+                                   field(0.28, 0.4, QStringLiteral("ABGCode"), Qt::AlignLeft),
+                                   field(0.88, 5.9, QStringLiteral("Result"), Qt::AlignLeft),
+                               }};
+
+    ReportDefinition definition;
+    definition.pageSize = QSizeF(8.5, 11); // Letter
+    definition.region = QRectF(0.1, 0.2, 8.0, 9.8);
+    definition.sections = {
+        {QString::fromLatin1(kSampleView), listingHeader, listingRow, false},
+        {QString::fromLatin1(kAnswerView), answerHeader, answerRow, true},
+    };
+    return definition;
+}
+
+} // namespace
+
+ExerciseSheet::ExerciseSheet(QImage logo, QString website)
+    : m_definition(sheetDefinition(logo, website))
+    , m_samples({QStringLiteral("ABGCode"), QStringLiteral("PH"), QStringLiteral("PACO2"), QStringLiteral("PAO2"),
+                 QStringLiteral("HCO3"), QStringLiteral("AGE"), QStringLiteral("FIO2")})
+    , m_answers({QStringLiteral("ABGCode"), QStringLiteral("Result")})
+{
+    m_samples.setDisplayDecimals(QStringLiteral("PH"), 2);
+    m_answers.setMaximumLength(QStringLiteral("Result"), kAnswerLength);
+}
+
+void ExerciseSheet::fill(halvex::TABG &abg, int count, std::string_view units, std::string_view language)
+{
+    const bool kpa = units == halvex::kUnitsKpa;
+    const std::optional<int> pressureDecimals = kpa ? std::optional<int>(1) : std::nullopt;
+    m_samples.setDisplayDecimals(QStringLiteral("PACO2"), pressureDecimals);
+    m_samples.setDisplayDecimals(QStringLiteral("PAO2"), pressureDecimals);
+    const QString caption = kpa ? QStringLiteral("(KPA)") : QStringLiteral("(mmHg)");
+    m_parameters.insert(QStringLiteral("PAO2"), caption);
+    m_parameters.insert(QStringLiteral("PACO2"), caption);
+
+    m_samples.clear();
+    m_answers.clear();
+    // One seeding for the series; Generate re-seeds on every call as well.
+    abg.random().reseed();
+    for (int row = 1; row <= count; ++row) {
+        const int variant = abg.random().uniform(halvex::kFirstVariant, halvex::kLastRandomVariant);
+        const int code = abg.Generate(variant);
+        const std::string answer = halvex::Translate(halvex::TABG::CategoryName(code), language);
+        const halvex::BloodGasSample &s = abg.sample();
+        m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::kUnitsMmHg, units, s.PaCO2),
+                          halvex::ConvertPressure(halvex::kUnitsMmHg, units, s.PaO2), s.HCO3, s.Age, s.FiO2});
+        m_answers.append({row, QString::fromStdString(answer)});
+    }
+}
+
+Report ExerciseSheet::report() const
+{
+    return {m_definition,
+            {{QString::fromLatin1(kSampleView), &m_samples}, {QString::fromLatin1(kAnswerView), &m_answers}},
+            m_parameters,
+            QStringLiteral("ReportPrinter Report")};
+}

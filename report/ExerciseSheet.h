@@ -1,0 +1,43 @@
+#pragma once
+
+// The printed exercise sheet: a listing of generated blood gases with an empty
+// answer column, then, from a new page, their categories as the answers. It
+// owns the two lists the report reads: the samples (bound as "dscABGList") and
+// the answers (bound as "dscABGResuults").
+
+#include "DataTable.h"
+#include "Report.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+#include <string_view>
+
+namespace halvex {
+class TABG;
+}
+
+class ExerciseSheet {
+public:
+    // The logo and the web-site address printed at the top of each listing page.
+    ExerciseSheet(QImage logo, QString website);
+
+    const DataTable &tblABGList() const { return m_samples; }
+    const DataTable &tblABGResults() const { return m_answers; }
+    const QHash<QString, QString> &parameters() const { return m_parameters; }
+
+    // Empties both lists, sets the pressure formats and captions for the unit,
+    // and generates `count` blood gases (variants 1 to 28, the random source
+    // seeded once for the series) with their answers in the language.
+    void fill(halvex::TABG &abg, int count, std::string_view units, std::string_view language);
+
+    // The report over the two lists as they stand.
+    Report report() const;
+
+private:
+    ReportDefinition m_definition;
+    DataTable m_samples;
+    DataTable m_answers;
+    QHash<QString, QString> m_parameters;
+};

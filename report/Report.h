@@ -1,0 +1,17 @@
+#pragma once
+
+// A report ready to run: its definition, the data views it is bound to by
+// name, and its text parameters.
+
+#include "DataTable.h"
+#include "ReportDefinition.h"
+
+#include <QHash>
+#include <QString>
+
+struct Report {
+    ReportDefinition definition;
+    QHash<QString, const DataTable *> dataViews;
+    QHash<QString, QString> parameters;
+    QString jobTitle;
+};

@@ -1,0 +1,55 @@
+#include "ReportPreviewDialog.h"
+
+#include "ReportLayout.h"
+#include "ReportPainter.h"
+#include "ReportProgress.h"
+
+#include <QAction>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<void()> print, QWidget *parent)
+    : QDialog(parent)
+    , m_report(report)
+    , m_preview(new QPrintPreviewWidget(&m_printer, this))
+{
+    setObjectName(QStringLiteral("ReportPreview"));
+    setWindowTitle(QStringLiteral("Report Preview"));
+    setModal(true);
+    m_printer.setDocName(report.jobTitle);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &ReportPreviewDialog::paintPages);
+
+    auto *tools = new QToolBar(this);
+    tools->addAction(QStringLiteral("&Print..."), this, [print] { print(); });
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("First page"), m_preview, [this] { m_preview->setCurrentPage(1); });
+    tools->addAction(QStringLiteral("Previous page"), m_preview,
+                     [this] { m_preview->setCurrentPage(m_preview->currentPage() - 1); });
+    tools->addAction(QStringLiteral("Next page"), m_preview,
+                     [this] { m_preview->setCurrentPage(m_preview->currentPage() + 1); });
+    tools->addAction(QStringLiteral("Last page"), m_preview, [this] { m_preview->setCurrentPage(m_preview->pageCount()); });
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("Zoom in"), m_preview, [this] { m_preview->zoomIn(); });
+    tools->addAction(QStringLiteral("Zoom out"), m_preview, [this] { m_preview->zoomOut(); });
+    tools->addAction(QStringLiteral("100 %"), m_preview, [this] { m_preview->setZoomFactor(1.0); });
+    tools->addAction(QStringLiteral("Fit width"), m_preview, [this] { m_preview->fitToWidth(); });
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("&Close"), this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tools);
+    layout->addWidget(m_preview);
+
+    m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    m_preview->setZoomFactor(1.0);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void ReportPreviewDialog::paintPages(QPrinter *printer)
+{
+    ReportProgress progress(QStringLiteral("Generating page %p"), static_cast<int>(layOutReport(m_report).size()),
+                            this);
+    renderReport(*printer, m_report, progress.pageStarted());
+}

@@ -1,0 +1,191 @@
+#include "ExerciseSheet.h"
+#include "ReportLayout.h"
+#include "Unit_ABG.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+struct PageSummary {
+    int headers = 0;
+    QList<int> listingRows; // row numbers, from 1
+    QList<int> answerRows;
+    bool startsWithHeader = false;
+};
+
+QList<PageSummary> summarise(const std::vector<LaidOutPage> &pages)
+{
+    QList<PageSummary> summaries;
+    for (const LaidOutPage &page : pages) {
+        PageSummary summary;
+        summary.startsWithHeader = !page.bands.empty() && page.bands.front().kind == PlacedBand::Kind::Header;
+        for (const PlacedBand &band : page.bands) {
+            if (band.kind == PlacedBand::Kind::Header)
+                ++summary.headers;
+            else
+                (band.section == 0 ? summary.listingRows : summary.answerRows) << band.row + 1;
+        }
+        summaries << summary;
+    }
+    return summaries;
+}
+
+ExerciseSheet filledSheet(int count, const char *units = "MMHG", const char *language = "ENGLISH", std::uint32_t seed = 5)
+{
+    ExerciseSheet sheet(QImage(), QStringLiteral("www.example.org"));
+    halvex::TABG abg(halvex::countingSeeds(seed));
+    sheet.fill(abg, count, units, language);
+    return sheet;
+}
+
+} // namespace
+
+class TestExerciseSheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void pages_data();
+    void pages();
+    void bandsStayInsideTheRegion();
+    void formats_data();
+    void formats();
+    void userDecimalSeparator();
+    void answersInTheLanguage();
+    void everyRunStartsAgainAtOne();
+    void answersAreCutTo60Characters();
+};
+
+void TestExerciseSheet::pages_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("listingPerPage");
+    QTest::addColumn<QList<int>>("answersPerPage");
+
+    // 42 rows fit under the listing header, 47 under the answer header.
+    QTest::newRow("one") << 1 << QList<int>{1} << QList<int>{1};
+    QTest::newRow("ten") << 10 << QList<int>{10} << QList<int>{10};
+    QTest::newRow("one full listing page") << 42 << QList<int>{42} << QList<int>{42};
+    QTest::newRow("one more") << 43 << QList<int>{42, 1} << QList<int>{43};
+    QTest::newRow("a hundred") << 100 << QList<int>{42, 42, 16} << QList<int>{47, 47, 6};
+}
+
+void TestExerciseSheet::pages()
+{
+    QFETCH(int, count);
+    QFETCH(QList<int>, listingPerPage);
+    QFETCH(QList<int>, answersPerPage);
+
+    const ExerciseSheet sheet = filledSheet(count);
+    const QList<PageSummary> pages = summarise(layOutReport(sheet.report()));
+    QCOMPARE(pages.size(), listingPerPage.size() + answersPerPage.size());
+
+    int nextListing = 1;
+    int nextAnswer = 1;
+    for (int i = 0; i < pages.size(); ++i) {
+        const PageSummary &page = pages[i];
+        QVERIFY(page.startsWithHeader);
+        QCOMPARE(page.headers, 1); // each page carries exactly its section's header
+        const bool listingPage = i < listingPerPage.size();
+        // The answers begin on a page of their own: no page mixes the two.
+        QVERIFY(listingPage ? page.answerRows.isEmpty() : page.listingRows.isEmpty());
+        const QList<int> &rows = listingPage ? page.listingRows : page.answerRows;
+        QCOMPARE(rows.size(), listingPage ? listingPerPage[i] : answersPerPage[i - listingPerPage.size()]);
+        for (int row : rows)
+            QCOMPARE(row, listingPage ? nextListing++ : nextAnswer++);
+    }
+    QCOMPARE(nextListing - 1, count);
+    QCOMPARE(nextAnswer - 1, count);
+}
+
+void TestExerciseSheet::bandsStayInsideTheRegion()
+{
+    const ExerciseSheet sheet = filledSheet(300);
+    const Report report = sheet.report();
+    for (const LaidOutPage &page : layOutReport(report)) {
+        for (const PlacedBand &band : page.bands) {
+            const ReportSection &section = report.definition.sections[std::size_t(band.section)];
+            const double height = band.kind == PlacedBand::Kind::Header ? section.header.height : section.row.height;
+            QVERIFY(band.top + height <= report.definition.region.height() + 1e-9);
+        }
+    }
+}
+
+void TestExerciseSheet::formats_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("pressureDecimals");
+
+    QTest::newRow("mmHg") << "MMHG" << "(mmHg)" << 0;
+    QTest::newRow("kPa") << "KPA" << "(KPA)" << 1;
+}
+
+void TestExerciseSheet::formats()
+{
+    QFETCH(QString, units);
+    QFETCH(QString, caption);
+    QFETCH(int, pressureDecimals);
+
+    const ExerciseSheet sheet = filledSheet(50, qPrintable(units));
+    QCOMPARE(sheet.parameters().value("PACO2"), caption);
+    QCOMPARE(sheet.parameters().value("PAO2"), caption);
+    const DataTable &list = sheet.tblABGList();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        QCOMPARE(list.displayText(row, "ABGCode"), QString::number(row + 1));
+        QVERIFY(list.displayText(row, "PH").contains(QRegularExpression("^7\\.\\d\\d$")));
+        for (const char *pressure : {"PACO2", "PAO2"}) {
+            const QString text = list.displayText(row, pressure);
+            const QString pattern = pressureDecimals == 0 ? "^\\d+$" : "^\\d+\\.\\d$";
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(text));
+        }
+        for (const char *whole : {"HCO3", "AGE", "FIO2"})
+            QVERIFY(list.displayText(row, whole).contains(QRegularExpression("^\\d+$")));
+    }
+}
+
+void TestExerciseSheet::userDecimalSeparator()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const ExerciseSheet sheet = filledSheet(3, "KPA");
+    QVERIFY(sheet.tblABGList().displayText(0, "PH").contains(QRegularExpression("^7,\\d\\d$")));
+    QVERIFY(sheet.tblABGList().displayText(0, "PACO2").contains(','));
+}
+
+void TestExerciseSheet::answersInTheLanguage()
+{
+    const ExerciseSheet english = filledSheet(30, "MMHG", "ENGLISH", 77);
+    const ExerciseSheet french = filledSheet(30, "MMHG", "FRENCH", 77);
+    const QStringList englishNames{"Normal Acid/Base balance", "Uncompensated Respiratory Acidosis"};
+    bool sawFrench = false;
+    for (int row = 0; row < 30; ++row) {
+        const QString answer = french.tblABGResults().displayText(row, "Result");
+        QVERIFY(!answer.isEmpty());
+        QVERIFY(answer != english.tblABGResults().displayText(row, "Result"));
+        sawFrench = sawFrench || answer.contains(QString::fromUtf8("Compensée")) || answer.contains("Base/Acide");
+    }
+    QVERIFY(sawFrench);
+}
+
+void TestExerciseSheet::everyRunStartsAgainAtOne()
+{
+    ExerciseSheet sheet{QImage(), QString()};
+    halvex::TABG abg(halvex::countingSeeds(1));
+    sheet.fill(abg, 20, "MMHG", "ENGLISH");
+    sheet.fill(abg, 3, "MMHG", "ENGLISH");
+    QCOMPARE(sheet.tblABGList().rowCount(), 3);
+    QCOMPARE(sheet.tblABGResults().rowCount(), 3);
+    QCOMPARE(sheet.tblABGList().displayText(0, "ABGCode"), QString("1"));
+}
+
+void TestExerciseSheet::answersAreCutTo60Characters()
+{
+    DataTable answers({"ABGCode", "Result"});
+    answers.setMaximumLength("Result", 60);
+    answers.append({1, QString(75, u'x')});
+    QCOMPARE(answers.displayText(0, "Result").size(), 60);
+}
+
+QTEST_MAIN(TestExerciseSheet)
+#include "tst_exercisesheet.moc"

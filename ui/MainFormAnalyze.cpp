@@ -1,0 +1,62 @@
+#include "MainForm.h"
+
+#include "AbgInputPanel.h"
+#include "AssessAcidBase.h"
+#include "GlobalData.h"
+#include "Language.h"
+#include "MessageBoxes.h"
+#include "NumericSpinField.h"
+#include "ResultFields.h"
+
+#include <QPushButton>
+
+void TfrmMain::btnAnalyzeClick()
+{
+    m_input->setInputFieldsReadOnly(false);
+    m_teacher.analysisStarted();
+    m_input->clearAssessments();
+
+    const halvex::AbgInput input = m_input->readInput();
+    if (const auto failure = halvex::validateAbgInput(input, halvex::CurrentUnits)) {
+        const QString text = QString::fromStdString(failure->translated
+                                                        ? halvex::Translate(failure->message, halvex::CurrentLanguage)
+                                                        : std::string(failure->message));
+        if (failure->box == halvex::MessageBoxKind::Information)
+            m_boxes.information(text);
+        else
+            m_boxes.error(text);
+        return;
+    }
+
+    ResultFields output(*m_input, m_boxes);
+    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, halvex::CurrentUnits), halvex::CurrentUnits,
+                           halvex::CurrentLanguage);
+    if (AnyCategoryTicked())
+        ScoreTeacherAnswer();
+    m_input->btnGenerate()->setFocus();
+}
+
+void TfrmMain::btnClearClick()
+{
+    m_input->setInputFieldsReadOnly(false);
+    for (NumericSpinField *field : {m_input->edtPh(), m_input->edtPaCO2(), m_input->edtPaO2(), m_input->edtHCO3(),
+                                    m_input->edtAge()})
+        field->clear();
+    m_input->edtFIO2()->setValue(21);
+    m_input->clearAssessments();
+    m_input->edtPh()->setFocus();
+}
+
+void TfrmMain::edtPhExit()
+{
+    NumericSpinField *ph = m_input->edtPh();
+    const auto withoutPoint = [ph](qsizetype length) {
+        return !ph->text().contains(u'.') && ph->text().size() == length;
+    };
+    if (withoutPoint(3))
+        ph->setValue(ph->value() / 100);
+    else if (withoutPoint(4))
+        ph->setValue(ph->value() / 1000);
+    if (withoutPoint(5))
+        ph->setValue(ph->value() / 10000);
+}

@@ -1,0 +1,36 @@
+#include "MainForm.h"
+
+#include "Artwork.h"
+#include "ExerciseSheet.h"
+#include "GlobalData.h"
+#include "Language.h"
+#include "MessageBoxes.h"
+#include "NumericSpinField.h"
+#include "PrintPage.h"
+#include "ProductInfo.h"
+#include "ReportRunner.h"
+
+#include <algorithm>
+
+void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)
+{
+    m_reportRunner = std::move(runner);
+}
+
+void TfrmMain::btnPrintABGsClick()
+{
+    const NumericSpinField *count = printPage()->spinABGCount();
+    if (count->text().trimmed().isEmpty() || !(count->value() > 0)) {
+        const std::string_view language = halvex::CurrentLanguage;
+        m_boxes.error(language == halvex::kLanguageEnglish  ? QStringLiteral("Please enter a valid number")
+                      : language == halvex::kLanguageFrench ? QStringLiteral("Le nombre est inadmissible")
+                                                            : QString());
+        return;
+    }
+    // Above 1000 only when typed without leaving the field; the field's limit holds all the same.
+    const int rows = static_cast<int>(std::min(count->value(), count->maximum()));
+    if (!m_sheet) // made at the first print, so that the window opens without decoding the logo
+        m_sheet = std::make_unique<ExerciseSheet>(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
+    m_sheet->fill(*m_abg, rows, halvex::CurrentUnits, halvex::CurrentLanguage);
+    m_reportRunner->run(m_sheet->report());
+}
