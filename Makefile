@@ -4,7 +4,7 @@
 RUN_PRESET := release
 TEST_PRESET := dev
 
-.PHONY: run test bench deps clean
+.PHONY: run test bench package deps clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -26,6 +26,12 @@ bench: deps
 	sh bench/cli_assess.sh build/release/cli/halvex-cli
 	sh bench/cli_sheet.sh build/release/cli/halvex-cli
 	./build/release/bench/startup_bench
+
+# A Debian package of the release build, in build/release.
+package: deps
+	cmake --preset release
+	cmake --build --preset release
+	cd build/release && cpack
 
 clean:
 	rm -rf build

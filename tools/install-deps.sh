@@ -13,6 +13,9 @@ packages="
   libbenchmark-dev
   fonts-liberation
   poppler-utils
+  desktop-file-utils
+  appstream
+  dpkg-dev
 "
 
 missing=""

@@ -1,6 +1,10 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
+#include "AboutPage.h"
+#include "ClickableLabel.h"
+#include "HelpPage.h"
+#include "QtDesktop.h"
 #include "Artwork.h"
 #include "CategoryControls.h"
 #include "CylinderGauge.h"
@@ -127,6 +131,8 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
     m_reportRunner = std::make_unique<DialogReportRunner>(this, [this](const QString &text) { m_boxes.error(text); });
+    m_desktop = std::make_unique<QtDesktop>(this);
+    m_programFolder = QCoreApplication::applicationDirPath();
 
     // The window sees key presses before its controls.
     qApp->installEventFilter(this);
@@ -211,6 +217,11 @@ PrintPage *TfrmMain::printPage()
     return built(m_printPage, "tsPrint");
 }
 
+AboutPage *TfrmMain::aboutPage()
+{
+    return built(m_aboutPage, "tsHelpAbout");
+}
+
 void TfrmMain::buildPage(QWidget *page)
 {
     if (!page || page->layout()->count() > 0)
@@ -237,13 +248,20 @@ void TfrmMain::buildPage(QWidget *page)
         // btnCancelClick: Cancel changes nothing.
         content = m_preferences;
         m_pageShowHooks.emplace_back(page, &TfrmMain::tsUserPrefsShow);
+    } else if (name == QLatin1String("tsHelp")) {
+        content = new HelpPage(page);
+    } else if (name == QLatin1String("tsHelpAbout")) {
+        m_aboutPage = new AboutPage(page);
+        connect(m_aboutPage->lblWebsite(), &ClickableLabel::clicked, this, &TfrmMain::lblWebsiteClick);
+        connect(m_aboutPage->lblEmailSales(), &ClickableLabel::clicked, this, &TfrmMain::lblEmailSalesClick);
+        connect(m_aboutPage->lblEmailSupport(), &ClickableLabel::clicked, this, &TfrmMain::lblEmailSupportClick);
+        connect(m_aboutPage->lblLicenseAgreement(), &ClickableLabel::clicked, this, &TfrmMain::lblLicenseAgreementClick);
+        content = m_aboutPage;
     } else if (name == QLatin1String("tsPrint")) {
         m_printPage = new PrintPage(page);
         connect(m_printPage->btnPrintABGs(), &QPushButton::clicked, this, &TfrmMain::btnPrintABGsClick);
         content = m_printPage;
     }
-    if (!content)
-        return; // a page whose content comes later
     page->layout()->addWidget(content);
     bringUpToDate(content);
 }
@@ -303,6 +321,7 @@ void TfrmMain::buildSideBar()
         {"alBarMMHG", &TfrmMain::alBarMMHGExecute},       {"alBarKPa", &TfrmMain::alBarKPaExecute},
         {"alBarEnglish", &TfrmMain::alBarEnglishExecute}, {"alBarFrench", &TfrmMain::alBarFrenchExecute},
         {"alBarGerman", &TfrmMain::alBarGermanExecute},   {"alBarSpanish", &TfrmMain::alBarSpanishExecute},
+        {"alBarABGWebsite", &TfrmMain::alBarABGWebsiteExecute},
     };
     for (const auto &[name, handler] : handlers)
         connect(action(name), &QAction::triggered, this, handler);
@@ -333,13 +352,6 @@ void TfrmMain::switchPage(QWidget *page)
     }
     for (const auto &[action, actionPage] : m_pageActions)
         action->setImageIndex(actionPage == page ? kArrowImage : kNoImage);
-}
-
-void TfrmMain::alBarABGHelpExecute()
-{
-    // In English the help file opens instead, leaving the page and the arrow as they are.
-    if (halvex::CurrentLanguage != halvex::kLanguageEnglish)
-        switchPage(page(QStringLiteral("tsHelp")));
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)

@@ -6,7 +6,7 @@
 //
 // Its handlers are spread over a few files by subject: MainForm.cpp (the frame
 // and the pages), MainFormAnalyze.cpp, MainFormTeacher.cpp, MainFormSettings.cpp
-// (settings, units, language, preferences) and MainFormPrint.cpp.
+// (settings, units, language, preferences), MainFormPrint.cpp and MainFormHelp.cpp.
 
 #include "AbgCategory.h"
 #include "AppSettings.h"
@@ -23,6 +23,8 @@
 #include <vector>
 
 class AbgInputPanel;
+class AboutPage;
+class Desktop;
 class ExerciseSheet;
 class IndexedAction;
 class ImageList;
@@ -73,6 +75,11 @@ public:
     const ExerciseSheet *exerciseSheet() const { return m_sheet.get(); }
     // Where the exercise sheet goes when printed: the output dialogs, or a test's recorder.
     void setReportRunner(std::unique_ptr<ReportRunner> runner);
+    // What opens addresses, documents and the help: the desktop, or a test's recorder.
+    void setDesktop(std::unique_ptr<Desktop> desktop);
+    // The folder that holds Help/ and License.txt: the program's own, unless a test says otherwise.
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    AboutPage *aboutPage();
 
     void btnAnalyzeClick();
     void btnClearClick();
@@ -103,7 +110,14 @@ private:
     IndexedAction *action(const char *name) const;
     QWidget *page(const QString &name) const;
     void switchPage(QWidget *page);
+
+    // Help, About and links.
     void alBarABGHelpExecute();
+    void alBarABGWebsiteExecute();
+    void lblWebsiteClick();
+    void lblEmailSalesClick();
+    void lblEmailSupportClick();
+    void lblLicenseAgreementClick();
     // FormKeyPress: Enter moves to the next control, as Tab does.
     bool FormKeyPress(QKeyEvent *event);
 
@@ -178,6 +192,7 @@ private:
     NormalValuesPage *m_normalValues = nullptr;
     PreferencesPage *m_preferences = nullptr;
     PrintPage *m_printPage = nullptr;
+    AboutPage *m_aboutPage = nullptr;
 
     // What the pages show, kept here for the pages not built yet.
     const UnitPresentation *m_units = nullptr;
@@ -188,4 +203,6 @@ private:
     TeacherSession m_teacher;
     std::unique_ptr<ExerciseSheet> m_sheet; // the two lists of printing
     std::unique_ptr<ReportRunner> m_reportRunner;
+    std::unique_ptr<Desktop> m_desktop;
+    QString m_programFolder;
 };

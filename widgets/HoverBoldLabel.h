@@ -1,24 +1,19 @@
 #pragma once
 
-// A clickable label that turns bold while the mouse is over it and shows the
-// hand pointer, as a link would.
+// A clickable label that turns bold while the mouse is over it.
 
-#include <QLabel>
+#include "ClickableLabel.h"
 
-class HoverBoldLabel : public QLabel {
+class HoverBoldLabel : public ClickableLabel {
     Q_OBJECT
 
 public:
-    explicit HoverBoldLabel(QWidget *parent = nullptr);
+    using ClickableLabel::ClickableLabel;
 
     void setBold(bool bold);
     bool isBold() const { return font().bold(); }
 
-signals:
-    void clicked();
-
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 };

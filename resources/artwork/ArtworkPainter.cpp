@@ -1,5 +1,7 @@
 #include "ArtworkPainter.h"
 
+#include <algorithm>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -195,6 +197,22 @@ QPixmap printerIcon()
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 160, 0));
     painter.drawEllipse(QRectF(11.5, 7, 2, 2));
+    return pixmap;
+}
+
+QPixmap applicationIcon(int size)
+{
+    QPixmap pixmap = transparent(size, size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    QLinearGradient sky(0, 0, 0, s);
+    sky.setColorAt(0, Qt::white);
+    sky.setColorAt(1, kLightBlue);
+    painter.setPen(QPen(kNavy, std::max(1.0, s / 32)));
+    painter.setBrush(sky);
+    painter.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
+    paintDrop(painter, QRectF(s * 0.28, s * 0.12, s * 0.44, s * 0.72));
     return pixmap;
 }
 

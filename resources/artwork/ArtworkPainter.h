@@ -15,5 +15,6 @@ QPixmap arrowMarker();        // 16 x 16, red, pointing right
 QPixmap groupIcon(GroupIcon); // 32 x 32
 QPixmap reportLogo();         // 166 x 65, for the printed sheet
 QPixmap printerIcon();        // 16 x 16
+QPixmap applicationIcon(int size); // square, for the desktop
 
 } // namespace artwork::painter

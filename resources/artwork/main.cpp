@@ -34,6 +34,13 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     using artwork::painter::GroupIcon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString name = QStringLiteral("halvex-%1.png").arg(size);
+        if (!save(artwork::painter::applicationIcon(size), folder.filePath(name))) {
+            std::fprintf(stderr, "halvex_artwork_painter: cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+    }
     const std::pair<const char *, QPixmap> pictures[] = {
         {"splash.rgb32", artwork::painter::splashPicture()},
         {"tick.png", artwork::painter::tickMarker()},

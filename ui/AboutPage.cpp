@@ -1,0 +1,57 @@
+#include "AboutPage.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "ProductInfo.h"
+
+#include <QLabel>
+
+namespace {
+
+ClickableLabel *link(QWidget *parent, const char *name, const QString &text, const QString &family, QPoint at)
+{
+    auto *label = new ClickableLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setText(text);
+    QFont font(family);
+    font.setPixelSize(11);
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette blue = label->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(blue);
+    label->move(at);
+    return label;
+}
+
+QLabel *versionLine(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    return label;
+}
+
+} // namespace
+
+AboutPage::AboutPage(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setPixmap(artwork::splashPicture());
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setGeometry(6, 14, 302, 149);
+
+    // The program's own version information, compiled in.
+    versionLine(this, "lblCopyright", QStringLiteral("Legal Copyright: " HALVEX_COPYRIGHT), QPoint(346, 13));
+    versionLine(this, "lblFileVersion", QStringLiteral("File Version: " HALVEX_FILE_VERSION), QPoint(346, 28));
+
+    // The addresses in MS Sans Serif, as designed; the font matcher picks its nearest.
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    m_website = link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74));
+    m_sales = link(this, "lblEmailSales", QStringLiteral(HALVEX_SALES_EMAIL), sansSerif, QPoint(320, 98));
+    m_support = link(this, "lblEmailSupport", QStringLiteral(HALVEX_SUPPORT_EMAIL), sansSerif, QPoint(320, 122));
+    m_license = link(this, "lblLicenseAgreement", QStringLiteral("License Agreement"), QStringLiteral("Arial"),
+                     QPoint(320, 144));
+}

@@ -1,0 +1,80 @@
+#include "HelpWindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+constexpr int kAnchorRole = Qt::UserRole;
+
+QString unreadable(const QString &path, const QString &reason)
+{
+    return QStringLiteral("<h2>The help cannot be shown</h2><p>The help file <b>%1</b> %2.</p>"
+                          "<p>Please re-install Halvex to restore it.</p>")
+        .arg(path.toHtmlEscaped(), reason.toHtmlEscaped());
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *owner)
+    : QWidget(owner, Qt::Window)
+    , m_contents(new QListWidget(this))
+    , m_text(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Halvex Help"));
+    resize(820, 600);
+    m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_text->setObjectName(QStringLiteral("helpText"));
+    m_text->setOpenExternalLinks(true); // web and mail links go to the desktop; the book's own stay here
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_contents);
+    splitter->addWidget(m_text);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({200, 620});
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(m_contents, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        m_text->scrollToAnchor(item->data(kAnchorRole).toString());
+    });
+    connect(m_contents, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        m_text->scrollToAnchor(item->data(kAnchorRole).toString());
+    });
+}
+
+void HelpWindow::showBook(const QString &path)
+{
+    m_contents->clear();
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        m_text->setHtml(unreadable(path, QStringLiteral("is missing")));
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        m_text->setHtml(unreadable(path, QStringLiteral("cannot be read: ") + file.errorString()));
+    } else {
+        const QString html = QString::fromUtf8(file.readAll());
+        m_text->setSearchPaths({QFileInfo(path).absolutePath()});
+        m_text->document()->setBaseUrl(QUrl::fromLocalFile(path));
+        m_text->setHtml(html);
+        // The contents: every section heading that carries an anchor.
+        static const QRegularExpression heading(QStringLiteral(R"re(<h2 id="([^"]+)">(.*?)</h2>)re"));
+        for (auto match = heading.globalMatch(html); match.hasNext();) {
+            const QRegularExpressionMatch section = match.next();
+            auto *item = new QListWidgetItem(section.captured(2), m_contents);
+            item->setData(kAnchorRole, section.captured(1));
+        }
+    }
+    m_text->moveCursor(QTextCursor::Start);
+    m_text->ensureCursorVisible();
+    show();
+    raise();
+    activateWindow();
+}

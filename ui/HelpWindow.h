@@ -1,0 +1,26 @@
+#pragma once
+
+// The help window: the help book's contents on the left, its text on the right;
+// links are followed inside it. A book that cannot be read says so in the window.
+
+#include <QWidget>
+
+class QListWidget;
+class QTextBrowser;
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget *owner = nullptr);
+
+    // Loads the book and shows it at its contents.
+    void showBook(const QString &path);
+
+    QListWidget *contents() const { return m_contents; }
+    QTextBrowser *text() const { return m_text; }
+
+private:
+    QListWidget *m_contents;
+    QTextBrowser *m_text;
+};

@@ -1,0 +1,33 @@
+#include "QtDesktop.h"
+
+#include "HelpWindow.h"
+
+#include <QDesktopServices>
+
+QtDesktop::QtDesktop(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+QtDesktop::~QtDesktop()
+{
+    delete m_help;
+}
+
+void QtDesktop::openUrl(const QUrl &url)
+{
+    // Whether a handler took it is not examined: without one nothing happens.
+    QDesktopServices::openUrl(url);
+}
+
+void QtDesktop::openDocument(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtDesktop::showHelp(const QString &path)
+{
+    if (!m_help)
+        m_help = new HelpWindow(m_owner);
+    m_help->showBook(path);
+}
