@@ -4,6 +4,7 @@
 #include "ClickableLabel.h"
 #include "ProductInfo.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 
 namespace {
@@ -47,8 +48,10 @@ AboutPage::AboutPage(QWidget *parent)
     versionLine(this, "lblCopyright", QStringLiteral("Legal Copyright: " HALVEX_COPYRIGHT), QPoint(346, 13));
     versionLine(this, "lblFileVersion", QStringLiteral("File Version: " HALVEX_FILE_VERSION), QPoint(346, 28));
 
-    // The addresses in MS Sans Serif, as designed; the font matcher picks its nearest.
-    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    // The addresses in MS Sans Serif, as designed, where it is installed; elsewhere
+    // in Arial rather than whatever stand-in the font matcher would load for it.
+    const QString designed = QStringLiteral("MS Sans Serif");
+    const QString sansSerif = QFontDatabase::hasFamily(designed) ? designed : QStringLiteral("Arial");
     m_website = link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74));
     m_sales = link(this, "lblEmailSales", QStringLiteral(HALVEX_SALES_EMAIL), sansSerif, QPoint(320, 98));
     m_support = link(this, "lblEmailSupport", QStringLiteral(HALVEX_SUPPORT_EMAIL), sansSerif, QPoint(320, 122));

@@ -2,49 +2,70 @@
 
 #include <QResource>
 
+#include <cstring>
+
 namespace artwork {
+namespace {
+
+// A picture stored as its width and height (32 bits each) and its premultiplied
+// ARGB32 pixels; an empty image when the resource does not hold one.
+QImage rawPicture(const QString &name)
+{
+    const QResource resource(QStringLiteral(":/artwork/") + name);
+    quint32 size[2] = {0, 0};
+    if (resource.size() < qint64(sizeof size))
+        return {};
+    std::memcpy(size, resource.data(), sizeof size);
+    if (resource.size() != qint64(sizeof size) + qint64(size[0]) * size[1] * 4)
+        return {};
+    return QImage(resource.data() + sizeof size, int(size[0]), int(size[1]), int(size[0]) * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
+QPixmap pixmap(const QString &name)
+{
+    return QPixmap::fromImage(rawPicture(name));
+}
+
+} // namespace
 
 QPixmap splashPicture()
 {
-    constexpr QSize kSize{302, 149};
-    const QResource pixels(QStringLiteral(":/artwork/splash.rgb32"));
-    if (pixels.size() != qint64(kSize.width()) * kSize.height() * 4)
-        return {};
-    return QPixmap::fromImage(QImage(pixels.data(), kSize.width(), kSize.height(), kSize.width() * 4,
-                                     QImage::Format_RGB32));
+    return pixmap(QStringLiteral("splash.argb"));
 }
 
 QPixmap tickMarker()
 {
-    return QPixmap(QStringLiteral(":/artwork/tick.png"));
+    return pixmap(QStringLiteral("tick.argb"));
 }
 
 QPixmap arrowMarker()
 {
-    return QPixmap(QStringLiteral(":/artwork/arrow.png"));
+    return pixmap(QStringLiteral("arrow.argb"));
 }
 
 QPixmap groupIcon(GroupIcon icon)
 {
     switch (icon) {
     case GroupIcon::Abg:
-        return QPixmap(QStringLiteral(":/artwork/group-abg.png"));
+        return pixmap(QStringLiteral("group-abg.argb"));
     case GroupIcon::Units:
-        return QPixmap(QStringLiteral(":/artwork/group-units.png"));
+        return pixmap(QStringLiteral("group-units.argb"));
     case GroupIcon::Language:
-        return QPixmap(QStringLiteral(":/artwork/group-language.png"));
+        return pixmap(QStringLiteral("group-language.argb"));
     }
     return {};
 }
 
 QImage reportLogo()
 {
-    return QImage(QStringLiteral(":/artwork/report-logo.png"));
+    // A copy: the report keeps it after the resource's data is out of reach.
+    return rawPicture(QStringLiteral("report-logo.argb")).copy();
 }
 
 QPixmap printerIcon()
 {
-    return QPixmap(QStringLiteral(":/artwork/printer.png"));
+    return pixmap(QStringLiteral("printer.argb"));
 }
 
 } // namespace artwork

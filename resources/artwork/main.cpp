@@ -11,15 +11,17 @@
 
 namespace {
 
-// PNG for the small pictures; the splash picture as raw 32-bit pixels, which the
-// program shows without decoding anything while it starts.
+// The pictures the program shows are kept as raw pixels, premultiplied ARGB32
+// after a header of two 32-bit sizes, so that nothing is decoded while it
+// starts; the icons for the desktop are PNG files.
 bool save(const QPixmap &picture, const QString &path)
 {
-    if (!path.endsWith(QLatin1String(".rgb32")))
+    if (!path.endsWith(QLatin1String(".argb")))
         return picture.save(path, "PNG");
-    const QImage pixels = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage pixels = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const quint32 size[2] = {quint32(pixels.width()), quint32(pixels.height())};
     QFile file(path);
-    return file.open(QIODevice::WriteOnly)
+    return file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char *>(size), sizeof size) == sizeof size
            && file.write(reinterpret_cast<const char *>(pixels.constBits()), pixels.sizeInBytes()) == pixels.sizeInBytes();
 }
 
@@ -42,14 +44,14 @@ int main(int argc, char *argv[])
         }
     }
     const std::pair<const char *, QPixmap> pictures[] = {
-        {"splash.rgb32", artwork::painter::splashPicture()},
-        {"tick.png", artwork::painter::tickMarker()},
-        {"arrow.png", artwork::painter::arrowMarker()},
-        {"group-abg.png", artwork::painter::groupIcon(GroupIcon::Abg)},
-        {"group-units.png", artwork::painter::groupIcon(GroupIcon::Units)},
-        {"group-language.png", artwork::painter::groupIcon(GroupIcon::Language)},
-        {"report-logo.png", artwork::painter::reportLogo()},
-        {"printer.png", artwork::painter::printerIcon()},
+        {"splash.argb", artwork::painter::splashPicture()},
+        {"tick.argb", artwork::painter::tickMarker()},
+        {"arrow.argb", artwork::painter::arrowMarker()},
+        {"group-abg.argb", artwork::painter::groupIcon(GroupIcon::Abg)},
+        {"group-units.argb", artwork::painter::groupIcon(GroupIcon::Units)},
+        {"group-language.argb", artwork::painter::groupIcon(GroupIcon::Language)},
+        {"report-logo.argb", artwork::painter::reportLogo()},
+        {"printer.argb", artwork::painter::printerIcon()},
     };
     for (const auto &[name, picture] : pictures) {
         if (!save(picture, folder.filePath(QString::fromLatin1(name)))) {
