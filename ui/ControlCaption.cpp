@@ -17,6 +17,10 @@ bool ControlCaptions::set(const QString &control, const QString &text) const
     QObject *found = m_controls.value(control);
     if (auto *label = qobject_cast<QLabel *>(found)) {
         label->setText(text);
+        // A label placed by hand, not by a layout, takes the size of its new text.
+        const QWidget *parent = label->parentWidget();
+        if (!label->wordWrap() && parent && !parent->layout())
+            label->adjustSize();
         return true;
     }
     if (auto *button = qobject_cast<QAbstractButton *>(found)) {

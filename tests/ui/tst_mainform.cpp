@@ -116,6 +116,9 @@ void TestMainForm::frame()
     QCOMPARE(child<QLineEdit>("edtAssessO2")->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
     QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("ENGLISH"));
+    // The English heading is longer than the design text, and shown whole.
+    QCOMPARE(child<QLabel>("lblAcidBase")->text(), QString("Assessment of Acid/Base status :"));
+    QVERIFY(child<QLabel>("lblAcidBase")->width() >= child<QLabel>("lblAcidBase")->sizeHint().width());
 
     m_window->normalValuesPage(); // built on first need
     const QStringList normalValues{"lblValues", "lblUnitsOfMesure", "lblNormalVal", "lblExpectedRange",

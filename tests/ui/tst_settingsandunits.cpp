@@ -261,6 +261,9 @@ void TestSettingsAndUnits::frenchAndBack()
             continue; // the help page
         QCOMPARE(control->property("text").toString(),
                  QString::fromUtf8(caption.french.data(), qsizetype(caption.french.size())));
+        // A longer text is not cut off where no layout sizes the label.
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap() && !label->parentWidget()->layout())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
     }
     QCOMPARE(child<QCheckBox>("chkCMA")->text(), QString("Acidose Métabolique Compensée"));
     QCOMPARE(child<QLabel>("lblRAstats")->text(), QString("Acidose Respiratoire Non Compensée"));
