@@ -19,8 +19,6 @@ public:
     // `print` is run by the Print button.
     ReportPreviewDialog(const Report &report, std::function<void()> print, QWidget *parent = nullptr);
 
-    QPrintPreviewWidget *previewWidget() const { return m_preview; }
-
 private:
     void paintPages(QPrinter *printer);
 

@@ -52,11 +52,6 @@ void AppSettings::Value::setInteger(int value)
     m_integer = value;
 }
 
-QString AppSettings::nameOf(AppSetting setting)
-{
-    return QString::fromLatin1(kNames[static_cast<std::size_t>(setting)]);
-}
-
 void AppSettings::load(QSettings &store)
 {
     store.beginGroup(QString::fromLatin1(kGroup));

@@ -42,8 +42,6 @@ public:
     // Writes every setting that is not empty; other values in the group are left alone.
     void save(QSettings &store) const;
 
-    static QString nameOf(AppSetting setting);
-
 private:
     std::array<Value, 6> m_values;
 };

@@ -60,7 +60,6 @@ public:
     QLabel *statusLine() const { return m_statusLine; }
     halvex::TABG &generator() const { return *m_abg; }
     const TeacherSession &teacher() const { return m_teacher; }
-    const AppSettings &appSettings() const { return m_appSettings; }
 
     // The pages' contents are built the first time they are shown or needed,
     // and then brought up to date with the window's state.

@@ -27,7 +27,6 @@ public:
     double maximum() const { return m_maximum; }
     void setRange(double minimum, double maximum);
 
-    int decimals() const { return m_decimals; }
     // Rewrites the value with the new number of decimals.
     void setDecimals(int decimals);
 
@@ -35,7 +34,6 @@ public:
     void setSingleStep(double step) { m_step = step; }
 
     // A whole-number field accepts neither a decimal point nor an exponent.
-    bool wholeNumbers() const { return m_wholeNumbers; }
     void setWholeNumbers(bool whole);
 
     void setMaxLength(int length);
