@@ -5,6 +5,8 @@
 #include "ReportProgress.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -44,6 +46,9 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<voi
 
     m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
     m_preview->setZoomFactor(1.0);
+    // Maximised; and as large as the screen where no window manager maximises it.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 }
 
