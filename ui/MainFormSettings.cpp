@@ -4,7 +4,7 @@
 #include "AsciiCase.h"
 #include "ButtonSpinBox.h"
 #include "CaptionSets.h"
-#include "ControlCaption.h"
+#include "ControlCaptions.h"
 #include "DecimalPreferences.h"
 #include "GlobalCode.h"
 #include "GlobalData.h"

@@ -18,13 +18,13 @@ public:
     StatusHints(QWidget *window, QLabel *line);
     ~StatusHints() override;
 
-    // The long hint for the widget: its own, or its nearest ancestor's within the window.
-    QString hintFor(const QWidget *widget) const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The long hint for the widget: its own, or its nearest ancestor's within the window.
+    QString hintFor(const QWidget *widget) const;
+
     QPointer<QWidget> m_window;
     QPointer<QLabel> m_line;
 };

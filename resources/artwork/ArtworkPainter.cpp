@@ -36,6 +36,23 @@ QPainterPath dropPath(const QRectF &box)
     return path;
 }
 
+// The product's name in maroon over a line of navy text, as on the splash and the printed sheet.
+void paintWordmark(QPainter &painter, const QRectF &name, int namePixels, const QRectF &line, int linePixels,
+                   const QString &text)
+{
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(namePixels);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.setPen(kMaroon);
+    painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex"));
+    QFont subtitle(QStringLiteral("Arial"));
+    subtitle.setPixelSize(linePixels);
+    painter.setFont(subtitle);
+    painter.setPen(kNavy);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
 void paintDrop(QPainter &painter, const QRectF &box)
 {
     QRadialGradient shine(box.left() + box.width() * 0.35, box.top() + box.height() * 0.6, box.width() * 0.7);
@@ -73,19 +90,8 @@ QPixmap splashPicture()
 
     paintDrop(painter, QRectF(22, 22, 46, 66));
 
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(40);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(kMaroon);
-    painter.drawText(QRectF(84, 18, 210, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex"));
-
-    QFont subtitle(QStringLiteral("Arial"));
-    subtitle.setPixelSize(13);
-    painter.setFont(subtitle);
-    painter.setPen(kNavy);
-    painter.drawText(QRectF(86, 66, 210, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Arterial Blood Gas Analyzer"));
+    paintWordmark(painter, QRectF(84, 18, 210, 50), 40, QRectF(86, 66, 210, 20), 13,
+                  QStringLiteral("Arterial Blood Gas Analyzer"));
     return pixmap;
 }
 
@@ -165,17 +171,8 @@ QPixmap reportLogo()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     paintDrop(painter, QRectF(8, 8, 32, 48));
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(30);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(kMaroon);
-    painter.drawText(QRectF(48, 4, 118, 38), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex"));
-    QFont subtitle(QStringLiteral("Arial"));
-    subtitle.setPixelSize(10);
-    painter.setFont(subtitle);
-    painter.setPen(kNavy);
-    painter.drawText(QRectF(48, 40, 118, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Blood Gas Analyzer"));
+    paintWordmark(painter, QRectF(48, 4, 118, 38), 30, QRectF(48, 40, 118, 16), 10,
+                  QStringLiteral("Blood Gas Analyzer"));
     return pixmap;
 }
 

@@ -1,4 +1,4 @@
-#include "ControlCaption.h"
+#include "ControlCaptions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,7 +12,7 @@ ControlCaptions::ControlCaptions(const QObject &window)
     }
 }
 
-bool ControlCaptions::set(const QString &control, const QString &text) const
+void ControlCaptions::set(const QString &control, const QString &text) const
 {
     QObject *found = m_controls.value(control);
     if (auto *label = qobject_cast<QLabel *>(found)) {
@@ -21,15 +21,12 @@ bool ControlCaptions::set(const QString &control, const QString &text) const
         const QWidget *parent = label->parentWidget();
         if (!label->wordWrap() && parent && !parent->layout())
             label->adjustSize();
-        return true;
+        return;
     }
     if (auto *button = qobject_cast<QAbstractButton *>(found)) {
         button->setText(text);
-        return true;
+        return;
     }
-    if (auto *action = qobject_cast<QAction *>(found)) {
+    if (auto *action = qobject_cast<QAction *>(found))
         action->setText(text);
-        return true;
-    }
-    return false;
 }

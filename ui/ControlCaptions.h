@@ -14,8 +14,8 @@ public:
     // Finds the window's named controls once.
     explicit ControlCaptions(const QObject &window);
 
-    // False when the window has no control of that name that takes a caption.
-    bool set(const QString &control, const QString &text) const;
+    // A name that is no control taking a caption is passed over: its page may not be built yet.
+    void set(const QString &control, const QString &text) const;
 
 private:
     QHash<QString, QObject *> m_controls;
