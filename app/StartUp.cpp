@@ -6,11 +6,44 @@
 #include "splashform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QIcon>
 #include <QThread>
+#include <QWindow>
 
 namespace {
+
 constexpr std::chrono::milliseconds kSplashTime{2000};
+// How long the splash may wait for the window system to map it before it is painted all the same.
+constexpr int kExposeCapMs = 500;
+
+// Under a window manager the window is mapped some time after show(): painting
+// before then paints nothing, and the wait would then show a black rectangle.
+void paintOnceExposed(QWidget &window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    const QWindow *handle = window.windowHandle();
+    while (handle && !handle->isExposed() && waited.elapsed() < kExposeCapMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!handle->isExposed())
+            QThread::msleep(2);
+    }
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+// The icon of the running window: the installed one from the desktop's icon
+// theme, or the program's own when it runs from where it was built.
+QIcon applicationIcon()
+{
+    QIcon own;
+    for (const int size : {16, 32, 48, 64})
+        own.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("halvex"), own);
+}
+
+} // namespace
 
 void sleepUserInterface(std::chrono::milliseconds duration)
 {
@@ -26,12 +59,15 @@ HalvexWindows startHalvex(const SplashWait &wait)
     {
         TfrmSplash splash;
         splash.show();
-        splash.repaint();
-        QApplication::processEvents(); // let the window system draw it before the wait
+        paintOnceExposed(splash);
         wait(kSplashTime);
     }
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Halvex"));
+    // The application title. Not the display name: the window system would
+    // add that to every window's caption ("Error — Halvex").
+    QApplication::setApplicationName(QStringLiteral("Halvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ostrevane.Halvex"));
+    QApplication::setWindowIcon(applicationIcon());
     // Every window of the program, dialogs included, writes in Arial 12 px.
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);

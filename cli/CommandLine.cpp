@@ -3,6 +3,7 @@
 #include "AssessCommand.h"
 #include "GenerateCommand.h"
 #include "GlobalCode.h"
+#include "Language.h"
 #include "Unit_ABG.h"
 #include "Artwork.h"
 #include "ExerciseSheet.h"
@@ -47,6 +48,15 @@ std::string unitsFrom(const QString &text)
     const std::string upper = text.toUpper().toStdString();
     if (upper != kUnitsMmHg && upper != kUnitsKpa)
         throw UsageError{QStringLiteral("--units must be mmHg or kPa, not \"%1\"").arg(text)};
+    return upper;
+}
+
+// "English" or "French" in any capitalisation, as the catalogue's language keys.
+std::string languageFrom(const QString &text)
+{
+    const std::string upper = text.toUpper().toStdString();
+    if (upper != kLanguageEnglish && upper != kLanguageFrench)
+        throw UsageError{QStringLiteral("--language must be English or French, not \"%1\"").arg(text)};
     return upper;
 }
 
@@ -97,7 +107,7 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
         "and writes one CSV row per input row with the assessment the window would show."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Interface language of the texts (default English)."),
+                                      QStringLiteral("Language of the texts: English (default) or French."),
                                       QStringLiteral("name"), QStringLiteral("ENGLISH"));
     parser.addOptions({units, language});
     parser.addPositionalArgument(QStringLiteral("assess"), QString(), QStringLiteral("assess"));
@@ -110,7 +120,7 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
     if (files.size() > 1)
         throw UsageError{QStringLiteral("assess reads one file, not %1").arg(files.size())};
 
-    const AssessOptions options{unitsFrom(parser.value(units)), parser.value(language).toStdString()};
+    const AssessOptions options{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
     if (files.isEmpty())
         return runAssess(in, out, options);
 
@@ -182,7 +192,7 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
     const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("The PDF file to write."),
                                     QStringLiteral("file"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Language of the answers (default English)."),
+                                      QStringLiteral("Language of the answers: English (default) or French."),
                                       QStringLiteral("name"), QStringLiteral("ENGLISH"));
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
@@ -199,6 +209,7 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
         throw UsageError{QStringLiteral("sheet needs --count and --out")};
     const int rows = static_cast<int>(integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxSheetRows));
     const std::string unitName = unitsFrom(parser.value(units));
+    const std::string languageKey = languageFrom(parser.value(language));
     halvex::SeedSource seeds = clockSeed;
     if (parser.isSet(seed))
         seeds = countingSeeds(static_cast<std::uint32_t>(
@@ -208,10 +219,9 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
 
     TABG abg(std::move(seeds));
     ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    sheet.fill(abg, rows, unitName, parser.value(language).toStdString());
-    const QString error = writeReportPdf(sheet.report(), parser.value(output));
-    if (!error.isEmpty())
-        throw UsageError{error};
+    sheet.fill(abg, rows, unitName, languageKey);
+    if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), parser.value(output)))
+        throw UsageError{QStringLiteral("cannot write %1: %2").arg(parser.value(output), failure->reason)};
     return ExitOk;
 }
 

@@ -1,13 +1,18 @@
 # Where everything goes when Halvex is installed, and the Debian package.
 #
 # The program keeps its help and licence agreement in its own folder: on Linux
-# that folder is lib/halvex, started through bin/halvex; elsewhere the
-# executable and its documents share the installation's bin folder.
+# that folder is halvex/ in the library folder (lib/halvex, or
+# lib/x86_64-linux-gnu/halvex on Debian under /usr), started through bin/halvex;
+# elsewhere the executable and its documents share the installation's bin folder.
 include(GNUInstallDirs)
 
 if(UNIX AND NOT APPLE)
   set(HALVEX_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/halvex)
-  install(PROGRAMS resources/desktop/halvex-launcher.sh DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME halvex)
+  # The launcher finds the program by its place relative to the launcher's own,
+  # so that it follows the library folder and a prefix given at install time.
+  file(RELATIVE_PATH HALVEX_PROGRAM_FROM_BINDIR ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/halvex)
+  configure_file(resources/desktop/halvex-launcher.sh.in ${PROJECT_BINARY_DIR}/halvex-launcher.sh @ONLY)
+  install(PROGRAMS ${PROJECT_BINARY_DIR}/halvex-launcher.sh DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME halvex)
   install(FILES resources/desktop/org.ostrevane.Halvex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES resources/desktop/org.ostrevane.Halvex.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   foreach(size IN LISTS HALVEX_ICON_SIZES)
@@ -35,6 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by no library lookup: the window-system plugins, and the metric twin of Arial.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's own buttons and dialogs in French when the interface is French.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Read and teach arterial blood gases
  Halvex names the acid/base category of an arterial blood gas and grades its
  hypoxemia. In teacher mode it makes random blood gases and keeps score, and it

@@ -1,5 +1,6 @@
 #include "DialogReportRunner.h"
 
+#include "Notices.h"
 #include "OutputOptionsDialog.h"
 #include "PdfOutput.h"
 #include "ReportLayout.h"
@@ -19,15 +20,15 @@ int pageCount(const Report &report)
 
 } // namespace
 
-DialogReportRunner::DialogReportRunner(QWidget *parent, std::function<void(const QString &)> showError)
+DialogReportRunner::DialogReportRunner(QWidget *parent, ReportMessages messages)
     : m_parent(parent)
-    , m_showError(std::move(showError))
+    , m_messages(std::move(messages))
 {
 }
 
 void DialogReportRunner::run(const Report &report)
 {
-    OutputOptionsDialog options(m_parent);
+    OutputOptionsDialog options(m_messages.language(), m_parent);
     if (options.exec() != QDialog::Accepted)
         return;
 
@@ -44,25 +45,54 @@ void DialogReportRunner::run(const Report &report)
     case OutputOptionsDialog::Destination::Printer:
         print(report, options.printer());
         break;
-    case OutputOptionsDialog::Destination::File: {
-        ReportProgress progress(QStringLiteral("Generating page %p"), pageCount(report), m_parent);
-        const QString error = writeReportPdf(report, options.filePath(), progress.pageStarted());
-        if (!error.isEmpty())
-            m_showError(error);
+    case OutputOptionsDialog::Destination::File:
+        writeFile(report, options.filePath());
         break;
-    }
     }
 }
 
 void DialogReportRunner::print(const Report &report, QPrinter &printer)
 {
+    const auto notice = [this](halvex::Notice which) {
+        return QString::fromUtf8(halvex::noticeText(which, m_messages.language()));
+    };
     if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
-        m_showError(QStringLiteral("No printer is installed. Choose the preview or a PDF file instead."));
+        m_messages.error(notice(halvex::Notice::NoPrinter));
         return;
     }
     printer.setDocName(report.jobTitle);
     printer.setFullPage(true);
-    ReportProgress progress(QStringLiteral("Printing page %p"), pageCount(report), m_parent);
-    if (!renderReport(printer, report, progress.pageStarted()) && printer.printerState() == QPrinter::Error)
-        m_showError(QStringLiteral("The printer %1 could not print the sheet.").arg(printer.printerName()));
+    bool cancelled = false;
+    bool printed = false;
+    {
+        ReportProgress progress(QStringLiteral("Printing page %p"), pageCount(report), m_parent);
+        const auto pageStarted = progress.pageStarted();
+        printed = renderReport(printer, report, [&](int page) {
+            cancelled = !pageStarted(page);
+            return !cancelled;
+        });
+    }
+    if (cancelled) {
+        // Not every print system can take back what was painted before the abort.
+        m_messages.information(notice(printer.printerState() == QPrinter::Aborted ? halvex::Notice::PrintingCancelled
+                                                                                  : halvex::Notice::PrintingStopped));
+    } else if (!printed && printer.printerState() == QPrinter::Error) {
+        m_messages.error(notice(halvex::Notice::PrinterFailed).arg(printer.printerName()));
+    }
+}
+
+void DialogReportRunner::writeFile(const Report &report, const QString &path)
+{
+    std::optional<PdfFailure> failure;
+    {
+        ReportProgress progress(QStringLiteral("Generating page %p"), pageCount(report), m_parent);
+        failure = writeReportPdf(report, path, progress.pageStarted());
+    }
+    if (!failure)
+        return;
+    const std::string language = m_messages.language();
+    if (failure->cancelled)
+        m_messages.information(QString::fromUtf8(halvex::noticeText(halvex::Notice::WritingCancelled, language)).arg(path));
+    else
+        m_messages.error(QString::fromUtf8(halvex::noticeText(halvex::Notice::CannotWrite, language)).arg(path, failure->reason));
 }

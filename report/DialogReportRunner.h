@@ -1,7 +1,8 @@
 #pragma once
 
 // The real report runner: the "Output Options" dialog, then the preview, the
-// printer or a PDF file. A printer or file error is told through `showError`.
+// printer or a PDF file. What went wrong, or was cancelled, is told through
+// the messages given, in the interface language.
 
 #include "ReportRunner.h"
 
@@ -9,19 +10,27 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QPrinter;
 class QWidget;
 
+struct ReportMessages {
+    std::function<void(const QString &)> error;
+    std::function<void(const QString &)> information;
+    std::function<std::string()> language; // the interface language in force
+};
+
 class DialogReportRunner final : public ReportRunner {
 public:
-    DialogReportRunner(QWidget *parent, std::function<void(const QString &)> showError);
+    DialogReportRunner(QWidget *parent, ReportMessages messages);
 
     void run(const Report &report) override;
 
 private:
     void print(const Report &report, QPrinter &printer);
+    void writeFile(const Report &report, const QString &path);
 
     QPointer<QWidget> m_parent;
-    std::function<void(const QString &)> m_showError;
+    ReportMessages m_messages;
 };

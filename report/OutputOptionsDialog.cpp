@@ -1,10 +1,13 @@
 #include "OutputOptionsDialog.h"
 
+#include "Notices.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,10 +18,13 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-OutputOptionsDialog::OutputOptionsDialog(QWidget *parent)
+#include <algorithm>
+
+OutputOptionsDialog::OutputOptionsDialog(std::string language, QWidget *parent)
     : QDialog(parent)
     , m_preview(new QRadioButton(QStringLiteral("&Preview"), this))
     , m_toPrinter(new QRadioButton(QStringLiteral("P&rinter"), this))
@@ -28,6 +34,7 @@ OutputOptionsDialog::OutputOptionsDialog(QWidget *parent)
     , m_collate(new QCheckBox(QStringLiteral("C&ollate"), this))
     , m_duplex(new QComboBox(this))
     , m_file(new QLineEdit(QDir::home().filePath(QStringLiteral("ABG exercise sheet.pdf")), this))
+    , m_language(std::move(language))
 {
     setObjectName(QStringLiteral("OutputOptionsDialog"));
     setWindowTitle(QStringLiteral("Output Options"));
@@ -76,6 +83,27 @@ OutputOptionsDialog::OutputOptionsDialog(QWidget *parent)
     for (QRadioButton *choice : {m_preview, m_toPrinter, m_toFile})
         connect(choice, &QRadioButton::toggled, this, &OutputOptionsDialog::updateEnabled);
     updateEnabled();
+    m_file->setObjectName(QStringLiteral("filePath"));
+    fitFileField();
+}
+
+void OutputOptionsDialog::fitFileField()
+{
+    const QScreen *screen = this->screen();
+    const int widest = screen ? screen->availableGeometry().width() * 2 / 3 : 800;
+    const int needed = m_file->fontMetrics().horizontalAdvance(m_file->text()) + 3 * m_file->fontMetrics().averageCharWidth();
+    m_file->setMinimumWidth(std::clamp(needed, 300, widest));
+    m_file->setToolTip(m_file->text());
+    adjustSize();
+}
+
+bool OutputOptionsDialog::mayReplace(const QString &path)
+{
+    if (path == m_confirmedPath || !QFileInfo::exists(path))
+        return true;
+    const QString question = QString::fromUtf8(halvex::noticeText(halvex::Notice::ReplaceFile, m_language)).arg(path);
+    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 OutputOptionsDialog::Destination OutputOptionsDialog::destination() const
@@ -92,9 +120,14 @@ QString OutputOptionsDialog::filePath() const
 
 void OutputOptionsDialog::accept()
 {
-    if (destination() == Destination::File && filePath().isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Please name the PDF file to write."));
-        return;
+    if (destination() == Destination::File) {
+        if (filePath().isEmpty()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QString::fromUtf8(halvex::noticeText(halvex::Notice::NameThePdf, m_language)));
+            return;
+        }
+        if (!mayReplace(filePath()))
+            return;
     }
     m_printer.setCopyCount(m_copies->value());
     m_printer.setCollateCopies(m_collate->isChecked());
@@ -120,7 +153,9 @@ void OutputOptionsDialog::browseForFile()
                                                         QStringLiteral("PDF files (*.pdf)"));
     if (!chosen.isEmpty()) {
         m_file->setText(chosen);
+        m_confirmedPath = chosen;
         m_toFile->setChecked(true);
+        fitFileField();
     }
 }
 

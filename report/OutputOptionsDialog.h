@@ -2,10 +2,12 @@
 
 // The "Output Options" dialog: where a report goes (preview, printer or a PDF
 // file), how many copies, collated or not, on one side or two, and the
-// printer's own set-up.
+// printer's own set-up. Its own messages are in the interface language.
 
 #include <QDialog>
 #include <QPrinter>
+
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +22,7 @@ class OutputOptionsDialog : public QDialog {
 public:
     enum class Destination { Preview, Printer, File };
 
-    explicit OutputOptionsDialog(QWidget *parent = nullptr);
+    explicit OutputOptionsDialog(std::string language, QWidget *parent = nullptr);
 
     Destination destination() const;
     QString filePath() const;
@@ -33,6 +35,10 @@ private:
     void setUpPrinter();
     void browseForFile();
     void updateEnabled();
+    // Wide enough to read the whole path, up to most of the screen's width.
+    void fitFileField();
+    // Writing over a file that the file dialog did not offer asks first.
+    bool mayReplace(const QString &path);
 
     QPrinter m_printer{QPrinter::HighResolution};
     QRadioButton *m_preview;
@@ -43,4 +49,6 @@ private:
     QCheckBox *m_collate;
     QComboBox *m_duplex;
     QLineEdit *m_file;
+    std::string m_language;
+    QString m_confirmedPath; // chosen through Browse..., whose dialog asked already
 };

@@ -1,13 +1,23 @@
 #pragma once
 
-// Writes a report as a PDF file.
+// Writes a report as a PDF file, whole or not at all.
 
 #include "Report.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
-// An empty string when the file was written; otherwise why it could not be.
-QString writeReportPdf(const Report &report, const QString &path,
-                       const std::function<bool(int page)> &pageStarted = {});
+// Why a report was not written.
+struct PdfFailure {
+    bool cancelled = false; // the user stopped it
+    QString reason;         // otherwise, why the file could not be written
+};
+
+// The pages go to a temporary file beside the target, which replaces the
+// target only once it is complete: a write that fails or is cancelled leaves
+// an existing file as it was. A target that exists but is no regular file (a
+// folder, a device, a pipe) is refused, never replaced.
+std::optional<PdfFailure> writeReportPdf(const Report &report, const QString &path,
+                                         const std::function<bool(int page)> &pageStarted = {});

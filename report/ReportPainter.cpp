@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 
 namespace {
 
@@ -79,16 +80,21 @@ void paintReportPage(QPainter &painter, const Report &report, const LaidOutPage 
 
 bool renderReport(QPagedPaintDevice &device, const Report &report, const std::function<bool(int page)> &pageStarted)
 {
+    // The orientation stays the device's own: the printer's default, or what the user chose for it.
     device.setPageLayout(QPageLayout(QPageSize(report.definition.pageSize, QPageSize::Inch),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+                                     device.pageLayout().orientation(), QMarginsF(0, 0, 0, 0)));
     const std::vector<LaidOutPage> pages = layOutReport(report);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (pageStarted && !pageStarted(static_cast<int>(i) + 1))
+        if (pageStarted && !pageStarted(static_cast<int>(i) + 1)) {
+            // A print job is aborted before the painter ends, which would send what is painted so far.
+            if (auto *printer = dynamic_cast<QPrinter *>(&device))
+                printer->abort();
             return false;
+        }
         if (i > 0)
             device.newPage();
         paintReportPage(painter, report, pages[i]);

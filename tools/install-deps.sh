@@ -10,6 +10,7 @@ packages="
   make
   qt6-base-dev
   qt6-qpa-plugins
+  qt6-translations-l10n
   libbenchmark-dev
   fonts-liberation
   poppler-utils

@@ -130,7 +130,10 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
-    m_reportRunner = std::make_unique<DialogReportRunner>(this, [this](const QString &text) { m_boxes.error(text); });
+    m_reportRunner = std::make_unique<DialogReportRunner>(
+        this, ReportMessages{[this](const QString &text) { m_boxes.error(text); },
+                             [this](const QString &text) { m_boxes.information(text); },
+                             [] { return halvex::CurrentLanguage; }});
     m_desktop = std::make_unique<QtDesktop>(this);
     m_programFolder = QCoreApplication::applicationDirPath();
 
@@ -290,7 +293,7 @@ void TfrmMain::buildSideBar()
     const auto group = [this](const char *name, const char *caption, artwork::GroupIcon icon, int height) {
         SideBarGroup *g = m_sideBar->addGroup(QString::fromLatin1(name), QString::fromLatin1(caption),
                                               artwork::groupIcon(icon));
-        g->setFixedHeight(height);
+        g->setExpandedHeight(height);
         return g;
     };
     SideBarGroup *abg = group("barABG", "ABG", artwork::GroupIcon::Abg, 203);
@@ -346,12 +349,17 @@ QWidget *TfrmMain::page(const QString &name) const
 void TfrmMain::switchPage(QWidget *page)
 {
     m_pages->setCurrentWidget(page); // builds its content if need be
+    runShowHook(page);
+    for (const auto &[action, actionPage] : m_pageActions)
+        action->setImageIndex(actionPage == page ? kArrowImage : kNoImage);
+}
+
+void TfrmMain::runShowHook(QWidget *page)
+{
     for (const auto &[hookedPage, hook] : m_pageShowHooks) {
         if (hookedPage == page)
             (this->*hook)();
     }
-    for (const auto &[action, actionPage] : m_pageActions)
-        action->setImageIndex(actionPage == page ? kArrowImage : kNoImage);
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)

@@ -35,6 +35,7 @@ class PrintPage;
 class QLabel;
 class QSettings;
 class QStackedWidget;
+class QTranslator;
 class ReportRunner;
 class SamplesPage;
 class SideBar;
@@ -109,6 +110,9 @@ private:
     IndexedAction *action(const char *name) const;
     QWidget *page(const QString &name) const;
     void switchPage(QWidget *page);
+    // The page's show hook, if it has one: run by every switch to it, and for
+    // the page restored at start-up once the window is shown.
+    void runShowHook(QWidget *page);
 
     // Help, About and links.
     void alBarABGHelpExecute();
@@ -144,6 +148,8 @@ private:
     void writeCaptions(const QObject &root);
     void SetCategoryCaptions();
     void applyStoredLanguage();
+    // Qt's own texts (standard buttons, the print and page set-up dialogs) in French or in English.
+    void useQtTexts(bool french);
 
     // Preferences.
     void applyStoredDecimals();
@@ -196,6 +202,7 @@ private:
     // What the pages show, kept here for the pages not built yet.
     const UnitPresentation *m_units = nullptr;
     std::optional<bool> m_frenchCaptions; // the caption set last written, if any
+    QTranslator *m_qtTexts = nullptr;
     Verdict m_verdict = Verdict::None;
     int m_gauge = 0;
 

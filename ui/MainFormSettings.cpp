@@ -23,6 +23,10 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
@@ -81,6 +85,8 @@ void TfrmMain::FormShow()
     applyStoredDecimals();
     m_appSettings.save(*m_store);
     showVerdict(Verdict::None);
+    // The page restored from the settings is shown now, as a switch to it would show it.
+    runShowHook(m_pages->currentWidget());
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -101,7 +107,9 @@ void TfrmMain::saveFormSettings()
     if (std::exchange(m_formSettingsSaved, true))
         return;
     const QScreen *screen = this->screen();
-    m_formSettings.save(*m_store, normalGeometry().topLeft(), screen ? screen->size() : QSize());
+    // The window's position is its frame's corner, as move() and every desktop take it.
+    const QPoint frameOffset = frameGeometry().topLeft() - geometry().topLeft();
+    m_formSettings.save(*m_store, normalGeometry().topLeft() + frameOffset, screen ? screen->size() : QSize());
 }
 
 void TfrmMain::alBarMMHGExecute()
@@ -186,8 +194,26 @@ void TfrmMain::selectLanguage(std::string_view key)
                                                                {"alBarSpanish", halvex::kLanguageSpanish}};
     for (const auto &[name, itemKey] : items)
         action(name)->setImageIndex(itemKey == key ? kTickImage : kNoImage);
-    if (key == halvex::kLanguageEnglish || key == halvex::kLanguageFrench)
+    if (key == halvex::kLanguageEnglish || key == halvex::kLanguageFrench) {
         setCaptions(key == halvex::kLanguageFrench);
+        useQtTexts(key == halvex::kLanguageFrench);
+    }
+}
+
+void TfrmMain::useQtTexts(bool french)
+{
+    if (!m_qtTexts)
+        m_qtTexts = new QTranslator(this);
+    if (!french) {
+        QCoreApplication::removeTranslator(m_qtTexts);
+        return;
+    }
+    // Without Qt's translations installed, its texts stay in English.
+    if (m_qtTexts->isEmpty()
+        && !m_qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(m_qtTexts);
 }
 
 void TfrmMain::setCaptions(bool french)
@@ -256,7 +282,8 @@ void TfrmMain::applyStoredDecimals()
 void TfrmMain::tsUserPrefsShow()
 {
     for (const DecimalPreference &preference : kDecimalPreferences) {
-        if (!m_appSettings[preference.setting].isEmpty())
+        // A setting stored as an empty text leaves the field as it is, like one never stored.
+        if (!m_appSettings[preference.setting].text().isEmpty())
             preferencesPage()->decimalsField(preference.setting)->setValue(m_appSettings[preference.setting].integer());
     }
 }

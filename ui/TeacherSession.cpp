@@ -2,10 +2,17 @@
 
 #include <cmath>
 
-int roundedPercentage(int part, int whole)
+double percentage(int part, int whole)
+{
+    // Multiplied first: part × 100 is exact, so a quotient that is exactly a
+    // half (5900 / 200 = 29.5) comes out exactly, not as 29.4999….
+    return static_cast<double>(part) * 100 / whole;
+}
+
+int roundedPercentage(double percentage)
 {
     // nearbyint rounds in the current mode, to nearest with ties to even unless changed.
-    return static_cast<int>(std::nearbyint(static_cast<long double>(part) / whole * 100));
+    return static_cast<int>(std::nearbyint(percentage));
 }
 
 void TeacherSession::createCategoryStats()
@@ -25,8 +32,8 @@ std::optional<std::string> TeacherSession::categoryStatsText(int categoryCode) c
     const std::optional<Tally> tally = categoryStats(categoryCode);
     if (!tally || tally->answers == 0)
         return std::nullopt;
-    const int percentage = tally->correct > 0 ? roundedPercentage(tally->correct, tally->answers) : 0;
-    return std::to_string(percentage) + " %";
+    const int shown = tally->correct > 0 ? roundedPercentage(percentage(tally->correct, tally->answers)) : 0;
+    return std::to_string(shown) + " %";
 }
 
 void TeacherSession::sampleGenerated(int categoryCode)
@@ -47,11 +54,11 @@ TeacherSession::Score TeacherSession::scoreAnswer()
     // failed generation there is no category to count: the gauge then shows 0.
     if (m_generatedCount == 0)
         return score;
-    m_successRate = static_cast<double>(static_cast<long double>(m_correctCount) / m_generatedCount * 100);
+    m_successRate = percentage(m_correctCount, m_generatedCount);
     const std::optional<std::string> statsText = updateCategoryStats();
     if (!statsText)
         return score;
-    score.gauge = roundedPercentage(m_correctCount, m_generatedCount);
+    score.gauge = roundedPercentage(m_successRate);
     score.statsCategory = m_generatedCategory;
     score.statsText = *statsText;
     return score;

@@ -65,6 +65,7 @@ private:
     std::optional<std::array<Tally, halvex::kCategoryCount>> m_categoryStats;
 };
 
-// A ratio as a whole percentage: the quotient in extended precision, rounded to
-// the nearest integer with an exact half to the even neighbour (12.5 to 12).
-int roundedPercentage(int part, int whole);
+// A ratio in percent, exact whenever the exact value is a whole or a half number.
+double percentage(int part, int whole);
+// A percentage rounded to the nearest integer, an exact half to the even neighbour (12.5 to 12, 29.5 to 30).
+int roundedPercentage(double percentage);

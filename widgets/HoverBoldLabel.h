@@ -1,6 +1,7 @@
 #pragma once
 
-// A clickable label that turns bold while the mouse is over it.
+// A clickable label that turns bold while the mouse is over it. It always asks
+// for the room its bold text needs, so that turning bold moves nothing around it.
 
 #include "ClickableLabel.h"
 
@@ -12,6 +13,12 @@ public:
 
     void setBold(bool bold);
     bool isBold() const { return font().bold(); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    QSize withBoldWidth(QSize hint) const;
 
 protected:
     void enterEvent(QEnterEvent *event) override;

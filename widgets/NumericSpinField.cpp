@@ -90,10 +90,16 @@ void NumericSpinField::fixup(QString &) const
 void NumericSpinField::stepBy(int steps)
 {
     if (isReadOnly()) {
-        QApplication::beep();
+        refuse();
         return;
     }
     setValue(value() + steps * m_step);
+}
+
+void NumericSpinField::refuse()
+{
+    QApplication::beep();
+    emit refused();
 }
 
 QAbstractSpinBox::StepEnabled NumericSpinField::stepEnabled() const
@@ -127,18 +133,27 @@ void NumericSpinField::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString before = text();
-    const bool replacesSelection = lineEdit()->hasSelectedText();
+    const bool hadSelection = lineEdit()->hasSelectedText();
     if (isAllowedCharacter(typed.front()))
         QAbstractSpinBox::keyPressEvent(event);
+    // Taken: the text changed, or the selection was replaced by the same text.
     // Refused: a character that cannot form a number, a second point or
     // exponent, or a full field.
-    if (text() == before && !replacesSelection)
-        QApplication::beep();
+    const bool taken = text() != before || (hadSelection && !lineEdit()->hasSelectedText());
+    if (!taken)
+        refuse();
     event->accept();
 }
 
 void NumericSpinField::focusOutEvent(QFocusEvent *event)
 {
+    // A context menu, a menu or another window takes the focus only for a while:
+    // the field is left only when another control of the window gets it.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason || reason == Qt::MenuBarFocusReason) {
+        QAbstractSpinBox::focusOutEvent(event);
+        return;
+    }
     if (m_exitHandler)
         m_exitHandler();
     const double current = value();

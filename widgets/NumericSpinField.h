@@ -45,6 +45,10 @@ public:
     void fixup(QString &input) const override;
     void stepBy(int steps) override;
 
+signals:
+    // A key or a step was refused, and the field beeped.
+    void refused();
+
 protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -52,6 +56,7 @@ protected:
 
 private:
     bool isAllowedCharacter(QChar c) const;
+    void refuse();
 
     double m_minimum = 0;
     double m_maximum = 100;

@@ -122,7 +122,26 @@ void SideBarGroup::setCollapsed(bool collapsed)
         return;
     m_collapsed = collapsed;
     m_items->setVisible(!collapsed);
+    applyHeight();
     emit collapsedChanged(collapsed);
+}
+
+void SideBarGroup::setExpandedHeight(int height)
+{
+    m_expandedHeight = height;
+    applyHeight();
+}
+
+void SideBarGroup::applyHeight()
+{
+    if (m_collapsed) {
+        setFixedHeight(m_header->sizeHint().height());
+    } else if (m_expandedHeight > 0) {
+        setFixedHeight(m_expandedHeight);
+    } else {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+    }
 }
 
 void SideBarGroup::paintEvent(QPaintEvent *)

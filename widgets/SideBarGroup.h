@@ -23,7 +23,10 @@ public:
     QToolButton *header() const { return m_header; }
 
     bool isCollapsed() const { return m_collapsed; }
+    // A collapsed group shrinks to its header, so that the groups below move up.
     void setCollapsed(bool collapsed);
+    // The group's height while expanded; collapsed, it is as high as its header.
+    void setExpandedHeight(int height);
 
     // Tooltips show the short part of an item's hint; off unless switched on.
     void setToolTipsShown(bool shown) { m_toolTipsShown = shown; }
@@ -36,9 +39,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void applyHeight();
+
     QToolButton *m_header;
     QWidget *m_items;
     QVBoxLayout *m_itemLayout;
     bool m_collapsed = false;
+    int m_expandedHeight = 0; // 0: as high as the items need
     bool m_toolTipsShown = false;
 };

@@ -4,6 +4,7 @@
 #include "splashform.h"
 
 #include <QLabel>
+#include <QWindow>
 #include <QTest>
 
 class TestStartUp : public QObject {
@@ -22,7 +23,7 @@ void TestStartUp::sequence()
         waits << duration;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *splash = qobject_cast<TfrmSplash *>(widget)) {
-                splashShownDuringWait = splash->isVisible();
+                splashShownDuringWait = splash->isVisible() && splash->windowHandle()->isExposed();
                 QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size(), QSize(302, 149));
             }
         }
@@ -35,7 +36,9 @@ void TestStartUp::sequence()
     QCOMPARE(waits, QList<std::chrono::milliseconds>{std::chrono::milliseconds(2000)});
     QVERIFY(splashShownDuringWait);
     QVERIFY(!mainExistedDuringWait);
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Halvex"));
+    QCOMPARE(QGuiApplication::applicationName(), QString("Halvex"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("org.ostrevane.Halvex"));
+    QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(windows.main->isVisible());
     QVERIFY(windows.error->isHidden());
     for (QWidget *widget : QApplication::topLevelWidgets())

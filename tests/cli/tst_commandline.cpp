@@ -239,6 +239,10 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("sheet of 1001") << QStringList{"sheet", "--count", "1001", "--out", "x.pdf"} << "--count";
     QTest::newRow("sheet in psi") << QStringList{"sheet", "--count", "3", "--out", "x.pdf", "--units", "psi"}
                                   << "--units";
+    QTest::newRow("language typo") << QStringList{"assess", "--language", "Frnech"} << "English or French";
+    QTest::newRow("language empty") << QStringList{"assess", "--language", ""} << "English or French";
+    QTest::newRow("sheet in German") << QStringList{"sheet", "--count", "3", "--out", "x.pdf", "--language", "German"}
+                                     << "English or French";
 }
 
 void TestCommandLine::usageErrors()

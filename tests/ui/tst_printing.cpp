@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -47,6 +49,29 @@ struct RecordingRunner final : ReportRunner {
     }
 };
 
+// Runs `answer` on the next modal window, once the event loop reaches it.
+void onNextModal(std::function<void(QWidget *)> answer)
+{
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        answer(modal);
+    });
+}
+
+// In the output options: the PDF file destination, with this path typed.
+void chooseFile(QWidget *options, const QString &path)
+{
+    options->findChildren<QRadioButton *>().last()->setChecked(true); // File (PDF)
+    options->findChild<QLineEdit *>(QStringLiteral("filePath"))->setText(path);
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList numbered(int count)
 {
     QStringList numbers;
@@ -74,10 +99,29 @@ private slots:
     void teacherStateIsUntouched();
     void cancellingTheOptionsEndsTheRun();
     void aFileThatCannotBeWritten();
+    void replacingATypedFileAsksFirst();
+    void cancellingTheFileKeepsTheOldOne();
+    void notAFileIsNeverReplaced();
+    void messagesInFrench();
 
 private:
     NumericSpinField *count() const { return m_fixture.child<NumericSpinField>("spinABGCount"); }
     void print() { QTest::mouseClick(m_fixture.child<QPushButton>("btnPrintABGs"), Qt::LeftButton); }
+    // A runner with the real dialogs, telling its messages into `errors` and `notes`.
+    std::unique_ptr<DialogReportRunner> dialogRunner(std::string language = "ENGLISH")
+    {
+        return std::make_unique<DialogReportRunner>(
+            m_fixture.window.get(), ReportMessages{[this](const QString &text) { m_errors << text; },
+                                                   [this](const QString &text) { m_notes << text; },
+                                                   [language] { return language; }});
+    }
+    void runSheet(DialogReportRunner &runner)
+    {
+        print(); // fills the sheet
+        runner.run(m_fixture.window->exerciseSheet()->report());
+    }
+    QStringList m_errors;
+    QStringList m_notes;
 
     WindowFixture m_fixture;
     QList<RecordingRunner::Run> m_runs;
@@ -87,6 +131,8 @@ void TestPrinting::init()
 {
     QVERIFY(m_fixture.open(99));
     m_runs.clear();
+    m_errors.clear();
+    m_notes.clear();
     m_fixture.window->setReportRunner(std::make_unique<RecordingRunner>(&m_runs));
     m_fixture.child<QAction>("alBarABGPrint")->trigger();
 }
@@ -149,7 +195,7 @@ void TestPrinting::refusedCounts()
 
 void TestPrinting::kpaSheet()
 {
-    halvex::CurrentUnits = "KPA";
+    m_fixture.child<QAction>("alBarKPa")->trigger();
     print();
     QCOMPARE(m_runs[0].paco2Caption, QString("(KPA)"));
     QVERIFY(m_runs[0].firstPaCO2.contains(QRegularExpression("^\\d+\\.\\d$")));
@@ -197,20 +243,17 @@ void TestPrinting::teacherStateIsUntouched()
 
 void TestPrinting::cancellingTheOptionsEndsTheRun()
 {
-    QStringList errors;
-    DialogReportRunner runner(m_fixture.window.get(), [&](const QString &text) { errors << text; });
+    const auto runner = dialogRunner();
     bool sawOptions = false;
-    QTimer::singleShot(0, [&] {
-        auto *options = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(options);
+    onNextModal([&](QWidget *options) {
         sawOptions = options->windowTitle() == "Output Options";
         QVERIFY(options->findChild<QRadioButton *>()->isChecked()); // the preview comes first, chosen
-        options->reject();
+        static_cast<QDialog *>(options)->reject();
     });
-    print();
-    runner.run(m_fixture.window->exerciseSheet()->report());
+    runSheet(*runner);
     QVERIFY(sawOptions);
-    QVERIFY(errors.isEmpty());
+    QVERIFY(m_errors.isEmpty());
+    QVERIFY(m_notes.isEmpty());
 }
 
 void TestPrinting::aFileThatCannotBeWritten()
@@ -219,20 +262,118 @@ void TestPrinting::aFileThatCannotBeWritten()
     QTemporaryFile notAFolder;
     QVERIFY(notAFolder.open());
     const QString unwritable = notAFolder.fileName() + "/sheet.pdf";
-    QStringList errors;
-    DialogReportRunner runner(m_fixture.window.get(), [&](const QString &text) { errors << text; });
-    QTimer::singleShot(0, [&] {
-        auto *options = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(options);
-        const QList<QRadioButton *> choices = options->findChildren<QRadioButton *>();
-        choices.last()->setChecked(true); // File (PDF)
-        options->findChild<QLineEdit *>()->setText(unwritable);
-        options->accept();
+    const auto runner = dialogRunner();
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, unwritable);
+        static_cast<QDialog *>(options)->accept();
     });
-    print();
-    runner.run(m_fixture.window->exerciseSheet()->report());
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].contains(unwritable), qPrintable(errors[0]));
+    runSheet(*runner);
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].startsWith("Cannot write " + unwritable), qPrintable(m_errors[0]));
+    QVERIFY(!QFileInfo::exists(unwritable));
+}
+
+void TestPrinting::replacingATypedFileAsksFirst()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old sheet") > 0);
+    old.close();
+    const auto runner = dialogRunner();
+
+    // No: the options stay open, and nothing is written.
+    QString question;
+    bool optionsStillOpen = false;
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, path);
+        onNextModal([&](QWidget *box) {
+            question = static_cast<QMessageBox *>(box)->text();
+            static_cast<QMessageBox *>(box)->button(QMessageBox::No)->click();
+        });
+        static_cast<QDialog *>(options)->accept();
+        optionsStillOpen = options->isVisible();
+        static_cast<QDialog *>(options)->reject();
+    });
+    runSheet(*runner);
+    QCOMPARE(question, path + " already exists. Do you want to replace it?");
+    QVERIFY(optionsStillOpen);
+    QCOMPARE(contentsOf(path), QByteArray("old sheet"));
+
+    // Yes: the sheet replaces it.
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, path);
+        onNextModal([](QWidget *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
+        static_cast<QDialog *>(options)->accept();
+    });
+    runSheet(*runner);
+    QVERIFY(contentsOf(path).startsWith("%PDF"));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestPrinting::cancellingTheFileKeepsTheOldOne()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old sheet") > 0);
+    old.close();
+    count()->setValue(1000); // many pages, to cancel in between
+    const auto runner = dialogRunner();
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, path);
+        onNextModal([&](QWidget *box) {
+            static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+            // The next events are handled while the pages are produced.
+            QTimer::singleShot(0, [&] { m_fixture.window->findChild<QProgressDialog *>()->cancel(); });
+        });
+        static_cast<QDialog *>(options)->accept();
+    });
+    runSheet(*runner);
+    QCOMPARE(contentsOf(path), QByteArray("old sheet"));
+    QCOMPARE(m_notes, QStringList{"Writing was cancelled: " + path + " was not written."});
+    QVERIFY(m_errors.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet.pdf"}); // no temporary file left
+}
+
+void TestPrinting::notAFileIsNeverReplaced()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("sheet.pdf");
+    QVERIFY(QDir().mkpath(folder + "/inside"));
+    const auto runner = dialogRunner();
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, folder);
+        onNextModal([](QWidget *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
+        static_cast<QDialog *>(options)->accept();
+    });
+    runSheet(*runner);
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].contains("not a regular file"), qPrintable(m_errors[0]));
+    QVERIFY(QFileInfo(folder + "/inside").isDir());
+}
+
+void TestPrinting::messagesInFrench()
+{
+    QTemporaryFile notAFolder;
+    QVERIFY(notAFolder.open());
+    const QString unwritable = notAFolder.fileName() + "/sheet.pdf";
+    const auto runner = dialogRunner("FRENCH");
+    QString emptyName;
+    onNextModal([&](QWidget *options) {
+        chooseFile(options, QString());
+        onNextModal([&](QWidget *box) {
+            emptyName = static_cast<QMessageBox *>(box)->text();
+            static_cast<QMessageBox *>(box)->accept();
+        });
+        static_cast<QDialog *>(options)->accept(); // refused: no file named
+        chooseFile(options, unwritable);
+        static_cast<QDialog *>(options)->accept();
+    });
+    runSheet(*runner);
+    QCOMPARE(emptyName, QString::fromUtf8("Veuillez nommer le fichier PDF à écrire."));
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors[0].startsWith(QString::fromUtf8("Impossible d'écrire ") + unwritable), qPrintable(m_errors[0]));
 }
 
 QTEST_MAIN(TestPrinting)

@@ -9,6 +9,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,11 +44,14 @@ private slots:
     void startInKpa_data();
     void startInKpa();
     void frenchAndBack();
+    void qtOwnTextsFollowTheLanguage();
     void storedLanguages_data();
     void storedLanguages();
     void preferences();
     void preferencesSurviveARestart();
     void restoreDefaultsInKpa();
+    void preferencesPageRestoredAtStart_data();
+    void preferencesPageRestoredAtStart();
     void corruptStore_data();
     void corruptStore();
     void unusableStore();
@@ -285,6 +289,23 @@ void TestSettingsAndUnits::frenchAndBack()
     QCOMPARE(child<QLabel>("lblSuccessRate2")->text(), QString("Success Rate :  "));
 }
 
+void TestSettingsAndUnits::qtOwnTextsFollowTheLanguage()
+{
+    QVERIFY(m_fixture.open());
+    const auto yes = [] { return QDialogButtonBox(QDialogButtonBox::Yes).button(QDialogButtonBox::Yes)->text(); };
+    const QString english = yes();
+    trigger("alBarFrench");
+    QCOMPARE(yes(), QString("&Oui"));
+    trigger("alBarEnglish");
+    QCOMPARE(yes(), english);
+
+    // A French interface restored at start speaks French in Qt's dialogs too.
+    trigger("alBarFrench");
+    restart();
+    QCOMPARE(yes(), QString("&Oui"));
+    trigger("alBarEnglish");
+}
+
 void TestSettingsAndUnits::storedLanguages_data()
 {
     QTest::addColumn<QString>("language");
@@ -391,6 +412,39 @@ void TestSettingsAndUnits::restoreDefaultsInKpa()
     QCOMPARE(stored("AppSettings/phDec").toInt(), 2);
     trigger("alBarMMHG");
     QCOMPARE(text("edtPaCO2"), QString("39.8")); // 5.3 kPa is 39.75 mmHg, now shown with one decimal
+}
+
+void TestSettingsAndUnits::preferencesPageRestoredAtStart_data()
+{
+    QTest::addColumn<QList<Stored>>("values");
+    QTest::addColumn<QList<int>>("shown"); // pH, PaCO2, PaO2, HCO3 decimals on the page
+
+    QTest::newRow("all stored") << QList<Stored>{{"AppSettings/phDec", "3"}, {"AppSettings/PaCO2Dec", "1"},
+                                                 {"AppSettings/PaO2Dec", "2"}, {"AppSettings/HCO3Dec", "2"}}
+                                << QList<int>{3, 1, 2, 2};
+    QTest::newRow("stored as empty texts") << QList<Stored>{{"AppSettings/phDec", ""}, {"AppSettings/PaCO2Dec", ""},
+                                                            {"AppSettings/PaO2Dec", "2"}, {"AppSettings/HCO3Dec", ""}}
+                                           << QList<int>{2, 0, 2, 0};
+}
+
+void TestSettingsAndUnits::preferencesPageRestoredAtStart()
+{
+    QFETCH(QList<Stored>, values);
+    QFETCH(QList<int>, shown);
+
+    values.append(Stored{"frmMain/pcABGDetails/ActivePage", "tsUserPrefs"});
+    store(values);
+    QVERIFY(m_fixture.open());
+    QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsUserPrefs"));
+    const char *fields[] = {"edtPHDec", "edtPaCO2Dec", "edtPaO2Dec", "edtHCO3Dec"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(decimals(fields[i])->value(), shown[i]);
+
+    // Save without touching anything keeps what the page showed.
+    QTest::mouseClick(child<QPushButton>("btnSave"), Qt::LeftButton);
+    const char *settings[] = {"AppSettings/phDec", "AppSettings/PaCO2Dec", "AppSettings/PaO2Dec", "AppSettings/HCO3Dec"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(stored(settings[i]).toInt(), shown[i]);
 }
 
 void TestSettingsAndUnits::corruptStore_data()

@@ -332,8 +332,23 @@ void TestTeacherMode::samplePageClickWhileAwaiting()
 void TestTeacherMode::samplePageBoldFollowsThePointer()
 {
     showSamplesPage();
-    auto *label = m_fixture.child<HoverBoldLabel>("lblPCMA");
+    // The longest name turning bold moves nothing: its room is kept.
+    auto *longest = m_fixture.child<HoverBoldLabel>("lblCRMA");
+    auto *beside = m_fixture.child<HoverBoldLabel>("lblCRMAK");
+    QApplication::processEvents(); // the page is laid out
+    const QRect besideBefore = beside->geometry();
+    const QRect longestBefore = longest->geometry();
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(longest, &enter);
+    QVERIFY(longest->isBold());
+    QApplication::processEvents();
+    QCOMPARE(beside->geometry(), besideBefore);
+    QCOMPARE(longest->geometry(), longestBefore);
+    QVERIFY(longest->width() >= longest->fontMetrics().horizontalAdvance(longest->text()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(longest, &leave);
+
+    auto *label = m_fixture.child<HoverBoldLabel>("lblPCMA");
     QApplication::sendEvent(label, &enter);
     QTest::mouseClick(label, Qt::LeftButton);
     QVERIFY(label->isBold()); // a clicked label stays bold until the pointer leaves

@@ -27,6 +27,10 @@ void TestTeacherSession::roundingToEven_data()
     QTest::newRow("2 of 3") << 2 << 3 << 67;
     QTest::newRow("1 of 3") << 1 << 3 << 33;
     QTest::newRow("2 of 1") << 2 << 1 << 200;
+    QTest::newRow("59 of 200: 29.5 to 30") << 59 << 200 << 30;
+    QTest::newRow("57 of 200: 28.5 to 28") << 57 << 200 << 28;
+    QTest::newRow("1 of 200: 0.5 to 0") << 1 << 200 << 0;
+    QTest::newRow("29 of 40: 72.5 to 72") << 29 << 40 << 72;
 }
 
 void TestTeacherSession::roundingToEven()
@@ -34,7 +38,21 @@ void TestTeacherSession::roundingToEven()
     QFETCH(int, part);
     QFETCH(int, whole);
     QFETCH(int, percentage);
-    QCOMPARE(roundedPercentage(part, whole), percentage);
+    QCOMPARE(roundedPercentage(::percentage(part, whole)), percentage);
+
+    // The gauge is the success rate itself, rounded.
+    if (part > whole)
+        return;
+    TeacherSession session;
+    session.createCategoryStats();
+    for (int i = 0; i < whole; ++i) {
+        session.sampleGenerated(1);
+        session.choose(i < part ? 1 : 2);
+        const TeacherSession::Score score = session.scoreAnswer();
+        if (i == whole - 1)
+            QCOMPARE(score.gauge, percentage);
+    }
+    QCOMPARE(session.successRate(), ::percentage(part, whole));
 }
 
 void TestTeacherSession::rightAndWrongAnswers()

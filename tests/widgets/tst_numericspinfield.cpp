@@ -2,7 +2,10 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -56,6 +59,10 @@ private slots:
     void leavingPullsIntoTheLimits_data();
     void leavingPullsIntoTheLimits();
     void exitHandlerRunsBeforeTheLimits();
+    void aPopupIsNoLeaving_data();
+    void aPopupIsNoLeaving();
+    void refusedKeysBeep_data();
+    void refusedKeysBeep();
     void stepping();
     void readOnlyDoesNotStep();
     void changingTheDecimalsRewritesTheValue();
@@ -193,6 +200,79 @@ void TestNumericSpinField::exitHandlerRunsBeforeTheLimits()
     QCOMPARE(fixture.field->text(), QString("7.35"));
 }
 
+void TestNumericSpinField::aPopupIsNoLeaving_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::newRow("context menu") << int(Qt::PopupFocusReason);
+    QTest::newRow("another window") << int(Qt::ActiveWindowFocusReason);
+}
+
+void TestNumericSpinField::aPopupIsNoLeaving()
+{
+    QFETCH(int, reason);
+
+    FieldFixture fixture(1, 14, 2, 0.01);
+    int exits = 0;
+    fixture.field->setExitHandler([&] { ++exits; });
+    QVERIFY(fixture.focusField());
+    fixture.type(QStringLiteral("735"));
+    QFocusEvent away(QEvent::FocusOut, Qt::FocusReason(reason));
+    QApplication::sendEvent(fixture.field, &away);
+    QCOMPARE(exits, 0);
+    QCOMPARE(fixture.field->text(), QString("735"));
+
+    // A real context menu, closed again: still the same text.
+    QTimer::singleShot(0, [] {
+        if (QWidget *menu = QApplication::activePopupWidget())
+            menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), fixture.field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(fixture.field, &menu);
+    QCOMPARE(fixture.field->text(), QString("735"));
+    QCOMPARE(exits, 0);
+
+    // Back in the window, the focus moves on to another control.
+    fixture.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.window));
+    fixture.leave();
+    QCOMPARE(exits, 1);
+    QCOMPARE(fixture.field->text(), QString("14.00"));
+}
+
+void TestNumericSpinField::refusedKeysBeep_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("selected"); // as right after Tab or Enter
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("beeps");
+
+    QTest::newRow("letter, nothing selected") << "7.5" << false << "a" << true;
+    QTest::newRow("letter over the selection") << "7.5" << true << "a" << true;
+    QTest::newRow("second point") << "7.5" << false << "." << true;
+    QTest::newRow("digit, nothing selected") << "7.5" << false << "5" << false;
+    QTest::newRow("digit over the selection") << "7.5" << true << "5" << false;
+    QTest::newRow("the same digit over the selection") << "7" << true << "7" << false;
+}
+
+void TestNumericSpinField::refusedKeysBeep()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, selected);
+    QFETCH(QString, key);
+    QFETCH(bool, beeps);
+
+    FieldFixture fixture(0, 1000, 1, 1);
+    QVERIFY(fixture.focusField());
+    fixture.field->setText(text);
+    if (selected)
+        fixture.field->selectAll();
+    else
+        fixture.field->findChild<QLineEdit *>()->end(false);
+    QSignalSpy refused(fixture.field, &NumericSpinField::refused);
+    QTest::keyClicks(fixture.field, key);
+    QCOMPARE(refused.count(), beeps ? 1 : 0);
+}
+
 void TestNumericSpinField::stepping()
 {
     FieldFixture fixture(1, 14, 2, 0.01);
@@ -217,10 +297,12 @@ void TestNumericSpinField::readOnlyDoesNotStep()
     fixture.field->setValue(7.40);
     fixture.field->setReadOnly(true);
     QVERIFY(fixture.focusField());
+    QSignalSpy refused(fixture.field, &NumericSpinField::refused);
     QTest::keyClick(fixture.field, Qt::Key_Up);
     fixture.field->stepBy(1);
     QTest::keyClicks(fixture.field, QStringLiteral("5"));
     QCOMPARE(fixture.field->text(), QString("7.40"));
+    QCOMPARE(refused.count(), 2); // the arrow key and the step; the typed key is the line's own refusal
 }
 
 void TestNumericSpinField::changingTheDecimalsRewritesTheValue()

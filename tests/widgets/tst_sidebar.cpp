@@ -18,6 +18,7 @@ class TestSideBar : public QObject {
 private slots:
     void itemsFollowTheirActions();
     void collapsing();
+    void collapsedGroupShrinksAndTheOthersMoveUp();
     void toolTipsOnlyWhereSwitchedOn();
     void hintParts_data();
     void hintParts();
@@ -68,6 +69,31 @@ void TestSideBar::collapsing()
     QVERIFY(!group.isCollapsed());
     QVERIFY(item->isVisible());
     QCOMPARE(changed.count(), 2);
+}
+
+void TestSideBar::collapsedGroupShrinksAndTheOthersMoveUp()
+{
+    SideBar bar;
+    bar.resize(185, 430);
+    SideBarGroup *first = bar.addGroup(QStringLiteral("barFirst"), QStringLiteral("First"), QIcon());
+    SideBarGroup *second = bar.addGroup(QStringLiteral("barSecond"), QStringLiteral("Second"), QIcon());
+    QAction action(QStringLiteral("Item"));
+    first->addItem(&action, QStringLiteral("item"));
+    first->setExpandedHeight(203);
+    second->setExpandedHeight(83);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    const int secondTop = second->y();
+
+    first->setCollapsed(true);
+    QTRY_VERIFY(second->y() < secondTop);
+    QCOMPARE(first->height(), first->header()->height());
+    QCOMPARE(first->header()->y(), 0); // the header stays at the top of its group
+    QCOMPARE(second->height(), 83);
+
+    first->setCollapsed(false);
+    QTRY_COMPARE(second->y(), secondTop);
+    QCOMPARE(first->height(), 203);
 }
 
 void TestSideBar::toolTipsOnlyWhereSwitchedOn()
