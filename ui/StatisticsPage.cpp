@@ -16,10 +16,13 @@ StatisticsPage::StatisticsPage(QWidget *parent)
                               QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);
 
     auto *grid = new QGridLayout;
+    // Two columns of the longest names (in French above all) and their
+    // percentages only just fit the page: the room between them is kept tight.
     grid->setVerticalSpacing(1);
-    grid->setHorizontalSpacing(10);
+    grid->setHorizontalSpacing(6);
     QFont bold = font();
     bold.setBold(true);
+    const int percentageWidth = QFontMetrics(bold).horizontalAdvance(QStringLiteral("100 %")) + 2;
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
         const int code = halvex::categoryCode(info.category);
         // The one name that breaks the pattern: "lblRAstats".
@@ -35,7 +38,7 @@ StatisticsPage::StatisticsPage(QWidget *parent)
         percentage->setObjectName(QStringLiteral("lblStats%1").arg(code));
         percentage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         percentage->setFont(bold);
-        percentage->setMinimumWidth(40);
+        percentage->setMinimumWidth(percentageWidth);
         m_percentages[static_cast<std::size_t>(code)] = percentage;
         m_names[static_cast<std::size_t>(code)] = label;
 
@@ -46,7 +49,7 @@ StatisticsPage::StatisticsPage(QWidget *parent)
     grid->setColumnStretch(4, 1);
 
     auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(12, 6, 12, 6);
+    page->setContentsMargins(8, 6, 8, 6);
     page->addWidget(title);
     page->addLayout(grid);
     page->addStretch();

@@ -45,6 +45,8 @@ private slots:
     void startInKpa();
     void frenchAndBack();
     void qtOwnTextsFollowTheLanguage();
+    void statisticsShowEveryNameWhole_data();
+    void statisticsShowEveryNameWhole();
     void storedLanguages_data();
     void storedLanguages();
     void preferences();
@@ -287,6 +289,35 @@ void TestSettingsAndUnits::frenchAndBack()
     }
     QCOMPARE(child<QCheckBox>("chkCMA")->text(), QString("Compensated Metabolic Acidosis"));
     QCOMPARE(child<QLabel>("lblSuccessRate2")->text(), QString("Success Rate :  "));
+}
+
+void TestSettingsAndUnits::statisticsShowEveryNameWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "alBarEnglish";
+    QTest::newRow("French") << "alBarFrench";
+}
+
+void TestSettingsAndUnits::statisticsShowEveryNameWhole()
+{
+    QFETCH(QString, language);
+
+    QVERIFY(m_fixture.open());
+    trigger(language.toLatin1().constData());
+    trigger("alBarABGStats");
+    StatisticsPage *page = m_fixture.window->statisticsPage();
+    QApplication::processEvents(); // laid out
+    const QRect inside = page->contentsRect();
+    for (int code = 0; code < halvex::kCategoryCount; ++code) {
+        QLabel *name = page->nameLabel(code);
+        QLabel *percentage = page->percentageLabel(code);
+        percentage->setText("100 %"); // the widest a percentage gets
+        QApplication::processEvents();
+        QVERIFY2(name->width() >= name->sizeHint().width(), qPrintable(name->text()));
+        QVERIFY2(percentage->width() >= percentage->sizeHint().width(), qPrintable(name->text()));
+        QVERIFY2(name->geometry().right() < percentage->geometry().left(), qPrintable(name->text()));
+        QVERIFY2(inside.contains(percentage->geometry()), qPrintable(name->text()));
+    }
 }
 
 void TestSettingsAndUnits::qtOwnTextsFollowTheLanguage()
