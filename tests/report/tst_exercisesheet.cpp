@@ -1,8 +1,11 @@
 #include "ExerciseSheet.h"
 #include "ReportLayout.h"
+#include "ReportPainter.h"
 #include "Unit_ABG.h"
 
+#include <QBuffer>
 #include <QLocale>
+#include <QPdfWriter>
 #include <QTest>
 
 namespace {
@@ -55,6 +58,8 @@ private slots:
     void answersInTheLanguage();
     void everyRunStartsAgainAtOne();
     void answersAreCutTo60Characters();
+    void theDevicesOrientationIsKept_data();
+    void theDevicesOrientationIsKept();
 };
 
 void TestExerciseSheet::pages_data()
@@ -185,6 +190,27 @@ void TestExerciseSheet::answersAreCutTo60Characters()
     answers.setMaximumLength("Result", 60);
     answers.append({1, QString(75, u'x')});
     QCOMPARE(answers.displayText(0, "Result").size(), 60);
+}
+
+void TestExerciseSheet::theDevicesOrientationIsKept_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::newRow("portrait") << int(QPageLayout::Portrait);
+    QTest::newRow("landscape, as chosen for the printer") << int(QPageLayout::Landscape);
+}
+
+void TestExerciseSheet::theDevicesOrientationIsKept()
+{
+    QFETCH(int, orientation);
+
+    const ExerciseSheet sheet = filledSheet(3);
+    QBuffer pdf;
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&pdf);
+    writer.setPageOrientation(QPageLayout::Orientation(orientation));
+    QVERIFY(renderReport(writer, sheet.report()));
+    QCOMPARE(int(writer.pageLayout().orientation()), orientation);
+    QCOMPARE(writer.pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
 QTEST_MAIN(TestExerciseSheet)
