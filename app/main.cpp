@@ -1,9 +1,11 @@
+#include "StandardDescriptors.h"
 #include "StartUp.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    halvex::occupyClosedStandardDescriptors();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrevane Software"));
     QApplication::setApplicationName(QStringLiteral("Halvex"));

@@ -6,6 +6,7 @@
 #include "InputValidation.h"
 #include "Language.h"
 #include "NumberText.h"
+#include "StreamFailures.h"
 
 #include <algorithm>
 #include <array>
@@ -134,8 +135,11 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
         RowResult row;
         if (record.unterminatedQuote)
             row = invalid("unterminated quoted field");
-        else if (record.fields.size() > columns.size())
-            row = invalid("expected 6 columns, found " + std::to_string(record.fields.size()));
+        else if (record.fieldCount > columns.size())
+            row = invalid("expected 6 columns, found " + std::to_string(record.fieldCount));
+        else if (record.fieldCutShort)
+            row = invalid("a field is too long to be a number (more than "
+                          + std::to_string(CsvRecord::kMaxFieldBytes) + " characters); it is shown cut short");
         else
             row = assessRow(columns, options);
         anyInvalid = anyInvalid || row.outcome == "invalid";
@@ -143,7 +147,10 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
         csv.writeRecord({columns[0], columns[1], columns[2], columns[3], columns[4], columns[5], row.outcome,
                               row.categoryCode, row.acidBase, row.oxygenation, row.message});
     }
+    // The rows read before an error stay written.
     csv.flush();
+    if (reader.failed())
+        throw ReadFailure{};
     return anyInvalid ? 1 : 0;
 }
 

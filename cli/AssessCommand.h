@@ -15,7 +15,9 @@ struct AssessOptions {
 };
 
 // Writes a header and exactly one row per input row, in order. Returns 0 when
-// every row was assessed and 1 when any row was invalid.
+// every row was assessed and 1 when any row was invalid. Throws ReadFailure
+// when the input cannot be read to its end (after writing the rows read before)
+// and WriteFailure when the output cannot be written.
 int runAssess(std::istream &input, std::ostream &output, const AssessOptions &options);
 
 } // namespace halvex::cli

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ArgumentText.h"
 #include "AssessCommand.h"
 #include "GenerateCommand.h"
 #include "GlobalCode.h"
@@ -9,6 +10,7 @@
 #include "ExerciseSheet.h"
 #include "PdfOutput.h"
 #include "ProductInfo.h"
+#include "StreamFailures.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,7 +29,8 @@ namespace {
 constexpr long long kMaxCount = 100'000'000;
 constexpr long long kMaxSheetRows = 1000;
 
-struct UsageError {
+// What ends a command with exit status 2: a usage error, or input or output that failed.
+struct CommandFailure {
     QString reason;
 };
 
@@ -47,7 +50,7 @@ std::string unitsFrom(const QString &text)
 {
     const std::string upper = text.toUpper().toStdString();
     if (upper != kUnitsMmHg && upper != kUnitsKpa)
-        throw UsageError{QStringLiteral("--units must be mmHg or kPa, not \"%1\"").arg(text)};
+        throw CommandFailure{QStringLiteral("--units must be mmHg or kPa, not \"%1\"").arg(text)};
     return upper;
 }
 
@@ -56,7 +59,7 @@ std::string languageFrom(const QString &text)
 {
     const std::string upper = text.toUpper().toStdString();
     if (upper != kLanguageEnglish && upper != kLanguageFrench)
-        throw UsageError{QStringLiteral("--language must be English or French, not \"%1\"").arg(text)};
+        throw CommandFailure{QStringLiteral("--language must be English or French, not \"%1\"").arg(text)};
     return upper;
 }
 
@@ -65,7 +68,7 @@ long long integerFrom(const QString &option, const QString &text, long long lowe
     bool ok = false;
     const long long value = text.toLongLong(&ok);
     if (!ok || value < lowest || value > highest)
-        throw UsageError{QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+        throw CommandFailure{QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
                              .arg(option)
                              .arg(lowest)
                              .arg(highest)
@@ -86,12 +89,22 @@ bool parseCommand(QCommandLineParser &parser, const QStringList &arguments, std:
 {
     const QCommandLineOption help = parser.addHelpOption();
     if (!parser.parse(arguments))
-        throw UsageError{parser.errorText()};
+        throw CommandFailure{parser.errorText()};
     if (parser.isSet(help)) {
         print(out, parser.helpText());
         return true;
     }
     return false;
+}
+
+// Assesses what `input` holds; a read error names the input.
+int assessNamed(std::istream &input, const QString &name, std::ostream &out, const AssessOptions &options)
+{
+    try {
+        return runAssess(input, out, options);
+    } catch (const ReadFailure &) {
+        throw CommandFailure{QStringLiteral("error while reading %1; the rows before it were written").arg(name)};
+    }
 }
 
 QStringList operandsOf(const QCommandLineParser &parser)
@@ -118,24 +131,21 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
 
     const QStringList files = operandsOf(parser);
     if (files.size() > 1)
-        throw UsageError{QStringLiteral("assess reads one file, not %1").arg(files.size())};
+        throw CommandFailure{QStringLiteral("assess reads one file, not %1").arg(files.size())};
 
     const AssessOptions options{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
     if (files.isEmpty())
-        return runAssess(in, out, options);
+        return assessNamed(in, QStringLiteral("standard input"), out, options);
 
-    const std::filesystem::path path = files.first().toStdString();
+    const std::filesystem::path path = argumentBytes(files.first());
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        throw UsageError{QStringLiteral("cannot read %1: it is a directory").arg(files.first())};
+        throw CommandFailure{QStringLiteral("cannot read %1: it is a directory").arg(files.first())};
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw UsageError{QStringLiteral("cannot read %1: %2")
+        throw CommandFailure{QStringLiteral("cannot read %1: %2")
                              .arg(files.first(), QString::fromStdString(std::generic_category().message(errno)))};
-    const int status = runAssess(file, out, options);
-    if (file.bad())
-        throw UsageError{QStringLiteral("error while reading %1").arg(files.first())};
-    return status;
+    return assessNamed(file, files.first(), out, options);
 }
 
 int runGenerateCommand(const QStringList &arguments, std::ostream &out)
@@ -161,9 +171,9 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
         return ExitOk;
 
     if (const QStringList operands = operandsOf(parser); !operands.isEmpty())
-        throw UsageError{QStringLiteral("generate takes no file, found \"%1\"").arg(operands.first())};
+        throw CommandFailure{QStringLiteral("generate takes no file, found \"%1\"").arg(operands.first())};
     if (parser.isSet(variant) && parser.isSet(category))
-        throw UsageError{QStringLiteral("--variant and --category cannot be given together")};
+        throw CommandFailure{QStringLiteral("--variant and --category cannot be given together")};
 
     GenerateOptions options;
     options.count = integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxCount);
@@ -204,10 +214,14 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
         return ExitOk;
 
     if (const QStringList operands = operandsOf(parser); !operands.isEmpty())
-        throw UsageError{QStringLiteral("sheet takes its file with --out, found \"%1\"").arg(operands.first())};
+        throw CommandFailure{QStringLiteral("sheet takes its file with --out, found \"%1\"").arg(operands.first())};
     if (!parser.isSet(count) || !parser.isSet(output))
-        throw UsageError{QStringLiteral("sheet needs --count and --out")};
+        throw CommandFailure{QStringLiteral("sheet needs --count and --out")};
     const int rows = static_cast<int>(integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxSheetRows));
+    const QString target = parser.value(output);
+    // Qt opens files by their UTF-8 names only.
+    if (argumentBytes(target) != target.toStdString())
+        throw CommandFailure{QStringLiteral("--out needs a file name in UTF-8")};
     const std::string unitName = unitsFrom(parser.value(units));
     const std::string languageKey = languageFrom(parser.value(language));
     halvex::SeedSource seeds = clockSeed;
@@ -215,19 +229,18 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
         seeds = countingSeeds(static_cast<std::uint32_t>(
             integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        throw UsageError{QStringLiteral("sheet needs the graphical part of Qt to draw its pages")};
+        throw CommandFailure{QStringLiteral("sheet needs the graphical part of Qt to draw its pages")};
 
     TABG abg(std::move(seeds));
     ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
     sheet.fill(abg, rows, unitName, languageKey);
-    if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), parser.value(output)))
-        throw UsageError{QStringLiteral("cannot write %1: %2").arg(parser.value(output), failure->reason)};
+    if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), target))
+        throw CommandFailure{QStringLiteral("cannot write %1: %2").arg(target, failure->reason)};
     return ExitOk;
 }
 
-} // namespace
-
-int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+// Parses the program's arguments and runs the command they name.
+int dispatch(const QStringList &arguments, std::istream &in, std::ostream &out)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -243,33 +256,47 @@ int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream 
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess, generate or sheet"),
                                  QStringLiteral("command [options]"));
-    try {
-        if (!parser.parse(arguments))
-            throw UsageError{parser.errorText()};
-        if (parser.isSet(help)) {
-            print(out, parser.helpText());
-            return ExitOk;
-        }
-        if (parser.isSet(version)) {
-            print(out, QStringLiteral("halvex-cli %1\n").arg(QCoreApplication::applicationVersion()));
-            return ExitOk;
-        }
-        QStringList commandArguments = parser.positionalArguments();
-        if (commandArguments.isEmpty())
-            throw UsageError{QStringLiteral("missing command: assess, generate or sheet (see --help)")};
-        const QString command = commandArguments.first();
-        commandArguments.prepend(programName(arguments));
-        if (command == QLatin1String("assess"))
-            return runAssessCommand(commandArguments, in, out);
-        if (command == QLatin1String("generate"))
-            return runGenerateCommand(commandArguments, out);
-        if (command == QLatin1String("sheet"))
-            return runSheetCommand(commandArguments, out);
-        throw UsageError{QStringLiteral("unknown command \"%1\": assess, generate or sheet (see --help)").arg(command)};
-    } catch (const UsageError &error) {
-        print(err, QStringLiteral("halvex-cli: %1\n").arg(error.reason));
-        return ExitUsage;
+    if (!parser.parse(arguments))
+        throw CommandFailure{parser.errorText()};
+    if (parser.isSet(help)) {
+        print(out, parser.helpText());
+        return ExitOk;
     }
+    if (parser.isSet(version)) {
+        print(out, QStringLiteral("halvex-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return ExitOk;
+    }
+    QStringList commandArguments = parser.positionalArguments();
+    if (commandArguments.isEmpty())
+        throw CommandFailure{QStringLiteral("missing command: assess, generate or sheet (see --help)")};
+    const QString command = commandArguments.first();
+    commandArguments.prepend(programName(arguments));
+    if (command == QLatin1String("assess"))
+        return runAssessCommand(commandArguments, in, out);
+    if (command == QLatin1String("generate"))
+        return runGenerateCommand(commandArguments, out);
+    if (command == QLatin1String("sheet"))
+        return runSheetCommand(commandArguments, out);
+    throw CommandFailure{QStringLiteral("unknown command \"%1\": assess, generate or sheet (see --help)").arg(command)};
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    try {
+        const int status = dispatch(arguments, in, out);
+        // Whatever the command wrote must have reached its place.
+        if (!out.flush())
+            throw WriteFailure{};
+        return status;
+    } catch (const CommandFailure &failure) {
+        print(err, QStringLiteral("halvex-cli: %1\n").arg(failure.reason));
+    } catch (const WriteFailure &) {
+        print(err, QStringLiteral("halvex-cli: cannot write the output\n"));
+    }
+    err.flush();
+    return ExitFailure;
 }
 
 } // namespace halvex::cli

@@ -11,7 +11,8 @@
 
 namespace halvex::cli {
 
-enum ExitStatus { ExitOk = 0, ExitInvalidRows = 1, ExitUsage = 2 };
+// 2 ends a usage error, an input that cannot be read and an output that cannot be written.
+enum ExitStatus { ExitOk = 0, ExitInvalidRows = 1, ExitFailure = 2 };
 
 // `arguments` starts with the program name, as QCoreApplication::arguments().
 int runCommandLine(const QStringList &arguments, std::istream &in, std::ostream &out, std::ostream &err);

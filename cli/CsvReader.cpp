@@ -4,61 +4,125 @@
 #include <string_view>
 
 namespace halvex::cli {
+namespace {
+constexpr std::size_t kBlockSize = 1 << 16;
+}
 
 bool CsvRecord::isBlank() const
 {
-    return fields.size() == 1 && !unterminatedQuote
+    return fieldCount == 1 && !unterminatedQuote && !fieldCutShort
            && std::all_of(fields.front().begin(), fields.front().end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
 CsvReader::CsvReader(std::istream &input)
     : m_input(input)
+    , m_block(kBlockSize)
 {
 }
 
-bool CsvReader::readRecord(CsvRecord &record)
+bool CsvReader::refill()
 {
-    std::streambuf &in = *m_input.rdbuf();
-    using Traits = std::streambuf::traits_type;
-
-    if (Traits::eq_int_type(in.sgetc(), Traits::eof()))
+    m_position = 0;
+    m_size = 0;
+    std::streambuf *buffer = m_input.rdbuf();
+    if (m_ended || !buffer)
         return false;
+    using Traits = std::streambuf::traits_type;
+    // Byte by byte from the stream buffer (inline while it holds data), so that a
+    // read error, which the buffer throws, keeps every byte read before it.
+    try {
+        while (m_size < m_block.size()) {
+            const Traits::int_type c = buffer->sbumpc();
+            if (Traits::eq_int_type(c, Traits::eof())) {
+                m_ended = true;
+                break;
+            }
+            m_block[m_size++] = Traits::to_char_type(c);
+        }
+    } catch (...) {
+        m_failed = true;
+        m_ended = true;
+        m_input.setstate(std::ios::badbit);
+    }
+    return m_size > 0;
+}
 
-    record.fields.assign(1, std::string{});
+int CsvReader::peek()
+{
+    if (m_position == m_size && !refill())
+        return kEnd;
+    return static_cast<unsigned char>(m_block[m_position]);
+}
+
+int CsvReader::get()
+{
+    const int c = peek();
+    if (c != kEnd)
+        ++m_position;
+    return c;
+}
+
+void CsvReader::startField(CsvRecord &record)
+{
+    if (record.fieldCount++ < CsvRecord::kMaxFields)
+        record.fields.emplace_back();
+}
+
+void CsvReader::append(CsvRecord &record, char c)
+{
+    if (record.fieldCount > CsvRecord::kMaxFields)
+        return;
+    std::string &field = record.fields.back();
+    if (field.size() < CsvRecord::kMaxFieldBytes)
+        field.push_back(c);
+    else
+        record.fieldCutShort = true;
+}
+
+CsvReader::Read CsvReader::readRecord(CsvRecord &record)
+{
+    if (peek() == kEnd)
+        return Read::Nothing;
+
+    record.fields.clear();
+    record.fieldCount = 0;
+    record.fieldCutShort = false;
     record.unterminatedQuote = false;
+    startField(record);
     bool quoted = false;
-    for (auto c = in.sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = in.sbumpc()) {
-        const char ch = Traits::to_char_type(c);
-        std::string &field = record.fields.back();
+    for (int c = get(); c != kEnd; c = get()) {
+        const char ch = static_cast<char>(c);
         if (quoted) {
             if (ch != '"') {
-                field.push_back(ch);
-            } else if (Traits::eq_int_type(in.sgetc(), Traits::to_int_type('"'))) {
-                field.push_back('"');
-                in.sbumpc();
+                append(record, ch);
+            } else if (peek() == '"') {
+                append(record, '"');
+                get();
             } else {
                 quoted = false;
             }
         } else if (ch == '"') {
             quoted = true;
         } else if (ch == ',') {
-            record.fields.emplace_back();
+            startField(record);
         } else if (ch == '\n') {
-            return true;
-        } else if (ch == '\r' && Traits::eq_int_type(in.sgetc(), Traits::to_int_type('\n'))) {
-            in.sbumpc();
-            return true;
+            return Read::Line;
+        } else if (ch == '\r' && peek() == '\n') {
+            get();
+            return Read::Line;
         } else {
-            field.push_back(ch);
+            append(record, ch);
         }
     }
     record.unterminatedQuote = quoted;
-    return true;
+    return Read::Rest;
 }
 
 bool CsvReader::next(CsvRecord &record)
 {
-    if (!readRecord(record))
+    const Read read = readRecord(record);
+    // The last record before a read error may be cut short: it is no record.
+    if (read == Read::Nothing || (read == Read::Rest && m_failed))
         return false;
     if (m_atStart) {
         m_atStart = false;

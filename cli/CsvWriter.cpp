@@ -1,11 +1,16 @@
 #include "CsvWriter.h"
 
+#include "StreamFailures.h"
+#include "Utf8.h"
+
+#include <algorithm>
+
 namespace halvex::cli {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
 
-void appendField(std::string &out, std::string_view field)
+void appendQuoted(std::string &out, std::string_view field)
 {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out.append(field);
@@ -28,11 +33,6 @@ CsvWriter::CsvWriter(std::ostream &output)
     m_buffer.reserve(kBlockSize + 1024);
 }
 
-CsvWriter::~CsvWriter()
-{
-    flush();
-}
-
 void CsvWriter::writeRecord(std::initializer_list<std::string_view> fields)
 {
     bool first = true;
@@ -40,20 +40,36 @@ void CsvWriter::writeRecord(std::initializer_list<std::string_view> fields)
         if (!first)
             m_buffer.push_back(',');
         first = false;
-        appendField(m_buffer, field);
+        const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+            return c == 0 || static_cast<unsigned char>(c) >= 0x80;
+        });
+        if (plain) {
+            appendQuoted(m_buffer, field);
+        } else {
+            m_field.clear();
+            appendValidUtf8(m_field, field);
+            appendQuoted(m_buffer, m_field);
+        }
     }
     m_buffer.append("\r\n");
-    if (m_buffer.size() >= kBlockSize) {
-        m_output.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-        m_buffer.clear();
-    }
+    if (m_buffer.size() >= kBlockSize)
+        writeBuffer();
+}
+
+void CsvWriter::writeBuffer()
+{
+    m_output.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+    m_buffer.clear();
+    if (!m_output)
+        throw WriteFailure{};
 }
 
 void CsvWriter::flush()
 {
-    m_output.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-    m_buffer.clear();
+    writeBuffer();
     m_output.flush();
+    if (!m_output)
+        throw WriteFailure{};
 }
 
 } // namespace halvex::cli

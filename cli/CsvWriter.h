@@ -2,7 +2,10 @@
 
 // Writes RFC 4180 records to a stream: a field holding a comma, a quote or a
 // line break is quoted with its quotes doubled; every record ends in CRLF.
-// Records are gathered in a buffer and written in large blocks.
+// The output is valid UTF-8 whatever the fields hold: a byte that is no part
+// of a UTF-8 character, and NUL, are written as U+FFFD. Records are gathered in
+// a buffer and written in large blocks; a block the stream does not take
+// throws WriteFailure.
 
 #include <initializer_list>
 #include <ostream>
@@ -14,17 +17,19 @@ namespace halvex::cli {
 class CsvWriter {
 public:
     explicit CsvWriter(std::ostream &output);
-    ~CsvWriter();
     CsvWriter(const CsvWriter &) = delete;
     CsvWriter &operator=(const CsvWriter &) = delete;
 
     void writeRecord(std::initializer_list<std::string_view> fields);
-    // Writes what is buffered and flushes the stream.
+    // Writes what is buffered and flushes the stream; throws WriteFailure when it fails.
     void flush();
 
 private:
+    void writeBuffer();
+
     std::ostream &m_output;
     std::string m_buffer;
+    std::string m_field; // a field made valid UTF-8
 };
 
 } // namespace halvex::cli

@@ -97,6 +97,17 @@ void TestCommandLine::assessRows_data()
                                            << " 7.40 , 40,90 ,24,21,40,category,0,Normal Acid/Base balance,"
                                               "without Hypoxemia,"
                                            << 0;
+    QTest::newRow("a field too long to be a number")
+        << "7.4," + QByteArray(5000, '4') + ",90,24,21,40"
+        << "7.4," + QString(100, '4') + ",90,24,21,40,invalid,,,,a field is too long to be a number (more than 100 "
+                                          "characters); it is shown cut short"
+        << 1;
+    QTest::newRow("thousands of columns") << "7.4" + QByteArray(5000, ',')
+                                          << "7.4,,,,,,invalid,,,,\"expected 6 columns, found 5001\"" << 1;
+    QTest::newRow("bytes that are not UTF-8") << QByteArray("7.4,4\xff,90,24,21,40")
+                                             << QString::fromUtf8("7.4,4\uFFFD,90,24,21,40,invalid,,,,PaCO2 is not a "
+                                                                  "number: 4\uFFFD")
+                                             << 1;
     QTest::newRow("unterminated quote") << QByteArray("7.4,40,\"90,24,21,40")
                                         << "7.4,40,\"90,24,21,40\n\",,,,invalid,,,,unterminated quoted field" << 1;
 }
@@ -251,7 +262,7 @@ void TestCommandLine::usageErrors()
     QFETCH(QString, reason);
 
     const Run result = run(arguments);
-    QCOMPARE(result.status, int(ExitUsage));
+    QCOMPARE(result.status, int(ExitFailure));
     QVERIFY(result.lines.isEmpty());
     QVERIFY2(result.errors.startsWith("halvex-cli: ") && result.errors.contains(reason), qPrintable(result.errors));
     QCOMPARE(result.errors.count('\n'), 1);

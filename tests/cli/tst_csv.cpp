@@ -1,5 +1,6 @@
 #include "CsvReader.h"
 #include "CsvWriter.h"
+#include "StreamFailures.h"
 
 #include <QTest>
 
@@ -39,6 +40,12 @@ private slots:
     void unterminatedQuote();
     void blankLines();
     void writingQuotesWhatNeedsIt();
+    void longFieldsAreCutAndCounted();
+    void manyFieldsAreCounted();
+    void readErrorKeepsTheWholeRecords();
+    void writingValidUtf8_data();
+    void writingValidUtf8();
+    void aStreamThatTakesNothingFails();
 };
 
 void TestCsv::reading_data()
@@ -89,8 +96,110 @@ void TestCsv::writingQuotesWhatNeedsIt()
     {
         CsvWriter writer(output);
         writer.writeRecord({"plain", "a,b", "say \"hi\"", "two\nlines", ""});
+        writer.flush();
     }
     QCOMPARE(QString::fromStdString(output.str()), QString("plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n"));
+}
+
+void TestCsv::longFieldsAreCutAndCounted()
+{
+    const std::string huge(10'000'000, '7');
+    std::istringstream input("1," + huge + ",3\n4,5\n");
+    CsvReader reader(input);
+    CsvRecord record;
+    QVERIFY(reader.next(record));
+    QCOMPARE(record.fieldCount, std::size_t(3));
+    QCOMPARE(record.fields[1], std::string(CsvRecord::kMaxFieldBytes, '7'));
+    QCOMPARE(record.fields[2], std::string("3"));
+    QVERIFY(record.fieldCutShort);
+    QVERIFY(reader.next(record));
+    QVERIFY(!record.fieldCutShort);
+    QCOMPARE(record.fields, (std::vector<std::string>{"4", "5"}));
+}
+
+void TestCsv::manyFieldsAreCounted()
+{
+    std::istringstream input(std::string(99'999, ',') + "\n");
+    CsvReader reader(input);
+    CsvRecord record;
+    QVERIFY(reader.next(record));
+    QCOMPARE(record.fieldCount, std::size_t(100'000));
+    QCOMPARE(record.fields.size(), CsvRecord::kMaxFields);
+}
+
+namespace {
+
+// Gives its text, then fails as a disk or a directory does.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text) : m_text(std::move(text))
+    {
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+private:
+    std::string m_text;
+};
+
+} // namespace
+
+void TestCsv::readErrorKeepsTheWholeRecords()
+{
+    FailingBuffer buffer("a,b\nc,d\ne,f");
+    std::istream input(&buffer);
+    CsvReader reader(input);
+    CsvRecord record;
+    Records records;
+    while (reader.next(record))
+        records << QStringList{QString::fromStdString(record.fields[0]), QString::fromStdString(record.fields[1])};
+    QCOMPARE(records, (Records{{"a", "b"}, {"c", "d"}})); // "e,f" was cut short by the error
+    QVERIFY(reader.failed());
+
+    std::istringstream fine("a,b");
+    CsvReader good(fine);
+    QVERIFY(good.next(record));
+    QVERIFY(!good.next(record));
+    QVERIFY(!good.failed());
+}
+
+void TestCsv::writingValidUtf8_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray replacement("\xEF\xBF\xBD");
+    QTest::newRow("ASCII") << QByteArray("7.40") << QByteArray("7.40");
+    QTest::newRow("UTF-8 kept") << QByteArray("combin\xC3\xA9""e \xF0\x9F\x98\x80") << QByteArray("combin\xC3\xA9""e \xF0\x9F\x98\x80");
+    QTest::newRow("Latin-1") << QByteArray("caf\xE9") << "caf" + replacement;
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << "a" + replacement + "b";
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << replacement + replacement;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << replacement + replacement + replacement;
+    QTest::newRow("cut short") << QByteArray("x\xE2\x82") << "x" + replacement + replacement;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << replacement.repeated(4);
+}
+
+void TestCsv::writingValidUtf8()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, written);
+
+    std::ostringstream output;
+    CsvWriter writer(output);
+    writer.writeRecord({std::string_view(field.constData(), std::size_t(field.size()))});
+    writer.flush();
+    QCOMPARE(QByteArray::fromStdString(output.str()), written + "\r\n");
+}
+
+void TestCsv::aStreamThatTakesNothingFails()
+{
+    std::ostringstream output;
+    output.setstate(std::ios::badbit);
+    CsvWriter writer(output);
+    writer.writeRecord({"a"});
+    QVERIFY_THROWS_EXCEPTION(WriteFailure, writer.flush());
 }
 
 QTEST_APPLESS_MAIN(TestCsv)

@@ -17,6 +17,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Stored {
@@ -57,6 +59,8 @@ private slots:
     void corruptStore_data();
     void corruptStore();
     void unusableStore();
+    void storeThatIsNotHalvexs_data();
+    void storeThatIsNotHalvexs();
 
 private:
     template <typename T>
@@ -545,6 +549,64 @@ void TestSettingsAndUnits::unusableStore()
     m_fixture.close();
     QVERIFY(m_fixture.open());
     QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG")); // nothing could be kept
+}
+
+void TestSettingsAndUnits::storeThatIsNotHalvexs_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a named pipe") << "fifo";
+    QTest::newRow("a link to a pipe") << "pipe link"; // as a link to a device, without risking one
+    QTest::newRow("a link to nothing") << "dangling link";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a file of 2 MiB") << "huge";
+}
+
+void TestSettingsAndUnits::storeThatIsNotHalvexs()
+{
+    QFETCH(QString, kind);
+
+    const QString path = m_fixture.settingsFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QByteArray junk;
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "pipe link") {
+        QCOMPARE(mkfifo(QFile::encodeName(path + ".pipe").constData(), 0600), 0);
+        QVERIFY(QFile::link(path + ".pipe", path));
+    } else if (kind == "dangling link") {
+        QVERIFY(QFile::link(path + ".nowhere", path));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        junk = QByteArray("[AppSettings]\nUnits=KPA\n") + QByteArray(2 << 20, 'x');
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(junk) == junk.size());
+    }
+    const QFileInfo before(path);
+
+    QVERIFY(m_fixture.open()); // no hang, and the defaults
+    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
+    trigger("alBarKPa");
+    trigger("alBarABGStats");
+    m_fixture.window->close();
+    m_fixture.close();
+
+    // Nothing written through it, nothing replaced.
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.symLinkTarget(), before.symLinkTarget());
+    QVERIFY(!QFileInfo::exists(path + ".nowhere"));
+    if (kind == "fifo" || kind == "pipe link") {
+        struct stat status {};
+        QCOMPARE(lstat(QFile::encodeName(kind == "fifo" ? path : path + ".pipe").constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+    }
+    if (kind == "huge") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == junk);
+    }
 }
 
 QTEST_MAIN(TestSettingsAndUnits)

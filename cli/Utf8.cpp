@@ -1,0 +1,56 @@
+#include "Utf8.h"
+
+namespace halvex::cli {
+namespace {
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+}
+
+std::size_t utf8CharacterLength(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80; // the range of the second byte, narrowed against overlong forms and surrogates
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+void appendValidUtf8(std::string &out, std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length = text[i] == '\0' ? 0 : utf8CharacterLength(text.substr(i));
+        if (length == 0) {
+            out.append(kReplacement);
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+}
+
+} // namespace halvex::cli
