@@ -1,10 +1,14 @@
 # The two everyday commands: `make run` builds and starts Halvex, `make test`
-# builds everything and runs every test. Both install missing Debian packages first.
+# builds everything and runs every test, the fuzz targets' bounded runs
+# included. Both install missing Debian packages first.
 
 RUN_PRESET := release
 TEST_PRESET := dev
 
-.PHONY: run test bench package deps clean
+.PHONY: run test fuzz bench package deps clean
+
+# Seconds each fuzz target runs under `make fuzz`.
+FUZZ_TIME := 300
 
 deps:
 	@sh tools/install-deps.sh
@@ -18,6 +22,18 @@ test: deps
 	cmake --preset $(TEST_PRESET)
 	cmake --build --preset $(TEST_PRESET)
 	ctest --preset $(TEST_PRESET)
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
+
+# Longer fuzz runs than the tests make; what they find is kept in build/fuzz/fuzz/found.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	for target in csv number commandline; do \
+	  ./build/fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_TIME) -max_len=4096 -timeout=10 \
+	    build/fuzz/fuzz/found/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 bench: deps
 	cmake --preset release

@@ -7,6 +7,8 @@ packages="
   cmake
   ninja-build
   g++
+  clang
+  libclang-rt-14-dev
   make
   qt6-base-dev
   qt6-qpa-plugins

@@ -1,0 +1,188 @@
+// A seeded monkey: thousands of random clicks, pointer moves and keys on the
+// main window, across every page, with every dialog answered by recorders.
+// After each step the window must still hold together: one side-bar arrow, one
+// unit and one language ticked, the fields within their limits once left, the
+// result fields read-only, at most one answer box ticked, the gauge within 0 to
+// 100, and the status line showing the hint under the pointer. A failure names
+// its seed and step; HALVEX_MONKEY_SEED and HALVEX_MONKEY_EVENTS repeat or
+// lengthen a run.
+
+#include "CylinderGauge.h"
+#include "Desktop.h"
+#include "Hints.h"
+#include "IndexedAction.h"
+#include "NumericSpinField.h"
+#include "ReportRunner.h"
+#include "SideBarActions.h"
+#include "TeacherPage.h"
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QSet>
+#include <QWindow>
+
+#include <random>
+
+namespace {
+
+struct SilentDesktop final : Desktop {
+    void openUrl(const QUrl &) override {}
+    void openDocument(const QString &) override {}
+    void showHelp(const QString &) override {}
+};
+
+struct SilentRunner final : ReportRunner {
+    void run(const Report &) override {}
+};
+
+const int kKeys[] = {Qt::Key_0, Qt::Key_3, Qt::Key_5, Qt::Key_7, Qt::Key_9, Qt::Key_Period, Qt::Key_A,
+                     Qt::Key_Minus, Qt::Key_E, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Up,
+                     Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { m_fixture.forgetSettings(); }
+    void randomUse_data();
+    void randomUse();
+
+private:
+    // What must hold after every step; empty when it all does.
+    QString brokenInvariant() const;
+    QString expectedStatus(QPoint inWindow) const;
+
+    WindowFixture m_fixture;
+};
+
+void TestMonkey::randomUse_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("events");
+
+    const int events = qEnvironmentVariableIsSet("HALVEX_MONKEY_EVENTS")
+                           ? qEnvironmentVariableIntValue("HALVEX_MONKEY_EVENTS")
+                           : 1000;
+    if (qEnvironmentVariableIsSet("HALVEX_MONKEY_SEED")) {
+        QTest::newRow("seed from the environment") << quint32(qEnvironmentVariableIntValue("HALVEX_MONKEY_SEED"))
+                                                   << events;
+        return;
+    }
+    for (const quint32 seed : {1u, 2u, 3u})
+        QTest::addRow("seed %u", seed) << seed << events;
+}
+
+QString TestMonkey::expectedStatus(QPoint inWindow) const
+{
+    for (const QWidget *w = m_fixture.window->childAt(inWindow); w; w = w->parentWidget()) {
+        const QString hint = hintLongPart(hintOf(w));
+        if (!hint.isEmpty() || w == m_fixture.window.get())
+            return hint;
+    }
+    return {};
+}
+
+QString TestMonkey::brokenInvariant() const
+{
+    TfrmMain &window = *m_fixture.window;
+    const auto imageOf = [&](const char *name) { return window.findChild<IndexedAction *>(name)->imageIndex(); };
+
+    int arrows = 0;
+    for (const BarActionRow &row : kBarActions)
+        arrows += row.page && imageOf(row.action) == kArrowImage ? 1 : 0;
+    if (arrows != 1)
+        return QStringLiteral("%1 side-bar arrows").arg(arrows);
+    if ((imageOf("alBarMMHG") == kTickImage) == (imageOf("alBarKPa") == kTickImage))
+        return QStringLiteral("not one unit ticked");
+    if ((imageOf("alBarEnglish") == kTickImage) == (imageOf("alBarFrench") == kTickImage))
+        return QStringLiteral("not one language ticked");
+
+    for (NumericSpinField *field : window.findChildren<NumericSpinField *>()) {
+        if (field->hasFocus() || field->text().isEmpty())
+            continue;
+        if (field->value() < field->minimum() || field->value() > field->maximum())
+            return QStringLiteral("%1 shows %2 outside %3 to %4")
+                .arg(field->objectName(), field->text())
+                .arg(field->minimum())
+                .arg(field->maximum());
+    }
+    for (QLineEdit *result : {window.inputPanel()->edtAssessAcidBase(), window.inputPanel()->edtAssessO2()}) {
+        if (!result->isReadOnly())
+            return result->objectName() + QStringLiteral(" is editable");
+    }
+    if (TeacherPage *teacher = window.findChild<TeacherPage *>()) {
+        int ticked = 0;
+        for (QCheckBox *box : teacher->checkBoxes())
+            ticked += box->isChecked() ? 1 : 0;
+        if (ticked > 1)
+            return QStringLiteral("%1 answers ticked").arg(ticked);
+        if (teacher->pb()->value() < 0 || teacher->pb()->value() > 100)
+            return QStringLiteral("the gauge at %1").arg(teacher->pb()->value());
+    }
+    return {};
+}
+
+void TestMonkey::randomUse()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, events);
+
+    QVERIFY(m_fixture.open(seed));
+    TfrmMain &window = *m_fixture.window;
+    window.setDesktop(std::make_unique<SilentDesktop>());
+    window.setReportRunner(std::make_unique<SilentRunner>());
+    QWindow *handle = window.windowHandle();
+    std::mt19937 random(seed);
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+
+    QSet<QString> pagesSeen;
+    for (int step = 0; step < events; ++step) {
+        const int kind = below(10);
+        QString did;
+        if (kind < 6) {
+            // A click somewhere on a control that is shown, the pointer moved there first.
+            QList<QWidget *> shown;
+            for (QWidget *widget : window.findChildren<QWidget *>()) {
+                if (widget->isVisible() && widget->isEnabled() && widget->width() > 0 && widget->height() > 0)
+                    shown << widget;
+            }
+            QWidget *target = shown[below(int(shown.size()))];
+            const QPoint point = target->mapTo(&window, QPoint(below(target->width()), below(target->height())));
+            QTest::mouseMove(handle, point);
+            const QString status = window.statusLine()->text();
+            QVERIFY2(status == expectedStatus(point),
+                     qPrintable(QStringLiteral("seed %1 step %2: status line \"%3\" over %4, expected \"%5\"")
+                                    .arg(seed)
+                                    .arg(step)
+                                    .arg(status, target->objectName(), expectedStatus(point))));
+            QTest::mouseClick(handle, Qt::LeftButton, {}, point);
+            did = QStringLiteral("click on %1 (%2)").arg(target->objectName(), target->metaObject()->className());
+        } else {
+            const int key = kKeys[below(int(std::size(kKeys)))];
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &window, Qt::Key(key));
+            did = QStringLiteral("key %1 on %2").arg(key).arg(focus ? focus->objectName() : QStringLiteral("the window"));
+        }
+        QApplication::processEvents();
+        const QString broken = brokenInvariant();
+        QVERIFY2(broken.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1 step %2 after %3: %4").arg(seed).arg(step).arg(did, broken)));
+        QVERIFY2(QApplication::activeModalWidget() == nullptr,
+                 qPrintable(QStringLiteral("seed %1 step %2: a dialog was left open").arg(seed).arg(step)));
+        pagesSeen << window.pcABGDetails()->currentWidget()->objectName();
+    }
+    // The run went round the window, not into one corner of it.
+    if (events >= 1000)
+        QVERIFY2(pagesSeen.size() >= 6, qPrintable(QStringList(pagesSeen.values()).join(", ")));
+    qInfo("seed %u: %d events, pages seen: %s; %lld messages", seed, events,
+          qPrintable(QStringList(pagesSeen.values()).join(", ")), qlonglong(m_fixture.boxes.count()));
+}
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
