@@ -72,6 +72,13 @@ QByteArray contentsOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A sheet printed earlier, where the next one is to go.
+bool writeOldSheet(const QString &path)
+{
+    QFile old(path);
+    return old.open(QIODevice::WriteOnly) && old.write("old sheet") > 0;
+}
+
 QStringList numbered(int count)
 {
     QStringList numbers;
@@ -277,9 +284,7 @@ void TestPrinting::replacingATypedFileAsksFirst()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.pdf");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old sheet") > 0);
-    old.close();
+    QVERIFY(writeOldSheet(path));
     const auto runner = dialogRunner();
 
     // No: the options stay open, and nothing is written.
@@ -315,9 +320,7 @@ void TestPrinting::cancellingTheFileKeepsTheOldOne()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.pdf");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old sheet") > 0);
-    old.close();
+    QVERIFY(writeOldSheet(path));
     count()->setValue(1000); // many pages, to cancel in between
     const auto runner = dialogRunner();
     onNextModal([&](QWidget *options) {
