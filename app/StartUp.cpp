@@ -33,14 +33,15 @@ void paintOnceExposed(QWidget &window)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// The icon of the running window: the installed one from the desktop's icon
-// theme, or the program's own when it runs from where it was built.
+// The icon of the running window, the same picture the desktop entry installs.
+// Compiled in rather than looked up in the icon theme, which would cost the
+// start-up a walk through the theme's folders.
 QIcon applicationIcon()
 {
-    QIcon own;
+    QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        own.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("halvex"), own);
+        icon.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace

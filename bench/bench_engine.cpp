@@ -2,7 +2,7 @@
 // translation of both texts) and one Generate.
 
 #include "AssessAcidBase.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,7 @@ void fullAssessment(benchmark::State &state, const char *language)
     BloodGasSample sample{.pH = 7.25, .PaCO2 = 50, .PaO2 = 75, .HCO3 = 18, .Age = 70, .FiO2 = 40};
     for (auto _ : state) {
         benchmark::DoNotOptimize(sample);
-        AssessAcidBase(output, sample, "MMHG", language);
+        AssessAcidBase(output, sample, halvex::PressureUnit::MmHg, language);
         benchmark::DoNotOptimize(output.acidBase.data());
         benchmark::DoNotOptimize(output.oxygenation.data());
     }

@@ -84,17 +84,15 @@ RowResult assessRow(const std::array<std::string_view, 6> &columns, const Assess
         .PaCO2 = values[Paco2Column],
         .PaO2 = values[Pao2Column],
         .HCO3 = values[Hco3Column],
-        .FiO2 = values[Fio2Column].value_or(21),
+        .FiO2 = values[Fio2Column].value_or(kRoomAirFiO2),
         .Age = values[AgeColumn].value_or(0),
     };
-    if (const auto failure = validateAbgInput(input, options.units)) {
-        return invalid(failure->translated ? Translate(failure->message, options.language)
-                                           : std::string(failure->message));
-    }
+    if (const auto failure = validateAbgInput(input, options.unit))
+        return invalid(failureText(*failure, options.language));
 
     RowResult row;
     RowOutput output(row);
-    const AcidBaseOutcome outcome = AssessAcidBase(output, sampleInMmHg(input, options.units), options.units,
+    const AcidBaseOutcome outcome = AssessAcidBase(output, sampleInMmHg(input, options.unit), options.unit,
                                                    options.language);
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:

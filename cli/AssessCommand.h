@@ -3,16 +3,16 @@
 // `halvex-cli assess`: reads blood gases as CSV rows and writes, for each row,
 // what the window's Analyze would show for it.
 
+#include "Presentation.h"
+
 #include <istream>
 #include <ostream>
-#include <string>
+
 
 namespace halvex::cli {
 
-struct AssessOptions {
-    std::string units = "MMHG";     // the unit of the pressures read
-    std::string language = "ENGLISH"; // passed to the catalogue as given
-};
+// The unit of the pressures read, and the language of the texts written.
+using AssessOptions = Presentation;
 
 // Writes a header and exactly one row per input row, in order. Returns 0 when
 // every row was assessed and 1 when any row was invalid. Throws ReadFailure

@@ -3,9 +3,9 @@
 #include "ArgumentText.h"
 #include "AssessCommand.h"
 #include "GenerateCommand.h"
-#include "GlobalCode.h"
+#include "Presentation.h"
 #include "Language.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 #include "Artwork.h"
 #include "ExerciseSheet.h"
 #include "PdfOutput.h"
@@ -45,13 +45,13 @@ QString programName(const QStringList &arguments)
     return arguments.isEmpty() ? QStringLiteral("halvex-cli") : arguments.first();
 }
 
-// "mmHg" or "kPa" in any capitalisation, as the unit names of the engine.
-std::string unitsFrom(const QString &text)
+// "mmHg" or "kPa" in any capitalisation.
+PressureUnit unitsFrom(const QString &text)
 {
     const std::string upper = text.toUpper().toStdString();
     if (upper != kUnitsMmHg && upper != kUnitsKpa)
         throw CommandFailure{QStringLiteral("--units must be mmHg or kPa, not \"%1\"").arg(text)};
-    return upper;
+    return pressureUnitNamed(upper);
 }
 
 // "English" or "French" in any capitalisation, as the catalogue's language keys.
@@ -80,6 +80,27 @@ QCommandLineOption unitsOption()
 {
     return {QStringLiteral("units"), QStringLiteral("Unit of PaCO2 and PaO2: mmHg (default) or kPa."),
             QStringLiteral("unit"), QStringLiteral("mmHg")};
+}
+
+QCommandLineOption languageOption()
+{
+    return {QStringLiteral("language"), QStringLiteral("Language of the texts: English (default) or French."),
+            QStringLiteral("name"), QStringLiteral("ENGLISH")};
+}
+
+QCommandLineOption seedOption()
+{
+    return {QStringLiteral("seed"), QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
+            QStringLiteral("s")};
+}
+
+// The seeds the option asks for, or the clock's when it is not given.
+SeedSource seedsFrom(const QCommandLineParser &parser, const QCommandLineOption &seed)
+{
+    if (!parser.isSet(seed))
+        return clockSeed;
+    return countingSeeds(static_cast<std::uint32_t>(
+        integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
 }
 
 // Parses a command's own arguments (the program name, the command, then its
@@ -119,9 +140,7 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
         "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age (a header row is skipped)\n"
         "and writes one CSV row per input row with the assessment the window would show."));
     const QCommandLineOption units = unitsOption();
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Language of the texts: English (default) or French."),
-                                      QStringLiteral("name"), QStringLiteral("ENGLISH"));
+    const QCommandLineOption language = languageOption();
     parser.addOptions({units, language});
     parser.addPositionalArgument(QStringLiteral("assess"), QString(), QStringLiteral("assess"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("CSV file to read (default: standard input)."),
@@ -161,9 +180,7 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     const QCommandLineOption category(QStringLiteral("category"),
                                       QStringLiteral("Draw one of this category's variants, code 0 to 14."),
                                       QStringLiteral("code"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
-                                  QStringLiteral("s"));
+    const QCommandLineOption seed = seedOption();
     const QCommandLineOption units = unitsOption();
     parser.addOptions({count, variant, category, seed, units});
     parser.addPositionalArgument(QStringLiteral("generate"), QString(), QStringLiteral("generate"));
@@ -183,9 +200,7 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     if (parser.isSet(category))
         options.category = categoryFromCode(static_cast<int>(
             integerFrom(QStringLiteral("category"), parser.value(category), 0, kCategoryCount - 1)));
-    if (parser.isSet(seed))
-        options.seeds = countingSeeds(static_cast<std::uint32_t>(
-            integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
+    options.seeds = seedsFrom(parser, seed);
     options.units = unitsFrom(parser.value(units));
     runGenerate(out, options);
     return ExitOk;
@@ -201,12 +216,8 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
                                    QStringLiteral("n"));
     const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("The PDF file to write."),
                                     QStringLiteral("file"));
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Language of the answers: English (default) or French."),
-                                      QStringLiteral("name"), QStringLiteral("ENGLISH"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
-                                  QStringLiteral("s"));
+    const QCommandLineOption language = languageOption();
+    const QCommandLineOption seed = seedOption();
     const QCommandLineOption units = unitsOption();
     parser.addOptions({count, output, units, language, seed});
     parser.addPositionalArgument(QStringLiteral("sheet"), QString(), QStringLiteral("sheet"));
@@ -222,18 +233,14 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
     // Qt opens files by their UTF-8 names only.
     if (argumentBytes(target) != target.toStdString())
         throw CommandFailure{QStringLiteral("--out needs a file name in UTF-8")};
-    const std::string unitName = unitsFrom(parser.value(units));
-    const std::string languageKey = languageFrom(parser.value(language));
-    halvex::SeedSource seeds = clockSeed;
-    if (parser.isSet(seed))
-        seeds = countingSeeds(static_cast<std::uint32_t>(
-            integerFrom(QStringLiteral("seed"), parser.value(seed), 0, std::numeric_limits<std::uint32_t>::max())));
+    const Presentation presentation{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    SeedSource seeds = seedsFrom(parser, seed);
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         throw CommandFailure{QStringLiteral("sheet needs the graphical part of Qt to draw its pages")};
 
     TABG abg(std::move(seeds));
     ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    sheet.fill(abg, rows, unitName, languageKey);
+    sheet.fill(abg, rows, presentation);
     if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), target))
         throw CommandFailure{QStringLiteral("cannot write %1: %2").arg(target, failure->reason)};
     return ExitOk;

@@ -1,23 +1,21 @@
 #include "GenerateCommand.h"
 
 #include "CsvWriter.h"
-#include "GlobalCode.h"
+#include "Presentation.h"
 #include "NumberText.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 
 namespace halvex::cli {
 namespace {
 
 // The decimals the input fields show by default.
 constexpr int kPhDecimals = 2;
-constexpr int kMmHgDecimals = 0;
-constexpr int kKpaDecimals = 1;
 
 } // namespace
 
 void runGenerate(std::ostream &output, const GenerateOptions &options)
 {
-    const int pressureDecimals = isMmHg(options.units) ? kMmHgDecimals : kKpaDecimals;
+    const int decimals = pressureDecimals(options.units);
 
     CsvWriter csv(output);
     csv.writeRecord({"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age"});
@@ -35,7 +33,7 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
         const int code = abg.Generate(variant);
         const BloodGasSample &s = abg.sample();
         const auto pressure = [&](double mmHg) {
-            return formatFixed(ConvertPressure(kUnitsMmHg, options.units, mmHg), pressureDecimals);
+            return formatFixed(ConvertPressure(PressureUnit::MmHg, options.units, mmHg), decimals);
         };
         csv.writeRecord({std::to_string(variant), std::to_string(code), TABG::CategoryName(code),
                               formatFixed(s.pH, kPhDecimals), pressure(s.PaCO2), pressure(s.PaO2),

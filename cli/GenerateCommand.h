@@ -4,11 +4,11 @@
 // teacher mode, the sample page or a fixed variant would draw them.
 
 #include "AbgCategory.h"
+#include "PressureUnits.h"
 #include "RandomSource.h"
 
 #include <optional>
 #include <ostream>
-#include <string>
 
 namespace halvex::cli {
 
@@ -16,7 +16,7 @@ struct GenerateOptions {
     long long count = 1;
     std::optional<int> variant;            // 1 to 29
     std::optional<AbgCategory> category;   // one of its variants, as the sample page draws
-    std::string units = "MMHG";            // the unit the pressures are written in
+    PressureUnit units = PressureUnit::MmHg; // the unit the pressures are written in
     SeedSource seeds = clockSeed;
 };
 

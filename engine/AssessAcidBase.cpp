@@ -6,7 +6,7 @@
 namespace halvex {
 
 AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample,
-                               std::string_view units, std::string_view language)
+                               PressureUnit units, std::string_view language)
 {
     const AcidBaseOutcome outcome = classifyAcidBase(sample.pH, sample.PaCO2, sample.HCO3);
     switch (outcome.kind) {

@@ -6,6 +6,7 @@
 #include "AcidBaseTable.h"
 #include "AssessmentOutput.h"
 #include "BloodGasSample.h"
+#include "PressureUnits.h"
 
 #include <string_view>
 
@@ -15,6 +16,6 @@ namespace halvex {
 // it sets the fixed pair; for an inconsistency it only shows the question.
 // Returns the outcome so callers can tell the three apart.
 AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample,
-                               std::string_view units, std::string_view language);
+                               PressureUnit units, std::string_view language);
 
 } // namespace halvex

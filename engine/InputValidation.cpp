@@ -1,6 +1,7 @@
 #include "InputValidation.h"
 
-#include "GlobalCode.h"
+#include "Language.h"
+#include "PressureUnits.h"
 
 namespace halvex {
 namespace {
@@ -48,7 +49,7 @@ constexpr PressureChecks kKpaChecks{
 constexpr RangeCheck kHco3{kHco3Of, Lower::Included, 0, 200, error("HCO3 is out of range!  Range: 0 to 200 mEq/L")};
 constexpr RangeCheck kAge{kAgeOf, Lower::Included, 0, 135, error("AGE is out of range!  Range 0 to 135 Years")};
 // Shown in English whatever the interface language, in an information box.
-constexpr RangeCheck kFiO2{kFio2Of, Lower::Included, 21, 100,
+constexpr RangeCheck kFiO2{kFio2Of, Lower::Included, kRoomAirFiO2, 100,
                            {"O2(%) is out of range!  Range: 21 to 100 %", false, MessageBoxKind::Information}};
 
 // Written so that a NaN is refused as well.
@@ -60,12 +61,12 @@ bool accepts(const RangeCheck &check, double value)
 
 } // namespace
 
-std::optional<ValidationFailure> validateAbgInput(const AbgInput &input, std::string_view units)
+std::optional<ValidationFailure> validateAbgInput(const AbgInput &input, PressureUnit units)
 {
     if (!input.pH || !input.PaCO2 || !input.PaO2 || !input.HCO3)
         return kEmpty;
 
-    const PressureChecks &pressures = isMmHg(units) ? kMmHgChecks : kKpaChecks;
+    const PressureChecks &pressures = units == PressureUnit::MmHg ? kMmHgChecks : kKpaChecks;
     for (const RangeCheck *check : {&kPh, &pressures.paco2, &pressures.pao2, &kHco3, &kAge, &kFiO2}) {
         if (!accepts(*check, check->valueOf(input)))
             return check->failure;
@@ -73,12 +74,17 @@ std::optional<ValidationFailure> validateAbgInput(const AbgInput &input, std::st
     return std::nullopt;
 }
 
-BloodGasSample sampleInMmHg(const AbgInput &input, std::string_view units)
+std::string failureText(const ValidationFailure &failure, std::string_view language)
+{
+    return failure.translated ? Translate(failure.message, language) : std::string(failure.message);
+}
+
+BloodGasSample sampleInMmHg(const AbgInput &input, PressureUnit units)
 {
     return {
         .pH = input.pH.value_or(0),
-        .PaCO2 = ConvertPressure(units, kUnitsMmHg, input.PaCO2.value_or(0)),
-        .PaO2 = ConvertPressure(units, kUnitsMmHg, input.PaO2.value_or(0)),
+        .PaCO2 = ConvertPressure(units, PressureUnit::MmHg, input.PaCO2.value_or(0)),
+        .PaO2 = ConvertPressure(units, PressureUnit::MmHg, input.PaO2.value_or(0)),
         .HCO3 = input.HCO3.value_or(0),
         .Age = input.Age,
         .FiO2 = input.FiO2,

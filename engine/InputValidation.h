@@ -4,8 +4,10 @@
 // with the message each failure shows.
 
 #include "BloodGasSample.h"
+#include "PressureUnits.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace halvex {
@@ -18,7 +20,7 @@ struct AbgInput {
     std::optional<double> PaCO2;
     std::optional<double> PaO2;
     std::optional<double> HCO3;
-    double FiO2 = 21;
+    double FiO2 = kRoomAirFiO2;
     double Age = 0;
 };
 
@@ -32,9 +34,13 @@ struct ValidationFailure {
 
 // The first check the input fails, or nothing when it may be assessed. A value
 // that is not a number fails its range check.
-std::optional<ValidationFailure> validateAbgInput(const AbgInput &input, std::string_view units);
+std::optional<ValidationFailure> validateAbgInput(const AbgInput &input, PressureUnit units);
+
+// The text a failure shows: through the catalogue, unless it is one of the
+// messages shown in English in every language.
+std::string failureText(const ValidationFailure &failure, std::string_view language);
 
 // The validated input as the engine takes it: pressures converted to mmHg.
-BloodGasSample sampleInMmHg(const AbgInput &input, std::string_view units);
+BloodGasSample sampleInMmHg(const AbgInput &input, PressureUnit units);
 
 } // namespace halvex

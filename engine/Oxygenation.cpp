@@ -1,6 +1,6 @@
 #include "Oxygenation.h"
 
-#include "GlobalCode.h"
+#include "BloodGasSample.h"
 #include "Language.h"
 
 #include <array>
@@ -10,7 +10,6 @@
 namespace halvex {
 namespace {
 
-constexpr double kRoomAirFiO2 = 21;
 constexpr double kAgeCorrectionFrom = 60;
 constexpr double kFixedLimitsAbove = 80;
 
@@ -75,7 +74,7 @@ bool ruleHolds(OxygenRule rule, double FiO2)
 
 } // namespace
 
-std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, std::string_view units)
+std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, PressureUnit units)
 {
     const double ageExcess = Age > kAgeCorrectionFrom ? Age - kAgeCorrectionFrom : 0;
     const std::span<const OxygenationRow> rows =
@@ -87,14 +86,14 @@ std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, std::str
             continue;
         if (supplemental)
             return row.supplemental;
-        if (!row.roomAirInKpa.empty() && !isMmHg(units))
+        if (!row.roomAirInKpa.empty() && units == PressureUnit::Kpa)
             return row.roomAirInKpa;
         return row.roomAir;
     }
     return {};
 }
 
-std::string AssessOxygenation(double PaO2, double Age, double FiO2, std::string_view units,
+std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units,
                               std::string_view language)
 {
     return Translate(oxygenationGrade(PaO2, Age, FiO2, units), language);

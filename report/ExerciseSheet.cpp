@@ -1,8 +1,8 @@
 #include "ExerciseSheet.h"
 
 #include "Language.h"
-#include "Unit_ABG.h"
-#include "GlobalCode.h"
+#include "SampleGenerator.h"
+#include "Presentation.h"
 
 namespace {
 
@@ -97,13 +97,16 @@ ExerciseSheet::ExerciseSheet(QImage logo, QString website)
     m_answers.setMaximumLength(QStringLiteral("Result"), kAnswerLength);
 }
 
-void ExerciseSheet::fill(halvex::TABG &abg, int count, std::string_view units, std::string_view language)
+void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation)
 {
-    const bool kpa = units == halvex::kUnitsKpa;
-    const std::optional<int> pressureDecimals = kpa ? std::optional<int>(1) : std::nullopt;
-    m_samples.setDisplayDecimals(QStringLiteral("PACO2"), pressureDecimals);
-    m_samples.setDisplayDecimals(QStringLiteral("PAO2"), pressureDecimals);
-    const QString caption = kpa ? QStringLiteral("(KPA)") : QStringLiteral("(mmHg)");
+    const halvex::PressureUnit unit = presentation.unit;
+    // In mmHg the pressures print in the shortest form, as the design has it.
+    const std::optional<int> decimals =
+        unit == halvex::PressureUnit::Kpa ? std::optional<int>(halvex::pressureDecimals(unit)) : std::nullopt;
+    m_samples.setDisplayDecimals(QStringLiteral("PACO2"), decimals);
+    m_samples.setDisplayDecimals(QStringLiteral("PAO2"), decimals);
+    const std::string_view unitCaption = halvex::sheetUnitCaption(unit);
+    const QString caption = QString::fromLatin1(unitCaption.data(), qsizetype(unitCaption.size()));
     m_parameters.insert(QStringLiteral("PAO2"), caption);
     m_parameters.insert(QStringLiteral("PACO2"), caption);
 
@@ -114,10 +117,10 @@ void ExerciseSheet::fill(halvex::TABG &abg, int count, std::string_view units, s
     for (int row = 1; row <= count; ++row) {
         const int variant = abg.random().uniform(halvex::kFirstVariant, halvex::kLastRandomVariant);
         const int code = abg.Generate(variant);
-        const std::string answer = halvex::Translate(halvex::TABG::CategoryName(code), language);
+        const std::string answer = halvex::Translate(halvex::TABG::CategoryName(code), presentation.language);
         const halvex::BloodGasSample &s = abg.sample();
-        m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::kUnitsMmHg, units, s.PaCO2),
-                          halvex::ConvertPressure(halvex::kUnitsMmHg, units, s.PaO2), s.HCO3, s.Age, s.FiO2});
+        m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaCO2),
+                          halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaO2), s.HCO3, s.Age, s.FiO2});
         m_answers.append({row, QString::fromStdString(answer)});
     }
 }

@@ -12,10 +12,9 @@
 #include <QImage>
 #include <QString>
 
-#include <string_view>
-
 namespace halvex {
 class TABG;
+struct Presentation;
 }
 
 class ExerciseSheet {
@@ -30,7 +29,7 @@ public:
     // Empties both lists, sets the pressure formats and captions for the unit,
     // and generates `count` blood gases (variants 1 to 28, the random source
     // seeded once for the series) with their answers in the language.
-    void fill(halvex::TABG &abg, int count, std::string_view units, std::string_view language);
+    void fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation);
 
     // The report over the two lists as they stand.
     Report report() const;

@@ -1,9 +1,8 @@
 #include "AbgInputPanel.h"
 
-#include "GlobalCode.h"
 #include "Hints.h"
-#include "UnitPresentation.h"
 #include "NumericSpinField.h"
+#include "UnitPresentation.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +32,7 @@ constexpr std::array<FieldRow, 6> kRows{{
     {"edtPaCO2", "lblPaCO2", "PaCO2", "lblCO2Unit", "mmHg", false, 0, 1, 0, 400, 40, 6, 38},
     {"edtPaO2", "lblPaO2", "PaO2", "lblPO2Unit", "mmHg", false, 0, 1, 0, 700, 90, 6, 68},
     {"edtHCO3", "lblHCO3", "HCO3", "lblHCo3Unit", "mEq/L", false, 0, 1, 0, 200, 24, 6, 98},
-    {"edtFIO2", "lblFIO2", "O2 %", "lblFIO2Unit", "%", true, 0, 1, 21, 100, 21, 3, 128},
+    {"edtFIO2", "lblFIO2", "O2 %", "lblFIO2Unit", "%", true, 0, 1, halvex::kRoomAirFiO2, 100, halvex::kRoomAirFiO2, 3, 128},
     {"edtAge", "lblAge", "Age", "lblYears", "Years", true, 0, 1, 0, 135, 40, 3, 159},
 }};
 
@@ -114,7 +113,8 @@ AbgInputPanel::AbgInputPanel(QWidget *parent)
         const FieldRow &row = kRows[i];
         rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label), QPoint(kLabelX, row.y), true);
         m_fields[i] = field(this, row);
-        rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), QPoint(kUnitX, row.y), false);
+        m_unitLabels[i] =
+            rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), QPoint(kUnitX, row.y), false);
     }
 
     label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"), QPoint(kResultX, 43),
@@ -162,11 +162,11 @@ halvex::AbgInput AbgInputPanel::readInput() const
     };
 }
 
-void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, std::string_view units)
+void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, halvex::PressureUnit unit)
 {
     edtPh()->setValue(sample.pH);
-    edtPaCO2()->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, units, sample.PaCO2));
-    edtPaO2()->setValue(halvex::ConvertPressure(halvex::kUnitsMmHg, units, sample.PaO2));
+    edtPaCO2()->setValue(halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, sample.PaCO2));
+    edtPaO2()->setValue(halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, sample.PaO2));
     edtHCO3()->setValue(sample.HCO3);
     edtAge()->setValue(sample.Age);
     edtFIO2()->setValue(sample.FiO2);
@@ -174,8 +174,8 @@ void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, std::string
 
 void AbgInputPanel::showPressureUnits(const UnitPresentation &units)
 {
-    findChild<QLabel *>(QStringLiteral("lblCO2Unit"))->setText(QString::fromLatin1(units.label));
-    findChild<QLabel *>(QStringLiteral("lblPO2Unit"))->setText(QString::fromLatin1(units.label));
+    m_unitLabels[1]->setText(units.label());
+    m_unitLabels[2]->setText(units.label());
     edtPaCO2()->setSingleStep(units.step);
     edtPaO2()->setSingleStep(units.step);
     edtPaCO2()->setRange(0, units.paco2Maximum);

@@ -6,11 +6,11 @@
 
 #include "BloodGasSample.h"
 #include "InputValidation.h"
+#include "PressureUnits.h"
 
 #include <QFrame>
 
 #include <array>
-#include <string_view>
 
 class NumericSpinField;
 class QLabel;
@@ -46,7 +46,7 @@ public:
 
     // Writes a sample held in mmHg into the fields, the pressures converted to
     // the unit in force; each field shows its value with its own decimals.
-    void showSample(const halvex::BloodGasSample &sample, std::string_view units);
+    void showSample(const halvex::BloodGasSample &sample, halvex::PressureUnit unit);
 
     // The unit labels, step and maxima of the two pressure fields.
     void showPressureUnits(const UnitPresentation &units);
@@ -56,6 +56,7 @@ public:
 
 private:
     std::array<NumericSpinField *, 6> m_fields{};
+    std::array<QLabel *, 6> m_unitLabels{}; // beside each field
     QLineEdit *m_edtAssessAcidBase;
     QLineEdit *m_edtAssessO2;
     QPushButton *m_btnClear;

@@ -4,23 +4,27 @@
 // the page stack of the details area, and the status line. It reads the input
 // fields, asks the engine, and shows what the engine found.
 //
-// Its handlers are spread over a few files by subject: MainForm.cpp (the frame
-// and the pages), MainFormAnalyze.cpp, MainFormTeacher.cpp, MainFormSettings.cpp
-// (settings, units, language, preferences), MainFormPrint.cpp and MainFormHelp.cpp.
+// Its handlers are spread over a few files by subject: MainForm.cpp (the frame),
+// MainFormPages.cpp (the page table and the page switch), MainFormLifeCycle.cpp
+// (creation, first showing, closing and the settings), MainFormAnalyze.cpp,
+// MainFormTeacher.cpp (teacher mode and the sample page), MainFormUnits.cpp
+// (units and decimal preferences), MainFormLanguage.cpp, MainFormPrint.cpp and
+// MainFormHelp.cpp.
 
 #include "AbgCategory.h"
 #include "AppSettings.h"
 #include "FormSettings.h"
+#include "Presentation.h"
 #include "RandomSource.h"
+#include "SideBarActions.h"
 #include "TeacherSession.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 class AbgInputPanel;
 class AboutPage;
@@ -60,7 +64,9 @@ public:
     QStackedWidget *pcABGDetails() const { return m_pages; }
     QLabel *statusLine() const { return m_statusLine; }
     halvex::TABG &generator() const { return *m_abg; }
-    const TeacherSession &teacher() const { return m_teacher; }
+    const halvex::TeacherSession &teacher() const { return m_teacher; }
+    // The unit and the language in force.
+    const halvex::Presentation &presentation() const { return m_presentation; }
 
     // The pages' contents are built the first time they are shown or needed,
     // and then brought up to date with the window's state.
@@ -70,6 +76,7 @@ public:
     NormalValuesPage *normalValuesPage();
     PreferencesPage *preferencesPage();
     PrintPage *printPage();
+    AboutPage *aboutPage();
 
     // The sheet of the last print; null before the first.
     const ExerciseSheet *exerciseSheet() const { return m_sheet.get(); }
@@ -79,7 +86,6 @@ public:
     void setDesktop(std::unique_ptr<Desktop> desktop);
     // The folder that holds Help/ and License.txt: the program's own, unless a test says otherwise.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
-    AboutPage *aboutPage();
 
     void btnAnalyzeClick();
     void btnClearClick();
@@ -103,16 +109,43 @@ protected:
 
 private:
     enum class Verdict { None, Correct, Incorrect };
+    // One row per page: what it is called, which action shows it, how it is
+    // built and brought up to date, and what runs when it is shown.
+    struct PageRow {
+        Page page;
+        const char *name; // its object name, kept as pcABGDetails.ActivePage
+        BarAction action; // the side-bar action that shows it
+        QWidget *(TfrmMain::*build)(QWidget *host); // builds its content, connected and up to date
+        void (TfrmMain::*showHook)();               // runs each time it is shown, if any
+    };
+    static const std::array<PageRow, kPageCount> &pageRows();
 
-    // The frame.
-    void buildSideBar();
-    void buildDetailsArea(QWidget *parent, const QRect &area);
-    IndexedAction *action(const char *name) const;
-    QWidget *page(const QString &name) const;
-    void switchPage(QWidget *page);
+    // The frame, in the order the constructor makes it.
+    QWidget *createTitleStrip(QWidget *client);
+    QWidget *createMainArea(QWidget *client);
+    void createSideBar(QWidget *client);
+    void createStatusLine();
+    void connectHandlers();
+    void restoreWindowSettings();
+    IndexedAction *action(BarAction which) const { return m_actions[static_cast<std::size_t>(which)]; }
+
+    // The pages.
+    QWidget *pageHost(Page page) const;
+    std::optional<Page> pageNamed(const QString &name) const;
+    // The page's content, built if need be.
+    QWidget *content(Page page);
+    void switchPage(Page page);
     // The page's show hook, if it has one: run by every switch to it, and for
     // the page restored at start-up once the window is shown.
-    void runShowHook(QWidget *page);
+    void runShowHook(Page page);
+    QWidget *buildTeacherPage(QWidget *host);
+    QWidget *buildNormalValuesPage(QWidget *host);
+    QWidget *buildPreferencesPage(QWidget *host);
+    QWidget *buildHelpPage(QWidget *host);
+    QWidget *buildAboutPage(QWidget *host);
+    QWidget *buildSamplesPage(QWidget *host);
+    QWidget *buildStatisticsPage(QWidget *host);
+    QWidget *buildPrintPage(QWidget *host);
 
     // Help, About and links.
     void alBarABGHelpExecute();
@@ -124,17 +157,10 @@ private:
     // FormKeyPress: Enter moves to the next control, as Tab does.
     bool FormKeyPress(QKeyEvent *event);
 
-    // The pages built when first needed.
-    template <typename Page>
-    Page *built(Page *&content, const char *pageName);
-    void buildPage(QWidget *page);
-    void bringUpToDate(QWidget *content);
-
     // Life cycle and settings.
     void bindFormSettings();
     void FormShow();
     void FormClose();
-    void saveFormSettings();
 
     // Units.
     void selectUnit(const UnitPresentation &target);
@@ -160,17 +186,17 @@ private:
     // Teacher mode.
     void CreateCategoryStats();
     // The click handler of the fifteen answer boxes: exactly the clicked one stays ticked.
-    void chkNormalClick(int code);
+    void chkNormalClick(halvex::AbgCategory category);
     void ClearCategoryChecks();
     bool AnyCategoryTicked() const;
     void ScoreTeacherAnswer();
     void showVerdict(Verdict verdict);
-    void showCategoryStats(int code);
+    void showCategoryStats(halvex::AbgCategory category);
+    void showTeacherState();
 
     // The sample page.
     void sampleLabelClick(halvex::AbgCategory category);
     void ShowSample(int variant);
-    void ResetSampleLabels();
     void tsSamplesShow();
 
     MessageBoxes &m_boxes;
@@ -179,17 +205,15 @@ private:
     std::unique_ptr<QSettings> m_store;
     AppSettings m_appSettings;
     FormSettings m_formSettings;
-    bool m_formSettingsSaved = false;
     bool m_shown = false;
 
     AbgInputPanel *m_input = nullptr;
     QStackedWidget *m_pages = nullptr;
     QLabel *m_statusLine = nullptr;
     SideBar *m_sideBar = nullptr;
-    std::vector<std::pair<QString, IndexedAction *>> m_actions;
-    std::vector<SideBarGroup *> m_groups;
-    std::vector<std::pair<IndexedAction *, QWidget *>> m_pageActions;
-    std::vector<std::pair<QWidget *, void (TfrmMain::*)()>> m_pageShowHooks;
+    std::array<IndexedAction *, kBarActionCount> m_actions{};
+    std::array<SideBarGroup *, 3> m_groups{};
+    std::array<QWidget *, kPageCount> m_contents{}; // built so far
 
     TeacherPage *m_teacherPage = nullptr;
     StatisticsPage *m_statisticsPage = nullptr;
@@ -200,13 +224,13 @@ private:
     AboutPage *m_aboutPage = nullptr;
 
     // What the pages show, kept here for the pages not built yet.
-    const UnitPresentation *m_units = nullptr;
+    halvex::Presentation m_presentation;
     std::optional<bool> m_frenchCaptions; // the caption set last written, if any
     QTranslator *m_qtTexts = nullptr;
     Verdict m_verdict = Verdict::None;
     int m_gauge = 0;
 
-    TeacherSession m_teacher;
+    halvex::TeacherSession m_teacher;
     std::unique_ptr<ExerciseSheet> m_sheet; // the two lists of printing
     std::unique_ptr<ReportRunner> m_reportRunner;
     std::unique_ptr<Desktop> m_desktop;

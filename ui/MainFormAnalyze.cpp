@@ -2,8 +2,6 @@
 
 #include "AbgInputPanel.h"
 #include "AssessAcidBase.h"
-#include "GlobalData.h"
-#include "Language.h"
 #include "MessageBoxes.h"
 #include "NumericSpinField.h"
 #include "ResultFields.h"
@@ -17,10 +15,8 @@ void TfrmMain::btnAnalyzeClick()
     m_input->clearAssessments();
 
     const halvex::AbgInput input = m_input->readInput();
-    if (const auto failure = halvex::validateAbgInput(input, halvex::CurrentUnits)) {
-        const QString text = QString::fromStdString(failure->translated
-                                                        ? halvex::Translate(failure->message, halvex::CurrentLanguage)
-                                                        : std::string(failure->message));
+    if (const auto failure = halvex::validateAbgInput(input, m_presentation.unit)) {
+        const QString text = QString::fromStdString(halvex::failureText(*failure, m_presentation.language));
         if (failure->box == halvex::MessageBoxKind::Information)
             m_boxes.information(text);
         else
@@ -29,8 +25,8 @@ void TfrmMain::btnAnalyzeClick()
     }
 
     ResultFields output(*m_input, m_boxes);
-    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, halvex::CurrentUnits), halvex::CurrentUnits,
-                           halvex::CurrentLanguage);
+    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, m_presentation.unit), m_presentation.unit,
+                           m_presentation.language);
     if (AnyCategoryTicked())
         ScoreTeacherAnswer();
     m_input->btnGenerate()->setFocus();
@@ -42,7 +38,7 @@ void TfrmMain::btnClearClick()
     for (NumericSpinField *field : {m_input->edtPh(), m_input->edtPaCO2(), m_input->edtPaO2(), m_input->edtHCO3(),
                                     m_input->edtAge()})
         field->clear();
-    m_input->edtFIO2()->setValue(21);
+    m_input->edtFIO2()->setValue(halvex::kRoomAirFiO2);
     m_input->clearAssessments();
     m_input->edtPh()->setFocus();
 }

@@ -1,7 +1,6 @@
 #include "MainForm.h"
 
 #include "Desktop.h"
-#include "GlobalData.h"
 #include "Language.h"
 #include "MessageBoxes.h"
 #include "ProductInfo.h"
@@ -9,19 +8,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-void TfrmMain::setDesktop(std::unique_ptr<Desktop> desktop)
-{
-    m_desktop = std::move(desktop);
-}
-
 void TfrmMain::alBarABGHelpExecute()
 {
     // The help book is written in English; other languages get the help page.
     // Opening the book leaves the page and the arrow as they are.
-    if (halvex::CurrentLanguage == halvex::kLanguageEnglish)
+    if (m_presentation.isEnglish())
         m_desktop->showHelp(QDir(m_programFolder).filePath(QStringLiteral("Help/HALVEX.html")));
     else
-        switchPage(page(QStringLiteral("tsHelp")));
+        switchPage(Page::Help);
 }
 
 void TfrmMain::alBarABGWebsiteExecute()

@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "ExerciseSheet.h"
-#include "GlobalData.h"
 #include "Language.h"
 #include "MessageBoxes.h"
 #include "NumericSpinField.h"
@@ -12,16 +11,11 @@
 
 #include <algorithm>
 
-void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)
-{
-    m_reportRunner = std::move(runner);
-}
-
 void TfrmMain::btnPrintABGsClick()
 {
     const NumericSpinField *count = printPage()->spinABGCount();
     if (count->text().trimmed().isEmpty() || !(count->value() > 0)) {
-        const std::string_view language = halvex::CurrentLanguage;
+        const std::string_view language = m_presentation.language;
         m_boxes.error(language == halvex::kLanguageEnglish  ? QStringLiteral("Please enter a valid number")
                       : language == halvex::kLanguageFrench ? QStringLiteral("Le nombre est inadmissible")
                                                             : QString());
@@ -31,6 +25,6 @@ void TfrmMain::btnPrintABGsClick()
     const int rows = static_cast<int>(std::min(count->value(), count->maximum()));
     if (!m_sheet) // made at the first print, so that the window opens without decoding the logo
         m_sheet = std::make_unique<ExerciseSheet>(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    m_sheet->fill(*m_abg, rows, halvex::CurrentUnits, halvex::CurrentLanguage);
+    m_sheet->fill(*m_abg, rows, m_presentation);
     m_reportRunner->run(m_sheet->report());
 }

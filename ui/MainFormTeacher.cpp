@@ -1,17 +1,16 @@
+// Teacher mode (Generate, the answer boxes, the scoring) and the sample page.
+
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
-#include "CategoryControls.h"
 #include "CylinderGauge.h"
-#include "GlobalData.h"
 #include "HoverBoldLabel.h"
 #include "MessageBoxes.h"
 #include "PageText.h"
+#include "SampleGenerator.h"
 #include "SamplesPage.h"
 #include "StatisticsPage.h"
-#include "Tags.h"
 #include "TeacherPage.h"
-#include "Unit_ABG.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,13 +26,14 @@ void TfrmMain::btnGenerateClick()
         return;
 
     const int variant = halvex::drawRandomVariant(m_abg->random());
-    m_teacher.sampleGenerated(m_abg->Generate(variant));
+    // The generator's code 99 (no sample made) is no category.
+    m_teacher.sampleGenerated(halvex::categoryFromCode(m_abg->Generate(variant)));
     showVerdict(Verdict::None);
     if (m_teacherPage)
         m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
     m_input->clearAssessments();
     ClearCategoryChecks();
-    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
+    m_input->showSample(m_abg->sample(), m_presentation.unit);
     m_input->btnAnalyze()->setFocus();
 }
 
@@ -42,11 +42,11 @@ void TfrmMain::CreateCategoryStats()
     m_teacher.createCategoryStats();
 }
 
-void TfrmMain::chkNormalClick(int code)
+void TfrmMain::chkNormalClick(halvex::AbgCategory category)
 {
     ClearCategoryChecks();
-    teacherPage()->checkBoxes()[static_cast<std::size_t>(code)]->setChecked(true);
-    m_teacher.choose(code);
+    teacherPage()->checkBox(category)->setChecked(true);
+    m_teacher.choose(category);
 }
 
 void TfrmMain::ClearCategoryChecks()
@@ -67,13 +67,21 @@ bool TfrmMain::AnyCategoryTicked() const
 
 void TfrmMain::ScoreTeacherAnswer()
 {
-    const TeacherSession::Score score = m_teacher.scoreAnswer();
+    const halvex::TeacherSession::Score score = m_teacher.scoreAnswer();
     showVerdict(score.correct ? Verdict::Correct : Verdict::Incorrect);
     if (score.statsCategory)
         showCategoryStats(*score.statsCategory);
     m_gauge = score.gauge;
     if (m_teacherPage)
         m_teacherPage->pb()->setValue(m_gauge);
+}
+
+// The teacher page as the session stands: the count, the gauge and the verdict.
+void TfrmMain::showTeacherState()
+{
+    m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
+    m_teacherPage->pb()->setValue(m_gauge);
+    showVerdict(m_verdict);
 }
 
 // "Correct !" in green or "Incorrect" in red, whatever the interface language; empty for none.
@@ -99,18 +107,18 @@ void TfrmMain::showVerdict(Verdict verdict)
 }
 
 // The category's percentage label, from its tally; "N/A" before its first answer.
-void TfrmMain::showCategoryStats(int code)
+void TfrmMain::showCategoryStats(halvex::AbgCategory category)
 {
     if (!m_statisticsPage)
         return;
-    if (const std::optional<std::string> text = m_teacher.categoryStatsText(code))
-        m_statisticsPage->percentageLabel(code)->setText(QString::fromStdString(*text));
+    if (const std::optional<std::string> text = m_teacher.categoryStatsText(category))
+        m_statisticsPage->percentageLabel(halvex::categoryCode(category))->setText(QString::fromStdString(*text));
 }
 
 void TfrmMain::sampleLabelClick(halvex::AbgCategory category)
 {
     ShowSample(halvex::drawVariantOf(category, m_abg->random()));
-    ResetSampleLabels();
+    samplesPage()->resetLabels();
     samplesPage()->label(category)->setBold(true);
 }
 
@@ -118,22 +126,11 @@ void TfrmMain::ShowSample(int variant)
 {
     m_input->clearAssessments();
     m_abg->Generate(variant);
-    m_input->showSample(m_abg->sample(), halvex::CurrentUnits);
+    m_input->showSample(m_abg->sample(), m_presentation.unit);
     m_input->btnAnalyze()->setFocus();
-}
-
-void TfrmMain::ResetSampleLabels()
-{
-    for (QLabel *label : findChildren<QLabel *>()) {
-        if (tagOf(label) == kCategoryLabelTag) {
-            QFont regular = label->font();
-            regular.setBold(false);
-            label->setFont(regular);
-        }
-    }
 }
 
 void TfrmMain::tsSamplesShow()
 {
-    ResetSampleLabels();
+    samplesPage()->resetLabels();
 }

@@ -26,6 +26,8 @@ constexpr ValueRow kHeader{{"lblValues", "Values"},
                            {"lblNormalVal", "Normal "},
                            {"lblExpectedRange", "Excepted range"}};
 
+constexpr int kPaco2Row = 1;
+constexpr int kPao2Row = 2;
 constexpr ValueRow kRows[] = {
     {{"", "pH"}, {"", "-log[H]"}, {"", "7.40"}, {"", "7.35 - 7.45"}},
     {{"", "PaCO2"}, {"lblNVPCO2", "mmHg"}, {"lblPCo2Normal", "40"}, {"lblPCO2Range", "35 - 45"}},
@@ -70,7 +72,9 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
     const QColor maroon(128, 0, 0);
     const auto addCell = [&](int gridRow, int column, const Cell &text, const QFont &font,
                              const QColor &colour = Qt::black) {
-        m_pendingFonts.emplace_back(cell(grid, gridRow, column, text, colour), font);
+        QLabel *label = cell(grid, gridRow, column, text, colour);
+        m_pendingFonts.emplace_back(label, font);
+        return label;
     };
 
     addCell(0, 0, kHeader.value, headerFont);
@@ -87,9 +91,13 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
     int gridRow = 2;
     for (const ValueRow &row : kRows) {
         addCell(gridRow, 0, row.value, rowNameFont);
-        addCell(gridRow, 1, row.unit, unitFont, maroon);
-        addCell(gridRow, 2, row.normal, windowFont);
-        addCell(gridRow, 3, row.range, windowFont);
+        const PressureCells cells{addCell(gridRow, 1, row.unit, unitFont, maroon),
+                                  addCell(gridRow, 2, row.normal, windowFont),
+                                  addCell(gridRow, 3, row.range, windowFont)};
+        if (&row == &kRows[kPaco2Row])
+            m_paco2 = cells;
+        else if (&row == &kRows[kPao2Row])
+            m_pao2 = cells;
         ++gridRow;
     }
     grid->setRowStretch(gridRow, 1);
@@ -98,12 +106,12 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
 
 void NormalValuesPage::showUnits(const UnitPresentation &units)
 {
-    const std::pair<const char *, const char *> texts[] = {
-        {"lblNVPCO2", units.label},         {"lblNVPO2", units.label},        {"lblPCo2Normal", units.paco2Normal},
-        {"lblPo2Normal", units.pao2Normal}, {"lblPCO2Range", units.paco2Range}, {"lblPO2Range", units.pao2Range},
-    };
-    for (const auto &[name, text] : texts)
-        findChild<QLabel *>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    m_paco2.unit->setText(units.label());
+    m_pao2.unit->setText(units.label());
+    m_paco2.normal->setText(QString::fromLatin1(units.paco2Normal));
+    m_pao2.normal->setText(QString::fromLatin1(units.pao2Normal));
+    m_paco2.range->setText(QString::fromLatin1(units.paco2Range));
+    m_pao2.range->setText(QString::fromLatin1(units.pao2Range));
 }
 
 void NormalValuesPage::showEvent(QShowEvent *event)

@@ -26,5 +26,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The cells of a pressure's row that follow the unit.
+    struct PressureCells {
+        QLabel *unit = nullptr;
+        QLabel *normal = nullptr;
+        QLabel *range = nullptr;
+    };
+
     std::vector<std::pair<QLabel *, QFont>> m_pendingFonts;
+    PressureCells m_paco2;
+    PressureCells m_pao2;
 };

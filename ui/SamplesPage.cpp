@@ -42,6 +42,12 @@ SamplesPage::SamplesPage(QWidget *parent)
     page->addStretch();
 }
 
+void SamplesPage::resetLabels()
+{
+    for (HoverBoldLabel *label : m_labels)
+        label->setBold(false);
+}
+
 HoverBoldLabel *SamplesPage::label(halvex::AbgCategory category) const
 {
     return m_labels[static_cast<std::size_t>(halvex::categoryCode(category))];

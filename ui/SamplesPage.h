@@ -18,6 +18,8 @@ public:
     explicit SamplesPage(QWidget *parent = nullptr);
 
     HoverBoldLabel *label(halvex::AbgCategory category) const;
+    // ResetSampleLabels: no label in bold.
+    void resetLabels();
 
 signals:
     void categoryClicked(halvex::AbgCategory category);

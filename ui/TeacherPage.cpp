@@ -40,9 +40,7 @@ TeacherPage::TeacherPage(QWidget *parent)
         box->setFixedHeight(kRowHeight);
         setTag(box, halvex::categoryCode(info.category));
         setTextColour(box, categoryColour(info.category));
-        connect(box, &QCheckBox::clicked, this, [this, code = halvex::categoryCode(info.category)] {
-            emit categoryClicked(code);
-        });
+        connect(box, &QCheckBox::clicked, this, [this, category = info.category] { emit categoryClicked(category); });
         const GridPlace place = categoryGridPlace(info.category);
         boxes->addWidget(box, place.row + 1, place.column);
         m_boxes[static_cast<std::size_t>(halvex::categoryCode(info.category))] = box;

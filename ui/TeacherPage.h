@@ -20,13 +20,17 @@ public:
     explicit TeacherPage(QWidget *parent = nullptr);
 
     const std::array<QCheckBox *, halvex::kCategoryCount> &checkBoxes() const { return m_boxes; }
+    QCheckBox *checkBox(halvex::AbgCategory category) const
+    {
+        return m_boxes[static_cast<std::size_t>(halvex::categoryCode(category))];
+    }
     QLabel *lblResultAcidBase() const { return m_result; }
     QLabel *lblGenerated() const { return m_generated; }
     CylinderGauge *pb() const { return m_gauge; }
 
 signals:
-    // The student clicked the box of this category code.
-    void categoryClicked(int code);
+    // The student clicked the box of this category.
+    void categoryClicked(halvex::AbgCategory category);
 
 private:
     std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};

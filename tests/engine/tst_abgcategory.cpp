@@ -1,6 +1,6 @@
 #include "AbgCategory.h"
 #include "Language.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 #include "../TestText.h"
 
 #include <QTest>

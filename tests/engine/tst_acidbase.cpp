@@ -185,7 +185,7 @@ void TestAcidBase::categoryWritesBothFieldsInTheLanguage()
 
     RecordingOutput output;
     const BloodGasSample sample{.pH = 7.25, .PaCO2 = 50, .PaO2 = 100, .HCO3 = 18, .Age = 40, .FiO2 = 21};
-    AssessAcidBase(output, sample, units.toStdString(), language.toStdString());
+    AssessAcidBase(output, sample, pressureUnitNamed(units.toStdString()), language.toStdString());
     QCOMPARE(qs(output.acidBase), acidBase);
     QCOMPARE(qs(output.oxygenation), oxygenation);
     QCOMPARE(output.errorsShown, 0);
@@ -195,7 +195,7 @@ void TestAcidBase::questionShowsOnlyTheDialog()
 {
     RecordingOutput output;
     const BloodGasSample sample{.pH = 7.30, .PaCO2 = 40, .PaO2 = 90, .HCO3 = 24, .Age = 40, .FiO2 = 21};
-    const AcidBaseOutcome outcome = AssessAcidBase(output, sample, "MMHG", "FRENCH");
+    const AcidBaseOutcome outcome = AssessAcidBase(output, sample, PressureUnit::MmHg, "FRENCH");
     QCOMPARE(outcome.kind, kQuestion);
     QCOMPARE(output.errorsShown, 1);
     QCOMPARE(qs(output.error), QString("Le PaCO2 et HCO3 sont normal, le pH est acidic?"));
@@ -222,7 +222,7 @@ void TestAcidBase::fullCompensationWritesTheFixedPair()
     RecordingOutput output;
     // A severe hypoxemia would show if the oxygenation were graded.
     const BloodGasSample sample{.pH = 7.40, .PaCO2 = paco2, .PaO2 = 30, .HCO3 = hco3, .Age = 40, .FiO2 = 21};
-    AssessAcidBase(output, sample, "MMHG", "ENGLISH");
+    AssessAcidBase(output, sample, PressureUnit::MmHg, "ENGLISH");
     QCOMPARE(qs(output.acidBase), QString("Fully Compensated Acid/Base, unknown compensation component"));
     QCOMPARE(qs(output.oxygenation), second);
     QCOMPARE(output.errorsShown, 0);

@@ -1,4 +1,4 @@
-#include "GlobalCode.h"
+#include "PressureUnits.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "AcidBaseTable.h"
-#include "GlobalCode.h"
+#include "Presentation.h"
 #include "NumberText.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 #include "../TestText.h"
 
 #include <QTest>
@@ -58,11 +58,11 @@ double shown(double value, int decimals)
 }
 
 // What the assessment makes of the sample as the window shows it.
-AcidBaseOutcome assessShown(const BloodGasSample &s, int phDecimals, std::string_view units)
+AcidBaseOutcome assessShown(const BloodGasSample &s, int phDecimals, PressureUnit unit)
 {
-    const int pressureDecimals = isMmHg(units) ? 0 : 1;
     const auto pressure = [&](double mmHg) {
-        return ConvertPressure(units, kUnitsMmHg, shown(ConvertPressure(kUnitsMmHg, units, mmHg), pressureDecimals));
+        return ConvertPressure(unit, PressureUnit::MmHg,
+                               shown(ConvertPressure(PressureUnit::MmHg, unit, mmHg), pressureDecimals(unit)));
     };
     return classifyAcidBase(shown(s.pH, phDecimals), pressure(s.PaCO2), shown(s.HCO3, 0));
 }
@@ -110,12 +110,12 @@ void TestGenerator::everyVariantStaysInItsRangesAndCategory()
         QVERIFY(std::find(kOxygen.begin(), kOxygen.end(), s.FiO2) != kOxygen.end());
         QVERIFY((s.FiO2 == 21 ? Range{40, 99} : Range{40, 199}).holds(s.PaO2));
 
-        for (const auto &[phDecimals, units] : {std::pair{2, kUnitsMmHg}, std::pair{3, kUnitsMmHg},
-                                                std::pair{2, kUnitsKpa}, std::pair{3, kUnitsKpa}}) {
-            const AcidBaseOutcome outcome = assessShown(s, phDecimals, units);
+        for (const auto &[phDecimals, unit] : {std::pair{2, PressureUnit::MmHg}, std::pair{3, PressureUnit::MmHg},
+                                               std::pair{2, PressureUnit::Kpa}, std::pair{3, PressureUnit::Kpa}}) {
+            const AcidBaseOutcome outcome = assessShown(s, phDecimals, unit);
             QVERIFY2(outcome.kind == AcidBaseOutcomeKind::Category && qs(outcome.text) == name,
                      qPrintable(QStringLiteral("pH %1 PaCO2 %2 HCO3 %3 in %4 gave \"%5\"")
-                                    .arg(s.pH).arg(s.PaCO2).arg(s.HCO3).arg(qs(units), qs(outcome.text))));
+                                    .arg(s.pH).arg(s.PaCO2).arg(s.HCO3).arg(qs(unitName(unit)), qs(outcome.text))));
         }
     }
     // Both ends of the pH range come up.

@@ -93,7 +93,7 @@ void TestInputValidation::checksInOrder()
     QFETCH(bool, translated);
     QFETCH(bool, information);
 
-    const auto failure = validateAbgInput(input, units.toStdString());
+    const auto failure = validateAbgInput(input, pressureUnitNamed(units.toStdString()));
     QCOMPARE(failure.has_value(), !message.isEmpty());
     if (!failure)
         return;
@@ -105,14 +105,14 @@ void TestInputValidation::checksInOrder()
 void TestInputValidation::pressuresAreConvertedToMmHg()
 {
     const AbgInput input = with([](AbgInput &i) { i.PaCO2 = 5.3; i.PaO2 = 12; });
-    const BloodGasSample sample = sampleInMmHg(input, "kpa");
+    const BloodGasSample sample = sampleInMmHg(input, PressureUnit::Kpa);
     QCOMPARE(sample.PaCO2, 39.75);
     QCOMPARE(sample.PaO2, 90.0);
     QCOMPARE(sample.pH, 7.40);
     QCOMPARE(sample.HCO3, 24.0);
     QCOMPARE(sample.FiO2, 21.0);
     QCOMPARE(sample.Age, 40.0);
-    QCOMPARE(sampleInMmHg(initialValues(), "MMHG").PaCO2, 40.0);
+    QCOMPARE(sampleInMmHg(initialValues(), PressureUnit::MmHg).PaCO2, 40.0);
 }
 
 QTEST_APPLESS_MAIN(TestInputValidation)

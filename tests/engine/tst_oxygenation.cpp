@@ -88,7 +88,7 @@ void TestOxygenation::grades()
     QFETCH(QString, units);
     QFETCH(QString, grade);
 
-    QCOMPARE(qs(oxygenationGrade(paO2, age, fiO2, units.toStdString())), grade);
+    QCOMPARE(qs(oxygenationGrade(paO2, age, fiO2, pressureUnitNamed(units.toStdString()))), grade);
 }
 
 void TestOxygenation::translated_data()
@@ -111,7 +111,7 @@ void TestOxygenation::translated()
     QFETCH(double, fiO2);
     QFETCH(QString, language);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(AssessOxygenation(paO2, 40, fiO2, "MMHG", language.toStdString())), text);
+    QCOMPARE(QString::fromStdString(AssessOxygenation(paO2, 40, fiO2, PressureUnit::MmHg, language.toStdString())), text);
 }
 
 QTEST_APPLESS_MAIN(TestOxygenation)

@@ -1,7 +1,8 @@
 #include "ExerciseSheet.h"
+#include "Presentation.h"
 #include "ReportLayout.h"
 #include "ReportPainter.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -38,7 +39,7 @@ ExerciseSheet filledSheet(int count, const char *units = "MMHG", const char *lan
 {
     ExerciseSheet sheet(QImage(), QStringLiteral("www.example.org"));
     halvex::TABG abg(halvex::countingSeeds(seed));
-    sheet.fill(abg, count, units, language);
+    sheet.fill(abg, count, halvex::Presentation{halvex::pressureUnitNamed(units), language});
     return sheet;
 }
 
@@ -177,8 +178,8 @@ void TestExerciseSheet::everyRunStartsAgainAtOne()
 {
     ExerciseSheet sheet{QImage(), QString()};
     halvex::TABG abg(halvex::countingSeeds(1));
-    sheet.fill(abg, 20, "MMHG", "ENGLISH");
-    sheet.fill(abg, 3, "MMHG", "ENGLISH");
+    sheet.fill(abg, 20, halvex::Presentation{});
+    sheet.fill(abg, 3, halvex::Presentation{});
     QCOMPARE(sheet.tblABGList().rowCount(), 3);
     QCOMPARE(sheet.tblABGResults().rowCount(), 3);
     QCOMPARE(sheet.tblABGList().displayText(0, "ABGCode"), QString("1"));

@@ -1,7 +1,6 @@
 #include "AboutPage.h"
 #include "ClickableLabel.h"
 #include "Desktop.h"
-#include "GlobalData.h"
 #include "HelpWindow.h"
 #include "IndexedAction.h"
 #include "ProductInfo.h"

@@ -1,5 +1,4 @@
 #include "AbgInputPanel.h"
-#include "GlobalData.h"
 #include "IndexedAction.h"
 #include "MainForm.h"
 #include "NumericSpinField.h"
@@ -63,6 +62,12 @@ private:
     }
     void enter(const Values &values);
     void analyze() { QTest::mouseClick(m_window->inputPanel()->btnAnalyze(), Qt::LeftButton); }
+    // The unit and the language chosen in the side bar, as a user chooses them.
+    void choose(const QString &units, const QString &language)
+    {
+        child<QAction>(units == "KPA" ? "alBarKPa" : "alBarMMHG")->trigger();
+        child<QAction>(language == "FRENCH" ? "alBarFrench" : "alBarEnglish")->trigger();
+    }
     QString acidBase() const { return m_window->inputPanel()->edtAssessAcidBase()->text(); }
     QString oxygenation() const { return m_window->inputPanel()->edtAssessO2()->text(); }
     QStringList arrows() const;
@@ -114,8 +119,8 @@ void TestMainForm::frame()
     QCOMPARE(child<QLineEdit>("edtAssessAcidBase")->width(), 383);
     QVERIFY(child<QLineEdit>("edtAssessAcidBase")->isReadOnly());
     QCOMPARE(child<QLineEdit>("edtAssessO2")->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
-    QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("ENGLISH"));
+    QCOMPARE(m_window->presentation().CurrentUnits(), std::string_view("MMHG"));
+    QCOMPARE(m_window->presentation().CurrentLanguage(), std::string("ENGLISH"));
     // The English heading is longer than the design text, and shown whole.
     QCOMPARE(child<QLabel>("lblAcidBase")->text(), QString("Assessment of Acid/Base status :"));
     QVERIFY(child<QLabel>("lblAcidBase")->width() >= child<QLabel>("lblAcidBase")->sizeHint().width());
@@ -189,8 +194,7 @@ void TestMainForm::validationInOrder()
     QFETCH(QString, error);
     QFETCH(QString, information);
 
-    halvex::CurrentUnits = units.toStdString();
-    halvex::CurrentLanguage = language.toStdString();
+    choose(units, language);
     // No field holds the focus, so none is pulled into its limits, and the handler
     // runs by itself, as the values stand.
     m_window->inputPanel()->btnClear()->setFocus();
@@ -216,7 +220,7 @@ void TestMainForm::emptyAgeAndOxygenAreAssessed()
 
 void TestMainForm::kpaIsConvertedBeforeTheAssessment()
 {
-    halvex::CurrentUnits = "KPA";
+    choose("KPA", "ENGLISH");
     enter({"7.40", "5.3", "13.4", "24", "21", "40"});
     analyze();
     QCOMPARE(acidBase(), QString("Normal Acid/Base balance"));
@@ -230,7 +234,7 @@ void TestMainForm::kpaIsConvertedBeforeTheAssessment()
 
 void TestMainForm::inconsistentGasOpensTheErrorDialog()
 {
-    halvex::CurrentLanguage = "FRENCH";
+    choose("MMHG", "FRENCH");
     enter({"7.30", "40", "90", "24", "21", "40"});
     m_window->inputPanel()->edtAssessAcidBase()->setText(QStringLiteral("left from before"));
     analyze();
@@ -344,7 +348,7 @@ void TestMainForm::helpAndWebsite()
     QCOMPARE(m_window->pcABGDetails()->currentWidget()->objectName(), QString("tsPrint"));
     QCOMPARE(arrows(), QStringList{"alBarABGPrint"});
 
-    halvex::CurrentLanguage = "FRENCH";
+    child<IndexedAction>("alBarFrench")->trigger();
     child<IndexedAction>("alBarABGHelp")->trigger();
     QCOMPARE(m_window->pcABGDetails()->currentWidget()->objectName(), QString("tsHelp"));
     QCOMPARE(arrows(), QStringList{"alBarABGHelp"});

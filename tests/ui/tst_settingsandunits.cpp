@@ -1,6 +1,5 @@
 #include "ButtonSpinBox.h"
 #include "CaptionSets.h"
-#include "GlobalData.h"
 #include "IndexedAction.h"
 #include "NumericSpinField.h"
 #include "SideBarGroup.h"
@@ -84,6 +83,8 @@ private:
         return settings.value(key);
     }
     QString text(const char *field) const { return child<NumericSpinField>(field)->text(); }
+    QString unitInForce() const { return QString::fromLatin1(m_fixture.window->presentation().CurrentUnits().data()); }
+    QString languageInForce() const { return QString::fromStdString(m_fixture.window->presentation().CurrentLanguage()); }
     QString label(const char *name) const { return child<QLabel>(name)->text(); }
     int tick(const char *action) const { return child<IndexedAction>(action)->imageIndex(); }
     ButtonSpinBox *decimals(const char *name) const { return child<ButtonSpinBox>(name); }
@@ -104,8 +105,8 @@ void TestSettingsAndUnits::cleanup()
 void TestSettingsAndUnits::firstRun()
 {
     QVERIFY(m_fixture.open());
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
-    QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("ENGLISH"));
+    QCOMPARE(unitInForce(), QString("MMHG"));
+    QCOMPARE(languageInForce(), QString("ENGLISH"));
     QCOMPARE(text("edtPaCO2"), QString("40"));
     QCOMPARE(text("edtPaO2"), QString("90"));
     m_fixture.window->normalValuesPage();
@@ -130,11 +131,11 @@ void TestSettingsAndUnits::roundTripThroughARestart()
     QTest::mouseClick(child<SideBarGroup>("barABG")->header(), Qt::LeftButton);
     restart();
 
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("KPA"));
+    QCOMPARE(unitInForce(), QString("KPA"));
     QCOMPARE(tick("alBarKPa"), 0);
     QCOMPARE(tick("alBarMMHG"), -1);
     QCOMPARE(text("edtPaCO2"), QString("5.3"));
-    QCOMPARE(QString::fromStdString(halvex::CurrentLanguage), QString("FRENCH"));
+    QCOMPARE(languageInForce(), QString("FRENCH"));
     QCOMPARE(tick("alBarFrench"), 0);
     QCOMPARE(child<QPushButton>("btnAnalyze")->text(), QString("Analyzation"));
     QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsPrint"));
@@ -251,7 +252,7 @@ void TestSettingsAndUnits::startInKpa()
     QVERIFY(m_fixture.open());
     QCOMPARE(text("edtPaCO2"), QString("5.3"));
     QCOMPARE(text("edtPaO2"), QString("12.0"));
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), current);
+    QCOMPARE(unitInForce(), current);
     QCOMPARE(tick("alBarKPa"), 0);
 }
 
@@ -535,7 +536,7 @@ void TestSettingsAndUnits::unusableStore()
         file.write(kGarbage, sizeof kGarbage - 1);
     }
     QVERIFY(m_fixture.open());
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
+    QCOMPARE(unitInForce(), QString("MMHG"));
     m_fixture.window->close();
     m_fixture.close();
 
@@ -548,7 +549,7 @@ void TestSettingsAndUnits::unusableStore()
     m_fixture.window->close();
     m_fixture.close();
     QVERIFY(m_fixture.open());
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG")); // nothing could be kept
+    QCOMPARE(unitInForce(), QString("MMHG")); // nothing could be kept
 }
 
 void TestSettingsAndUnits::storeThatIsNotHalvexs_data()
@@ -585,7 +586,7 @@ void TestSettingsAndUnits::storeThatIsNotHalvexs()
     const QFileInfo before(path);
 
     QVERIFY(m_fixture.open()); // no hang, and the defaults
-    QCOMPARE(QString::fromStdString(halvex::CurrentUnits), QString("MMHG"));
+    QCOMPARE(unitInForce(), QString("MMHG"));
     trigger("alBarKPa");
     trigger("alBarABGStats");
     m_fixture.window->close();

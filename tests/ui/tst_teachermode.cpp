@@ -1,12 +1,11 @@
 #include "CylinderGauge.h"
-#include "GlobalCode.h"
-#include "GlobalData.h"
+#include "PressureUnits.h"
 #include "HoverBoldLabel.h"
 #include "NumberText.h"
 #include "NumericSpinField.h"
 #include "StatisticsPage.h"
 #include "TeacherPage.h"
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -57,7 +56,7 @@ private:
     QLabel *verdict() const { return m_fixture.window->teacherPage()->lblResultAcidBase(); }
     int gauge() const { return m_fixture.window->teacherPage()->pb()->value(); }
     QString stats(int code) const { return m_fixture.window->statisticsPage()->percentageLabel(code)->text(); }
-    int generated() const { return m_fixture.window->teacher().generatedCategory(); }
+    int generated() const { return halvex::categoryCode(m_fixture.window->teacher().generatedCategory().value()); }
     QList<int> ticked() const;
     void showSamplesPage();
 
@@ -204,7 +203,7 @@ void TestTeacherMode::analyzeTwiceOnOneSample()
     QCOMPARE(m_fixture.window->teacher().successRate(), 200.0);
     QCOMPARE(gauge(), 100);
     QCOMPARE(stats(category), QString("100 %"));
-    const auto tally = m_fixture.window->teacher().categoryStats(category);
+    const auto tally = m_fixture.window->teacher().categoryStats(*halvex::categoryFromCode(category));
     QVERIFY(tally);
     QCOMPARE(tally->answers, 2);
 }
@@ -244,7 +243,7 @@ void TestTeacherMode::tickingMovesTheOneTick()
     QCOMPARE(ticked(), QList<int>{4});
     tick(11);
     QCOMPARE(ticked(), QList<int>{11});
-    QCOMPARE(m_fixture.window->teacher().chosenCategory(), 11);
+    QCOMPARE(m_fixture.window->teacher().chosenCategory(), halvex::AbgCategory::MAK);
     QCOMPARE(box(11)->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     QCOMPARE(box(4)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     QCOMPARE(box(0)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -261,7 +260,7 @@ void TestTeacherMode::noSampleYet()
 
 void TestTeacherMode::kpaShowsConvertedPressures()
 {
-    halvex::CurrentUnits = "KPA";
+    m_fixture.child<QAction>("alBarKPa")->trigger();
     m_fixture.panel()->edtPaCO2()->setDecimals(1);
     m_fixture.panel()->edtPaO2()->setDecimals(1);
     generate();

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+namespace halvex {
+
 class TeacherSession {
 public:
     // The tally of one category: correct answers and answers.
@@ -22,29 +24,31 @@ public:
     // What scoring one answer changes on the screen.
     struct Score {
         bool correct;
-        int gauge;                                // 0 to 100 is shown; may exceed 100
-        std::optional<int> statsCategory;         // the category whose percentage changed
-        std::string statsText;                    // its new text, as "67 %"
+        int gauge;                                 // 0 to 100 is shown; may exceed 100
+        std::optional<AbgCategory> statsCategory;  // the category whose percentage changed
+        std::string statsText;                     // its new text, as "67 %"
     };
 
     int generatedCount() const { return m_generatedCount; }
     int correctCount() const { return m_correctCount; }
     double successRate() const { return m_successRate; }
     bool lastAnswerCorrect() const { return m_lastAnswerCorrect; }
-    int generatedCategory() const { return m_generatedCategory; }
-    int chosenCategory() const { return m_chosenCategory; }
+    // The category of the last sample the Generate button made: Normal until
+    // then, none after a failed generation.
+    std::optional<AbgCategory> generatedCategory() const { return m_generatedCategory; }
+    AbgCategory chosenCategory() const { return m_chosenCategory; }
     bool awaitingAnalysis() const { return m_awaitingAnalysis; }
 
     // CreateCategoryStats: every category at no answer. Until then no answer is counted per category.
     void createCategoryStats();
-    // The tally of a category code, if the statistics exist and the code names a category.
-    std::optional<Tally> categoryStats(int categoryCode) const;
+    // The tally of a category, if the statistics exist.
+    std::optional<Tally> categoryStats(AbgCategory category) const;
     // Its percentage as the statistics page shows it ("67 %"); nothing before its first answer.
-    std::optional<std::string> categoryStatsText(int categoryCode) const;
+    std::optional<std::string> categoryStatsText(AbgCategory category) const;
 
-    // The Generate button made a sample of this category (99 when it failed).
-    void sampleGenerated(int categoryCode);
-    void choose(int categoryCode) { m_chosenCategory = categoryCode; }
+    // The Generate button made a sample of this category (none when it failed).
+    void sampleGenerated(std::optional<AbgCategory> category);
+    void choose(AbgCategory category) { m_chosenCategory = category; }
     void analysisStarted() { m_awaitingAnalysis = false; }
 
     // ScoreTeacherAnswer: judges the chosen category against the generated one.
@@ -59,13 +63,15 @@ private:
     int m_correctCount = 0;
     double m_successRate = 0;
     bool m_lastAnswerCorrect = false;
-    int m_generatedCategory = 0;
-    int m_chosenCategory = 0;
+    std::optional<AbgCategory> m_generatedCategory = AbgCategory::Normal;
+    AbgCategory m_chosenCategory = AbgCategory::Normal;
     bool m_awaitingAnalysis = false;
-    std::optional<std::array<Tally, halvex::kCategoryCount>> m_categoryStats;
+    std::optional<std::array<Tally, kCategoryCount>> m_categoryStats;
 };
 
 // A ratio in percent, exact whenever the exact value is a whole or a half number.
 double percentage(int part, int whole);
 // A percentage rounded to the nearest integer, an exact half to the even neighbour (12.5 to 12, 29.5 to 30).
 int roundedPercentage(double percentage);
+
+} // namespace halvex

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace halvex {
+
 double percentage(int part, int whole)
 {
     // Multiplied first: part × 100 is exact, so a quotient that is exactly a
@@ -20,27 +22,27 @@ void TeacherSession::createCategoryStats()
     m_categoryStats.emplace();
 }
 
-std::optional<TeacherSession::Tally> TeacherSession::categoryStats(int categoryCode) const
+std::optional<TeacherSession::Tally> TeacherSession::categoryStats(AbgCategory category) const
 {
-    if (!m_categoryStats || categoryCode < 0 || categoryCode >= static_cast<int>(m_categoryStats->size()))
+    if (!m_categoryStats)
         return std::nullopt;
-    return (*m_categoryStats)[static_cast<std::size_t>(categoryCode)];
+    return (*m_categoryStats)[static_cast<std::size_t>(categoryCode(category))];
 }
 
-std::optional<std::string> TeacherSession::categoryStatsText(int categoryCode) const
+std::optional<std::string> TeacherSession::categoryStatsText(AbgCategory category) const
 {
-    const std::optional<Tally> tally = categoryStats(categoryCode);
+    const std::optional<Tally> tally = categoryStats(category);
     if (!tally || tally->answers == 0)
         return std::nullopt;
     const int shown = tally->correct > 0 ? roundedPercentage(percentage(tally->correct, tally->answers)) : 0;
     return std::to_string(shown) + " %";
 }
 
-void TeacherSession::sampleGenerated(int categoryCode)
+void TeacherSession::sampleGenerated(std::optional<AbgCategory> category)
 {
     m_awaitingAnalysis = true;
     ++m_generatedCount;
-    m_generatedCategory = categoryCode;
+    m_generatedCategory = category;
 }
 
 TeacherSession::Score TeacherSession::scoreAnswer()
@@ -66,11 +68,13 @@ TeacherSession::Score TeacherSession::scoreAnswer()
 
 std::optional<std::string> TeacherSession::updateCategoryStats()
 {
-    if (!categoryStats(m_generatedCategory))
+    if (!m_generatedCategory || !m_categoryStats)
         return std::nullopt;
-    Tally &tally = (*m_categoryStats)[static_cast<std::size_t>(m_generatedCategory)];
+    Tally &tally = (*m_categoryStats)[static_cast<std::size_t>(categoryCode(*m_generatedCategory))];
     if (m_lastAnswerCorrect)
         ++tally.correct;
     ++tally.answers;
-    return categoryStatsText(m_generatedCategory);
+    return categoryStatsText(*m_generatedCategory);
 }
+
+} // namespace halvex

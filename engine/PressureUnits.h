@@ -7,12 +7,16 @@
 
 namespace halvex {
 
+enum class PressureUnit { MmHg, Kpa };
+
 inline constexpr std::string_view kUnitsMmHg = "MMHG";
 inline constexpr std::string_view kUnitsKpa = "KPA";
 
-// True when the unit name, upper-cased, is "MMHG". Callers that pick a wording
-// or a range by unit treat every other name as kPa.
-bool isMmHg(std::string_view unit);
+// The unit a name stands for, where a name comes in (the stored setting, a
+// command-line option): "MMHG" in any letter case is mmHg, every other name kPa.
+PressureUnit pressureUnitNamed(std::string_view name);
+// "MMHG" or "KPA".
+std::string_view unitName(PressureUnit unit);
 
 // Converts a pressure from one unit to another, always through mmHg: from kPa
 // by 7.5, to kPa by 0.133. The factors are not inverse (7.5 x 0.133 = 0.9975),
@@ -20,5 +24,7 @@ bool isMmHg(std::string_view unit);
 // names gives the value in mmHg; a source other than the two names gives the
 // value unchanged.
 double ConvertPressure(std::string_view fromUnit, std::string_view toUnit, double value);
+// The same between the two units by their type.
+double ConvertPressure(PressureUnit fromUnit, PressureUnit toUnit, double value);
 
 } // namespace halvex

@@ -1,4 +1,4 @@
-#include "Unit_ABG.h"
+#include "SampleGenerator.h"
 
 #include <array>
 

@@ -2,6 +2,15 @@
 
 #include <QTest>
 
+using namespace halvex;
+
+namespace {
+AbgCategory cat(int code)
+{
+    return *categoryFromCode(code);
+}
+} // namespace
+
 class TestTeacherSession : public QObject {
     Q_OBJECT
 
@@ -38,7 +47,7 @@ void TestTeacherSession::roundingToEven()
     QFETCH(int, part);
     QFETCH(int, whole);
     QFETCH(int, percentage);
-    QCOMPARE(roundedPercentage(::percentage(part, whole)), percentage);
+    QCOMPARE(roundedPercentage(halvex::percentage(part, whole)), percentage);
 
     // The gauge is the success rate itself, rounded.
     if (part > whole)
@@ -46,87 +55,87 @@ void TestTeacherSession::roundingToEven()
     TeacherSession session;
     session.createCategoryStats();
     for (int i = 0; i < whole; ++i) {
-        session.sampleGenerated(1);
-        session.choose(i < part ? 1 : 2);
+        session.sampleGenerated(cat(1));
+        session.choose(cat(i < part ? 1 : 2));
         const TeacherSession::Score score = session.scoreAnswer();
         if (i == whole - 1)
             QCOMPARE(score.gauge, percentage);
     }
-    QCOMPARE(session.successRate(), ::percentage(part, whole));
+    QCOMPARE(session.successRate(), halvex::percentage(part, whole));
 }
 
 void TestTeacherSession::rightAndWrongAnswers()
 {
     TeacherSession session;
     session.createCategoryStats();
-    session.sampleGenerated(5);
+    session.sampleGenerated(cat(5));
     QVERIFY(session.awaitingAnalysis());
     session.analysisStarted();
     QVERIFY(!session.awaitingAnalysis());
 
-    session.choose(5);
+    session.choose(cat(5));
     TeacherSession::Score score = session.scoreAnswer();
     QVERIFY(score.correct);
     QCOMPARE(score.gauge, 100);
-    QCOMPARE(score.statsCategory, std::optional<int>(5));
+    QCOMPARE(score.statsCategory, std::optional(cat(5)));
     QCOMPARE(QString::fromStdString(score.statsText), QString("100 %"));
 
-    session.sampleGenerated(5);
-    session.choose(6);
+    session.sampleGenerated(cat(5));
+    session.choose(cat(6));
     score = session.scoreAnswer();
     QVERIFY(!score.correct);
     QVERIFY(!session.lastAnswerCorrect());
     QCOMPARE(score.gauge, 50);
     QCOMPARE(QString::fromStdString(score.statsText), QString("50 %"));
-    QCOMPARE(session.categoryStats(5), std::optional(TeacherSession::Tally{1, 2}));
-    QCOMPARE(session.categoryStats(6), std::optional(TeacherSession::Tally{0, 0}));
+    QCOMPARE(session.categoryStats(cat(5)), std::optional(TeacherSession::Tally{1, 2}));
+    QCOMPARE(session.categoryStats(cat(6)), std::optional(TeacherSession::Tally{0, 0}));
 }
 
 void TestTeacherSession::answersCountForTheGeneratedCategory()
 {
     TeacherSession session;
     session.createCategoryStats();
-    session.sampleGenerated(3);
-    session.choose(3);
+    session.sampleGenerated(cat(3));
+    session.choose(cat(3));
     session.scoreAnswer();
     const TeacherSession::Score second = session.scoreAnswer(); // the same sample analysed again
     QCOMPARE(session.correctCount(), 2);
     QCOMPARE(session.successRate(), 200.0);
     QCOMPARE(second.gauge, 200); // the gauge itself stops at 100
-    QCOMPARE(session.categoryStats(3), std::optional(TeacherSession::Tally{2, 2}));
+    QCOMPARE(session.categoryStats(cat(3)), std::optional(TeacherSession::Tally{2, 2}));
 
-    session.sampleGenerated(4);
-    session.choose(9);
+    session.sampleGenerated(cat(4));
+    session.choose(cat(9));
     const TeacherSession::Score wrong = session.scoreAnswer();
     QCOMPARE(QString::fromStdString(wrong.statsText), QString("0 %"));
-    QCOMPARE(wrong.statsCategory, std::optional<int>(4));
+    QCOMPARE(wrong.statsCategory, std::optional(cat(4)));
 }
 
 void TestTeacherSession::noSampleYet()
 {
     TeacherSession session;
     session.createCategoryStats();
-    session.choose(0); // Normal matches the initial generated category
+    session.choose(cat(0)); // Normal matches the initial generated category
     const TeacherSession::Score score = session.scoreAnswer();
     QVERIFY(score.correct);
     QCOMPARE(session.correctCount(), 1);
     QCOMPARE(score.gauge, 0);
     QVERIFY(!score.statsCategory);
-    QCOMPARE(session.categoryStats(0), std::optional(TeacherSession::Tally{0, 0}));
+    QCOMPARE(session.categoryStats(cat(0)), std::optional(TeacherSession::Tally{0, 0}));
 }
 
 void TestTeacherSession::failedGeneration()
 {
     TeacherSession session;
     session.createCategoryStats();
-    session.sampleGenerated(99);
-    session.choose(14);
+    session.sampleGenerated(std::nullopt);
+    session.choose(cat(14));
     const TeacherSession::Score score = session.scoreAnswer();
     QVERIFY(!score.correct);
     QCOMPARE(score.gauge, 0);
     QVERIFY(!score.statsCategory);
     for (int code = 0; code < 15; ++code)
-        QCOMPARE(session.categoryStats(code), std::optional(TeacherSession::Tally{0, 0}));
+        QCOMPARE(session.categoryStats(cat(code)), std::optional(TeacherSession::Tally{0, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestTeacherSession)

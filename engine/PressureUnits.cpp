@@ -1,4 +1,4 @@
-#include "GlobalCode.h"
+#include "PressureUnits.h"
 
 #include "AsciiCase.h"
 
@@ -10,9 +10,14 @@ constexpr double kKpaPerMmHg = 0.133;
 
 } // namespace
 
-bool isMmHg(std::string_view unit)
+PressureUnit pressureUnitNamed(std::string_view name)
 {
-    return toUpperAscii(unit) == kUnitsMmHg;
+    return toUpperAscii(name) == kUnitsMmHg ? PressureUnit::MmHg : PressureUnit::Kpa;
+}
+
+std::string_view unitName(PressureUnit unit)
+{
+    return unit == PressureUnit::MmHg ? kUnitsMmHg : kUnitsKpa;
 }
 
 double ConvertPressure(std::string_view fromUnit, std::string_view toUnit, double value)
@@ -24,6 +29,11 @@ double ConvertPressure(std::string_view fromUnit, std::string_view toUnit, doubl
     else if (from != kUnitsMmHg)
         return value;
     return toUpperAscii(toUnit) == kUnitsKpa ? mmHg * kKpaPerMmHg : mmHg;
+}
+
+double ConvertPressure(PressureUnit fromUnit, PressureUnit toUnit, double value)
+{
+    return ConvertPressure(unitName(fromUnit), unitName(toUnit), value);
 }
 
 } // namespace halvex

@@ -1,0 +1,107 @@
+// The pressure unit (mmHg or kPa) and the decimal-place preferences.
+
+#include "MainForm.h"
+
+#include "AbgInputPanel.h"
+#include "ButtonSpinBox.h"
+#include "DecimalPreferences.h"
+#include "IndexedAction.h"
+#include "NormalValuesPage.h"
+#include "NumericSpinField.h"
+#include "PreferencesPage.h"
+#include "UnitPresentation.h"
+
+#include <QSettings>
+
+void TfrmMain::alBarMMHGExecute()
+{
+    selectUnit(kMmHgPresentation);
+}
+
+void TfrmMain::alBarKPaExecute()
+{
+    selectUnit(kKpaPresentation);
+}
+
+void TfrmMain::selectUnit(const UnitPresentation &target)
+{
+    const halvex::PressureUnit unit = target.unit;
+    const bool mmHg = unit == halvex::PressureUnit::MmHg;
+    // Selecting the unit already in force converts nothing: kPa to kPa would
+    // scale the user's values by 0.9975 at every click.
+    const bool sameUnit = m_presentation.unit == unit;
+
+    m_appSettings[AppSetting::Units].setText(QString::fromLatin1(halvex::unitName(unit).data()));
+    m_input->showPressureUnits(target);
+    if (m_normalValues)
+        m_normalValues->showUnits(target);
+    action(BarAction::MmHg)->setImageIndex(mmHg ? kTickImage : kNoImage);
+    action(BarAction::Kpa)->setImageIndex(mmHg ? kNoImage : kTickImage);
+
+    // The values are read before the new decimals round them.
+    NumericSpinField *paco2 = m_input->edtPaCO2();
+    NumericSpinField *pao2 = m_input->edtPaO2();
+    const double paco2Value = paco2->value();
+    const double pao2Value = pao2->value();
+    paco2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, AppSetting::PaCO2Dec)));
+    pao2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, AppSetting::PaO2Dec)));
+    if (!sameUnit) {
+        paco2->setValue(halvex::ConvertPressure(m_presentation.unit, unit, paco2Value));
+        pao2->setValue(halvex::ConvertPressure(m_presentation.unit, unit, pao2Value));
+    }
+    m_presentation.unit = unit;
+}
+
+void TfrmMain::applyStoredUnit()
+{
+    // A stored name other than mmHg's, in any letter case, is kPa; nothing stored is mmHg.
+    const QString stored = m_appSettings[AppSetting::Units].text();
+    if (stored.isEmpty() || halvex::pressureUnitNamed(stored.toStdString()) == halvex::PressureUnit::MmHg) {
+        alBarMMHGExecute();
+        return;
+    }
+    alBarKPaExecute();
+}
+
+void TfrmMain::applyStoredDecimals()
+{
+    // The saved pH and HCO3 decimals survive a restart, as the pressure decimals
+    // do through the mmHg selection.
+    for (const auto &[setting, field] : {std::pair{AppSetting::phDec, m_input->edtPh()},
+                                         std::pair{AppSetting::HCO3Dec, m_input->edtHCO3()}}) {
+        if (!m_appSettings[setting].isEmpty())
+            field->setDecimals(storedDecimals(m_appSettings, setting));
+    }
+}
+
+void TfrmMain::tsUserPrefsShow()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        // A setting stored as an empty text leaves the field as it is, like one never stored.
+        if (!m_appSettings[preference.setting].text().isEmpty())
+            preferencesPage()->decimalsField(preference.setting)->setValue(m_appSettings[preference.setting].integer());
+    }
+}
+
+void TfrmMain::btnSaveClick()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences)
+        m_appSettings[preference.setting].setInteger(preferencesPage()->decimalsField(preference.setting)->value());
+    m_appSettings.save(*m_store);
+    const std::pair<AppSetting, NumericSpinField *> targets[] = {{AppSetting::phDec, m_input->edtPh()},
+                                                                 {AppSetting::PaCO2Dec, m_input->edtPaCO2()},
+                                                                 {AppSetting::PaO2Dec, m_input->edtPaO2()},
+                                                                 {AppSetting::HCO3Dec, m_input->edtHCO3()}};
+    for (const auto &[setting, field] : targets)
+        field->setDecimals(preferencesPage()->decimalsField(setting)->value());
+}
+
+void TfrmMain::btnDefaultsClick()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        const bool pressure = preference.setting == AppSetting::PaCO2Dec || preference.setting == AppSetting::PaO2Dec;
+        preferencesPage()->decimalsField(preference.setting)
+            ->setValue(pressure ? halvex::pressureDecimals(m_presentation.unit, preference.design) : preference.design);
+    }
+    btnSaveClick();
+}
