@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "Artwork.h"
 #include "ErrorForm.h"
 #include "MainForm.h"
 #include "QtMessageBoxes.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QThread>
 #include <QWindow>
 
@@ -31,17 +31,6 @@ void paintOnceExposed(QWidget &window)
     }
     window.repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-// The icon of the running window, the same picture the desktop entry installs.
-// Compiled in rather than looked up in the icon theme, which would cost the
-// start-up a walk through the theme's folders.
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 } // namespace
@@ -68,7 +57,9 @@ HalvexWindows startHalvex(const SplashWait &wait)
     // add that to every window's caption ("Error — Halvex").
     QApplication::setApplicationName(QStringLiteral("Halvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ostrevane.Halvex"));
-    QApplication::setWindowIcon(applicationIcon());
+    // Compiled in rather than looked up in the icon theme, which would cost the
+    // start-up a walk through the theme's folders.
+    QApplication::setWindowIcon(artwork::windowIcon());
     // Every window of the program, dialogs included, writes in Arial 12 px.
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);

@@ -7,7 +7,11 @@
 
 #include <array>
 
+// The four values whose decimals are a preference, in the order of the table below.
+enum class DecimalValue { Ph, PaCO2, PaO2, HCO3 };
+
 struct DecimalPreference {
+    DecimalValue value;
     AppSetting setting;
     const char *spinName; // the decimals field on the preferences page
     const char *label;
@@ -21,15 +25,18 @@ struct DecimalPreference {
 
 // In the order the page lists them and Save applies them: pH, PaCO2, PaO2, HCO3.
 inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
-    {AppSetting::phDec, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
-    {AppSetting::PaCO2Dec, "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
-    {AppSetting::PaO2Dec, "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
-    {AppSetting::HCO3Dec, "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
+    {DecimalValue::Ph, AppSetting::phDec, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
+    {DecimalValue::PaCO2, AppSetting::PaCO2Dec, "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
+    {DecimalValue::PaO2, AppSetting::PaO2Dec, "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
+    {DecimalValue::HCO3, AppSetting::HCO3Dec, "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
 }};
 
-const DecimalPreference &decimalPreference(AppSetting setting);
+constexpr const DecimalPreference &decimalPreference(DecimalValue value)
+{
+    return kDecimalPreferences[static_cast<std::size_t>(value)];
+}
 
 // The stored number of decimals, or the design value when what is stored lies
 // outside the preference's limits: a damaged store cannot ask a field for a
 // thousand decimals. An empty or non-numeric setting reads as 0.
-int storedDecimals(const AppSettings &settings, AppSetting setting);
+int storedDecimals(const AppSettings &settings, DecimalValue value);

@@ -43,8 +43,8 @@ void TfrmMain::selectUnit(const UnitPresentation &target)
     NumericSpinField *pao2 = m_input->edtPaO2();
     const double paco2Value = paco2->value();
     const double pao2Value = pao2->value();
-    paco2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, AppSetting::PaCO2Dec)));
-    pao2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, AppSetting::PaO2Dec)));
+    paco2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, DecimalValue::PaCO2)));
+    pao2->setDecimals(halvex::pressureDecimals(unit, storedDecimals(m_appSettings, DecimalValue::PaO2)));
     if (!sameUnit) {
         paco2->setValue(halvex::ConvertPressure(m_presentation.unit, unit, paco2Value));
         pao2->setValue(halvex::ConvertPressure(m_presentation.unit, unit, pao2Value));
@@ -67,10 +67,10 @@ void TfrmMain::applyStoredDecimals()
 {
     // The saved pH and HCO3 decimals survive a restart, as the pressure decimals
     // do through the mmHg selection.
-    for (const auto &[setting, field] : {std::pair{AppSetting::phDec, m_input->edtPh()},
-                                         std::pair{AppSetting::HCO3Dec, m_input->edtHCO3()}}) {
-        if (!m_appSettings[setting].isEmpty())
-            field->setDecimals(storedDecimals(m_appSettings, setting));
+    for (const auto &[value, field] : {std::pair{DecimalValue::Ph, m_input->edtPh()},
+                                       std::pair{DecimalValue::HCO3, m_input->edtHCO3()}}) {
+        if (!m_appSettings[decimalPreference(value).setting].isEmpty())
+            field->setDecimals(storedDecimals(m_appSettings, value));
     }
 }
 
@@ -79,28 +79,28 @@ void TfrmMain::tsUserPrefsShow()
     for (const DecimalPreference &preference : kDecimalPreferences) {
         // A setting stored as an empty text leaves the field as it is, like one never stored.
         if (!m_appSettings[preference.setting].text().isEmpty())
-            preferencesPage()->decimalsField(preference.setting)->setValue(m_appSettings[preference.setting].integer());
+            preferencesPage()->decimalsField(preference.value)->setValue(m_appSettings[preference.setting].integer());
     }
 }
 
 void TfrmMain::btnSaveClick()
 {
     for (const DecimalPreference &preference : kDecimalPreferences)
-        m_appSettings[preference.setting].setInteger(preferencesPage()->decimalsField(preference.setting)->value());
+        m_appSettings[preference.setting].setInteger(preferencesPage()->decimalsField(preference.value)->value());
     m_appSettings.save(*m_store);
-    const std::pair<AppSetting, NumericSpinField *> targets[] = {{AppSetting::phDec, m_input->edtPh()},
-                                                                 {AppSetting::PaCO2Dec, m_input->edtPaCO2()},
-                                                                 {AppSetting::PaO2Dec, m_input->edtPaO2()},
-                                                                 {AppSetting::HCO3Dec, m_input->edtHCO3()}};
-    for (const auto &[setting, field] : targets)
-        field->setDecimals(preferencesPage()->decimalsField(setting)->value());
+    const std::pair<DecimalValue, NumericSpinField *> targets[] = {{DecimalValue::Ph, m_input->edtPh()},
+                                                                   {DecimalValue::PaCO2, m_input->edtPaCO2()},
+                                                                   {DecimalValue::PaO2, m_input->edtPaO2()},
+                                                                   {DecimalValue::HCO3, m_input->edtHCO3()}};
+    for (const auto &[value, field] : targets)
+        field->setDecimals(preferencesPage()->decimalsField(value)->value());
 }
 
 void TfrmMain::btnDefaultsClick()
 {
     for (const DecimalPreference &preference : kDecimalPreferences) {
-        const bool pressure = preference.setting == AppSetting::PaCO2Dec || preference.setting == AppSetting::PaO2Dec;
-        preferencesPage()->decimalsField(preference.setting)
+        const bool pressure = preference.value == DecimalValue::PaCO2 || preference.value == DecimalValue::PaO2;
+        preferencesPage()->decimalsField(preference.value)
             ->setValue(pressure ? halvex::pressureDecimals(m_presentation.unit, preference.design) : preference.design);
     }
     btnSaveClick();

@@ -81,11 +81,7 @@ PreferencesPage::PreferencesPage(QWidget *parent)
     page->addStretch();
 }
 
-ButtonSpinBox *PreferencesPage::decimalsField(AppSetting setting) const
+ButtonSpinBox *PreferencesPage::decimalsField(DecimalValue value) const
 {
-    for (std::size_t row = 0; row < kDecimalPreferences.size(); ++row) {
-        if (kDecimalPreferences[row].setting == setting)
-            return m_fields[row];
-    }
-    return nullptr;
+    return m_fields[static_cast<std::size_t>(value)];
 }

@@ -3,7 +3,7 @@
 // The page tsUserPrefs: how many decimals the pH, PaCO2, PaO2 and HCO3 fields
 // show, with Save, Restore Defaults and Cancel.
 
-#include "AppSettings.h"
+#include "DecimalPreferences.h"
 
 #include <QWidget>
 
@@ -18,7 +18,7 @@ class PreferencesPage : public QWidget {
 public:
     explicit PreferencesPage(QWidget *parent = nullptr);
 
-    ButtonSpinBox *decimalsField(AppSetting setting) const;
+    ButtonSpinBox *decimalsField(DecimalValue value) const;
     QPushButton *btnDefaults() const { return m_defaults; }
     QPushButton *btnSave() const { return m_save; }
     QPushButton *btnCancel() const { return m_cancel; }

@@ -9,9 +9,9 @@ namespace {
 
 // A picture stored as its width and height (32 bits each) and its premultiplied
 // ARGB32 pixels; an empty image when the resource does not hold one.
-QImage rawPicture(const QString &name)
+QImage rawPicture(Picture which)
 {
-    const QResource resource(QStringLiteral(":/artwork/") + name);
+    const QResource resource(QStringLiteral(":/artwork/") + QString::fromLatin1(fileOf(which)));
     quint32 size[2] = {0, 0};
     if (resource.size() < qint64(sizeof size))
         return {};
@@ -22,37 +22,37 @@ QImage rawPicture(const QString &name)
                   QImage::Format_ARGB32_Premultiplied);
 }
 
-QPixmap pixmap(const QString &name)
-{
-    return QPixmap::fromImage(rawPicture(name));
-}
-
 } // namespace
+
+QPixmap picture(Picture which)
+{
+    return QPixmap::fromImage(rawPicture(which));
+}
 
 QPixmap splashPicture()
 {
-    return pixmap(QStringLiteral("splash.argb"));
+    return picture(Picture::Splash);
 }
 
 QPixmap tickMarker()
 {
-    return pixmap(QStringLiteral("tick.argb"));
+    return picture(Picture::Tick);
 }
 
 QPixmap arrowMarker()
 {
-    return pixmap(QStringLiteral("arrow.argb"));
+    return picture(Picture::Arrow);
 }
 
 QPixmap groupIcon(GroupIcon icon)
 {
     switch (icon) {
     case GroupIcon::Abg:
-        return pixmap(QStringLiteral("group-abg.argb"));
+        return picture(Picture::GroupAbg);
     case GroupIcon::Units:
-        return pixmap(QStringLiteral("group-units.argb"));
+        return picture(Picture::GroupUnits);
     case GroupIcon::Language:
-        return pixmap(QStringLiteral("group-language.argb"));
+        return picture(Picture::GroupLanguage);
     }
     return {};
 }
@@ -60,12 +60,22 @@ QPixmap groupIcon(GroupIcon icon)
 QImage reportLogo()
 {
     // A copy: the report keeps it after the resource's data is out of reach.
-    return rawPicture(QStringLiteral("report-logo.argb")).copy();
+    return rawPicture(Picture::ReportLogo).copy();
 }
 
 QPixmap printerIcon()
 {
-    return pixmap(QStringLiteral("printer.argb"));
+    return picture(Picture::Printer);
+}
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (std::size_t i = 0; i < kWindowIconSizes; ++i) {
+        const int size = kIconSizes[i];
+        icon.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 } // namespace artwork

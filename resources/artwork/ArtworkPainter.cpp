@@ -213,4 +213,27 @@ QPixmap applicationIcon(int size)
     return pixmap;
 }
 
+QPixmap draw(Picture picture)
+{
+    switch (picture) {
+    case Picture::Splash:
+        return splashPicture();
+    case Picture::Tick:
+        return tickMarker();
+    case Picture::Arrow:
+        return arrowMarker();
+    case Picture::GroupAbg:
+        return groupIcon(GroupIcon::Abg);
+    case Picture::GroupUnits:
+        return groupIcon(GroupIcon::Units);
+    case Picture::GroupLanguage:
+        return groupIcon(GroupIcon::Language);
+    case Picture::ReportLogo:
+        return reportLogo();
+    case Picture::Printer:
+        return printerIcon();
+    }
+    return {};
+}
+
 } // namespace artwork::painter

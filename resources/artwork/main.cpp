@@ -1,4 +1,5 @@
-// Draws the program's pictures into PNG files in the folder given, at build time.
+// Draws the program's pictures into the folder given, at build time: the
+// pictures of the list as raw pixels, the application icon as PNG files.
 
 #include "ArtworkPainter.h"
 
@@ -35,27 +36,16 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    using artwork::painter::GroupIcon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    for (const int size : artwork::kIconSizes) {
         const QString name = QStringLiteral("halvex-%1.png").arg(size);
         if (!save(artwork::painter::applicationIcon(size), folder.filePath(name))) {
             std::fprintf(stderr, "halvex_artwork_painter: cannot write %s\n", qPrintable(name));
             return 1;
         }
     }
-    const std::pair<const char *, QPixmap> pictures[] = {
-        {"splash.argb", artwork::painter::splashPicture()},
-        {"tick.argb", artwork::painter::tickMarker()},
-        {"arrow.argb", artwork::painter::arrowMarker()},
-        {"group-abg.argb", artwork::painter::groupIcon(GroupIcon::Abg)},
-        {"group-units.argb", artwork::painter::groupIcon(GroupIcon::Units)},
-        {"group-language.argb", artwork::painter::groupIcon(GroupIcon::Language)},
-        {"report-logo.argb", artwork::painter::reportLogo()},
-        {"printer.argb", artwork::painter::printerIcon()},
-    };
-    for (const auto &[name, picture] : pictures) {
-        if (!save(picture, folder.filePath(QString::fromLatin1(name)))) {
-            std::fprintf(stderr, "halvex_artwork_painter: cannot write %s\n", name);
+    for (const artwork::PictureFile &picture : artwork::kPictures) {
+        if (!save(artwork::painter::draw(picture.picture), folder.filePath(QString::fromLatin1(picture.file)))) {
+            std::fprintf(stderr, "halvex_artwork_painter: cannot write %s\n", picture.file);
             return 1;
         }
     }
