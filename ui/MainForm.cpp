@@ -19,7 +19,7 @@
 #include "StatusHints.h"
 
 #include <QApplication>
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -74,7 +74,6 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
 TfrmMain::~TfrmMain()
 {
     // FormDestroy: the statistics and the generator go with the window.
-    qApp->removeEventFilter(this);
     // The fields lose the focus while they are destroyed, after this window has gone.
     m_input->edtPh()->setExitHandler(nullptr);
 }
@@ -207,8 +206,14 @@ void TfrmMain::connectHandlers()
     for (const auto &[which, handler] : handlers)
         connect(action(which), &QAction::triggered, this, handler);
 
-    // The window sees key presses before its controls.
-    qApp->installEventFilter(this);
+    // The window takes Enter before its controls do: as a shortcut of the
+    // window, it comes before any control's own handling of the key.
+    auto *enter = new QShortcut(this);
+    enter->setObjectName(QStringLiteral("FormKeyPress"));
+    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                    QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
+    enter->setContext(Qt::WindowShortcut);
+    connect(enter, &QShortcut::activated, this, &TfrmMain::FormKeyPress);
 }
 
 void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)
@@ -221,20 +226,7 @@ void TfrmMain::setDesktop(std::unique_ptr<Desktop> desktop)
     m_desktop = std::move(desktop);
 }
 
-bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+void TfrmMain::FormKeyPress()
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *receiver = static_cast<QWidget *>(watched);
-        if (receiver->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TfrmMain::FormKeyPress(QKeyEvent *event)
-{
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
     focusNextChild();
-    return true;
 }

@@ -105,7 +105,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class Verdict { None, Correct, Incorrect };
@@ -155,7 +154,7 @@ private:
     void lblEmailSupportClick();
     void lblLicenseAgreementClick();
     // FormKeyPress: Enter moves to the next control, as Tab does.
-    bool FormKeyPress(QKeyEvent *event);
+    void FormKeyPress();
 
     // Life cycle and settings.
     void bindFormSettings();
