@@ -133,6 +133,9 @@ private:
     std::optional<Page> pageNamed(const QString &name) const;
     // The page's content, built if need be.
     QWidget *content(Page page);
+    // The page's content as its own class, which the build sets.
+    template <typename Content>
+    Content *built(Page page, Content *const &member);
     void switchPage(Page page);
     // The page's show hook, if it has one: run by every switch to it, and for
     // the page restored at start-up once the window is shown.

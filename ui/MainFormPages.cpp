@@ -63,46 +63,46 @@ QWidget *TfrmMain::content(Page page)
     return built;
 }
 
+template <typename Content>
+Content *TfrmMain::built(Page page, Content *const &member)
+{
+    content(page);
+    return member;
+}
+
 TeacherPage *TfrmMain::teacherPage()
 {
-    content(Page::Teacher);
-    return m_teacherPage;
+    return built(Page::Teacher, m_teacherPage);
 }
 
 StatisticsPage *TfrmMain::statisticsPage()
 {
-    content(Page::Statistics);
-    return m_statisticsPage;
+    return built(Page::Statistics, m_statisticsPage);
 }
 
 SamplesPage *TfrmMain::samplesPage()
 {
-    content(Page::Samples);
-    return m_samplesPage;
+    return built(Page::Samples, m_samplesPage);
 }
 
 NormalValuesPage *TfrmMain::normalValuesPage()
 {
-    content(Page::NormalValues);
-    return m_normalValues;
+    return built(Page::NormalValues, m_normalValues);
 }
 
 PreferencesPage *TfrmMain::preferencesPage()
 {
-    content(Page::Preferences);
-    return m_preferences;
+    return built(Page::Preferences, m_preferences);
 }
 
 PrintPage *TfrmMain::printPage()
 {
-    content(Page::Print);
-    return m_printPage;
+    return built(Page::Print, m_printPage);
 }
 
 AboutPage *TfrmMain::aboutPage()
 {
-    content(Page::About);
-    return m_aboutPage;
+    return built(Page::About, m_aboutPage);
 }
 
 void TfrmMain::switchPage(Page page)
