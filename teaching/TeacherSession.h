@@ -12,14 +12,16 @@
 
 namespace halvex {
 
+// The tally of one category: correct answers and answers.
+struct CategoryTally {
+    int correct = 0;
+    int answers = 0;
+    friend bool operator==(const CategoryTally &, const CategoryTally &) = default;
+};
+
 class TeacherSession {
 public:
-    // The tally of one category: correct answers and answers.
-    struct Tally {
-        int correct = 0;
-        int answers = 0;
-        friend bool operator==(const Tally &, const Tally &) = default;
-    };
+    using Tally = CategoryTally;
 
     // What scoring one answer changes on the screen.
     struct Score {
