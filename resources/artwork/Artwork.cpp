@@ -1,6 +1,10 @@
 #include "Artwork.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QResource>
+
+#include <algorithm>
 
 #include <cstring>
 
@@ -21,6 +25,41 @@ QImage rawPicture(Picture which)
     return QImage(resource.data() + sizeof size, int(size[0]), int(size[1]), int(size[0]) * 4,
                   QImage::Format_ARGB32_Premultiplied);
 }
+
+// The window's icon, read from its files only when the window system asks for
+// a picture of it: nothing is decoded while the program starts.
+class IconFiles final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        // The smallest file at least as large as asked for, else the largest.
+        std::size_t chosen = kWindowIconSizes - 1;
+        for (std::size_t i = 0; i < kWindowIconSizes; ++i) {
+            if (kIconSizes[i] >= std::max(size.width(), size.height())) {
+                chosen = i;
+                break;
+            }
+        }
+        const QPixmap file(QStringLiteral(":/artwork/halvex-%1.png").arg(kIconSizes[chosen]));
+        return file.size() == size ? file : file.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (std::size_t i = 0; i < kWindowIconSizes; ++i)
+            sizes << QSize(kIconSizes[i], kIconSizes[i]);
+        return sizes;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new IconFiles; }
+};
 
 } // namespace
 
@@ -70,12 +109,7 @@ QPixmap printerIcon()
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (std::size_t i = 0; i < kWindowIconSizes; ++i) {
-        const int size = kIconSizes[i];
-        icon.addFile(QStringLiteral(":/artwork/halvex-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
+    return QIcon(new IconFiles);
 }
 
 } // namespace artwork
