@@ -1,6 +1,6 @@
 #include "DialogReportRunner.h"
 
-#include "Notices.h"
+#include "OwnTexts.h"
 #include "OutputOptionsDialog.h"
 #include "PdfOutput.h"
 #include "ReportLayout.h"
@@ -53,11 +53,11 @@ void DialogReportRunner::run(const Report &report)
 
 void DialogReportRunner::print(const Report &report, QPrinter &printer)
 {
-    const auto notice = [this](halvex::Notice which) {
-        return QString::fromUtf8(halvex::noticeText(which, m_messages.language()));
+    const auto notice = [this](halvex::OwnText which) {
+        return QString::fromUtf8(halvex::ownText(which, m_messages.language()));
     };
     if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
-        m_messages.error(notice(halvex::Notice::NoPrinter));
+        m_messages.error(notice(halvex::OwnText::NoPrinter));
         return;
     }
     printer.setDocName(report.jobTitle);
@@ -74,10 +74,10 @@ void DialogReportRunner::print(const Report &report, QPrinter &printer)
     }
     if (cancelled) {
         // Not every print system can take back what was painted before the abort.
-        m_messages.information(notice(printer.printerState() == QPrinter::Aborted ? halvex::Notice::PrintingCancelled
-                                                                                  : halvex::Notice::PrintingStopped));
+        m_messages.information(notice(printer.printerState() == QPrinter::Aborted ? halvex::OwnText::PrintingCancelled
+                                                                                  : halvex::OwnText::PrintingStopped));
     } else if (!printed && printer.printerState() == QPrinter::Error) {
-        m_messages.error(notice(halvex::Notice::PrinterFailed).arg(printer.printerName()));
+        m_messages.error(notice(halvex::OwnText::PrinterFailed).arg(printer.printerName()));
     }
 }
 
@@ -92,7 +92,7 @@ void DialogReportRunner::writeFile(const Report &report, const QString &path)
         return;
     const std::string language = m_messages.language();
     if (failure->cancelled)
-        m_messages.information(QString::fromUtf8(halvex::noticeText(halvex::Notice::WritingCancelled, language)).arg(path));
+        m_messages.information(QString::fromUtf8(halvex::ownText(halvex::OwnText::WritingCancelled, language)).arg(path));
     else
-        m_messages.error(QString::fromUtf8(halvex::noticeText(halvex::Notice::CannotWrite, language)).arg(path, failure->reason));
+        m_messages.error(QString::fromUtf8(halvex::ownText(halvex::OwnText::CannotWrite, language)).arg(path, failure->reason));
 }

@@ -1,6 +1,6 @@
 #include "OutputOptionsDialog.h"
 
-#include "Notices.h"
+#include "OwnTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,7 +101,7 @@ bool OutputOptionsDialog::mayReplace(const QString &path)
 {
     if (path == m_confirmedPath || !QFileInfo::exists(path))
         return true;
-    const QString question = QString::fromUtf8(halvex::noticeText(halvex::Notice::ReplaceFile, m_language)).arg(path);
+    const QString question = QString::fromUtf8(halvex::ownText(halvex::OwnText::ReplaceFile, m_language)).arg(path);
     return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
            == QMessageBox::Yes;
 }
@@ -123,7 +123,7 @@ void OutputOptionsDialog::accept()
     if (destination() == Destination::File) {
         if (filePath().isEmpty()) {
             QMessageBox::warning(this, windowTitle(),
-                                 QString::fromUtf8(halvex::noticeText(halvex::Notice::NameThePdf, m_language)));
+                                 QString::fromUtf8(halvex::ownText(halvex::OwnText::NameThePdf, m_language)));
             return;
         }
         if (!mayReplace(filePath()))

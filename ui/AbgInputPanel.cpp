@@ -111,17 +111,18 @@ AbgInputPanel::AbgInputPanel(QWidget *parent)
 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const FieldRow &row = kRows[i];
-        rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label), QPoint(kLabelX, row.y), true);
+        m_rowLabels[i] = rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label),
+                                  QPoint(kLabelX, row.y), true);
         m_fields[i] = field(this, row);
         m_unitLabels[i] =
             rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), QPoint(kUnitX, row.y), false);
     }
 
-    label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"), QPoint(kResultX, 43),
-          true);
+    m_acidBaseHeading = label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"),
+                              QPoint(kResultX, 43), true);
     m_edtAssessAcidBase = resultField(this, QStringLiteral("edtAssessAcidBase"), 65);
-    label(this, QStringLiteral("lblHypoxemia"), QStringLiteral("Assessment of Hypoxemic state:"), QPoint(kResultX, 103),
-          true);
+    m_hypoxemiaHeading = label(this, QStringLiteral("lblHypoxemia"), QStringLiteral("Assessment of Hypoxemic state:"),
+                               QPoint(kResultX, 103), true);
     m_edtAssessO2 = resultField(this, QStringLiteral("edtAssessO2"), 125);
 
     m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"), QStringLiteral("Clear the current ABGs"),
@@ -180,6 +181,22 @@ void AbgInputPanel::showPressureUnits(const UnitPresentation &units)
     edtPaO2()->setSingleStep(units.step);
     edtPaCO2()->setRange(0, units.paco2Maximum);
     edtPaO2()->setRange(0, units.pao2Maximum);
+}
+
+void AbgInputPanel::nameFields()
+{
+    // "PaCO2, mmHg": the field's label and its unit, as they stand.
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setAccessibleName(m_rowLabels[i]->text() + QStringLiteral(", ") + m_unitLabels[i]->text());
+    // A result field by its heading, without the colon that ends it.
+    const auto heading = [](const QLabel *label) {
+        QString text = label->text().trimmed();
+        if (text.endsWith(u':'))
+            text.chop(1);
+        return text.trimmed();
+    };
+    m_edtAssessAcidBase->setAccessibleName(heading(m_acidBaseHeading));
+    m_edtAssessO2->setAccessibleName(heading(m_hypoxemiaHeading));
 }
 
 void AbgInputPanel::clearAssessments()

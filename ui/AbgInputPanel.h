@@ -51,12 +51,19 @@ public:
     // The unit labels, step and maxima of the two pressure fields.
     void showPressureUnits(const UnitPresentation &units);
 
+    // Names each field for screen readers after its label and unit, and each
+    // result field after its heading, as they read now.
+    void nameFields();
+
     // ClearAssessments: empties both result fields.
     void clearAssessments();
 
 private:
     std::array<NumericSpinField *, 6> m_fields{};
+    std::array<QLabel *, 6> m_rowLabels{};  // before each field
     std::array<QLabel *, 6> m_unitLabels{}; // beside each field
+    QLabel *m_acidBaseHeading = nullptr;
+    QLabel *m_hypoxemiaHeading = nullptr;
     QLineEdit *m_edtAssessAcidBase;
     QLineEdit *m_edtAssessO2;
     QPushButton *m_btnClear;

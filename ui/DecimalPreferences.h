@@ -4,6 +4,7 @@
 // and its design value.
 
 #include "AppSettings.h"
+#include "OwnTexts.h"
 
 #include <array>
 
@@ -13,6 +14,7 @@ enum class DecimalValue { Ph, PaCO2, PaO2, HCO3 };
 struct DecimalPreference {
     DecimalValue value;
     AppSetting setting;
+    halvex::OwnText accessibleName; // of the decimals field
     const char *spinName; // the decimals field on the preferences page
     const char *label;
     const char *example;
@@ -25,10 +27,14 @@ struct DecimalPreference {
 
 // In the order the page lists them and Save applies them: pH, PaCO2, PaO2, HCO3.
 inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
-    {DecimalValue::Ph, AppSetting::phDec, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
-    {DecimalValue::PaCO2, AppSetting::PaCO2Dec, "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
-    {DecimalValue::PaO2, AppSetting::PaO2Dec, "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
-    {DecimalValue::HCO3, AppSetting::HCO3Dec, "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
+    {DecimalValue::Ph, AppSetting::phDec, halvex::OwnText::PhDecimals,
+     "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
+    {DecimalValue::PaCO2, AppSetting::PaCO2Dec, halvex::OwnText::PaCO2Decimals,
+     "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
+    {DecimalValue::PaO2, AppSetting::PaO2Dec, halvex::OwnText::PaO2Decimals,
+     "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
+    {DecimalValue::HCO3, AppSetting::HCO3Dec, halvex::OwnText::HCO3Decimals,
+     "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
 }};
 
 constexpr const DecimalPreference &decimalPreference(DecimalValue value)

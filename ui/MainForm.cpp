@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
+#include "AccessibleInterfaces.h"
 #include "Artwork.h"
 #include "Desktop.h"
 #include "DialogReportRunner.h"
@@ -69,6 +70,8 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     createStatusLine();
     connectHandlers();
     restoreWindowSettings();
+    installAccessibleInterfaces();
+    nameControls();
 }
 
 TfrmMain::~TfrmMain()

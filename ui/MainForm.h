@@ -9,11 +9,12 @@
 // (creation, first showing, closing and the settings), MainFormAnalyze.cpp,
 // MainFormTeacher.cpp (teacher mode and the sample page), MainFormUnits.cpp
 // (units and decimal preferences), MainFormLanguage.cpp, MainFormPrint.cpp and
-// MainFormHelp.cpp.
+// MainFormHelp.cpp; MainFormAccessibility.cpp names the controls for screen readers.
 
 #include "AbgCategory.h"
 #include "AppSettings.h"
 #include "FormSettings.h"
+#include "OwnTexts.h"
 #include "Presentation.h"
 #include "RandomSource.h"
 #include "SideBarActions.h"
@@ -178,6 +179,11 @@ private:
     void applyStoredLanguage();
     // Qt's own texts (standard buttons, the print and page set-up dialogs) in French or in English.
     void useQtTexts(bool french);
+
+    // Accessible names, in the language of the captions.
+    QString ownText(halvex::OwnText text) const;
+    void nameControls();
+    void nameStatistics(halvex::AbgCategory category);
 
     // Preferences.
     void applyStoredDecimals();

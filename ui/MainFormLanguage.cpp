@@ -66,6 +66,7 @@ void TfrmMain::setCaptions(bool french)
     m_frenchCaptions = french;
     writeCaptions(*this);
     SetCategoryCaptions();
+    nameControls();
 }
 
 void TfrmMain::writeCaptions(const QObject &root)

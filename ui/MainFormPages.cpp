@@ -60,6 +60,7 @@ QWidget *TfrmMain::content(Page page)
         writeCaptions(*built);
         SetCategoryCaptions();
     }
+    nameControls();
     return built;
 }
 

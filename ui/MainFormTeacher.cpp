@@ -113,6 +113,7 @@ void TfrmMain::showCategoryStats(halvex::AbgCategory category)
         return;
     if (const std::optional<std::string> text = m_teacher.categoryStatsText(category))
         m_statisticsPage->percentageLabel(halvex::categoryCode(category))->setText(QString::fromStdString(*text));
+    nameStatistics(category);
 }
 
 void TfrmMain::sampleLabelClick(halvex::AbgCategory category)

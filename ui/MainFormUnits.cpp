@@ -33,6 +33,7 @@ void TfrmMain::selectUnit(const UnitPresentation &target)
 
     m_appSettings[AppSetting::Units].setText(QString::fromLatin1(halvex::unitName(unit).data()));
     m_input->showPressureUnits(target);
+    m_input->nameFields();
     if (m_normalValues)
         m_normalValues->showUnits(target);
     action(BarAction::MmHg)->setImageIndex(mmHg ? kTickImage : kNoImage);

@@ -1,5 +1,7 @@
 #include "CylinderGauge.h"
 
+#include "AccessibleInterfaces.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,6 +37,7 @@ void CylinderGauge::setValue(int value)
         return;
     m_value = inRange;
     update();
+    announceValueChange(this, m_value);
 }
 
 QString CylinderGauge::text() const

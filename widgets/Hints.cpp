@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QVariant>
+#include <QWidget>
 
 namespace {
 constexpr char kHintProperty[] = "hint";
@@ -21,6 +22,9 @@ QString hintLongPart(const QString &hint)
 void setHint(QObject *object, const QString &hint)
 {
     object->setProperty(kHintProperty, hint);
+    // What the status line would show is what a screen reader reads as the description.
+    if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->setAccessibleDescription(hintLongPart(hint));
 }
 
 QString hintOf(const QObject *object)

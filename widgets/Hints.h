@@ -10,5 +10,6 @@ class QObject;
 QString hintShortPart(const QString &hint);
 QString hintLongPart(const QString &hint);
 
+// A widget's hint is also its accessible description.
 void setHint(QObject *object, const QString &hint);
 QString hintOf(const QObject *object);

@@ -1,5 +1,6 @@
 #include "NumericSpinField.h"
 
+#include "AccessibleInterfaces.h"
 #include "NumberText.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 NumericSpinField::NumericSpinField(QWidget *parent)
     : QAbstractSpinBox(parent)
 {
+    // Every change of the value, typed or written, is told to screen readers.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { announceValueChange(this, value()); });
 }
 
 double NumericSpinField::value() const

@@ -11,6 +11,11 @@
 
 class NumericSpinField : public QAbstractSpinBox {
     Q_OBJECT
+    // What screen readers read through the accessibility value interface.
+    Q_PROPERTY(double value READ value WRITE setValue)
+    Q_PROPERTY(double minimum READ minimum)
+    Q_PROPERTY(double maximum READ maximum)
+    Q_PROPERTY(double stepSize READ singleStep)
 
 public:
     explicit NumericSpinField(QWidget *parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "Hints.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QEnterEvent>
 #include <QEvent>
@@ -71,6 +72,7 @@ private:
 SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent)
     : QWidget(parent)
     , m_header(new QToolButton(this))
+    , m_lastInTabOrder(m_header)
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
 {
@@ -113,6 +115,9 @@ QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, b
     connect(item, &QToolButton::clicked, action, &QAction::trigger);
     item->installEventFilter(this);
     m_itemLayout->addWidget(item, 0, Qt::AlignLeft);
+    // Tab walks a group's header, then its items, then the next group.
+    QWidget::setTabOrder(m_lastInTabOrder, item);
+    m_lastInTabOrder = item;
     return item;
 }
 
@@ -123,6 +128,13 @@ void SideBarGroup::setCollapsed(bool collapsed)
     m_collapsed = collapsed;
     m_items->setVisible(!collapsed);
     applyHeight();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.expanded = true;
+        changed.collapsed = true;
+        QAccessibleStateChangeEvent event(m_header, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     emit collapsedChanged(collapsed);
 }
 

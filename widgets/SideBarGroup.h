@@ -42,6 +42,7 @@ private:
     void applyHeight();
 
     QToolButton *m_header;
+    QWidget *m_lastInTabOrder; // the header, then the last item added
     QWidget *m_items;
     QVBoxLayout *m_itemLayout;
     bool m_collapsed = false;

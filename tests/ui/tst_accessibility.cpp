@@ -1,0 +1,318 @@
+// The window as a screen reader, voice control or a keyboard alone meets it:
+// names in the language in force, values, links, actions that count as the
+// user's, group headers that say their state.
+
+#include "AboutPage.h"
+#include "AccessibleInterfaces.h"
+#include "ProductInfo.h"
+#include "ClickableLabel.h"
+#include "CylinderGauge.h"
+#include "Desktop.h"
+#include "HoverBoldLabel.h"
+#include "NumericSpinField.h"
+#include "PrintPage.h"
+#include "SamplesPage.h"
+#include "SideBarGroup.h"
+#include "StatisticsPage.h"
+#include "TeacherPage.h"
+#include "WindowFixture.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+struct RecordingDesktop final : Desktop {
+    QStringList *opened;
+    explicit RecordingDesktop(QStringList *into) : opened(into) {}
+    void openUrl(const QUrl &url) override { *opened << url.toString(); }
+    void openDocument(const QString &path) override { *opened << path; }
+    void showHelp(const QString &path) override { *opened << path; }
+};
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// A value change as announced: which object, and its new value.
+struct ValueChange {
+    QObject *object;
+    QVariant value;
+};
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void namesFollowTheLanguage_data();
+    void namesFollowTheLanguage();
+    void fieldsExposeTheirValue();
+    void valueChangesAreAnnounced();
+    void gaugeIsAProgressBar();
+    void statisticsReadNameAndPercentage();
+    void linksAreLinks();
+    void theAccessibilityActionTicksLikeAClick();
+    void groupHeadersSayTheirState();
+    void samplesFromTheKeyboard();
+    void descriptionsFromTheHints();
+    void tabReachesEveryControl();
+
+private:
+    template <typename T>
+    T *child(const QString &name) const { return m_fixture.child<T>(name); }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    QString nameOf(QObject *object) const { return accessible(object)->text(QAccessible::Name); }
+
+    WindowFixture m_fixture;
+};
+
+void TestAccessibility::init()
+{
+    QVERIFY(m_fixture.open(7));
+}
+
+void TestAccessibility::cleanup()
+{
+    m_fixture.forgetSettings();
+}
+
+void TestAccessibility::namesFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<QStringList>("pages"); // count, print button, gauge, pH decimals
+
+    QTest::newRow("English, mmHg")
+        << "alBarEnglish" << "alBarMMHG"
+        << QStringList{"pH, -log[H]", "PaCO2, mmHg", "PaO2, mmHg", "HCO3, mEq/L", "O2 %, %", "Age, Years"}
+        << QStringList{"Assessment of Acid/Base status", "Assessment of Hypoxemic state"}
+        << QStringList{"Number of ABGs to print", "Print", "Success rate", "Decimals of pH"};
+    QTest::newRow("French, kPa")
+        << "alBarFrench" << "alBarKPa"
+        << QStringList{"pH, -log[H]", "PaCO2, kpa", "PaO2, kpa", "HCO3, mEq/L", "O2 %, %", "Age, Ans"}
+        << QStringList{QString::fromUtf8("Évaluation Base/Acid"), QString::fromUtf8("Évaluation d'état de Hypoxemic")}
+        << QStringList{QString::fromUtf8("Nombre de gaz du sang à imprimer"), "Imprimer", QString::fromUtf8("Taux de réussite"),
+                       QString::fromUtf8("Décimales du pH")};
+}
+
+void TestAccessibility::namesFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, units);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, pages);
+
+    trigger("alBarABGPrint"); // a page built before the switch
+    trigger(language.toLatin1().constData());
+    trigger(units.toLatin1().constData());
+    trigger("alBarABGPrefs"); // and pages built after it
+    trigger("alBarABGTeacher");
+
+    QStringList named;
+    for (NumericSpinField *field : m_fixture.panel()->inputFields())
+        named << nameOf(field);
+    QCOMPARE(named, fields);
+    QCOMPARE((QStringList{nameOf(m_fixture.panel()->edtAssessAcidBase()), nameOf(m_fixture.panel()->edtAssessO2())}),
+             results);
+    QCOMPARE((QStringList{nameOf(child<NumericSpinField>("spinABGCount")), nameOf(child<QPushButton>("btnPrintABGs")),
+                          nameOf(m_fixture.window->teacherPage()->pb()), nameOf(child<QWidget>("edtPHDec"))}),
+             pages);
+}
+
+void TestAccessibility::fieldsExposeTheirValue()
+{
+    QAccessibleValueInterface *paco2 = accessible(m_fixture.panel()->edtPaCO2())->valueInterface();
+    QVERIFY(paco2);
+    QCOMPARE(paco2->currentValue().toDouble(), 40.0);
+    QCOMPARE(paco2->minimumValue().toDouble(), 0.0);
+    QCOMPARE(paco2->maximumValue().toDouble(), 400.0);
+    QCOMPARE(paco2->minimumStepSize().toDouble(), 1.0);
+    QCOMPARE(accessible(m_fixture.panel()->edtPaCO2())->role(), QAccessible::SpinBox);
+
+    trigger("alBarKPa");
+    QCOMPARE(paco2->currentValue().toDouble(), 5.3);
+    QCOMPARE(paco2->maximumValue().toDouble(), 53.0);
+    QCOMPARE(paco2->minimumStepSize().toDouble(), 0.1);
+
+    // Set through the interface, as a screen reader's value command does.
+    paco2->setCurrentValue(6.1);
+    QCOMPARE(m_fixture.panel()->edtPaCO2()->text(), QString("6.1"));
+    QCOMPARE(accessible(m_fixture.panel()->edtPh())->valueInterface()->currentValue().toDouble(), 7.40);
+}
+
+void TestAccessibility::valueChangesAreAnnounced()
+{
+    QList<ValueChange> changes;
+    setAnnouncementListener([&](QObject *object, const QVariant &value) { changes.append({object, value}); });
+    m_fixture.panel()->edtPh()->setValue(7.31);
+    QTest::keyClicks(m_fixture.panel()->edtAge(), "5");
+    setAnnouncementListener(nullptr);
+    QCOMPARE(changes.size(), 2); // written by the program, and typed
+    QCOMPARE(changes[0].object, m_fixture.panel()->edtPh());
+    QCOMPARE(changes[0].value.toDouble(), 7.31);
+    QCOMPARE(changes[1].object, m_fixture.panel()->edtAge());
+}
+
+void TestAccessibility::gaugeIsAProgressBar()
+{
+    TeacherPage *teacher = m_fixture.window->teacherPage();
+    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    const auto generated = m_fixture.window->teacher().generatedCategory().value();
+    QCheckBox *right = teacher->checkBox(generated);
+    QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
+    m_fixture.window->btnAnalyzeClick();
+
+    QAccessibleInterface *gauge = accessible(teacher->pb());
+    QCOMPARE(gauge->role(), QAccessible::ProgressBar);
+    QCOMPARE(gauge->valueInterface()->currentValue().toInt(), 100);
+    QCOMPARE(gauge->valueInterface()->maximumValue().toInt(), 100);
+    QCOMPARE(gauge->text(QAccessible::Value), QString("100%"));
+}
+
+void TestAccessibility::statisticsReadNameAndPercentage()
+{
+    trigger("alBarABGStats");
+    StatisticsPage *stats = m_fixture.window->statisticsPage();
+    QCOMPARE(nameOf(stats->nameLabel(0)), QString("Normal Acid/Base balance: N/A"));
+
+    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    const auto generated = m_fixture.window->teacher().generatedCategory().value();
+    QCheckBox *right = m_fixture.window->teacherPage()->checkBox(generated);
+    QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
+    m_fixture.window->btnAnalyzeClick();
+    const int code = halvex::categoryCode(generated);
+    QCOMPARE(nameOf(stats->nameLabel(code)), stats->nameLabel(code)->text() + ": 100 %");
+
+    trigger("alBarFrench");
+    QCOMPARE(nameOf(stats->nameLabel(code)), stats->nameLabel(code)->text() + " : 100 %");
+}
+
+void TestAccessibility::linksAreLinks()
+{
+    QStringList opened;
+    m_fixture.window->setDesktop(std::make_unique<RecordingDesktop>(&opened));
+    trigger("alBarABGHelpAbout");
+    AboutPage *about = m_fixture.window->aboutPage();
+    const QList<ClickableLabel *> links{about->lblWebsite(), about->lblEmailSales(), about->lblEmailSupport(),
+                                        about->lblLicenseAgreement()};
+    for (ClickableLabel *link : links) {
+        QCOMPARE(accessible(link)->role(), QAccessible::Link);
+        QVERIFY(!nameOf(link).isEmpty());
+        QCOMPARE(link->focusPolicy(), Qt::TabFocus); // Tab reaches it; a mouse click does not focus it
+    }
+
+    // Space on the focused link opens it; so does the accessibility action.
+    about->lblWebsite()->setFocus();
+    QVERIFY(about->lblWebsite()->hasFocus());
+    QTest::keyClick(about->lblWebsite(), Qt::Key_Space);
+    accessible(about->lblEmailSales())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(opened, (QStringList{"http://" HALVEX_WEBSITE, "mailto:" HALVEX_SALES_EMAIL}));
+
+    // Tab walks from one link to the next.
+    QTest::keyClick(about->lblWebsite(), Qt::Key_Tab);
+    QVERIFY(about->lblEmailSales()->hasFocus());
+}
+
+void TestAccessibility::theAccessibilityActionTicksLikeAClick()
+{
+    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    const auto generated = m_fixture.window->teacher().generatedCategory().value();
+    QCheckBox *right = m_fixture.window->teacherPage()->checkBox(generated);
+
+    QAccessibleInterface *box = accessible(right);
+    QCOMPARE(box->role(), QAccessible::CheckBox);
+    QVERIFY(box->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(right->isChecked());
+    QVERIFY(box->state().checked);
+    QCOMPARE(m_fixture.window->teacher().chosenCategory(), generated);
+    m_fixture.window->btnAnalyzeClick();
+    QCOMPARE(m_fixture.window->teacherPage()->lblResultAcidBase()->text(), QString("Correct !"));
+
+    // Ticking by program still runs no handler.
+    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    QVERIFY(!right->isChecked());
+    QCOMPARE(m_fixture.window->teacher().chosenCategory(), generated);
+}
+
+void TestAccessibility::groupHeadersSayTheirState()
+{
+    auto *group = child<SideBarGroup>("barUnits");
+    QAccessibleInterface *header = accessible(group->header());
+    QCOMPARE(nameOf(group->header()), QString("Units"));
+    QVERIFY(header->state().expandable && header->state().expanded && !header->state().collapsed);
+
+    group->header()->setFocus();
+    QTest::keyClick(group->header(), Qt::Key_Space);
+    QVERIFY(group->isCollapsed());
+    QVERIFY(header->state().collapsed && !header->state().expanded);
+
+    header->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!group->isCollapsed());
+}
+
+void TestAccessibility::samplesFromTheKeyboard()
+{
+    trigger("alBarABGSamples");
+    auto *label = child<HoverBoldLabel>("lblCRMAK");
+    label->setFocus();
+    QVERIFY(label->hasFocus());
+    QTest::keyClick(label, Qt::Key_Space);
+    // Loaded as by a click: the fields hold a sample of the category, the focus is on Analyze.
+    QVERIFY(m_fixture.panel()->btnAnalyze()->hasFocus());
+    m_fixture.window->btnAnalyzeClick();
+    QCOMPARE(m_fixture.panel()->edtAssessAcidBase()->text(), QString("Combined Respiratory and Metabolic Alkalosis"));
+}
+
+void TestAccessibility::descriptionsFromTheHints()
+{
+    QCOMPARE(accessible(m_fixture.panel()->btnAnalyze())->text(QAccessible::Description), QString("Analyze current ABG"));
+    QCOMPARE(accessible(m_fixture.panel()->btnClear())->text(QAccessible::Description), QString("Clear the current ABGs"));
+    trigger("alBarABGPrint");
+    QCOMPARE(accessible(child<QPushButton>("btnPrintABGs"))->text(QAccessible::Description),
+             QString("Prints the selected number of ABGs"));
+}
+
+void TestAccessibility::tabReachesEveryControl()
+{
+    trigger("alBarABGHelpAbout");
+    m_fixture.panel()->edtPh()->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 60; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // A group's header by its group and caption.
+        const QString name = focus->objectName() == "header" ? focus->parentWidget()->objectName() + "/" + nameOf(focus)
+                                                              : focus->objectName();
+        if (reached.contains(name))
+            break;
+        reached << name;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    const QStringList expected{"edtPh", "edtAge", "btnClear", "btnGenerate", "btnAnalyze", "lblWebsite",
+                               "lblLicenseAgreement", "barABG/ABG", "barABGTeacher", "barABGHelpAbout",
+                               "barUnits/Units", "unitKPA", "barLanguage/Language", "LanguageFrench"};
+    for (const QString &control : expected)
+        QVERIFY2(reached.contains(control), qPrintable(control + " not in " + reached.join(", ")));
+    // A group's items follow its header.
+    QCOMPARE(reached.indexOf("barABGTeacher"), reached.indexOf("barABG/ABG") + 1);
+    QCOMPARE(reached.indexOf("barUnits/Units"), reached.indexOf("barABGHelpAbout") + 1);
+    QCOMPARE(reached.indexOf("LanguageEnglish"), reached.indexOf("barLanguage/Language") + 1);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

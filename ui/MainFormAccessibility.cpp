@@ -1,0 +1,56 @@
+// What screen readers read of the window: every control a user can operate
+// named in the interface language in force, renamed whenever the captions, the
+// unit or a statistic change.
+
+#include "MainForm.h"
+
+#include "AbgInputPanel.h"
+#include "ButtonSpinBox.h"
+#include "CylinderGauge.h"
+#include "DecimalPreferences.h"
+#include "NumericSpinField.h"
+#include "OwnTexts.h"
+#include "PreferencesPage.h"
+#include "PrintPage.h"
+#include "StatisticsPage.h"
+#include "TeacherPage.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+QString TfrmMain::ownText(halvex::OwnText text) const
+{
+    // The language of the captions: a stored "french" keeps the English ones.
+    const std::string_view language = m_frenchCaptions.value_or(false) ? halvex::kLanguageFrench
+                                                                       : halvex::kLanguageEnglish;
+    const std::string_view own = halvex::ownText(text, language);
+    return QString::fromUtf8(own.data(), qsizetype(own.size()));
+}
+
+void TfrmMain::nameControls()
+{
+    m_input->nameFields();
+    if (m_printPage) {
+        m_printPage->spinABGCount()->setAccessibleName(ownText(halvex::OwnText::PrintCount));
+        m_printPage->btnPrintABGs()->setAccessibleName(ownText(halvex::OwnText::PrintButton));
+    }
+    if (m_teacherPage)
+        m_teacherPage->pb()->setAccessibleName(ownText(halvex::OwnText::SuccessGauge));
+    if (m_preferences) {
+        for (const DecimalPreference &preference : kDecimalPreferences)
+            m_preferences->decimalsField(preference.value)->setAccessibleName(ownText(preference.accessibleName));
+    }
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+        nameStatistics(info.category);
+}
+
+void TfrmMain::nameStatistics(halvex::AbgCategory category)
+{
+    if (!m_statisticsPage)
+        return;
+    // The name and the percentage read together: "Compensated Metabolic Acidosis: 67 %".
+    const int code = halvex::categoryCode(category);
+    QLabel *name = m_statisticsPage->nameLabel(code);
+    name->setAccessibleName(ownText(halvex::OwnText::StatisticsEntry)
+                                .arg(name->text(), m_statisticsPage->percentageLabel(code)->text()));
+}
