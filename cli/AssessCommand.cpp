@@ -3,6 +3,7 @@
 #include "AssessAcidBase.h"
 #include "CsvReader.h"
 #include "CsvWriter.h"
+#include "Explanation.h"
 #include "InputValidation.h"
 #include "Language.h"
 #include "NumberText.h"
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace halvex::cli {
 namespace {
@@ -21,13 +23,45 @@ namespace {
 constexpr std::array<std::string_view, 6> kInputColumns{"pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age"};
 enum Column { PhColumn, Paco2Column, Pao2Column, Hco3Column, Fio2Column, AgeColumn };
 
+constexpr std::array<std::string_view, 11> kOutputColumns{
+    "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
+constexpr std::array<std::string_view, 7> kExplainColumns{
+    "reason", "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected", "pf_ratio"};
+
 struct RowResult {
     std::string_view outcome;
     std::string categoryCode;
     std::string acidBase;
     std::string oxygenation;
     std::string message;
+    std::array<std::string, kExplainColumns.size()> explained{};
 };
+
+// The explanation's columns, pressures in the row's unit with one decimal.
+std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasSample &sample,
+                                                                 const Presentation &presentation, bool category)
+{
+    const Explanation explanation = explainAssessment(sample, presentation);
+    std::array<std::string, kExplainColumns.size()> columns{};
+    columns[0] = explanation.reason;
+    if (!category)
+        return columns;
+    const auto pressure = [&](double mmHg, int decimals) {
+        return formatFixed(ConvertPressure(PressureUnit::MmHg, presentation.unit, mmHg), decimals);
+    };
+    if (const std::optional<ExpectedRange> &range = explanation.expected) {
+        const auto value = [&](double v) { return range->ofPaCO2 ? pressure(v, 1) : formatFixed(v, 1); };
+        columns[1] = value(range->low);
+        columns[2] = value(range->high);
+        columns[3] = range->measured == Compensation::Within  ? "within"
+                     : range->measured == Compensation::Above ? "above"
+                                                              : "below";
+    }
+    columns[4] = pressure(*explanation.aaGradient, 1);
+    columns[5] = pressure(*explanation.aaExpected, 1);
+    columns[6] = pressure(*explanation.pfRatio, 0);
+    return columns;
+}
 
 class RowOutput final : public AssessmentOutput {
 public:
@@ -92,8 +126,10 @@ RowResult assessRow(const std::array<std::string_view, 6> &columns, const Assess
 
     RowResult row;
     RowOutput output(row);
-    const AcidBaseOutcome outcome = AssessAcidBase(output, sampleInMmHg(input, options.unit), options.unit,
-                                                   options.language);
+    const BloodGasSample sample = sampleInMmHg(input, options.unit);
+    const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
+    if (options.explain)
+        row.explained = explainedColumns(sample, options, outcome.kind == AcidBaseOutcomeKind::Category);
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
         row.outcome = "category";
@@ -114,8 +150,10 @@ RowResult assessRow(const std::array<std::string_view, 6> &columns, const Assess
 int runAssess(std::istream &input, std::ostream &output, const AssessOptions &options)
 {
     CsvWriter csv(output);
-    csv.writeRecord({"pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base",
-                          "oxygenation", "message"});
+    std::vector<std::string_view> header(kOutputColumns.begin(), kOutputColumns.end());
+    if (options.explain)
+        header.insert(header.end(), kExplainColumns.begin(), kExplainColumns.end());
+    csv.writeRecord(header);
 
     CsvReader reader(input);
     CsvRecord record;
@@ -142,8 +180,11 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
             row = assessRow(columns, options);
         anyInvalid = anyInvalid || row.outcome == "invalid";
 
-        csv.writeRecord({columns[0], columns[1], columns[2], columns[3], columns[4], columns[5], row.outcome,
-                              row.categoryCode, row.acidBase, row.oxygenation, row.message});
+        std::array<std::string_view, kOutputColumns.size() + kExplainColumns.size()> fields{
+            columns[0], columns[1],       columns[2],   columns[3],      columns[4], columns[5],
+            row.outcome, row.categoryCode, row.acidBase, row.oxygenation, row.message};
+        std::copy(row.explained.begin(), row.explained.end(), fields.begin() + kOutputColumns.size());
+        csv.writeRecord(std::span<const std::string_view>(fields).first(header.size()));
     }
     // The rows read before an error stay written.
     csv.flush();

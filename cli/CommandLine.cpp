@@ -88,6 +88,11 @@ QCommandLineOption languageOption()
             QStringLiteral("name"), QStringLiteral("ENGLISH")};
 }
 
+QCommandLineOption explainOption()
+{
+    return {QStringLiteral("explain"), QStringLiteral("Also say why: the reasoning's summary and the teaching figures.")};
+}
+
 QCommandLineOption seedOption()
 {
     return {QStringLiteral("seed"), QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
@@ -141,7 +146,8 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
         "and writes one CSV row per input row with the assessment the window would show."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language = languageOption();
-    parser.addOptions({units, language});
+    const QCommandLineOption explain = explainOption();
+    parser.addOptions({units, language, explain});
     parser.addPositionalArgument(QStringLiteral("assess"), QString(), QStringLiteral("assess"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("CSV file to read (default: standard input)."),
                                  QStringLiteral("[file]"));
@@ -152,7 +158,9 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
     if (files.size() > 1)
         throw CommandFailure{QStringLiteral("assess reads one file, not %1").arg(files.size())};
 
-    const AssessOptions options{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    AssessOptions options;
+    static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    options.explain = parser.isSet(explain);
     if (files.isEmpty())
         return assessNamed(in, QStringLiteral("standard input"), out, options);
 

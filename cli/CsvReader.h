@@ -18,7 +18,7 @@ namespace halvex::cli {
 
 struct CsvRecord {
     static constexpr std::size_t kMaxFieldBytes = 100;
-    static constexpr std::size_t kMaxFields = 16;
+    static constexpr std::size_t kMaxFields = 32;
 
     std::vector<std::string> fields; // the first kMaxFields, each cut to kMaxFieldBytes
     std::size_t fieldCount = 0;      // all the fields of the record

@@ -35,6 +35,11 @@ CsvWriter::CsvWriter(std::ostream &output)
 
 void CsvWriter::writeRecord(std::initializer_list<std::string_view> fields)
 {
+    writeRecord(std::span<const std::string_view>(fields.begin(), fields.size()));
+}
+
+void CsvWriter::writeRecord(std::span<const std::string_view> fields)
+{
     bool first = true;
     for (const std::string_view field : fields) {
         if (!first)

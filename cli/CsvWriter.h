@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ public:
     CsvWriter &operator=(const CsvWriter &) = delete;
 
     void writeRecord(std::initializer_list<std::string_view> fields);
+    void writeRecord(std::span<const std::string_view> fields);
     // Writes what is buffered and flushes the stream; throws WriteFailure when it fails.
     void flush();
 

@@ -97,11 +97,11 @@ constexpr std::array<AcidBaseRow, 45> kRows{{
     question(Alkalaemic, High, Normal, "The pH is alkalotic, the PaCO2 is acidic and HCO3 is in normal range?"),
 }};
 
-Level levelOf(double value, double lowestNormal, double highestNormal)
+Level levelOf(double value, NormalRange normal)
 {
-    if (value < lowestNormal)
+    if (value < normal.lowest)
         return Low;
-    if (value > highestNormal)
+    if (value > normal.highest)
         return High;
     return Normal;
 }
@@ -110,25 +110,25 @@ Level levelOf(double value, double lowestNormal, double highestNormal)
 
 PhBand phBandOf(double pH)
 {
-    if (pH < 7.35)
+    if (pH < kPhNormalRange.lowest)
         return Acidaemic;
-    if (pH < 7.40)
+    if (pH < kPhNeutral)
         return LowNormal;
-    if (pH == 7.40)
+    if (pH == kPhNeutral)
         return Exactly740;
-    if (pH <= 7.45)
+    if (pH <= kPhNormalRange.highest)
         return HighNormal;
     return Alkalaemic;
 }
 
 Level paco2LevelOf(double PaCO2)
 {
-    return levelOf(PaCO2, 35, 45);
+    return levelOf(PaCO2, kPaco2NormalRange);
 }
 
 Level hco3LevelOf(double HCO3)
 {
-    return levelOf(HCO3, 22, 26);
+    return levelOf(HCO3, kHco3NormalRange);
 }
 
 AcidBaseOutcome classifyAcidBase(double pH, double PaCO2, double HCO3)

@@ -13,6 +13,16 @@ namespace halvex {
 enum class PhBand { Acidaemic, LowNormal, Exactly740, HighNormal, Alkalaemic };
 enum class Level { Low, Normal, High };
 
+// The limits of the bands and levels: normal from the lowest to the highest, both included.
+struct NormalRange {
+    double lowest;
+    double highest;
+};
+inline constexpr NormalRange kPhNormalRange{7.35, 7.45};
+inline constexpr double kPhNeutral = 7.40;
+inline constexpr NormalRange kPaco2NormalRange{35, 45}; // mmHg
+inline constexpr NormalRange kHco3NormalRange{22, 26};  // mEq/L
+
 enum class AcidBaseOutcomeKind { Category, Question, FullCompensation };
 
 inline constexpr std::string_view kFullCompensationText =

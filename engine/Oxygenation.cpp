@@ -72,25 +72,50 @@ bool ruleHolds(OxygenRule rule, double FiO2)
     return false;
 }
 
+double ageExcessOf(double Age)
+{
+    return Age > kAgeCorrectionFrom ? Age - kAgeCorrectionFrom : 0;
+}
+
+std::span<const OxygenationRow> rowsFor(double Age)
+{
+    return Age > kFixedLimitsAbove ? std::span<const OxygenationRow>(kFixedRows)
+                                   : std::span<const OxygenationRow>(kAgeCorrectedRows);
+}
+
 } // namespace
+
+std::optional<OxygenationFinding> findOxygenation(double PaO2, double Age, double FiO2, PressureUnit units)
+{
+    const double ageExcess = ageExcessOf(Age);
+    const bool supplemental = FiO2 > kRoomAirFiO2;
+    for (const OxygenationRow &row : rowsFor(Age)) {
+        if (PaO2 < row.from.at(ageExcess) || !(PaO2 < row.below.at(ageExcess)) || !ruleHolds(row.rule, FiO2))
+            continue;
+        std::string_view grade = row.roomAir;
+        if (supplemental)
+            grade = row.supplemental;
+        else if (!row.roomAirInKpa.empty() && units == PressureUnit::Kpa)
+            grade = row.roomAirInKpa;
+        return OxygenationFinding{grade, ageExcess, Age > kFixedLimitsAbove, supplemental};
+    }
+    return std::nullopt;
+}
+
+GradeLimits gradeLimits(double Age)
+{
+    // The rows below the two of 100 mmHg and more, from the top grade down.
+    const std::span<const OxygenationRow> rows = rowsFor(Age).subspan(2);
+    const double ageExcess = ageExcessOf(Age);
+    if (rows.size() == 3)
+        return {rows[0].from.at(ageExcess), std::nullopt, rows[1].from.at(ageExcess)};
+    return {rows[0].from.at(ageExcess), rows[1].from.at(ageExcess), rows[2].from.at(ageExcess)};
+}
 
 std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, PressureUnit units)
 {
-    const double ageExcess = Age > kAgeCorrectionFrom ? Age - kAgeCorrectionFrom : 0;
-    const std::span<const OxygenationRow> rows =
-        Age > kFixedLimitsAbove ? std::span<const OxygenationRow>(kFixedRows)
-                                : std::span<const OxygenationRow>(kAgeCorrectedRows);
-    const bool supplemental = FiO2 > kRoomAirFiO2;
-    for (const OxygenationRow &row : rows) {
-        if (PaO2 < row.from.at(ageExcess) || !(PaO2 < row.below.at(ageExcess)) || !ruleHolds(row.rule, FiO2))
-            continue;
-        if (supplemental)
-            return row.supplemental;
-        if (!row.roomAirInKpa.empty() && units == PressureUnit::Kpa)
-            return row.roomAirInKpa;
-        return row.roomAir;
-    }
-    return {};
+    const std::optional<OxygenationFinding> finding = findOxygenation(PaO2, Age, FiO2, units);
+    return finding ? finding->grade : std::string_view();
 }
 
 std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units,

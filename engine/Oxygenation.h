@@ -6,6 +6,7 @@
 
 #include "PressureUnits.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,24 @@ namespace halvex {
 // unit in force only picks the wording of the possible-error message. Empty
 // when no row applies (a PaO2 of 0 or less).
 std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, PressureUnit units);
+
+// Where a PaO2 falls among the grades, and the limits that put it there.
+struct OxygenationFinding {
+    std::string_view grade; // as oxygenationGrade gives it
+    double ageExcess;       // years above 60 by which the corrected limits are lowered; 0 at 60 or under
+    bool fixedLimits;       // above 80: fixed limits, no mild grade
+    bool supplemental;      // FiO2 above room air
+};
+std::optional<OxygenationFinding> findOxygenation(double PaO2, double Age, double FiO2, PressureUnit units);
+
+// The lower limits of the grades for an age, in mmHg: without hypoxemia, mild
+// (none above 80), moderate; below the last, severe.
+struct GradeLimits {
+    double withoutHypoxemia;
+    std::optional<double> mild;
+    double moderate;
+};
+GradeLimits gradeLimits(double Age);
 
 // The grade in the interface language.
 std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units,

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "CsvReader.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -48,6 +49,8 @@ private slots:
     void assessHeaderAndBlankLines();
     void assessInKpaAndFrench();
     void assessEmptyInput();
+    void assessExplained_data();
+    void assessExplained();
     void generateIsReproducibleWithASeed();
     void generateByCategoryAndVariant();
     void generateInKpa();
@@ -165,6 +168,57 @@ void TestCommandLine::assessEmptyInput()
     const Run result = run({"assess"}, "");
     QCOMPARE(result.lines, QStringList{kAssessHeader});
     QCOMPARE(result.status, 0);
+}
+
+void TestCommandLine::assessExplained_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QStringList>("explained"); // reason's start, then the six figures
+
+    QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
+                                         << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.", "28.5", "32.5",
+                                                        "within", "22.2", "14.0", "429"};
+    QTest::newRow("metabolic alkalosis above") << QStringList{} << QByteArray("7.48,48,60,32,40,85")
+                                               << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
+                                                              "41.4", "45.4", "above", "165.2", "25.3", "150"};
+    QTest::newRow("respiratory acidosis below") << QStringList{} << QByteArray("7.34,52,75,24,21,40")
+                                                << QStringList{"Verdict: Uncompensated Respiratory Acidosis.", "25.2",
+                                                               "28.2", "below", "9.7", "14.0", "357"};
+    QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
+                                      << QStringList{"Verdict: Normal Acid/Base balance.", "", "", "", "9.7", "14.0",
+                                                     "429"};
+    QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
+                                 << QByteArray("7.30,4.0,12.0,15,21,40")
+                                 << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
+                                                "3.8", "4.3", "within", "3.0", "1.9", "57"};
+    QTest::newRow("question: the reason only") << QStringList{} << QByteArray("7.30,40,90,24,21,40")
+                                               << QStringList{"Verdict: the values contradict each other.", "", "", "",
+                                                              "", "", ""};
+    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40")
+                                      << QStringList{"", "", "", "", "", "", ""};
+}
+
+void TestCommandLine::assessExplained()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, row);
+    QFETCH(QStringList, explained);
+
+    const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
+    QCOMPARE(result.lines.size(), 2);
+    QCOMPARE(result.lines[0], kAssessHeader + ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,"
+                                              "pf_ratio");
+    std::istringstream written(result.lines[1].toStdString());
+    CsvReader reader(written);
+    CsvRecord record;
+    QVERIFY(reader.next(record));
+    QCOMPARE(record.fields.size(), std::size_t(18));
+    QVERIFY2(QString::fromStdString(record.fields[11]).startsWith(explained[0]), record.fields[11].c_str());
+    QStringList figures;
+    for (std::size_t i = 12; i < 18; ++i)
+        figures << QString::fromStdString(record.fields[i]);
+    QCOMPARE(figures, explained.mid(1));
 }
 
 void TestCommandLine::generateIsReproducibleWithASeed()
