@@ -90,7 +90,8 @@ QCommandLineOption languageOption()
 
 QCommandLineOption explainOption()
 {
-    return {QStringLiteral("explain"), QStringLiteral("Also say why: the reasoning's summary and the teaching figures.")};
+    return {QStringLiteral("explain"), QStringLiteral("Also say why: for assess the reasoning's summary and the "
+                                                      "teaching figures, for sheet a reason under each answer.")};
 }
 
 QCommandLineOption seedOption()
@@ -227,7 +228,8 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
     const QCommandLineOption language = languageOption();
     const QCommandLineOption seed = seedOption();
     const QCommandLineOption units = unitsOption();
-    parser.addOptions({count, output, units, language, seed});
+    const QCommandLineOption explain = explainOption();
+    parser.addOptions({count, output, units, language, seed, explain});
     parser.addPositionalArgument(QStringLiteral("sheet"), QString(), QStringLiteral("sheet"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
@@ -248,7 +250,7 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
 
     TABG abg(std::move(seeds));
     ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    sheet.fill(abg, rows, presentation);
+    sheet.fill(abg, rows, presentation, parser.isSet(explain));
     if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), target))
         throw CommandFailure{QStringLiteral("cannot write %1: %2").arg(target, failure->reason)};
     return ExitOk;

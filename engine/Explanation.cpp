@@ -101,12 +101,16 @@ constexpr std::array<OwnText, kCategoryCount> kWhy{
     OwnText::WhyCRAK,   OwnText::WhyMAK, OwnText::WhyPCMAK, OwnText::WhyCMAK, OwnText::WhyCRMAK,
 };
 
+std::string whyOf(const Writer &out, AbgCategory category)
+{
+    return out.text(kWhy[std::size_t(categoryCode(category))]);
+}
+
 std::string verdictStep(const Writer &out, const AcidBaseOutcome &outcome)
 {
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
-        return out.text(OwnText::VerdictCategory,
-                        {out.translated(outcome.text), out.text(kWhy[std::size_t(categoryCode(outcome.category))])});
+        return out.text(OwnText::VerdictCategory, {out.translated(outcome.text), whyOf(out, outcome.category)});
     case AcidBaseOutcomeKind::Question:
         return out.text(OwnText::VerdictQuestion, {out.translated(outcome.text)});
     case AcidBaseOutcomeKind::FullCompensation:
@@ -272,6 +276,7 @@ Explanation explainAssessment(const BloodGasSample &s, const Presentation &prese
                                           false));
     const AcidBaseOutcome outcome = classifyAcidBase(s.pH, s.PaCO2, s.HCO3);
     explanation.reason = verdictStep(out, outcome);
+    explanation.why = outcome.kind == AcidBaseOutcomeKind::Category ? whyOf(out, outcome.category) : explanation.reason;
     explanation.steps.push_back(explanation.reason);
     explainOxygenation(out, s, presentation, explanation.steps);
     if (outcome.kind == AcidBaseOutcomeKind::Category)

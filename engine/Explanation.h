@@ -29,6 +29,7 @@ struct Explanation {
     std::vector<std::string> steps; // pH, PaCO2, HCO3, the verdict, then oxygenation
     std::vector<std::string> notes; // teaching notes
     std::string reason;             // the verdict's line, for one-line uses
+    std::string why;                // for a category, the sentence that joins the values; otherwise the reason
     // The figures of the notes, for a category only; pressures in mmHg.
     std::optional<ExpectedRange> expected;
     std::optional<double> aaGradient;

@@ -1,5 +1,6 @@
 #include "ExerciseSheet.h"
 
+#include "Explanation.h"
 #include "Language.h"
 #include "SampleGenerator.h"
 #include "Presentation.h"
@@ -27,7 +28,27 @@ ReportItem parameter(double left, double top, double width, const QString &name,
     return {ReportItem::Kind::Parameter, left, top, width, 0, name, font, Qt::AlignHCenter, Qt::black, {}};
 }
 
-ReportDefinition sheetDefinition(const QImage &logo, const QString &website)
+// The reason under an answer, at most this many characters a line, on at most two lines.
+constexpr qsizetype kReasonLine = 105;
+
+// A sentence cut into lines of at most `width` characters, at blanks.
+QStringList wrapped(const QString &sentence, qsizetype width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : sentence.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+ReportDefinition sheetDefinition(const QImage &logo, const QString &website, bool explained)
 {
     const ReportFont heading{10, true, true};
     const ReportFont plain{10, false, false};
@@ -69,11 +90,22 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website)
                                       text(0.28, 0.2, 0.5, QStringLiteral("#"), underlined),
                                       text(1.05, 0.2, 1.0, QStringLiteral("Answer"), underlined),
                                   }};
-    const ReportBand answerRow{0.2,
-                               {
-                                   field(0.28, 0.4, QStringLiteral("ABGCode"), Qt::AlignLeft),
-                                   field(0.88, 5.9, QStringLiteral("Result"), Qt::AlignLeft),
-                               }};
+    ReportBand answerRow{0.2,
+                         {
+                             field(0.28, 0.4, QStringLiteral("ABGCode"), Qt::AlignLeft),
+                             field(0.88, 5.9, QStringLiteral("Result"), Qt::AlignLeft),
+                         }};
+    if (explained) {
+        // The reason under each answer, smaller, on up to two lines.
+        answerRow.height = 0.55;
+        for (const auto &[name, top] : {std::pair{"Reason1", 0.19}, std::pair{"Reason2", 0.34}}) {
+            ReportItem reason = field(0.88, 5.9, QString::fromLatin1(name), Qt::AlignLeft);
+            reason.top = top;
+            reason.font = ReportFont{8, false, false};
+            reason.colour = QColor(64, 64, 64);
+            answerRow.items.push_back(reason);
+        }
+    }
 
     ReportDefinition definition;
     definition.pageSize = QSizeF(8.5, 11); // Letter
@@ -88,17 +120,20 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website)
 } // namespace
 
 ExerciseSheet::ExerciseSheet(QImage logo, QString website)
-    : m_definition(sheetDefinition(logo, website))
+    : m_definition(sheetDefinition(logo, website, false))
+    , m_explainedDefinition(sheetDefinition(logo, website, true))
     , m_samples({QStringLiteral("ABGCode"), QStringLiteral("PH"), QStringLiteral("PACO2"), QStringLiteral("PAO2"),
                  QStringLiteral("HCO3"), QStringLiteral("AGE"), QStringLiteral("FIO2")})
-    , m_answers({QStringLiteral("ABGCode"), QStringLiteral("Result")})
+    , m_answers({QStringLiteral("ABGCode"), QStringLiteral("Result"), QStringLiteral("Reason1"),
+                 QStringLiteral("Reason2")})
 {
     m_samples.setDisplayDecimals(QStringLiteral("PH"), 2);
     m_answers.setMaximumLength(QStringLiteral("Result"), kAnswerLength);
 }
 
-void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation)
+void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained)
 {
+    m_explained = explained;
     const halvex::PressureUnit unit = presentation.unit;
     // In mmHg the pressures print in the shortest form, as the design has it.
     const std::optional<int> decimals =
@@ -121,13 +156,16 @@ void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentatio
         const halvex::BloodGasSample &s = abg.sample();
         m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaCO2),
                           halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaO2), s.HCO3, s.Age, s.FiO2});
-        m_answers.append({row, QString::fromStdString(answer)});
+        QStringList reason;
+        if (explained)
+            reason = wrapped(QString::fromStdString(halvex::explainAssessment(s, presentation).why), kReasonLine);
+        m_answers.append({row, QString::fromStdString(answer), reason.value(0), reason.value(1)});
     }
 }
 
 Report ExerciseSheet::report() const
 {
-    return {m_definition,
+    return {m_explained ? m_explainedDefinition : m_definition,
             {{QString::fromLatin1(kSampleView), &m_samples}, {QString::fromLatin1(kAnswerView), &m_answers}},
             m_parameters,
             QStringLiteral("ReportPrinter Report")};

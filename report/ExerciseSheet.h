@@ -28,14 +28,17 @@ public:
 
     // Empties both lists, sets the pressure formats and captions for the unit,
     // and generates `count` blood gases (variants 1 to 28, the random source
-    // seeded once for the series) with their answers in the language.
-    void fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation);
+    // seeded once for the series) with their answers in the language; when
+    // `explained`, each answer with its reason under it.
+    void fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained = false);
 
     // The report over the two lists as they stand.
     Report report() const;
 
 private:
     ReportDefinition m_definition;
+    ReportDefinition m_explainedDefinition;
+    bool m_explained = false;
     DataTable m_samples;
     DataTable m_answers;
     QHash<QString, QString> m_parameters;

@@ -59,6 +59,7 @@ private slots:
     void helpAndVersion();
     void processExitCodesAndFiles();
     void sheetAsPdf();
+    void sheetWithReasons();
 };
 
 void TestCommandLine::assessRows_data()
@@ -435,6 +436,25 @@ void TestCommandLine::sheetAsPdf()
     const QString refused = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "2", "--out", unwritable}, &status);
     QCOMPARE(status, 2);
     QVERIFY2(refused.contains(unwritable), qPrintable(refused));
+}
+
+void TestCommandLine::sheetWithReasons()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the sheet back");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+    int status = -1;
+    const QString said = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "12", "--out", pdf, "--seed", "3", "--explain"},
+                                 &status);
+    QVERIFY2(status == 0, qPrintable(said));
+    const QString text = runTool(pdftotext, {"-layout", pdf, "-"});
+    // Under each answer its reason: as many reasons as answers.
+    QCOMPARE(text.count(QRegularExpression("(explains|are all normal|both push the pH)")), 12);
+
+    // Without --explain, none.
+    runTool(HALVEX_CLI_PATH, {"sheet", "--count", "12", "--out", pdf, "--seed", "3"}, &status);
+    QCOMPARE(runTool(pdftotext, {"-layout", pdf, "-"}).count("explains"), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
