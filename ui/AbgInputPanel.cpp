@@ -131,11 +131,14 @@ AbgInputPanel::AbgInputPanel(QWidget *parent)
                            QStringLiteral("|Generate new random ABG"), 364);
     m_btnAnalyze = button(this, QStringLiteral("btnAnalyze"), QStringLiteral("Analyze"),
                           QStringLiteral("|Analyze current ABG"), 467);
+    // Beside the design's three buttons; its caption and hint follow the language.
+    m_btnWhy = button(this, QStringLiteral("btnWhy"), QStringLiteral("Why?"), QString(), 550);
+    m_btnWhy->resize(62, kButtonSize.height());
 
     QWidget *previous = nullptr;
     for (QWidget *next : std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3],
                                                           m_fields[4], m_fields[5], m_btnClear, m_btnGenerate,
-                                                          m_btnAnalyze}) {
+                                                          m_btnAnalyze, m_btnWhy}) {
         if (previous)
             setTabOrder(previous, next);
         previous = next;

@@ -35,6 +35,8 @@ public:
     QPushButton *btnClear() const { return m_btnClear; }
     QPushButton *btnGenerate() const { return m_btnGenerate; }
     QPushButton *btnAnalyze() const { return m_btnAnalyze; }
+    // Opens the explanation of the last assessment.
+    QPushButton *btnWhy() const { return m_btnWhy; }
 
     // The six fields in the order pH, PaCO2, PaO2, HCO3, O2 %, Age.
     const std::array<NumericSpinField *, 6> &inputFields() const { return m_fields; }
@@ -69,4 +71,5 @@ private:
     QPushButton *m_btnClear;
     QPushButton *m_btnGenerate;
     QPushButton *m_btnAnalyze;
+    QPushButton *m_btnWhy;
 };

@@ -151,7 +151,8 @@ void TfrmMain::createSideBar(QWidget *client)
         int height;
     };
     constexpr GroupRow kGroups[] = {
-        {BarGroup::Abg, "barABG", "ABG", artwork::GroupIcon::Abg, 203},
+        // One item more than designed: the explanation.
+        {BarGroup::Abg, "barABG", "ABG", artwork::GroupIcon::Abg, 223},
         {BarGroup::Units, "barUnits", "Units", artwork::GroupIcon::Units, 83},
         {BarGroup::Language, "barLanguage", "Language", artwork::GroupIcon::Language, 83},
     };
@@ -192,6 +193,7 @@ void TfrmMain::connectHandlers()
     connect(m_input->btnAnalyze(), &QPushButton::clicked, this, &TfrmMain::btnAnalyzeClick);
     connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
+    connect(m_input->btnWhy(), &QPushButton::clicked, this, [this] { switchPage(Page::Explanation); });
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
 
     for (const PageRow &row : pageRows()) {

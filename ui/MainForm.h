@@ -12,6 +12,7 @@
 // MainFormHelp.cpp; MainFormAccessibility.cpp names the controls for screen readers.
 
 #include "AbgCategory.h"
+#include "BloodGasSample.h"
 #include "AppSettings.h"
 #include "FormSettings.h"
 #include "OwnTexts.h"
@@ -31,6 +32,7 @@ class AbgInputPanel;
 class AboutPage;
 class Desktop;
 class ExerciseSheet;
+class ExplanationPage;
 class IndexedAction;
 class ImageList;
 class MessageBoxes;
@@ -149,6 +151,7 @@ private:
     QWidget *buildSamplesPage(QWidget *host);
     QWidget *buildStatisticsPage(QWidget *host);
     QWidget *buildPrintPage(QWidget *host);
+    QWidget *buildExplanationPage(QWidget *host);
 
     // Help, About and links.
     void alBarABGHelpExecute();
@@ -182,6 +185,7 @@ private:
 
     // Accessible names, in the language of the captions.
     QString ownText(halvex::OwnText text) const;
+    // Our own controls' captions and every control's accessible name.
     void nameControls();
     void nameStatistics(halvex::AbgCategory category);
 
@@ -201,6 +205,9 @@ private:
     void showVerdict(Verdict verdict);
     void showCategoryStats(halvex::AbgCategory category);
     void showTeacherState();
+
+    // The explanation of the last Analyze, on its page if it is built.
+    void showExplanation();
 
     // The sample page.
     void sampleLabelClick(halvex::AbgCategory category);
@@ -230,12 +237,21 @@ private:
     PreferencesPage *m_preferences = nullptr;
     PrintPage *m_printPage = nullptr;
     AboutPage *m_aboutPage = nullptr;
+    ExplanationPage *m_explanationPage = nullptr;
 
     // What the pages show, kept here for the pages not built yet.
     halvex::Presentation m_presentation;
     std::optional<bool> m_frenchCaptions; // the caption set last written, if any
     QTranslator *m_qtTexts = nullptr;
     Verdict m_verdict = Verdict::None;
+    // The last blood gas assessed (in mmHg), and the scored answer on it, if any.
+    std::optional<halvex::BloodGasSample> m_explained;
+    struct AnswerVerdict {
+        bool correct;
+        std::optional<halvex::AbgCategory> generated;
+        halvex::AbgCategory chosen;
+    };
+    std::optional<AnswerVerdict> m_answerVerdict;
     int m_gauge = 0;
 
     halvex::TeacherSession m_teacher;

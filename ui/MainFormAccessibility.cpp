@@ -8,6 +8,9 @@
 #include "ButtonSpinBox.h"
 #include "CylinderGauge.h"
 #include "DecimalPreferences.h"
+#include "ExplanationPage.h"
+#include "Hints.h"
+#include "IndexedAction.h"
 #include "NumericSpinField.h"
 #include "OwnTexts.h"
 #include "PreferencesPage.h"
@@ -15,6 +18,7 @@
 #include "StatisticsPage.h"
 #include "TeacherPage.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,8 +33,16 @@ QString TfrmMain::ownText(halvex::OwnText text) const
 
 void TfrmMain::nameControls()
 {
+    // Captions of our own controls, beside the design's caption sets.
+    action(BarAction::Explanation)->setText(ownText(halvex::OwnText::ExplanationTitle));
+    m_input->btnWhy()->setText(ownText(halvex::OwnText::Why));
+    setHint(m_input->btnWhy(), QStringLiteral("|") + ownText(halvex::OwnText::WhyHint));
+    if (m_explanationPage)
+        m_explanationPage->title()->setText(ownText(halvex::OwnText::ExplanationTitle));
+
     m_input->nameFields();
     if (m_printPage) {
+        m_printPage->chkExplainAnswers()->setText(ownText(halvex::OwnText::ExplainAnswers));
         m_printPage->spinABGCount()->setAccessibleName(ownText(halvex::OwnText::PrintCount));
         m_printPage->btnPrintABGs()->setAccessibleName(ownText(halvex::OwnText::PrintButton));
     }

@@ -25,10 +25,16 @@ void TfrmMain::btnAnalyzeClick()
     }
 
     ResultFields output(*m_input, m_boxes);
-    halvex::AssessAcidBase(output, halvex::sampleInMmHg(input, m_presentation.unit), m_presentation.unit,
-                           m_presentation.language);
-    if (AnyCategoryTicked())
+    const halvex::BloodGasSample sample = halvex::sampleInMmHg(input, m_presentation.unit);
+    halvex::AssessAcidBase(output, sample, m_presentation.unit, m_presentation.language);
+    m_explained = sample;
+    m_answerVerdict.reset();
+    if (AnyCategoryTicked()) {
         ScoreTeacherAnswer();
+        m_answerVerdict = AnswerVerdict{m_teacher.lastAnswerCorrect(), m_teacher.generatedCategory(),
+                                        m_teacher.chosenCategory()};
+    }
+    showExplanation();
     m_input->btnGenerate()->setFocus();
 }
 

@@ -59,6 +59,7 @@ void TfrmMain::selectLanguage(std::string_view key)
         setCaptions(key == halvex::kLanguageFrench);
         useQtTexts(key == halvex::kLanguageFrench);
     }
+    showExplanation();
 }
 
 void TfrmMain::setCaptions(bool french)

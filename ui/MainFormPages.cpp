@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AboutPage.h"
+#include "ExplanationPage.h"
 #include "ClickableLabel.h"
 #include "HelpPage.h"
 #include "IndexedAction.h"
@@ -31,6 +32,8 @@ const std::array<TfrmMain::PageRow, kPageCount> &TfrmMain::pageRows()
         {Page::Samples, "tsSamples", BarAction::Samples, &TfrmMain::buildSamplesPage, &TfrmMain::tsSamplesShow},
         {Page::Statistics, "tsABGStats", BarAction::Statistics, &TfrmMain::buildStatisticsPage, nullptr},
         {Page::Print, "tsPrint", BarAction::Print, &TfrmMain::buildPrintPage, nullptr},
+        {Page::Explanation, "tsExplanation", BarAction::Explanation, &TfrmMain::buildExplanationPage,
+         &TfrmMain::showExplanation},
     }};
     return rows;
 }
@@ -172,6 +175,12 @@ QWidget *TfrmMain::buildStatisticsPage(QWidget *host)
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
         showCategoryStats(info.category);
     return m_statisticsPage;
+}
+
+QWidget *TfrmMain::buildExplanationPage(QWidget *host)
+{
+    m_explanationPage = new ExplanationPage(host);
+    return m_explanationPage;
 }
 
 QWidget *TfrmMain::buildPrintPage(QWidget *host)

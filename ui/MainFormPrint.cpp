@@ -9,6 +9,8 @@
 #include "ProductInfo.h"
 #include "ReportRunner.h"
 
+#include <QCheckBox>
+
 #include <algorithm>
 
 void TfrmMain::btnPrintABGsClick()
@@ -25,6 +27,6 @@ void TfrmMain::btnPrintABGsClick()
     const int rows = static_cast<int>(std::min(count->value(), count->maximum()));
     if (!m_sheet) // made at the first print, so that the window opens without decoding the logo
         m_sheet = std::make_unique<ExerciseSheet>(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    m_sheet->fill(*m_abg, rows, m_presentation);
+    m_sheet->fill(*m_abg, rows, m_presentation, printPage()->chkExplainAnswers()->isChecked());
     m_reportRunner->run(m_sheet->report());
 }

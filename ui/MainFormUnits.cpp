@@ -51,6 +51,7 @@ void TfrmMain::selectUnit(const UnitPresentation &target)
         pao2->setValue(halvex::ConvertPressure(m_presentation.unit, unit, pao2Value));
     }
     m_presentation.unit = unit;
+    showExplanation();
 }
 
 void TfrmMain::applyStoredUnit()

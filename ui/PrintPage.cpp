@@ -5,6 +5,7 @@
 #include "NumericSpinField.h"
 #include "PageText.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,6 +13,7 @@ PrintPage::PrintPage(QWidget *parent)
     : QWidget(parent)
     , m_count(new NumericSpinField(this))
     , m_print(new QPushButton(this))
+    , m_explain(new QCheckBox(QStringLiteral("Explain the answers"), this))
 {
     pageTitle(QStringLiteral("lblPrintABGs"), QStringLiteral("Print ABGs"), this)->move(16, 8);
     auto *help = new QLabel(QStringLiteral("Prints sample ABGs with answers"), this);
@@ -34,4 +36,7 @@ PrintPage::PrintPage(QWidget *parent)
     // would first pull the count into 1 to 1000.
     m_print->setFocusPolicy(Qt::TabFocus);
     setHint(m_print, QStringLiteral("|Prints the selected number of ABGs"));
+
+    m_explain->setObjectName(QStringLiteral("chkExplainAnswers"));
+    m_explain->move(16, 126);
 }

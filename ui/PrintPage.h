@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class NumericSpinField;
+class QCheckBox;
 class QPushButton;
 
 class PrintPage : public QWidget {
@@ -15,8 +16,11 @@ public:
 
     NumericSpinField *spinABGCount() const { return m_count; }
     QPushButton *btnPrintABGs() const { return m_print; }
+    // Whether the answers are printed with their reasons.
+    QCheckBox *chkExplainAnswers() const { return m_explain; }
 
 private:
     NumericSpinField *m_count;
     QPushButton *m_print;
+    QCheckBox *m_explain;
 };

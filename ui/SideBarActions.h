@@ -12,18 +12,18 @@ inline constexpr int kArrowImage = 1;
 inline constexpr int kNoImage = -1;
 
 // The pages of pcABGDetails, in their order. What each is lives in the window's page table.
-enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print };
-inline constexpr int kPageCount = 8;
+enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print, Explanation };
+inline constexpr int kPageCount = 9;
 // The page shown when nothing else is stored.
 inline constexpr Page kDesignPage = Page::About;
 
 // In the order of kBarActions.
 enum class BarAction {
-    Teacher, Statistics, NormalValues, Samples, Print, Preferences, Website, Help, About,
+    Teacher, Statistics, Explanation, NormalValues, Samples, Print, Preferences, Website, Help, About,
     MmHg, Kpa,
     English, French, German, Spanish,
 };
-inline constexpr int kBarActionCount = 15;
+inline constexpr int kBarActionCount = 16;
 
 enum class BarGroup { Abg, Units, Language };
 
@@ -43,6 +43,7 @@ struct BarActionRow {
 inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true},
     {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true},
+    {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
      "Show normal ABG values", kNoImage, true},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},

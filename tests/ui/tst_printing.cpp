@@ -28,6 +28,7 @@ struct RecordingRunner final : ReportRunner {
         QStringList answers;
         QString paco2Caption;
         QString firstPaCO2;
+        QString firstReason;
     };
     QList<Run> *runs;
 
@@ -44,6 +45,7 @@ struct RecordingRunner final : ReportRunner {
             run.answers << answers->displayText(row, "Result");
         run.paco2Caption = report.parameters.value("PACO2");
         run.firstPaCO2 = list->rowCount() ? list->displayText(0, "PACO2") : QString();
+        run.firstReason = answers->rowCount() ? answers->displayText(0, "Reason1") : QString();
         QCOMPARE(report.jobTitle, QString("ReportPrinter Report"));
         runs->append(run);
     }
@@ -103,6 +105,7 @@ private slots:
     void kpaSheet();
     void frenchAnswers();
     void twoRunsInARow();
+    void answersWithTheirReasons();
     void teacherStateIsUntouched();
     void cancellingTheOptionsEndsTheRun();
     void aFileThatCannotBeWritten();
@@ -235,6 +238,18 @@ void TestPrinting::twoRunsInARow()
     QCOMPARE(m_runs.size(), 2);
     QCOMPARE(m_runs[1].codes, numbered(3));
     QCOMPARE(m_runs[1].answers.size(), 3);
+}
+
+void TestPrinting::answersWithTheirReasons()
+{
+    print();
+    QVERIFY(m_runs[0].firstReason.isEmpty()); // not asked for
+    auto *explain = m_fixture.child<QCheckBox>("chkExplainAnswers");
+    QCOMPARE(explain->text(), QString("Explain the answers"));
+    QTest::mouseClick(explain, Qt::LeftButton, {}, QPoint(6, explain->height() / 2));
+    print();
+    QVERIFY2(m_runs[1].firstReason.startsWith("The ") || m_runs[1].firstReason.startsWith("pH, PaCO2"),
+             qPrintable(m_runs[1].firstReason));
 }
 
 void TestPrinting::teacherStateIsUntouched()

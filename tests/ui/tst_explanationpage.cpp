@@ -1,0 +1,102 @@
+// The explanation page, reached as a user reaches it: Analyze, then "Why?" or
+// the side bar; in both languages and both units; after a scored answer it
+// starts with the verdict on the answer.
+
+#include "ExplanationPage.h"
+#include "IndexedAction.h"
+#include "NumericSpinField.h"
+#include "TeacherPage.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+
+class TestExplanationPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_fixture.open(11)); }
+    void cleanup() { m_fixture.forgetSettings(); }
+
+    void nothingYet();
+    void whyOpensTheExplanation();
+    void afterAScoredAnswer();
+    void followsLanguageAndUnit();
+
+private:
+    QString shown() const { return m_fixture.child<QTextBrowser>("txtExplanation")->toPlainText(); }
+    void enter(const QStringList &values)
+    {
+        const auto fields = m_fixture.panel()->inputFields();
+        for (int i = 0; i < 6; ++i)
+            fields[std::size_t(i)]->setText(values[i]);
+    }
+    void analyze() { QTest::mouseClick(m_fixture.panel()->btnAnalyze(), Qt::LeftButton); }
+    void why() { QTest::mouseClick(m_fixture.panel()->btnWhy(), Qt::LeftButton); }
+
+    WindowFixture m_fixture;
+};
+
+void TestExplanationPage::nothingYet()
+{
+    m_fixture.child<QAction>("alBarABGExplain")->trigger();
+    QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsExplanation"));
+    QVERIFY2(shown().startsWith("Nothing analyzed yet"), qPrintable(shown()));
+}
+
+void TestExplanationPage::whyOpensTheExplanation()
+{
+    enter({"7.34", "52", "75", "24", "21", "40"});
+    analyze();
+    // The result fields say what they always said.
+    QCOMPARE(m_fixture.panel()->edtAssessAcidBase()->text(), QString("Uncompensated Respiratory Acidosis"));
+    why();
+    QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsExplanation"));
+    QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->imageIndex(), 1);
+    const QString text = shown();
+    QVERIFY2(text.contains("pH 7.34 is below 7.35: acidaemic.") && text.contains("PaCO2 52 mmHg is above 45: high, acidic.")
+                 && text.contains("Step by step") && text.contains("Teaching notes")
+                 && text.contains("a metabolic acidosis as well"),
+             qPrintable(text));
+    QVERIFY(!text.contains("Correct") && !text.contains("Incorrect")); // nothing was scored
+}
+
+void TestExplanationPage::afterAScoredAnswer()
+{
+    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    const halvex::AbgCategory generated = m_fixture.window->teacher().generatedCategory().value();
+    const halvex::AbgCategory wrong = generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
+                                                                               : halvex::AbgCategory::Normal;
+    QCheckBox *box = m_fixture.window->teacherPage()->checkBox(wrong);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    analyze();
+    QCOMPARE(m_fixture.window->teacherPage()->lblResultAcidBase()->text(), QString("Incorrect")); // as always
+    why();
+    const QString expected = QStringLiteral("Incorrect: this is %1; you ticked %2.")
+                                 .arg(QString::fromUtf8(halvex::categoryInfo(generated).englishName.data()),
+                                      QString::fromUtf8(halvex::categoryInfo(wrong).englishName.data()));
+    QVERIFY2(shown().startsWith(expected), qPrintable(shown()));
+}
+
+void TestExplanationPage::followsLanguageAndUnit()
+{
+    enter({"7.30", "30", "90", "15", "21", "40"});
+    analyze();
+    m_fixture.child<QAction>("alBarFrench")->trigger();
+    why();
+    QCOMPARE(m_fixture.child<QLabel>("lblExplanationTitle")->text(), QString("Explication"));
+    QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("Pourquoi ?"));
+    QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"), qPrintable(shown()));
+    m_fixture.child<QAction>("alBarKPa")->trigger();
+    QVERIFY2(shown().contains("PaCO2 4.0 kpa"), qPrintable(shown()));
+    m_fixture.child<QAction>("alBarEnglish")->trigger();
+    QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explanation"));
+    QVERIFY2(shown().contains("Winter's formula"), qPrintable(shown()));
+}
+
+QTEST_MAIN(TestExplanationPage)
+#include "tst_explanationpage.moc"
