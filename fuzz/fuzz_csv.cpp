@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-using namespace halvex::cli;
+using namespace halvex;
 
 namespace {
 

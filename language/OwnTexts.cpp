@@ -15,7 +15,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, 82> kOwnTexts{{
+constexpr std::array<OwnTextRow, 92> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -180,6 +180,26 @@ constexpr std::array<OwnTextRow, 82> kOwnTexts{{
      "Pourquoi cette évaluation ? Ouvre son explication"},
     {OwnText::ExplainAnswers, "Explain the answers",
      "Expliquer les réponses"},
+    {OwnText::Review, "Review",
+     "Révision"},
+    {OwnText::WrongOnly, "Wrong answers only",
+     "Seulement les erreurs"},
+    {OwnText::LoadAnswer, "Load into the fields",
+     "Charger dans les champs"},
+    {OwnText::SaveReview, "Save as CSV...",
+     "Enregistrer en CSV..."},
+    {OwnText::SaveReviewTitle, "Save the session as CSV",
+     "Enregistrer la séance en CSV"},
+    {OwnText::CsvFiles, "CSV files (*.csv)",
+     "Fichiers CSV (*.csv)"},
+    {OwnText::PracticeWeak, "Practise weak categories",
+     "S'exercer sur les catégories faibles"},
+    {OwnText::NoAnswerYet, "No answer scored yet: tick a category, then Analyze.",
+     "Aucune réponse notée : cochez une catégorie, puis Analysez."},
+    {OwnText::AnswerCorrect, "Correct",
+     "Correct"},
+    {OwnText::AnswerIncorrect, "Incorrect",
+     "Incorrect"},
 }};
 
 constexpr bool rowsInOrder()
@@ -190,7 +210,7 @@ constexpr bool rowsInOrder()
     }
     return true;
 }
-static_assert(rowsInOrder() && kOwnTexts.size() == static_cast<std::size_t>(OwnText::ExplainAnswers) + 1);
+static_assert(rowsInOrder() && kOwnTexts.size() == static_cast<std::size_t>(OwnText::AnswerIncorrect) + 1);
 
 } // namespace
 

@@ -92,6 +92,16 @@ enum class OwnText {
     Why,
     WhyHint,
     ExplainAnswers,
+    Review,
+    WrongOnly,
+    LoadAnswer,
+    SaveReview,
+    SaveReviewTitle,
+    CsvFiles,
+    PracticeWeak,
+    NoAnswerYet,
+    AnswerCorrect,
+    AnswerIncorrect,
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

@@ -7,7 +7,10 @@ namespace {
 constexpr char kGroup[] = "AppSettings";
 
 // In the order they are declared and written.
-constexpr std::array<const char *, 6> kNames{"Units", "Language", "phDec", "HCO3Dec", "PaCO2Dec", "PaO2Dec"};
+constexpr std::array<const char *, 7> kNames{"Units",    "Language", "phDec",       "HCO3Dec",
+                                             "PaCO2Dec", "PaO2Dec",  "PracticeWeak"};
+// Settings of our own, not of the design: deleted from the store when they are empty.
+constexpr std::size_t kFirstOwnSetting = 6;
 
 // The number a text holds, its fraction cut off; a text that is no number, or
 // one beyond an integer's range, is 0.
@@ -75,8 +78,11 @@ void AppSettings::save(QSettings &store) const
     store.beginGroup(QString::fromLatin1(kGroup));
     for (std::size_t i = 0; i < kNames.size(); ++i) {
         const Value &value = m_values[i];
-        if (value.isEmpty())
+        if (value.isEmpty()) {
+            if (i >= kFirstOwnSetting)
+                store.remove(QString::fromLatin1(kNames[i]));
             continue;
+        }
         if (value.isInteger())
             store.setValue(QString::fromLatin1(kNames[i]), value.integer());
         else

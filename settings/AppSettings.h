@@ -11,7 +11,9 @@
 
 class QSettings;
 
-enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec };
+// The six of the design, then PracticeWeak (practice aimed at weak categories,
+// stored only while it is on).
+enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec, PracticeWeak };
 
 class AppSettings {
 public:
@@ -25,6 +27,8 @@ public:
         int integer() const;
         void setText(const QString &text);
         void setInteger(int value);
+        // Back to never set.
+        void clear() { *this = Value(); }
 
     private:
         enum class Kind { Empty, String, Integer };
@@ -39,9 +43,10 @@ public:
     // Reads every setting stored in the store's "AppSettings" group; a setting
     // that is not stored keeps its value.
     void load(QSettings &store);
-    // Writes every setting that is not empty; other values in the group are left alone.
+    // Writes every setting that is not empty; other values in the group are left
+    // alone, but for PracticeWeak, which is deleted when empty.
     void save(QSettings &store) const;
 
 private:
-    std::array<Value, 6> m_values;
+    std::array<Value, 7> m_values;
 };

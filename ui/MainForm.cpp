@@ -151,8 +151,8 @@ void TfrmMain::createSideBar(QWidget *client)
         int height;
     };
     constexpr GroupRow kGroups[] = {
-        // One item more than designed: the explanation.
-        {BarGroup::Abg, "barABG", "ABG", artwork::GroupIcon::Abg, 223},
+        // Two items more than designed: the explanation and the review.
+        {BarGroup::Abg, "barABG", "ABG", artwork::GroupIcon::Abg, 241},
         {BarGroup::Units, "barUnits", "Units", artwork::GroupIcon::Units, 83},
         {BarGroup::Language, "barLanguage", "Language", artwork::GroupIcon::Language, 83},
     };

@@ -19,6 +19,8 @@
 #include "Presentation.h"
 #include "RandomSource.h"
 #include "SideBarActions.h"
+#include "InputValidation.h"
+#include "SessionReview.h"
 #include "TeacherSession.h"
 
 #include <QMainWindow>
@@ -27,12 +29,14 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class AbgInputPanel;
 class AboutPage;
 class Desktop;
 class ExerciseSheet;
 class ExplanationPage;
+class ReviewPage;
 class IndexedAction;
 class ImageList;
 class MessageBoxes;
@@ -152,6 +156,7 @@ private:
     QWidget *buildStatisticsPage(QWidget *host);
     QWidget *buildPrintPage(QWidget *host);
     QWidget *buildExplanationPage(QWidget *host);
+    QWidget *buildReviewPage(QWidget *host);
 
     // Help, About and links.
     void alBarABGHelpExecute();
@@ -207,7 +212,23 @@ private:
     void showTeacherState();
 
     // The explanation of the last Analyze, on its page if it is built.
+    struct AnswerVerdict {
+        bool correct;
+        std::optional<halvex::AbgCategory> generated;
+        halvex::AbgCategory chosen;
+    };
     void showExplanation();
+    QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<AnswerVerdict> &verdict) const;
+    std::string verdictLine(const AnswerVerdict &verdict) const;
+
+    // The review of the session's answers.
+    void recordAnswer(const halvex::AbgInput &input);
+    void showReview();
+    void showReviewedAnswer();
+    void loadReviewedAnswer();
+    void saveReview();
+    // The practice option: Generate favours the categories answered wrong.
+    void chkPracticeWeakClick(bool on);
 
     // The sample page.
     void sampleLabelClick(halvex::AbgCategory category);
@@ -238,6 +259,7 @@ private:
     PrintPage *m_printPage = nullptr;
     AboutPage *m_aboutPage = nullptr;
     ExplanationPage *m_explanationPage = nullptr;
+    ReviewPage *m_reviewPage = nullptr;
 
     // What the pages show, kept here for the pages not built yet.
     halvex::Presentation m_presentation;
@@ -246,12 +268,10 @@ private:
     Verdict m_verdict = Verdict::None;
     // The last blood gas assessed (in mmHg), and the scored answer on it, if any.
     std::optional<halvex::BloodGasSample> m_explained;
-    struct AnswerVerdict {
-        bool correct;
-        std::optional<halvex::AbgCategory> generated;
-        halvex::AbgCategory chosen;
-    };
     std::optional<AnswerVerdict> m_answerVerdict;
+    halvex::SessionReview m_review;
+    std::vector<std::size_t> m_reviewRows; // the answers listed, newest first
+    std::optional<int> m_lastVariant;      // of the last sample the Generate button made
     int m_gauge = 0;
 
     halvex::TeacherSession m_teacher;

@@ -9,6 +9,7 @@
 #include "CylinderGauge.h"
 #include "DecimalPreferences.h"
 #include "ExplanationPage.h"
+#include "ReviewPage.h"
 #include "Hints.h"
 #include "IndexedAction.h"
 #include "NumericSpinField.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QListWidget>
 
 QString TfrmMain::ownText(halvex::OwnText text) const
 {
@@ -37,8 +39,17 @@ void TfrmMain::nameControls()
     action(BarAction::Explanation)->setText(ownText(halvex::OwnText::ExplanationTitle));
     m_input->btnWhy()->setText(ownText(halvex::OwnText::Why));
     setHint(m_input->btnWhy(), QStringLiteral("|") + ownText(halvex::OwnText::WhyHint));
+    action(BarAction::Review)->setText(ownText(halvex::OwnText::Review));
     if (m_explanationPage)
         m_explanationPage->title()->setText(ownText(halvex::OwnText::ExplanationTitle));
+    if (m_reviewPage) {
+        m_reviewPage->title()->setText(ownText(halvex::OwnText::Review));
+        m_reviewPage->chkWrongOnly()->setText(ownText(halvex::OwnText::WrongOnly));
+        m_reviewPage->btnLoadAnswer()->setText(ownText(halvex::OwnText::LoadAnswer));
+        m_reviewPage->btnSaveReview()->setText(ownText(halvex::OwnText::SaveReview));
+    }
+    if (m_teacherPage)
+        m_teacherPage->chkPracticeWeak()->setText(ownText(halvex::OwnText::PracticeWeak));
 
     m_input->nameFields();
     if (m_printPage) {

@@ -33,6 +33,7 @@ void TfrmMain::btnAnalyzeClick()
         ScoreTeacherAnswer();
         m_answerVerdict = AnswerVerdict{m_teacher.lastAnswerCorrect(), m_teacher.generatedCategory(),
                                         m_teacher.chosenCategory()};
+        recordAnswer(input);
     }
     showExplanation();
     m_input->btnGenerate()->setFocus();

@@ -25,6 +25,44 @@ QString listOf(const std::vector<std::string> &lines, const char *tag)
 
 } // namespace
 
+std::string TfrmMain::verdictLine(const AnswerVerdict &verdict) const
+{
+    // In the language of the catalogue, as the result fields.
+    const std::string_view language = m_presentation.language;
+    const auto name = [&](halvex::AbgCategory category) {
+        return halvex::Translate(halvex::categoryInfo(category).englishName, language);
+    };
+    const std::string chosen = name(verdict.chosen);
+    if (!verdict.generated)
+        return halvex::filledIn(halvex::ownText(halvex::OwnText::TeacherFailed, language), {chosen});
+    if (verdict.correct)
+        return halvex::filledIn(halvex::ownText(halvex::OwnText::TeacherCorrect, language), {name(*verdict.generated)});
+    return halvex::filledIn(halvex::ownText(halvex::OwnText::TeacherIncorrect, language),
+                            {name(*verdict.generated), chosen});
+}
+
+QString TfrmMain::explanationHtml(const halvex::BloodGasSample &sample,
+                                  const std::optional<AnswerVerdict> &verdict) const
+{
+    const auto own = [this](halvex::OwnText text) {
+        return html(std::string(halvex::ownText(text, m_presentation.language)));
+    };
+    const halvex::Explanation explanation = halvex::explainAssessment(sample, m_presentation);
+    QString page;
+    if (verdict) {
+        const QString colour = verdict->correct ? QStringLiteral("#008000") : QStringLiteral("#ff0000");
+        page += QStringLiteral("<p style=\"color:%1\"><b>%2</b></p>").arg(colour, html(verdictLine(*verdict)));
+    }
+    page += QStringLiteral("<h4>") + own(halvex::OwnText::StepByStep) + QStringLiteral("</h4>");
+    page += listOf(explanation.steps, "ol");
+    // The notes apart from the reasoning: they teach, they do not decide.
+    page += QStringLiteral("<table width=\"100%\" cellpadding=\"4\" style=\"background-color:#eef2fb\"><tr><td>");
+    page += QStringLiteral("<h4>") + own(halvex::OwnText::TeachingNotes) + QStringLiteral("</h4>");
+    page += listOf(explanation.notes, "ul");
+    page += QStringLiteral("</td></tr></table>");
+    return page;
+}
+
 void TfrmMain::showExplanation()
 {
     if (!m_explanationPage)
@@ -34,34 +72,5 @@ void TfrmMain::showExplanation()
                                            + QStringLiteral("</p>"));
         return;
     }
-    // In the language of the catalogue, as the result fields.
-    const auto own = [this](halvex::OwnText text, std::initializer_list<std::string_view> arguments) {
-        return halvex::filledIn(halvex::ownText(text, m_presentation.language), arguments);
-    };
-    const auto name = [this](halvex::AbgCategory category) {
-        return halvex::Translate(halvex::categoryInfo(category).englishName, m_presentation.language);
-    };
-    const halvex::Explanation explanation = halvex::explainAssessment(*m_explained, m_presentation);
-
-    QString page;
-    if (m_answerVerdict) {
-        const std::string chosen = name(m_answerVerdict->chosen);
-        std::string verdict;
-        if (!m_answerVerdict->generated)
-            verdict = own(halvex::OwnText::TeacherFailed, {chosen});
-        else if (m_answerVerdict->correct)
-            verdict = own(halvex::OwnText::TeacherCorrect, {name(*m_answerVerdict->generated)});
-        else
-            verdict = own(halvex::OwnText::TeacherIncorrect, {name(*m_answerVerdict->generated), chosen});
-        const QString colour = m_answerVerdict->correct ? QStringLiteral("#008000") : QStringLiteral("#ff0000");
-        page += QStringLiteral("<p style=\"color:%1\"><b>%2</b></p>").arg(colour, html(verdict));
-    }
-    page += QStringLiteral("<h4>") + html(own(halvex::OwnText::StepByStep, {})) + QStringLiteral("</h4>");
-    page += listOf(explanation.steps, "ol");
-    // The notes apart from the reasoning: they teach, they do not decide.
-    page += QStringLiteral("<table width=\"100%\" cellpadding=\"4\" style=\"background-color:#eef2fb\"><tr><td>");
-    page += QStringLiteral("<h4>") + html(own(halvex::OwnText::TeachingNotes, {})) + QStringLiteral("</h4>");
-    page += listOf(explanation.notes, "ul");
-    page += QStringLiteral("</td></tr></table>");
-    m_explanationPage->text()->setHtml(page);
+    m_explanationPage->text()->setHtml(explanationHtml(*m_explained, m_answerVerdict));
 }

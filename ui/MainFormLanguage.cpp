@@ -60,6 +60,7 @@ void TfrmMain::selectLanguage(std::string_view key)
         useQtTexts(key == halvex::kLanguageFrench);
     }
     showExplanation();
+    showReview();
 }
 
 void TfrmMain::setCaptions(bool french)

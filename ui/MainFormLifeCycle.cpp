@@ -75,6 +75,8 @@ void TfrmMain::FormShow()
     applyStoredUnit();
     applyStoredLanguage();
     applyStoredDecimals();
+    if (m_teacherPage)
+        showTeacherState();
     m_appSettings.save(*m_store);
     showVerdict(Verdict::None);
     // The page restored from the settings is shown now, as a switch to it would show it.

@@ -8,12 +8,15 @@
 #include "NormalValuesPage.h"
 #include "PreferencesPage.h"
 #include "PrintPage.h"
+#include "ReviewPage.h"
 #include "SamplesPage.h"
 #include "StatisticsPage.h"
 #include "TeacherPage.h"
 #include "UnitPresentation.h"
 
+#include <QCheckBox>
 #include <QLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -34,6 +37,7 @@ const std::array<TfrmMain::PageRow, kPageCount> &TfrmMain::pageRows()
         {Page::Print, "tsPrint", BarAction::Print, &TfrmMain::buildPrintPage, nullptr},
         {Page::Explanation, "tsExplanation", BarAction::Explanation, &TfrmMain::buildExplanationPage,
          &TfrmMain::showExplanation},
+        {Page::Review, "tsReview", BarAction::Review, &TfrmMain::buildReviewPage, &TfrmMain::showReview},
     }};
     return rows;
 }
@@ -127,6 +131,7 @@ QWidget *TfrmMain::buildTeacherPage(QWidget *host)
 {
     m_teacherPage = new TeacherPage(host);
     connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
+    connect(m_teacherPage->chkPracticeWeak(), &QCheckBox::clicked, this, &TfrmMain::chkPracticeWeakClick);
     showTeacherState();
     return m_teacherPage;
 }
@@ -181,6 +186,17 @@ QWidget *TfrmMain::buildExplanationPage(QWidget *host)
 {
     m_explanationPage = new ExplanationPage(host);
     return m_explanationPage;
+}
+
+QWidget *TfrmMain::buildReviewPage(QWidget *host)
+{
+    m_reviewPage = new ReviewPage(host);
+    connect(m_reviewPage->chkWrongOnly(), &QCheckBox::toggled, this, &TfrmMain::showReview);
+    connect(m_reviewPage->lstAnswers(), &QListWidget::currentRowChanged, this, &TfrmMain::showReviewedAnswer);
+    connect(m_reviewPage->btnLoadAnswer(), &QPushButton::clicked, this, &TfrmMain::loadReviewedAnswer);
+    connect(m_reviewPage->btnSaveReview(), &QPushButton::clicked, this, &TfrmMain::saveReview);
+    showReview();
+    return m_reviewPage;
 }
 
 QWidget *TfrmMain::buildPrintPage(QWidget *host)

@@ -11,6 +11,7 @@
 #include "SamplesPage.h"
 #include "StatisticsPage.h"
 #include "TeacherPage.h"
+#include "WeakCategories.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,7 +26,10 @@ void TfrmMain::btnGenerateClick()
         && !m_boxes.confirm(QStringLiteral("Last generated ABG not analyzed, are you sure you want to generate another?")))
         return;
 
-    const int variant = halvex::drawRandomVariant(m_abg->random());
+    const bool weakFirst = !m_appSettings[AppSetting::PracticeWeak].isEmpty();
+    const int variant = weakFirst ? halvex::drawWeakVariant(halvex::weaknessWeights(m_teacher), m_abg->random())
+                                  : halvex::drawRandomVariant(m_abg->random());
+    m_lastVariant = variant;
     // The generator's code 99 (no sample made) is no category.
     m_teacher.sampleGenerated(halvex::categoryFromCode(m_abg->Generate(variant)));
     showVerdict(Verdict::None);
@@ -81,6 +85,7 @@ void TfrmMain::showTeacherState()
 {
     m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
     m_teacherPage->pb()->setValue(m_gauge);
+    m_teacherPage->chkPracticeWeak()->setChecked(!m_appSettings[AppSetting::PracticeWeak].isEmpty());
     showVerdict(m_verdict);
 }
 

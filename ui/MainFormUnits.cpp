@@ -52,6 +52,7 @@ void TfrmMain::selectUnit(const UnitPresentation &target)
     }
     m_presentation.unit = unit;
     showExplanation();
+    showReview();
 }
 
 void TfrmMain::applyStoredUnit()

@@ -12,18 +12,18 @@ inline constexpr int kArrowImage = 1;
 inline constexpr int kNoImage = -1;
 
 // The pages of pcABGDetails, in their order. What each is lives in the window's page table.
-enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print, Explanation };
-inline constexpr int kPageCount = 9;
+enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print, Explanation, Review };
+inline constexpr int kPageCount = 10;
 // The page shown when nothing else is stored.
 inline constexpr Page kDesignPage = Page::About;
 
 // In the order of kBarActions.
 enum class BarAction {
-    Teacher, Statistics, Explanation, NormalValues, Samples, Print, Preferences, Website, Help, About,
+    Teacher, Statistics, Explanation, Review, NormalValues, Samples, Print, Preferences, Website, Help, About,
     MmHg, Kpa,
     English, French, German, Spanish,
 };
-inline constexpr int kBarActionCount = 16;
+inline constexpr int kBarActionCount = 17;
 
 enum class BarGroup { Abg, Units, Language };
 
@@ -44,6 +44,7 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true},
     {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true},
     {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true},
+    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
      "Show normal ABG values", kNoImage, true},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},

@@ -34,6 +34,11 @@ TeacherPage::TeacherPage(QWidget *parent)
     boxes->setVerticalSpacing(0);
     boxes->setHorizontalSpacing(24);
     boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
+    // Not an answer box: in the right column's first empty row.
+    m_practiceWeak = new QCheckBox(QStringLiteral("Practise weak categories"), this);
+    m_practiceWeak->setObjectName(QStringLiteral("chkPracticeWeak"));
+    m_practiceWeak->setFixedHeight(kRowHeight);
+    boxes->addWidget(m_practiceWeak, 0, 1);
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
         auto *box = new QCheckBox(categoryEnglishName(info.category), this);
         box->setObjectName(categoryControlName(QStringLiteral("chk"), info.category));

@@ -27,6 +27,8 @@ public:
     QLabel *lblResultAcidBase() const { return m_result; }
     QLabel *lblGenerated() const { return m_generated; }
     CylinderGauge *pb() const { return m_gauge; }
+    // Whether Generate favours the categories answered wrong.
+    QCheckBox *chkPracticeWeak() const { return m_practiceWeak; }
 
 signals:
     // The student clicked the box of this category.
@@ -37,4 +39,5 @@ private:
     QLabel *m_result;
     QLabel *m_generated;
     CylinderGauge *m_gauge;
+    QCheckBox *m_practiceWeak = nullptr;
 };

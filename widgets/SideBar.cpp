@@ -14,8 +14,8 @@ SideBar::SideBar(QWidget *parent)
     QPalette pale = palette();
     pale.setColor(QPalette::Window, QColor(232, 238, 250));
     setPalette(pale);
-    m_layout->setContentsMargins(6, 6, 6, 6);
-    m_layout->setSpacing(8);
+    m_layout->setContentsMargins(6, 4, 6, 4);
+    m_layout->setSpacing(6);
     m_layout->addStretch();
 }
 

@@ -9,6 +9,7 @@
 
 #include <sstream>
 
+using namespace halvex;
 using namespace halvex::cli;
 
 namespace {

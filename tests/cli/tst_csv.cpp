@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-using namespace halvex::cli;
+using namespace halvex;
 
 using Records = QList<QStringList>;
 

@@ -11,6 +11,7 @@
 
 #include <sstream>
 
+using namespace halvex;
 using namespace halvex::cli;
 
 namespace {

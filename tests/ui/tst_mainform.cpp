@@ -113,7 +113,7 @@ void TestMainForm::frame()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->font().pixelSize(), 12);
     QCOMPARE(child<QLabel>("lblTitle")->text(), QString("Arterial Blood Gas Analyzer"));
-    QCOMPARE(m_window->pcABGDetails()->count(), 9); // the eight designed pages and the explanation
+    QCOMPARE(m_window->pcABGDetails()->count(), 10); // the eight designed pages, the explanation and the review
     QCOMPARE(m_window->pcABGDetails()->currentWidget()->objectName(), QString("tsHelpAbout"));
     QCOMPARE(arrows(), QStringList{"alBarABGTeacher"});
     QCOMPARE(child<QLineEdit>("edtAssessAcidBase")->width(), 383);

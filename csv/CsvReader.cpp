@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace halvex::cli {
+namespace halvex {
 namespace {
 constexpr std::size_t kBlockSize = 1 << 16;
 }
@@ -135,4 +135,4 @@ bool CsvReader::next(CsvRecord &record)
     return true;
 }
 
-} // namespace halvex::cli
+} // namespace halvex

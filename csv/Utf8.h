@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace halvex::cli {
+namespace halvex {
 
 // The length of the valid UTF-8 character that starts `text` (1 to 4), or 0
 // when `text` starts with a byte that begins none (overlong forms and
@@ -17,4 +17,4 @@ std::size_t utf8CharacterLength(std::string_view text);
 // Appends the text with every byte that does not belong to a valid UTF-8 character, and NUL, as U+FFFD.
 void appendValidUtf8(std::string &out, std::string_view text);
 
-} // namespace halvex::cli
+} // namespace halvex

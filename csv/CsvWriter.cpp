@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace halvex::cli {
+namespace halvex {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
@@ -77,4 +77,4 @@ void CsvWriter::flush()
         throw WriteFailure{};
 }
 
-} // namespace halvex::cli
+} // namespace halvex

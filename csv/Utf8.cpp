@@ -1,6 +1,6 @@
 #include "Utf8.h"
 
-namespace halvex::cli {
+namespace halvex {
 namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 }
@@ -53,4 +53,4 @@ void appendValidUtf8(std::string &out, std::string_view text)
     }
 }
 
-} // namespace halvex::cli
+} // namespace halvex

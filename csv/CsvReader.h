@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace halvex::cli {
+namespace halvex {
 
 struct CsvRecord {
     static constexpr std::size_t kMaxFieldBytes = 100;
@@ -59,4 +59,4 @@ private:
     bool m_atStart = true;
 };
 
-} // namespace halvex::cli
+} // namespace halvex

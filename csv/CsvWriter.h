@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace halvex::cli {
+namespace halvex {
 
 class CsvWriter {
 public:
@@ -34,4 +34,4 @@ private:
     std::string m_field; // a field made valid UTF-8
 };
 
-} // namespace halvex::cli
+} // namespace halvex

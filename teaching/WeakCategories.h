@@ -1,0 +1,22 @@
+#pragma once
+
+// Practice aimed at weak categories: each category weighs one more for every
+// wrong answer on it this session, and a category never answered weighs as one
+// answered wrong once. The draw stays among the teacher's variants 1 to 28,
+// each weighing what its category weighs, so with equal weights it is the
+// usual uniform draw.
+
+#include "AbgCategory.h"
+#include "RandomSource.h"
+#include "TeacherSession.h"
+
+#include <array>
+
+namespace halvex {
+
+std::array<int, kCategoryCount> weaknessWeights(const TeacherSession &session);
+
+// Re-seeds and draws a variant 1 to 28 by its category's weight.
+int drawWeakVariant(const std::array<int, kCategoryCount> &weights, RandomSource &random);
+
+} // namespace halvex

@@ -1,0 +1,158 @@
+// The session review and the practice aimed at weak categories, without a window.
+
+#include "CsvReader.h"
+#include "SampleGenerator.h"
+#include "SessionReview.h"
+#include "WeakCategories.h"
+
+#include <QTest>
+
+#include <sstream>
+
+using namespace halvex;
+
+namespace {
+
+AbgCategory cat(int code)
+{
+    return *categoryFromCode(code);
+}
+
+// A session where each category got the given answers, right or wrong.
+TeacherSession sessionWith(const std::vector<std::pair<int, bool>> &answers)
+{
+    TeacherSession session;
+    session.createCategoryStats();
+    for (const auto &[code, right] : answers) {
+        session.sampleGenerated(cat(code));
+        session.choose(right ? cat(code) : cat((code + 1) % kCategoryCount));
+        session.scoreAnswer();
+    }
+    return session;
+}
+
+} // namespace
+
+class TestReview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void weights_data();
+    void weights();
+    void equalWeightsDrawAsUsual();
+    void weakCategoriesComeUpMore();
+    void listedNewestFirst();
+    void csvRoundTrip();
+};
+
+void TestReview::weights_data()
+{
+    QTest::addColumn<QList<int>>("answers"); // code * 2 + right
+    QTest::addColumn<QList<int>>("expected");
+
+    QList<int> unseen(kCategoryCount, 2);
+    QTest::newRow("nothing yet: all weak alike") << QList<int>{} << unseen;
+    QList<int> allRight = unseen;
+    for (int code = 0; code < kCategoryCount; ++code)
+        allRight[code] = 1;
+    QList<int> everyOneRight;
+    for (int code = 0; code < kCategoryCount; ++code)
+        everyOneRight << code * 2 + 1;
+    QTest::newRow("all correct: all alike") << everyOneRight << allRight;
+    QList<int> mixed = unseen;
+    mixed[3] = 3; // two wrong
+    mixed[5] = 1; // right
+    mixed[7] = 2; // one wrong, one right
+    QTest::newRow("wrong answers weigh") << QList<int>{3 * 2, 3 * 2, 5 * 2 + 1, 7 * 2, 7 * 2 + 1} << mixed;
+}
+
+void TestReview::weights()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(QList<int>, expected);
+    std::vector<std::pair<int, bool>> given;
+    for (const int answer : answers)
+        given.emplace_back(answer / 2, answer % 2 == 1);
+    const auto weights = weaknessWeights(sessionWith(given));
+    QCOMPARE(QList<int>(weights.begin(), weights.end()), expected);
+}
+
+void TestReview::equalWeightsDrawAsUsual()
+{
+    RandomSource random(countingSeeds(42));
+    std::array<int, kCategoryCount> equal{};
+    equal.fill(1);
+    std::array<int, kLastRandomVariant + 1> seen{};
+    constexpr int kDraws = 28000;
+    for (int i = 0; i < kDraws; ++i) {
+        const int variant = drawWeakVariant(equal, random);
+        QVERIFY(variant >= kFirstVariant && variant <= kLastRandomVariant);
+        ++seen[std::size_t(variant)];
+    }
+    for (int variant = kFirstVariant; variant <= kLastRandomVariant; ++variant)
+        QVERIFY2(std::abs(seen[std::size_t(variant)] - 1000) < 150, qPrintable(QString::number(variant)));
+}
+
+void TestReview::weakCategoriesComeUpMore()
+{
+    // RA answered wrong four times: weight 5 against 2 for the unseen and 1 for the right ones.
+    const TeacherSession session = sessionWith({{1, false}, {1, false}, {1, false}, {1, false}, {2, true}});
+    const auto weights = weaknessWeights(session);
+    int total = 0;
+    for (int variant = kFirstVariant; variant <= kLastRandomVariant; ++variant)
+        total += weights[std::size_t(variant / 2)];
+    RandomSource random(countingSeeds(7));
+    constexpr int kDraws = 20000;
+    int ra = 0;
+    int pcra = 0;
+    for (int i = 0; i < kDraws; ++i) {
+        const int variant = drawWeakVariant(weights, random);
+        ra += variant / 2 == 1 ? 1 : 0;
+        pcra += variant / 2 == 2 ? 1 : 0;
+    }
+    const double expectedRa = kDraws * 10.0 / total;  // two variants of weight 5
+    const double expectedPcra = kDraws * 2.0 / total; // two variants of weight 1
+    QVERIFY2(std::abs(ra - expectedRa) < 0.08 * expectedRa, qPrintable(QString::number(ra)));
+    QVERIFY2(std::abs(pcra - expectedPcra) < 0.2 * expectedPcra, qPrintable(QString::number(pcra)));
+}
+
+void TestReview::listedNewestFirst()
+{
+    SessionReview review;
+    review.record({{}, PressureUnit::MmHg, 3, AbgCategory::RA, AbgCategory::RA, true});
+    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::RA, false});
+    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::PCRA, true});
+    QCOMPARE(review.listed(false), (std::vector<std::size_t>{2, 1, 0}));
+    QCOMPARE(review.listed(true), (std::vector<std::size_t>{1}));
+    QCOMPARE(SessionReview().listed(false), std::vector<std::size_t>{});
+}
+
+void TestReview::csvRoundTrip()
+{
+    const std::vector<AnswerRecord> answers{
+        {{7.31, 5.3, 12.0, 24, 21, 40}, PressureUnit::Kpa, 9, AbgCategory::PCMA, AbgCategory::MA, false},
+        {{7.4, 40, 90, 24, 21, 0}, PressureUnit::MmHg, std::nullopt, AbgCategory::Normal, AbgCategory::Normal, true},
+        {{7.4, 40, 90, 24, 21, 40}, PressureUnit::MmHg, 28, std::nullopt, AbgCategory::CRMAK, false},
+    };
+    std::ostringstream written;
+    writeReviewCsv(written, answers, "FRENCH");
+
+    std::istringstream input(written.str());
+    CsvReader reader(input);
+    CsvRecord record;
+    std::vector<std::vector<std::string>> rows;
+    while (reader.next(record))
+        rows.push_back(record.fields);
+    QCOMPARE(rows.size(), std::size_t(4));
+    QCOMPARE(rows[0], (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3",
+                                               "FiO2", "Age", "answered_code", "answered", "correct"}));
+    QCOMPARE(rows[1], (std::vector<std::string>{"9", "5", "Acidose Métabolique En Partie Compensée", "7.31", "5.3",
+                                               "12", "24", "21", "40", "4", "Acidose Métabolique Non Compensée",
+                                               "no"}));
+    QCOMPARE(rows[2][0], std::string()); // no sample generated yet
+    QCOMPARE(rows[2][11], std::string("yes"));
+    QCOMPARE(rows[3][1], std::string()); // a failed generation has no category
+}
+
+QTEST_APPLESS_MAIN(TestReview)
+#include "tst_review.moc"

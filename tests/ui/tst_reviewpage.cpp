@@ -1,0 +1,186 @@
+// The review of a practice session as a student meets it: answers recorded as
+// they are scored, listed newest first, the wrong ones on their own if asked,
+// each explained, loaded back without touching teacher mode, saved as CSV; and
+// the practice option, off by default and stored only while on.
+
+#include "NumericSpinField.h"
+#include "ReviewPage.h"
+#include "TeacherPage.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QTimer>
+
+class TestReviewPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_fixture.open(21)); }
+    void cleanup() { m_fixture.forgetSettings(); }
+
+    void answersAreRecorded();
+    void inFrench();
+    void loadingBackTouchesNoTeacherState();
+    void savedAsCsv();
+    void practiceOptionIsStoredOnlyWhileOn();
+
+private:
+    void generate() { QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton); }
+    void analyze() { QTest::mouseClick(m_fixture.panel()->btnAnalyze(), Qt::LeftButton); }
+    void tick(halvex::AbgCategory category)
+    {
+        QCheckBox *box = m_fixture.window->teacherPage()->checkBox(category);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    halvex::AbgCategory generated() const { return m_fixture.window->teacher().generatedCategory().value(); }
+    halvex::AbgCategory other(halvex::AbgCategory category) const
+    {
+        return category == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA : halvex::AbgCategory::Normal;
+    }
+    // One right, then one wrong, then the wrong one scored a second time.
+    void playARound()
+    {
+        generate();
+        tick(generated());
+        analyze();
+        generate();
+        tick(other(generated()));
+        analyze();
+        analyze();
+    }
+    QStringList listed() const
+    {
+        QStringList rows;
+        auto *list = m_fixture.child<QListWidget>("lstAnswers");
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+        return rows;
+    }
+    void showReview() { m_fixture.child<QAction>("alBarABGReview")->trigger(); }
+
+    WindowFixture m_fixture;
+};
+
+void TestReviewPage::answersAreRecorded()
+{
+    // No sample yet: Normal ticked is scored, and recorded, as ever.
+    tick(halvex::AbgCategory::Normal);
+    analyze();
+    showReview();
+    QCOMPARE(listed(), QStringList{"1. Correct: this is Normal Acid/Base balance."});
+
+    playARound();
+    const QStringList rows = listed();
+    QCOMPARE(rows.size(), 4);
+    QVERIFY2(rows[0].startsWith("4. Incorrect") && rows[1].startsWith("3. Incorrect") && rows[2].startsWith("2. Correct"),
+             qPrintable(rows.join('\n')));
+    QCOMPARE(m_fixture.child<QListWidget>("lstAnswers")->item(0)->foreground().color(), QColor(255, 0, 0));
+
+    QTest::mouseClick(m_fixture.child<QCheckBox>("chkWrongOnly"), Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(listed().size(), 2);
+    QVERIFY(listed()[0].startsWith("4. Incorrect") && listed()[1].startsWith("3. Incorrect"));
+    // The chosen one is explained.
+    const QString shown = m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText();
+    QVERIFY2(shown.startsWith("Incorrect: this is") && shown.contains("Step by step"), qPrintable(shown));
+}
+
+void TestReviewPage::inFrench()
+{
+    playARound();
+    m_fixture.child<QAction>("alBarFrench")->trigger();
+    showReview();
+    QCOMPARE(m_fixture.child<QLabel>("lblReviewTitle")->text(), QString::fromUtf8("Révision"));
+    QCOMPARE(m_fixture.child<QCheckBox>("chkWrongOnly")->text(), QString("Seulement les erreurs"));
+    QVERIFY2(listed()[0].startsWith("3. Incorrect : il s'agit de"), qPrintable(listed()[0]));
+    QVERIFY(m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
+}
+
+void TestReviewPage::loadingBackTouchesNoTeacherState()
+{
+    generate();
+    tick(generated());
+    const QString ph = m_fixture.panel()->edtPh()->text();
+    analyze();
+    generate(); // awaiting analysis again, with another sample in the fields
+    const auto &teacher = m_fixture.window->teacher();
+    const int count = teacher.generatedCount();
+    const auto category = teacher.generatedCategory();
+    showReview();
+    QTest::mouseClick(m_fixture.child<QPushButton>("btnLoadAnswer"), Qt::LeftButton);
+    QCOMPARE(m_fixture.panel()->edtPh()->text(), ph);
+    QCOMPARE(teacher.generatedCount(), count);
+    QCOMPARE(teacher.generatedCategory(), category);
+    QVERIFY(teacher.awaitingAnalysis());
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 1); // nothing scored
+    QVERIFY(m_fixture.panel()->btnAnalyze()->hasFocus());
+}
+
+void TestReviewPage::savedAsCsv()
+{
+    playARound();
+    showReview();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.csv");
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age,answered_code,answered,"
+                                  "correct\r"));
+    QCOMPARE(lines.size(), 5); // three answers and the last line's end
+    QVERIFY(lines[1].endsWith(",yes\r") && lines[2].endsWith(",no\r") && lines[3].endsWith(",no\r"));
+    QCOMPARE(m_fixture.boxes.errors, QStringList{});
+
+    // A save that cannot be written says so and leaves nothing.
+    const QString nowhere = dir.filePath("session.csv/inside.csv");
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(nowhere);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
+    QCOMPARE(m_fixture.boxes.errors.size(), 1);
+    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + nowhere), qPrintable(m_fixture.boxes.errors[0]));
+}
+
+void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
+{
+    const auto stored = [] {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
+            .value("AppSettings/PracticeWeak");
+    };
+    auto *option = m_fixture.window->teacherPage()->chkPracticeWeak();
+    QVERIFY(!option->isChecked());
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    m_fixture.window->close();
+    QCOMPARE(stored().toInt(), 1);
+
+    m_fixture.close();
+    QVERIFY(m_fixture.open(21));
+    option = m_fixture.window->teacherPage()->chkPracticeWeak();
+    QVERIFY(option->isChecked());
+    // Generate still makes a sample of a category, scored as ever.
+    generate();
+    QVERIFY(m_fixture.window->teacher().generatedCategory().has_value());
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    m_fixture.window->close();
+    QVERIFY(!stored().isValid()); // deleted, as back to off
+}
+
+QTEST_MAIN(TestReviewPage)
+#include "tst_reviewpage.moc"

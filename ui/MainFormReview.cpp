@@ -1,0 +1,116 @@
+// The review of the session: every scored answer, its explanation, loading it
+// back into the fields, saving the session as CSV; and the practice aimed at
+// weak categories.
+
+#include "MainForm.h"
+
+#include "AbgInputPanel.h"
+#include "MessageBoxes.h"
+#include "NumericSpinField.h"
+#include "ReviewPage.h"
+#include "StreamFailures.h"
+#include "TeacherPage.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+
+#include <sstream>
+
+void TfrmMain::recordAnswer(const halvex::AbgInput &input)
+{
+    halvex::AnswerRecord answer;
+    answer.values = {input.pH.value_or(0), input.PaCO2.value_or(0), input.PaO2.value_or(0), input.HCO3.value_or(0),
+                     input.FiO2, input.Age};
+    answer.unit = m_presentation.unit;
+    answer.variant = m_lastVariant;
+    answer.generated = m_teacher.generatedCategory();
+    answer.answered = m_teacher.chosenCategory();
+    answer.correct = m_teacher.lastAnswerCorrect();
+    m_review.record(answer);
+    showReview();
+}
+
+void TfrmMain::showReview()
+{
+    if (!m_reviewPage)
+        return;
+    QListWidget *list = m_reviewPage->lstAnswers();
+    const QSignalBlocker quiet(list);
+    list->clear();
+    m_reviewRows = m_review.listed(m_reviewPage->chkWrongOnly()->isChecked());
+    for (const std::size_t index : m_reviewRows) {
+        const halvex::AnswerRecord &answer = m_review.answers()[index];
+        const AnswerVerdict verdict{answer.correct, answer.generated, answer.answered};
+        // The wrong ones marked, in words as well as in colour.
+        auto *item = new QListWidgetItem(QStringLiteral("%1. %2").arg(index + 1).arg(
+                                             QString::fromStdString(verdictLine(verdict))),
+                                         list);
+        if (!answer.correct)
+            item->setForeground(QColor(255, 0, 0));
+    }
+    m_reviewPage->btnLoadAnswer()->setEnabled(!m_reviewRows.empty());
+    m_reviewPage->btnSaveReview()->setEnabled(!m_review.answers().empty());
+    list->setCurrentRow(m_reviewRows.empty() ? -1 : 0);
+    showReviewedAnswer();
+}
+
+void TfrmMain::showReviewedAnswer()
+{
+    if (!m_reviewPage)
+        return;
+    const int row = m_reviewPage->lstAnswers()->currentRow();
+    if (row < 0 || std::size_t(row) >= m_reviewRows.size()) {
+        m_reviewPage->txtAnswer()->setHtml(QStringLiteral("<p>") + ownText(halvex::OwnText::NoAnswerYet).toHtmlEscaped()
+                                           + QStringLiteral("</p>"));
+        return;
+    }
+    const halvex::AnswerRecord &answer = m_review.answers()[m_reviewRows[std::size_t(row)]];
+    m_reviewPage->txtAnswer()->setHtml(
+        explanationHtml(halvex::sampleOf(answer), AnswerVerdict{answer.correct, answer.generated, answer.answered}));
+}
+
+void TfrmMain::loadReviewedAnswer()
+{
+    const int row = m_reviewPage->lstAnswers()->currentRow();
+    if (row < 0 || std::size_t(row) >= m_reviewRows.size())
+        return;
+    // As the sample page does: the values only, nothing of teacher mode.
+    const halvex::AnswerRecord &answer = m_review.answers()[m_reviewRows[std::size_t(row)]];
+    m_input->clearAssessments();
+    m_input->showSample(halvex::sampleOf(answer), m_presentation.unit);
+    m_input->btnAnalyze()->setFocus();
+}
+
+void TfrmMain::saveReview()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, ownText(halvex::OwnText::SaveReviewTitle), QDir::home().filePath(QStringLiteral("Halvex session.csv")),
+        ownText(halvex::OwnText::CsvFiles), nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return;
+    std::ostringstream csv;
+    halvex::writeReviewCsv(csv, m_review.answers(), m_presentation.language);
+    // Whole or not at all: the file is replaced only once it is written.
+    QSaveFile file(path);
+    const std::string bytes = csv.str();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
+        && file.commit())
+        return;
+    const QString reason = file.errorString();
+    m_boxes.error(ownText(halvex::OwnText::CannotWrite).replace(QStringLiteral("%1"), path).replace(QStringLiteral("%2"),
+                                                                                                   reason));
+}
+
+void TfrmMain::chkPracticeWeakClick(bool on)
+{
+    // Stored only while it is on.
+    if (on)
+        m_appSettings[AppSetting::PracticeWeak].setInteger(1);
+    else
+        m_appSettings[AppSetting::PracticeWeak].clear();
+}
