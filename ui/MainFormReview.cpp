@@ -50,6 +50,7 @@ void TfrmMain::showReview()
         auto *item = new QListWidgetItem(QStringLiteral("%1. %2").arg(index + 1).arg(
                                              QString::fromStdString(verdictLine(verdict))),
                                          list);
+        item->setToolTip(item->text()); // whole, where the list is too narrow for it
         if (!answer.correct)
             item->setForeground(QColor(255, 0, 0));
     }
