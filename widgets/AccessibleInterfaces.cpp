@@ -15,13 +15,24 @@ QString withoutMnemonic(QString text)
     return text.remove(u'&');
 }
 
-// A widget that acts when pressed: a press through the accessibility action does what a click does.
+// A widget that acts when pressed: a press through the accessibility action
+// does what a click does. Unless given a name, it is named by its text.
 class PressableAccessible : public QAccessibleWidget {
 public:
-    PressableAccessible(QWidget *widget, QAccessible::Role role, std::function<void()> press)
+    PressableAccessible(QWidget *widget, QAccessible::Role role, std::function<void()> press,
+                        std::function<QString()> shownText)
         : QAccessibleWidget(widget, role)
         , m_press(std::move(press))
+        , m_shownText(std::move(shownText))
     {
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        const QString own = QAccessibleWidget::text(which);
+        if (which == QAccessible::Name && own.isEmpty())
+            return m_shownText();
+        return own;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -34,21 +45,14 @@ public:
 
 private:
     std::function<void()> m_press;
+    std::function<QString()> m_shownText;
 };
 
 class LinkAccessible final : public PressableAccessible {
 public:
     explicit LinkAccessible(ClickableLabel *label)
-        : PressableAccessible(label, QAccessible::Link, [label] { label->activate(); })
+        : PressableAccessible(label, QAccessible::Link, [label] { label->activate(); }, [label] { return label->text(); })
     {
-    }
-
-    QString text(QAccessible::Text which) const override
-    {
-        const QString own = QAccessibleWidget::text(which);
-        if (which == QAccessible::Name && own.isEmpty())
-            return static_cast<ClickableLabel *>(widget())->text();
-        return own;
     }
 
     QAccessible::State state() const override
@@ -128,17 +132,10 @@ private:
 class GroupHeaderAccessible final : public PressableAccessible {
 public:
     GroupHeaderAccessible(QToolButton *header, SideBarGroup *group)
-        : PressableAccessible(header, QAccessible::Button, [header] { header->click(); })
+        : PressableAccessible(header, QAccessible::Button, [header] { header->click(); },
+                              [header] { return header->text(); })
         , m_group(group)
     {
-    }
-
-    QString text(QAccessible::Text which) const override
-    {
-        const QString own = QAccessibleWidget::text(which);
-        if (which == QAccessible::Name && own.isEmpty())
-            return static_cast<QToolButton *>(widget())->text();
-        return own;
     }
 
     QAccessible::State state() const override

@@ -65,6 +65,17 @@ private:
         return rows;
     }
     void showReview() { m_fixture.child<QAction>("alBarABGReview")->trigger(); }
+    // "Save as CSV...", the file dialog answered with this path.
+    void saveAs(const QString &path)
+    {
+        QTimer::singleShot(0, [path] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
+    }
 
     WindowFixture m_fixture;
 };
@@ -129,13 +140,7 @@ void TestReviewPage::savedAsCsv()
     showReview();
     QTemporaryDir dir;
     const QString path = dir.filePath("session.csv");
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
+    saveAs(path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -147,13 +152,7 @@ void TestReviewPage::savedAsCsv()
 
     // A save that cannot be written says so and leaves nothing.
     const QString nowhere = dir.filePath("session.csv/inside.csv");
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->selectFile(nowhere);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
+    saveAs(nowhere);
     QCOMPARE(m_fixture.boxes.errors.size(), 1);
     QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + nowhere), qPrintable(m_fixture.boxes.errors[0]));
 }
