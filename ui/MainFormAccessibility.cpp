@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QListWidget>
 
 QString TfrmMain::ownText(halvex::OwnText text) const
@@ -40,13 +41,17 @@ void TfrmMain::nameControls()
     m_input->btnWhy()->setText(ownText(halvex::OwnText::Why));
     setHint(m_input->btnWhy(), QStringLiteral("|") + ownText(halvex::OwnText::WhyHint));
     action(BarAction::Review)->setText(ownText(halvex::OwnText::Review));
-    if (m_explanationPage)
+    if (m_explanationPage) {
         m_explanationPage->title()->setText(ownText(halvex::OwnText::ExplanationTitle));
+        m_explanationPage->text()->setAccessibleName(ownText(halvex::OwnText::ExplanationTitle));
+    }
     if (m_reviewPage) {
         m_reviewPage->title()->setText(ownText(halvex::OwnText::Review));
         m_reviewPage->chkWrongOnly()->setText(ownText(halvex::OwnText::WrongOnly));
         m_reviewPage->btnLoadAnswer()->setText(ownText(halvex::OwnText::LoadAnswer));
         m_reviewPage->btnSaveReview()->setText(ownText(halvex::OwnText::SaveReview));
+        m_reviewPage->lstAnswers()->setAccessibleName(ownText(halvex::OwnText::Review));
+        m_reviewPage->txtAnswer()->setAccessibleName(ownText(halvex::OwnText::ExplanationTitle));
     }
     if (m_teacherPage)
         m_teacherPage->chkPracticeWeak()->setText(ownText(halvex::OwnText::PracticeWeak));
