@@ -17,18 +17,6 @@ constexpr double kBarometric = 760;
 constexpr double kWaterVapour = 47;
 constexpr double kRespiratoryQuotient = 0.8;
 
-// A number with at most `decimals` decimals and no trailing zeros.
-std::string shortest(double value, int decimals)
-{
-    std::string text = formatFixed(value, decimals);
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text;
-}
-
 class Writer {
 public:
     explicit Writer(const Presentation &presentation) : m_presentation(presentation) {}
@@ -43,7 +31,7 @@ public:
     std::string pressure(double mmHg) const
     {
         if (m_presentation.unit == PressureUnit::MmHg)
-            return shortest(mmHg, 1);
+            return formatUpTo(mmHg, 1);
         return formatFixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
     }
     std::string pressureWithUnit(double mmHg) const { return pressure(mmHg) + " " + unit(); }
@@ -56,7 +44,7 @@ private:
 std::string phStep(const Writer &out, double pH)
 {
     // As the field shows it: two decimals, or three when typed so.
-    const std::string threeDecimals = shortest(pH, 3);
+    const std::string threeDecimals = formatUpTo(pH, 3);
     const std::size_t point = threeDecimals.find('.');
     const bool third = point != std::string::npos && threeDecimals.size() - point - 1 == 3;
     const std::string ph = third ? threeDecimals : formatFixed(pH, 2);
@@ -122,7 +110,7 @@ std::string verdictStep(const Writer &out, const AcidBaseOutcome &outcome)
 void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presentation &presentation,
                         std::vector<std::string> &steps)
 {
-    const std::string age = shortest(s.Age, 0);
+    const std::string age = formatUpTo(s.Age, 0);
     const GradeLimits limits = gradeLimits(s.Age);
     const std::optional<OxygenationFinding> finding = findOxygenation(s.PaO2, s.Age, s.FiO2, presentation.unit);
     if (s.Age > 80)
@@ -142,7 +130,7 @@ void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presen
     steps.push_back(out.text(OwnText::PaO2Falls, {out.pressureWithUnit(s.PaO2), out.translated(finding->grade)}));
 
     const bool highPaO2 = s.PaO2 >= 100;
-    const std::string oxygen = shortest(s.FiO2, 0);
+    const std::string oxygen = formatUpTo(s.FiO2, 0);
     if (!finding->supplemental)
         steps.push_back(out.text(highPaO2 ? OwnText::RoomAirError : OwnText::RoomAir));
     else if (highPaO2)
@@ -208,7 +196,7 @@ void explainNotes(const Writer &out, const Presentation &presentation, const Blo
     const Family family = familyOf(category);
     explanation.expected = expectedRange(family, s);
     if (const std::optional<ExpectedRange> &range = explanation.expected) {
-        const auto value = [&](double v) { return range->ofPaCO2 ? out.pressure(v) : shortest(v, 1); };
+        const auto value = [&](double v) { return range->ofPaCO2 ? out.pressure(v) : formatUpTo(v, 1); };
         const std::string unit = range->ofPaCO2 ? out.unit() : std::string("mEq/L");
         const OwnText formula = family == Family::MetabolicAcidosis    ? OwnText::NoteWinter
                                 : family == Family::MetabolicAlkalosis ? OwnText::NoteMetabolicAlkalosis
@@ -237,11 +225,11 @@ void explainNotes(const Writer &out, const Presentation &presentation, const Blo
     explanation.notes.push_back(out.text(
         OwnText::NoteAlveolar,
         {out.pressureWithUnit(alveolar), out.pressureWithUnit(*explanation.aaGradient),
-         out.pressureWithUnit(*explanation.aaExpected), shortest(s.Age, 0),
+         out.pressureWithUnit(*explanation.aaExpected), formatUpTo(s.Age, 0),
          out.text(*explanation.aaGradient > *explanation.aaExpected ? OwnText::AboveExpected : OwnText::WithinExpected)}));
     explanation.pfRatio = s.PaO2 / (s.FiO2 / 100);
     // The ratio whole in mmHg, with one decimal in kPa.
-    const std::string ratio = presentation.unit == PressureUnit::MmHg ? shortest(*explanation.pfRatio, 0)
+    const std::string ratio = presentation.unit == PressureUnit::MmHg ? formatUpTo(*explanation.pfRatio, 0)
                                                                       : out.pressure(*explanation.pfRatio);
     explanation.notes.push_back(out.text(OwnText::NotePfRatio, {ratio + " " + out.unit()}));
 }
@@ -271,8 +259,8 @@ Explanation explainAssessment(const BloodGasSample &s, const Presentation &prese
     explanation.steps.push_back(levelStep(out, "PaCO2", paco2LevelOf(s.PaCO2), out.pressureWithUnit(s.PaCO2),
                                           out.pressure(kPaco2NormalRange.lowest), out.pressure(kPaco2NormalRange.highest),
                                           true));
-    explanation.steps.push_back(levelStep(out, "HCO3", hco3LevelOf(s.HCO3), shortest(s.HCO3, 2) + " mEq/L",
-                                          shortest(kHco3NormalRange.lowest, 0), shortest(kHco3NormalRange.highest, 0),
+    explanation.steps.push_back(levelStep(out, "HCO3", hco3LevelOf(s.HCO3), formatUpTo(s.HCO3, 2) + " mEq/L",
+                                          formatUpTo(kHco3NormalRange.lowest, 0), formatUpTo(kHco3NormalRange.highest, 0),
                                           false));
     const AcidBaseOutcome outcome = classifyAcidBase(s.pH, s.PaCO2, s.HCO3);
     explanation.reason = verdictStep(out, outcome);

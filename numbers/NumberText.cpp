@@ -56,6 +56,17 @@ std::string formatFixed(double value, int decimals)
     return text;
 }
 
+std::string formatUpTo(double value, int maxDecimals)
+{
+    std::string text = formatFixed(value, maxDecimals);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
 std::optional<double> parseNumber(std::string_view text)
 {
     // from_chars would also read "inf" and "nan"; only a digit or the point may

@@ -14,6 +14,10 @@ namespace halvex {
 // with two decimals and 37.5 as 38 with none. Never shows "-0".
 std::string formatFixed(double value, int decimals);
 
+// The value with at most `maxDecimals` decimals, rounded as formatFixed
+// rounds, without trailing zeros: 90.0 shows as 90, 5.30 as 5.3.
+std::string formatUpTo(double value, int maxDecimals);
+
 // The finite number a text reads as: an optional sign, digits with at most one
 // ".", and an optional exponent. Nothing for any other text, the empty text,
 // infinities and NaN included.

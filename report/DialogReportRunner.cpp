@@ -51,11 +51,13 @@ void DialogReportRunner::run(const Report &report)
     }
 }
 
+QString DialogReportRunner::notice(halvex::OwnText which) const
+{
+    return QString::fromUtf8(halvex::ownText(which, m_messages.language()));
+}
+
 void DialogReportRunner::print(const Report &report, QPrinter &printer)
 {
-    const auto notice = [this](halvex::OwnText which) {
-        return QString::fromUtf8(halvex::ownText(which, m_messages.language()));
-    };
     if (QPrinterInfo::availablePrinters().isEmpty() && printer.outputFileName().isEmpty()) {
         m_messages.error(notice(halvex::OwnText::NoPrinter));
         return;
@@ -90,9 +92,8 @@ void DialogReportRunner::writeFile(const Report &report, const QString &path)
     }
     if (!failure)
         return;
-    const std::string language = m_messages.language();
     if (failure->cancelled)
-        m_messages.information(QString::fromUtf8(halvex::ownText(halvex::OwnText::WritingCancelled, language)).arg(path));
+        m_messages.information(notice(halvex::OwnText::WritingCancelled).arg(path));
     else
-        m_messages.error(QString::fromUtf8(halvex::ownText(halvex::OwnText::CannotWrite, language)).arg(path, failure->reason));
+        m_messages.error(notice(halvex::OwnText::CannotWrite).arg(path, failure->reason));
 }

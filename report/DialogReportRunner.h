@@ -4,6 +4,7 @@
 // printer or a PDF file. What went wrong, or was cancelled, is told through
 // the messages given, in the interface language.
 
+#include "OwnTexts.h"
 #include "ReportRunner.h"
 
 #include <QPointer>
@@ -30,6 +31,8 @@ public:
 private:
     void print(const Report &report, QPrinter &printer);
     void writeFile(const Report &report, const QString &path);
+    // One of our own texts, in the interface language.
+    QString notice(halvex::OwnText which) const;
 
     QPointer<QWidget> m_parent;
     ReportMessages m_messages;

@@ -31,14 +31,8 @@ void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answe
     CsvWriter csv(output);
     csv.writeRecord({"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age",
                      "answered_code", "answered", "correct"});
-    const auto number = [](double value) {
-        // As the field showed it: its own decimals, without trailing zeros.
-        std::string text = formatFixed(value, 3);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-        return text;
-    };
+    // As the field showed it: its own decimals, without trailing zeros.
+    const auto number = [](double value) { return formatUpTo(value, 3); };
     const auto name = [&](AbgCategory category) { return Translate(categoryInfo(category).englishName, language); };
     for (const AnswerRecord &answer : answers) {
         const std::string variant = answer.variant ? std::to_string(*answer.variant) : std::string();

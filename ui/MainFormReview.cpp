@@ -102,9 +102,7 @@ void TfrmMain::saveReview()
     if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
         && file.commit())
         return;
-    const QString reason = file.errorString();
-    m_boxes.error(ownText(halvex::OwnText::CannotWrite).replace(QStringLiteral("%1"), path).replace(QStringLiteral("%2"),
-                                                                                                   reason));
+    m_boxes.error(ownText(halvex::OwnText::CannotWrite).arg(path, file.errorString()));
 }
 
 void TfrmMain::chkPracticeWeakClick(bool on)

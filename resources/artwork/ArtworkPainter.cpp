@@ -63,8 +63,6 @@ void paintDrop(QPainter &painter, const QRectF &box)
     painter.drawPath(dropPath(box));
 }
 
-} // namespace
-
 QPixmap splashPicture()
 {
     QPixmap pixmap(302, 149);
@@ -196,6 +194,8 @@ QPixmap printerIcon()
     painter.drawEllipse(QRectF(11.5, 7, 2, 2));
     return pixmap;
 }
+
+} // namespace
 
 QPixmap applicationIcon(int size)
 {

@@ -9,14 +9,10 @@
 
 namespace artwork::painter {
 
-QPixmap splashPicture();      // 302 x 149
-QPixmap tickMarker();         // 16 x 16, red
-QPixmap arrowMarker();        // 16 x 16, red, pointing right
-QPixmap groupIcon(GroupIcon); // 32 x 32
-QPixmap reportLogo();         // 166 x 65, for the printed sheet
-QPixmap printerIcon();        // 16 x 16
-QPixmap applicationIcon(int size); // square, for the desktop
-// Whichever picture of the list.
+// Whichever picture of the list: the splash picture, the markers, the group
+// icons, the sheet's logo, the printer button's picture.
 QPixmap draw(Picture picture);
+// The application icon, square, for the desktop and the window.
+QPixmap applicationIcon(int size);
 
 } // namespace artwork::painter

@@ -12,6 +12,8 @@ class TestNumberText : public QObject {
 private slots:
     void formatting_data();
     void formatting();
+    void withoutTrailingZeros_data();
+    void withoutTrailingZeros();
     void parsing_data();
     void parsing();
 };
@@ -48,6 +50,28 @@ void TestNumberText::formatting()
     QFETCH(int, decimals);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(formatFixed(value, decimals)), text);
+}
+
+void TestNumberText::withoutTrailingZeros_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("maxDecimals");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole") << 90.0 << 1 << "90";
+    QTest::newRow("one decimal kept") << 5.3 << 3 << "5.3";
+    QTest::newRow("rounded first") << 7.3149 << 2 << "7.31";
+    QTest::newRow("rounded to whole") << 39.96 << 1 << "40";
+    QTest::newRow("no decimals asked") << 12.5 << 0 << "13";
+    QTest::newRow("negative") << -0.50 << 2 << "-0.5";
+}
+
+void TestNumberText::withoutTrailingZeros()
+{
+    QFETCH(double, value);
+    QFETCH(int, maxDecimals);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatUpTo(value, maxDecimals)), text);
 }
 
 void TestNumberText::parsing_data()
