@@ -1,32 +1,30 @@
 #include "AssessCommand.h"
 
 #include "AssessAcidBase.h"
-#include "CsvReader.h"
 #include "CsvWriter.h"
 #include "Explanation.h"
-#include "InputValidation.h"
-#include "Language.h"
+#include "InputRows.h"
 #include "NumberText.h"
+#include "OwnTexts.h"
+#include "Reasoning.h"
 #include "StreamFailures.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
+#include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace halvex::cli {
 namespace {
 
-constexpr std::array<std::string_view, 6> kInputColumns{"pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age"};
-enum Column { PhColumn, Paco2Column, Pao2Column, Hco3Column, Fio2Column, AgeColumn };
-
 constexpr std::array<std::string_view, 11> kOutputColumns{
     "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
-constexpr std::array<std::string_view, 7> kExplainColumns{
-    "reason", "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected", "pf_ratio"};
+constexpr std::array<std::string_view, 12> kExplainColumns{
+    "reason", "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected", "pf_ratio",
+    "hh_ph",  "fits",         "acuity",        "aa_verdict",   "pf_band"};
 
 struct RowResult {
     std::string_view outcome;
@@ -37,29 +35,60 @@ struct RowResult {
     std::array<std::string, kExplainColumns.size()> explained{};
 };
 
-// The explanation's columns, pressures in the row's unit with one decimal.
-std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasSample &sample,
-                                                                 const Presentation &presentation, bool category)
+std::string_view compensationWord(Compensation where)
 {
-    const Explanation explanation = explainAssessment(sample, presentation);
+    static constexpr std::array<std::string_view, 3> kWords{"within", "above", "below"};
+    return kWords[static_cast<std::size_t>(where)];
+}
+
+std::string_view acuityWord(const std::optional<Acuity> &acuity)
+{
+    static constexpr std::array<std::string_view, 4> kWords{"acute", "chronic", "either", "between"};
+    return acuity ? kWords[static_cast<std::size_t>(*acuity)] : std::string_view{};
+}
+
+std::string_view aaVerdictWord(const std::optional<AaVerdict> &verdict)
+{
+    static constexpr std::array<std::string_view, 3> kWords{"impossible", "within", "raised"};
+    return verdict ? kWords[static_cast<std::size_t>(*verdict)] : std::string_view{};
+}
+
+std::string_view pfBandWord(PfBand band)
+{
+    static constexpr std::array<std::string_view, 4> kWords{"none", "mild", "moderate", "severe"};
+    return kWords[static_cast<std::size_t>(band)];
+}
+
+// The explanation's columns, pressures in the row's unit with one decimal: the
+// figures only, without the prose of the window's explanation.
+std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasSample &sample,
+                                                                 const Presentation &presentation)
+{
+    const Reasoning reasoning = reasonAbout(sample);
     std::array<std::string, kExplainColumns.size()> columns{};
-    columns[0] = explanation.reason;
-    if (!category)
+    columns[0] = verdictLine(reasoning.outcome, presentation.language);
+    if (reasoning.outcome.kind != AcidBaseOutcomeKind::Category)
         return columns;
     const auto pressure = [&](double mmHg, int decimals) {
         return formatFixed(ConvertPressure(PressureUnit::MmHg, presentation.unit, mmHg), decimals);
     };
-    if (const std::optional<ExpectedRange> &range = explanation.expected) {
-        const auto value = [&](double v) { return range->ofPaCO2 ? pressure(v, 1) : formatFixed(v, 1); };
+    if (const std::optional<ExpectedRange> &range = reasoning.expected) {
+        const auto value = [&](double v) { return range->ofPaCO2() ? pressure(v, 1) : formatFixed(v, 1); };
         columns[1] = value(range->low);
         columns[2] = value(range->high);
-        columns[3] = range->measured == Compensation::Within  ? "within"
-                     : range->measured == Compensation::Above ? "above"
-                                                              : "below";
+        columns[3] = compensationWord(range->measured);
+        columns[9] = acuityWord(range->acuity);
     }
-    columns[4] = pressure(*explanation.aaGradient, 1);
-    columns[5] = pressure(*explanation.aaExpected, 1);
-    columns[6] = pressure(*explanation.pfRatio, 0);
+    const OxygenFigures &oxygen = reasoning.oxygen;
+    columns[4] = pressure(oxygen.aaGradient, 1);
+    if (oxygen.aaExpected)
+        columns[5] = pressure(*oxygen.aaExpected, 1);
+    columns[6] = pressure(oxygen.pfRatio, 0);
+    if (reasoning.fit.hhPh)
+        columns[7] = formatFixed(*reasoning.fit.hhPh, 2);
+    columns[8] = reasoning.fit.fits ? "yes" : "no";
+    columns[10] = aaVerdictWord(oxygen.aaVerdict);
+    columns[11] = pfBandWord(oxygen.pfBand);
     return columns;
 }
 
@@ -74,62 +103,14 @@ private:
     RowResult &m_row;
 };
 
-std::string_view trimmed(std::string_view text)
+RowResult assessRow(const AbgInput &input, const AssessOptions &options)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool isHeader(const CsvRecord &record)
-{
-    const auto sameName = [](std::string_view a, std::string_view b) {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-               });
-    };
-    return record.fields.size() == kInputColumns.size()
-           && std::equal(kInputColumns.begin(), kInputColumns.end(), record.fields.begin(),
-                         [&](std::string_view name, const std::string &field) { return sameName(name, trimmed(field)); });
-}
-
-RowResult invalid(std::string message)
-{
-    return {"invalid", {}, {}, {}, std::move(message)};
-}
-
-// Reads the six columns as the window reads its fields; an empty O2 % is room
-// air and an empty age is 0.
-RowResult assessRow(const std::array<std::string_view, 6> &columns, const AssessOptions &options)
-{
-    std::array<std::optional<double>, 6> values;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const std::string_view text = trimmed(columns[i]);
-        if (text.empty())
-            continue;
-        values[i] = parseNumber(text);
-        if (!values[i])
-            return invalid(std::string(kInputColumns[i]) + " is not a number: " + std::string(columns[i]));
-    }
-
-    const AbgInput input{
-        .pH = values[PhColumn],
-        .PaCO2 = values[Paco2Column],
-        .PaO2 = values[Pao2Column],
-        .HCO3 = values[Hco3Column],
-        .FiO2 = values[Fio2Column].value_or(kRoomAirFiO2),
-        .Age = values[AgeColumn].value_or(0),
-    };
-    if (const auto failure = validateAbgInput(input, options.unit))
-        return invalid(failureText(*failure, options.language));
-
     RowResult row;
     RowOutput output(row);
     const BloodGasSample sample = sampleInMmHg(input, options.unit);
     const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
     if (options.explain)
-        row.explained = explainedColumns(sample, options, outcome.kind == AcidBaseOutcomeKind::Category);
+        row.explained = explainedColumns(sample, options);
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
         row.outcome = "category";
@@ -155,31 +136,18 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
         header.insert(header.end(), kExplainColumns.begin(), kExplainColumns.end());
     csv.writeRecord(header);
 
-    CsvReader reader(input);
-    CsvRecord record;
-    bool firstRecord = true;
+    InputRows rows(input, options);
+    InputRow read;
     bool anyInvalid = false;
-    while (reader.next(record)) {
-        if (record.isBlank())
-            continue;
-        if (std::exchange(firstRecord, false) && isHeader(record))
-            continue;
-
-        std::array<std::string_view, 6> columns{};
-        std::copy_n(record.fields.begin(), std::min(record.fields.size(), columns.size()), columns.begin());
-
+    while (rows.next(read)) {
         RowResult row;
-        if (record.unterminatedQuote)
-            row = invalid("unterminated quoted field");
-        else if (record.fieldCount > columns.size())
-            row = invalid("expected 6 columns, found " + std::to_string(record.fieldCount));
-        else if (record.fieldCutShort)
-            row = invalid("a field is too long to be a number (more than "
-                          + std::to_string(CsvRecord::kMaxFieldBytes) + " characters); it is shown cut short");
+        if (read.input)
+            row = assessRow(*read.input, options);
         else
-            row = assessRow(columns, options);
-        anyInvalid = anyInvalid || row.outcome == "invalid";
+            row = {"invalid", {}, {}, {}, read.invalid};
+        anyInvalid = anyInvalid || !read.input;
 
+        const auto &columns = read.columns;
         std::array<std::string_view, kOutputColumns.size() + kExplainColumns.size()> fields{
             columns[0], columns[1],       columns[2],   columns[3],      columns[4], columns[5],
             row.outcome, row.categoryCode, row.acidBase, row.oxygenation, row.message};
@@ -188,7 +156,48 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     }
     // The rows read before an error stay written.
     csv.flush();
-    if (reader.failed())
+    if (rows.failed())
+        throw ReadFailure{};
+    return anyInvalid ? 1 : 0;
+}
+
+int runExplain(std::istream &input, std::ostream &output, const Presentation &presentation)
+{
+    const auto heading = [&](OwnText text) { return std::string(ownText(text, presentation.language)); };
+    InputRows rows(input, presentation);
+    InputRow read;
+    std::string block;
+    long long number = 0;
+    bool anyInvalid = false;
+    while (rows.next(read)) {
+        // One block a row, each after a blank line; no blank line inside.
+        block.assign(number++ > 0 ? "\n" : "");
+        std::string values;
+        for (const std::string_view column : read.columns)
+            values.append(values.empty() ? "" : ",").append(column);
+        block.append(std::to_string(number)).append(": ");
+        appendValidUtf8(block, values);
+        block.push_back('\n');
+        if (!read.input) {
+            anyInvalid = true;
+            appendValidUtf8(block, read.invalid);
+            block.push_back('\n');
+        } else {
+            const Explanation explanation =
+                explainAssessment(sampleInMmHg(*read.input, presentation.unit), presentation);
+            block.append(heading(OwnText::StepByStep)).push_back('\n');
+            for (std::size_t i = 0; i < explanation.steps.size(); ++i)
+                block.append(std::to_string(i + 1)).append(". ").append(explanation.steps[i]).push_back('\n');
+            block.append(heading(OwnText::TeachingNotes)).push_back('\n');
+            for (const std::string &note : explanation.notes)
+                block.append("- ").append(note).push_back('\n');
+        }
+        if (!output.write(block.data(), std::streamsize(block.size())))
+            throw WriteFailure{};
+    }
+    if (!output.flush())
+        throw WriteFailure{};
+    if (rows.failed())
         throw ReadFailure{};
     return anyInvalid ? 1 : 0;
 }

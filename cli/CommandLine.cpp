@@ -124,11 +124,12 @@ bool parseCommand(QCommandLineParser &parser, const QStringList &arguments, std:
     return false;
 }
 
-// Assesses what `input` holds; a read error names the input.
-int assessNamed(std::istream &input, const QString &name, std::ostream &out, const AssessOptions &options)
+// Runs a command that reads rows on what `input` holds; a read error names the input.
+template <typename Run>
+int readNamed(std::istream &input, const QString &name, Run run)
 {
     try {
-        return runAssess(input, out, options);
+        return run(input);
     } catch (const ReadFailure &) {
         throw CommandFailure{QStringLiteral("error while reading %1; the rows before it were written").arg(name)};
     }
@@ -139,31 +140,14 @@ QStringList operandsOf(const QCommandLineParser &parser)
     return parser.positionalArguments().mid(1);
 }
 
-int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostream &out)
+// Runs a command that reads rows on its one file, or on standard input when none is named.
+template <typename Run>
+int readFileOrInput(const QString &command, const QStringList &files, std::istream &in, Run run)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age (a header row is skipped)\n"
-        "and writes one CSV row per input row with the assessment the window would show."));
-    const QCommandLineOption units = unitsOption();
-    const QCommandLineOption language = languageOption();
-    const QCommandLineOption explain = explainOption();
-    parser.addOptions({units, language, explain});
-    parser.addPositionalArgument(QStringLiteral("assess"), QString(), QStringLiteral("assess"));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("CSV file to read (default: standard input)."),
-                                 QStringLiteral("[file]"));
-    if (parseCommand(parser, arguments, out))
-        return ExitOk;
-
-    const QStringList files = operandsOf(parser);
     if (files.size() > 1)
-        throw CommandFailure{QStringLiteral("assess reads one file, not %1").arg(files.size())};
-
-    AssessOptions options;
-    static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
-    options.explain = parser.isSet(explain);
+        throw CommandFailure{QStringLiteral("%1 reads one file, not %2").arg(command).arg(files.size())};
     if (files.isEmpty())
-        return assessNamed(in, QStringLiteral("standard input"), out, options);
+        return readNamed(in, QStringLiteral("standard input"), run);
 
     const std::filesystem::path path = argumentBytes(files.first());
     std::error_code error;
@@ -173,7 +157,54 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
     if (!file)
         throw CommandFailure{QStringLiteral("cannot read %1: %2")
                              .arg(files.first(), QString::fromStdString(std::generic_category().message(errno)))};
-    return assessNamed(file, files.first(), out, options);
+    return readNamed(file, files.first(), run);
+}
+
+void addFileArgument(QCommandLineParser &parser, const QString &command)
+{
+    parser.addPositionalArgument(command, QString(), command);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("CSV file to read (default: standard input)."),
+                                 QStringLiteral("[file]"));
+}
+
+int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostream &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age and writes one CSV row per input\n"
+        "row with the assessment the window would show. A first row naming the columns is a header: the\n"
+        "values are then read from the columns it names, any others left aside."));
+    const QCommandLineOption units = unitsOption();
+    const QCommandLineOption language = languageOption();
+    const QCommandLineOption explain = explainOption();
+    parser.addOptions({units, language, explain});
+    addFileArgument(parser, QStringLiteral("assess"));
+    if (parseCommand(parser, arguments, out))
+        return ExitOk;
+
+    AssessOptions options;
+    static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    options.explain = parser.isSet(explain);
+    return readFileOrInput(QStringLiteral("assess"), operandsOf(parser), in,
+                           [&](std::istream &input) { return runAssess(input, out, options); });
+}
+
+int runExplainCommand(const QStringList &arguments, std::istream &in, std::ostream &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Explains blood gases read as assess reads them: for each row, the whole explanation the window\n"
+        "shows, steps then teaching notes, as plain text; the rows' blocks are separated by a blank line."));
+    const QCommandLineOption units = unitsOption();
+    const QCommandLineOption language = languageOption();
+    parser.addOptions({units, language});
+    addFileArgument(parser, QStringLiteral("explain"));
+    if (parseCommand(parser, arguments, out))
+        return ExitOk;
+
+    const Presentation presentation{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    return readFileOrInput(QStringLiteral("explain"), operandsOf(parser), in,
+                           [&](std::istream &input) { return runExplain(input, out, presentation); });
 }
 
 int runGenerateCommand(const QStringList &arguments, std::ostream &out)
@@ -191,7 +222,12 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
                                       QStringLiteral("code"));
     const QCommandLineOption seed = seedOption();
     const QCommandLineOption units = unitsOption();
-    parser.addOptions({count, variant, category, seed, units});
+    const QCommandLineOption realistic(
+        QStringLiteral("realistic"),
+        QStringLiteral("Realistic cases: values that fit together (Henderson-Hasselbalch) and a PaO2 no higher\n"
+                       "than the alveolar PAO2; a variant whose ranges hold none is replaced by the other\n"
+                       "variant of its category."));
+    parser.addOptions({count, variant, category, seed, units, realistic});
     parser.addPositionalArgument(QStringLiteral("generate"), QString(), QStringLiteral("generate"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
@@ -211,6 +247,7 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
             integerFrom(QStringLiteral("category"), parser.value(category), 0, kCategoryCount - 1)));
     options.seeds = seedsFrom(parser, seed);
     options.units = unitsFrom(parser.value(units));
+    options.realistic = parser.isSet(realistic);
     runGenerate(out, options);
     return ExitOk;
 }
@@ -264,6 +301,7 @@ int dispatch(const QStringList &arguments, std::istream &in, std::ostream &out)
         "Halvex command line: assesses blood gases and generates teaching cases in bulk, as CSV.\n\n"
         "Commands:\n"
         "  assess    assess blood gases read as CSV\n"
+        "  explain   explain blood gases read as CSV, step by step, as plain text\n"
         "  generate  write random blood gases as CSV\n"
         "  sheet     write an exercise sheet with its answers as PDF\n\n"
         "Run '%1 COMMAND --help' for a command's options.")
@@ -271,7 +309,7 @@ int dispatch(const QStringList &arguments, std::istream &in, std::ostream &out)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess, generate or sheet"),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("assess, explain, generate or sheet"),
                                  QStringLiteral("command [options]"));
     if (!parser.parse(arguments))
         throw CommandFailure{parser.errorText()};
@@ -285,16 +323,19 @@ int dispatch(const QStringList &arguments, std::istream &in, std::ostream &out)
     }
     QStringList commandArguments = parser.positionalArguments();
     if (commandArguments.isEmpty())
-        throw CommandFailure{QStringLiteral("missing command: assess, generate or sheet (see --help)")};
+        throw CommandFailure{QStringLiteral("missing command: assess, explain, generate or sheet (see --help)")};
     const QString command = commandArguments.first();
     commandArguments.prepend(programName(arguments));
     if (command == QLatin1String("assess"))
         return runAssessCommand(commandArguments, in, out);
+    if (command == QLatin1String("explain"))
+        return runExplainCommand(commandArguments, in, out);
     if (command == QLatin1String("generate"))
         return runGenerateCommand(commandArguments, out);
     if (command == QLatin1String("sheet"))
         return runSheetCommand(commandArguments, out);
-    throw CommandFailure{QStringLiteral("unknown command \"%1\": assess, generate or sheet (see --help)").arg(command)};
+    throw CommandFailure{
+        QStringLiteral("unknown command \"%1\": assess, explain, generate or sheet (see --help)").arg(command)};
 }
 
 } // namespace

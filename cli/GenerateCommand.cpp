@@ -30,7 +30,9 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
         else
             variant = drawRandomVariant(abg.random());
 
-        const int code = abg.Generate(variant);
+        if (options.realistic)
+            variant = TABG::realisticVariant(variant);
+        const int code = options.realistic ? abg.GenerateRealistic(variant) : abg.Generate(variant);
         const BloodGasSample &s = abg.sample();
         const auto pressure = [&](double mmHg) {
             return formatFixed(ConvertPressure(PressureUnit::MmHg, options.units, mmHg), decimals);

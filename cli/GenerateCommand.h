@@ -18,6 +18,7 @@ struct GenerateOptions {
     std::optional<AbgCategory> category;   // one of its variants, as the sample page draws
     PressureUnit units = PressureUnit::MmHg; // the unit the pressures are written in
     SeedSource seeds = clockSeed;
+    bool realistic = false; // values that fit together, as TABG::GenerateRealistic draws them
 };
 
 void runGenerate(std::ostream &output, const GenerateOptions &options);

@@ -1,237 +1,422 @@
 #include "Explanation.h"
 
 #include "AcidBaseTable.h"
+#include "AsciiCase.h"
+#include "ClinicalRules.h"
+#include "ExplanationTexts.h"
 #include "Language.h"
 #include "NumberText.h"
 #include "Oxygenation.h"
-#include "OwnTexts.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace halvex {
 namespace {
 
-// The alveolar gas equation's constants: barometric and water vapour pressure, respiratory quotient.
-constexpr double kBarometric = 760;
-constexpr double kWaterVapour = 47;
-constexpr double kRespiratoryQuotient = 0.8;
+using enum ExplanationText;
 
+// How the explanation writes its words and numbers: in the language given,
+// with its decimal mark; pressures measured in kPa with the mmHg the rules
+// work in beside them, and the results of the formulas in mmHg with kPa beside.
 class Writer {
 public:
-    explicit Writer(const Presentation &presentation) : m_presentation(presentation) {}
-
-    std::string text(OwnText which, std::initializer_list<std::string_view> arguments = {}) const
+    explicit Writer(const Presentation &presentation)
+        : m_language(presentation.language)
+        , m_kpa(presentation.unit == PressureUnit::Kpa)
+        , m_french(toUpperAscii(presentation.language) == kLanguageFrench)
     {
-        return filledIn(ownText(which, m_presentation.language), arguments);
     }
-    std::string translated(std::string_view english) const { return Translate(english, m_presentation.language); }
 
-    // A pressure held in mmHg, in the unit in force: whole in mmHg, one decimal in kPa.
-    std::string pressure(double mmHg) const
+    bool inKpa() const { return m_kpa; }
+
+    std::string text(ExplanationText which, std::initializer_list<std::string_view> arguments = {}) const
     {
-        if (m_presentation.unit == PressureUnit::MmHg)
-            return formatUpTo(mmHg, 1);
-        return formatFixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
+        return filledIn(explanationText(which, m_language), arguments);
     }
-    std::string pressureWithUnit(double mmHg) const { return pressure(mmHg) + " " + unit(); }
-    std::string unit() const { return std::string(unitCaption(m_presentation.unit)); }
+    std::string translated(std::string_view english) const { return Translate(english, m_language); }
+
+    // A number as written in this language: at most `decimals` decimals, a true minus sign.
+    std::string number(double value, int decimals) const { return written(formatUpTo(value, decimals)); }
+    std::string fixed(double value, int decimals) const { return written(formatFixed(value, decimals)); }
+
+    // A pressure as measured: "52 mmHg", or in kPa "8 kpa (60 mmHg)".
+    std::string measured(double mmHg) const
+    {
+        if (!m_kpa)
+            return number(mmHg, 2) + " mmHg";
+        // As the field shows it, with at least its one decimal.
+        const double kpa = mmHg / kKpaToMmHg;
+        const std::string shown = formatUpTo(kpa, 2).find('.') == std::string::npos ? fixed(kpa, kKpaDecimals)
+                                                                                      : number(kpa, 2);
+        return shown + " kpa (" + number(mmHg, 2) + " mmHg)";
+    }
+    // A pressure a formula gives, already rounded to `decimals`: "29 mmHg", or "29 mmHg (3.9 kpa)".
+    std::string computed(double mmHg, int decimals) const
+    {
+        return number(mmHg, decimals) + " mmHg" + inKpaAfter({mmHg});
+    }
+    // A range of pressures: "27 to 31 mmHg", or "27 to 31 mmHg (3.6 to 4.1 kpa)".
+    std::string pressureRange(double low, double high) const
+    {
+        return text(ValueRange, {number(low, 1), number(high, 1)}) + " mmHg" + inKpaAfter({low, high});
+    }
 
 private:
-    const Presentation &m_presentation;
+    static constexpr double kKpaToMmHg = 7.5;
+
+    // " (3.9 kpa)" or " (3.6 to 4.1 kpa)" in kPa; nothing in mmHg.
+    std::string inKpaAfter(std::initializer_list<double> mmHg) const
+    {
+        if (!m_kpa)
+            return {};
+        const auto kpa = [this](double value) {
+            return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, value), kKpaDecimals);
+        };
+        const std::string values = mmHg.size() == 1 ? kpa(*mmHg.begin())
+                                                    : text(ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
+        return " (" + values + " kpa)";
+    }
+
+    std::string written(std::string number) const
+    {
+        if (m_french) {
+            for (char &c : number) {
+                if (c == '.')
+                    c = ',';
+            }
+        }
+        if (!number.empty() && number.front() == '-')
+            number.replace(0, 1, "\u2212");
+        return number;
+    }
+
+    std::string_view m_language;
+    bool m_kpa;
+    bool m_french;
 };
 
-std::string phStep(const Writer &out, double pH)
+// The pH as the field shows it: two decimals, or three when typed so.
+std::string shownPh(const Writer &out, double pH)
 {
-    // As the field shows it: two decimals, or three when typed so.
     const std::string threeDecimals = formatUpTo(pH, 3);
     const std::size_t point = threeDecimals.find('.');
     const bool third = point != std::string::npos && threeDecimals.size() - point - 1 == 3;
-    const std::string ph = third ? threeDecimals : formatFixed(pH, 2);
-    const std::string lowest = formatFixed(kPhNormalRange.lowest, 2);
-    const std::string neutral = formatFixed(kPhNeutral, 2);
-    const std::string highest = formatFixed(kPhNormalRange.highest, 2);
+    return out.fixed(pH, third ? 3 : 2);
+}
+
+std::string fitStep(const Writer &out, const BloodGasSample &s, const FitCheck &fit, CaseOrigin origin)
+{
+    if (!fit.hhPh)
+        return out.text(NoFitWithoutHco3);
+    return out.text(origin == CaseOrigin::Generated ? NoFitExercise : NoFit,
+                    {out.measured(s.PaCO2), out.number(s.HCO3, 2) + " mEq/L", out.fixed(*fit.hhPh, 2),
+                     shownPh(out, s.pH)});
+}
+
+std::string phStep(const Writer &out, double pH)
+{
+    const std::string ph = shownPh(out, pH);
+    const std::string lowest = out.fixed(kPhNormalRange.lowest, 2);
+    const std::string neutral = out.fixed(kPhNeutral, 2);
+    const std::string highest = out.fixed(kPhNormalRange.highest, 2);
     switch (phBandOf(pH)) {
     case PhBand::Acidaemic:
-        return out.text(OwnText::PhAcidaemic, {ph, lowest});
+        return out.text(PhAcidemic, {ph, lowest});
     case PhBand::LowNormal:
-        return out.text(OwnText::PhLowNormal, {ph, lowest, neutral});
+        return out.text(PhLowNormal, {ph, lowest, neutral});
     case PhBand::Exactly740:
-        return out.text(OwnText::PhExactly, {ph, neutral});
+        return out.text(PhExactly, {ph, neutral});
     case PhBand::HighNormal:
-        return out.text(OwnText::PhHighNormal, {ph, neutral, highest});
+        return out.text(PhHighNormal, {ph, neutral, highest});
     case PhBand::Alkalaemic:
-        return out.text(OwnText::PhAlkalaemic, {ph, highest});
+        return out.text(PhAlkalemic, {ph, highest});
     }
     return {};
 }
 
-// PaCO2 above normal is acidic, HCO3 above normal alkalotic.
-std::string levelStep(const Writer &out, std::string_view name, Level level, const std::string &value,
-                      const std::string &lowest, const std::string &highest, bool highIsAcidic)
+// The normal-values page rounds the kPa limits of PaCO2 down to this table.
+constexpr NormalRange kPaco2TableInKpa{4.6, 5.9};
+
+std::string paco2Step(const Writer &out, double PaCO2)
 {
-    const std::string acidic = out.text(OwnText::Acidic);
-    const std::string alkalotic = out.text(OwnText::Alkalotic);
-    switch (level) {
+    const std::string value = out.measured(PaCO2);
+    const std::string lowest = out.number(kPaco2NormalRange.lowest, 0);
+    const std::string highest = out.number(kPaco2NormalRange.highest, 0);
+    std::string step;
+    switch (paco2LevelOf(PaCO2)) {
     case Level::Low:
-        return out.text(OwnText::LevelLow, {name, value, lowest, highIsAcidic ? alkalotic : acidic});
+        step = out.text(Paco2Low, {value, lowest});
+        break;
     case Level::Normal:
-        return out.text(OwnText::LevelNormal, {name, value, lowest, highest});
+        step = out.text(Paco2Normal, {value, lowest, highest});
+        break;
     case Level::High:
-        return out.text(OwnText::LevelHigh, {name, value, highest, highIsAcidic ? acidic : alkalotic});
+        step = out.text(Paco2High, {value, highest});
+        break;
+    }
+    if (out.inKpa()) {
+        const auto kpa = [&](double mmHg) {
+            return out.fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
+        };
+        step += " " + out.text(Paco2LimitsInKpa, {kpa(kPaco2NormalRange.lowest), kpa(kPaco2NormalRange.highest),
+                                                  out.fixed(kPaco2TableInKpa.lowest, 1),
+                                                  out.fixed(kPaco2TableInKpa.highest, 1)});
+    }
+    return step;
+}
+
+std::string hco3Step(const Writer &out, double HCO3)
+{
+    const std::string value = out.number(HCO3, 2);
+    const std::string lowest = out.number(kHco3NormalRange.lowest, 0);
+    const std::string highest = out.number(kHco3NormalRange.highest, 0);
+    switch (hco3LevelOf(HCO3)) {
+    case Level::Low:
+        return out.text(Hco3Low, {value, lowest});
+    case Level::Normal:
+        return out.text(Hco3Normal, {value, lowest, highest});
+    case Level::High:
+        return out.text(Hco3High, {value, highest});
     }
     return {};
 }
 
-constexpr std::array<OwnText, kCategoryCount> kWhy{
-    OwnText::WhyNormal, OwnText::WhyRA,  OwnText::WhyPCRA,  OwnText::WhyCRA,  OwnText::WhyMA,
-    OwnText::WhyPCMA,   OwnText::WhyCMA, OwnText::WhyCRMA,  OwnText::WhyRAK,  OwnText::WhyPCRAK,
-    OwnText::WhyCRAK,   OwnText::WhyMAK, OwnText::WhyPCMAK, OwnText::WhyCMAK, OwnText::WhyCRMAK,
+constexpr std::array<ExplanationText, kCategoryCount> kWhy{
+    WhyNormal, WhyRA, WhyPCRA, WhyCRA, WhyMA, WhyPCMA, WhyCMA, WhyCRMA,
+    WhyRAK, WhyPCRAK, WhyCRAK, WhyMAK, WhyPCMAK, WhyCMAK, WhyCRMAK,
 };
-
-std::string whyOf(const Writer &out, AbgCategory category)
-{
-    return out.text(kWhy[std::size_t(categoryCode(category))]);
-}
-
-std::string verdictStep(const Writer &out, const AcidBaseOutcome &outcome)
-{
-    switch (outcome.kind) {
-    case AcidBaseOutcomeKind::Category:
-        return out.text(OwnText::VerdictCategory, {out.translated(outcome.text), whyOf(out, outcome.category)});
-    case AcidBaseOutcomeKind::Question:
-        return out.text(OwnText::VerdictQuestion, {out.translated(outcome.text)});
-    case AcidBaseOutcomeKind::FullCompensation:
-        return out.text(OwnText::VerdictFullCompensation, {out.translated(outcome.text)});
-    }
-    return {};
-}
 
 void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presentation &presentation,
                         std::vector<std::string> &steps)
 {
-    const std::string age = formatUpTo(s.Age, 0);
+    const std::string age = out.number(s.Age, 1);
     const GradeLimits limits = gradeLimits(s.Age);
     const std::optional<OxygenationFinding> finding = findOxygenation(s.PaO2, s.Age, s.FiO2, presentation.unit);
     if (s.Age > 80)
-        steps.push_back(out.text(OwnText::AgeOver80, {age}));
+        steps.push_back(out.text(AgeOver80, {age}));
+    else if (!(s.Age > 0))
+        steps.push_back(out.text(AgeNotGiven));
     else if (finding && finding->ageExcess > 0)
-        steps.push_back(out.text(OwnText::AgeCorrection, {age, out.pressureWithUnit(finding->ageExcess)}));
+        steps.push_back(out.text(AgeCorrection, {age, out.number(finding->ageExcess, 1)}));
     else
-        steps.push_back(out.text(OwnText::AgeNoCorrection, {age}));
+        steps.push_back(out.text(AgeNoCorrection, {age}));
     if (limits.mild)
-        steps.push_back(out.text(OwnText::GradeLimits, {out.pressure(limits.withoutHypoxemia), out.pressure(*limits.mild),
-                                                        out.pressure(limits.moderate), out.unit()}));
+        steps.push_back(out.text(Grades, {out.number(limits.withoutHypoxemia, 1), out.number(*limits.mild, 1),
+                                               out.number(limits.moderate, 1)}));
     else
-        steps.push_back(out.text(OwnText::GradeLimitsOver80,
-                                 {out.pressure(limits.withoutHypoxemia), out.pressure(limits.moderate), out.unit()}));
+        steps.push_back(
+            out.text(GradesOver80, {out.number(limits.withoutHypoxemia, 1), out.number(limits.moderate, 1)}));
     if (!finding)
         return;
-    steps.push_back(out.text(OwnText::PaO2Falls, {out.pressureWithUnit(s.PaO2), out.translated(finding->grade)}));
+    steps.push_back(out.text(PaO2Grade, {out.measured(s.PaO2), out.translated(finding->grade)}));
 
     const bool highPaO2 = s.PaO2 >= 100;
-    const std::string oxygen = formatUpTo(s.FiO2, 0);
+    const std::string oxygen = out.number(s.FiO2, 1);
     if (!finding->supplemental)
-        steps.push_back(out.text(highPaO2 ? OwnText::RoomAirError : OwnText::RoomAir));
+        steps.push_back(out.text(highPaO2 ? RoomAirError : RoomAir));
     else if (highPaO2)
-        steps.push_back(out.text(OwnText::OxygenExcessive, {oxygen}));
+        steps.push_back(out.text(OxygenExcessive, {oxygen}));
     else
-        steps.push_back(out.text(s.PaO2 >= limits.withoutHypoxemia ? OwnText::OxygenCorrected
-                                                                   : OwnText::OxygenUncorrected,
-                                 {oxygen}));
+        steps.push_back(out.text(s.PaO2 >= limits.withoutHypoxemia ? OxygenCorrected : OxygenUncorrected, {oxygen}));
 }
 
-enum class Family { None, MetabolicAcidosis, MetabolicAlkalosis, RespiratoryAcidosis, RespiratoryAlkalosis };
+void explainFit(const Writer &out, const BloodGasSample &s, const FitCheck &fit, std::vector<std::string> &notes)
+{
+    if (!fit.hhPh)
+        return;
+    const std::string formula = out.number(rules::kCarbonicPk, 2) + " + log10(" + out.number(s.HCO3, 2) + " / ("
+                                + out.number(rules::kCo2Solubility, 2) + " × " + out.number(s.PaCO2, 2) + "))";
+    notes.push_back(
+        out.text(fit.fits ? HhFits : HhDoesNotFit, {formula, out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)}));
+}
 
-Family familyOf(AbgCategory category)
+enum class Wording { Uncompensated, PartlyCompensated, Compensated };
+
+Wording wordingOf(AbgCategory category)
 {
     switch (category) {
-    case AbgCategory::MA:
-    case AbgCategory::PCMA:
-    case AbgCategory::CMA:
-        return Family::MetabolicAcidosis;
-    case AbgCategory::MAK:
-    case AbgCategory::PCMAK:
-    case AbgCategory::CMAK:
-        return Family::MetabolicAlkalosis;
     case AbgCategory::RA:
-    case AbgCategory::PCRA:
-    case AbgCategory::CRA:
-        return Family::RespiratoryAcidosis;
+    case AbgCategory::MA:
     case AbgCategory::RAK:
+    case AbgCategory::MAK:
+        return Wording::Uncompensated;
+    case AbgCategory::PCRA:
+    case AbgCategory::PCMA:
     case AbgCategory::PCRAK:
-    case AbgCategory::CRAK:
-        return Family::RespiratoryAlkalosis;
+    case AbgCategory::PCMAK:
+        return Wording::PartlyCompensated;
     default:
-        return Family::None;
+        return Wording::Compensated;
     }
 }
 
-std::optional<ExpectedRange> expectedRange(Family family, const BloodGasSample &s)
+// What joins the formula's judgement to the table's word, so that the two read as one.
+std::optional<ExplanationText> reconciliation(AbgCategory category, const ExpectedRange &range)
 {
-    const auto judged = [](bool ofPaCO2, double low, double high, double measured) {
-        const Compensation where = measured > high ? Compensation::Above
-                                   : measured < low ? Compensation::Below
-                                                    : Compensation::Within;
-        return ExpectedRange{ofPaCO2, low, high, where};
-    };
-    switch (family) {
-    case Family::MetabolicAcidosis:
-        return judged(true, 1.5 * s.HCO3 + 8 - 2, 1.5 * s.HCO3 + 8 + 2, s.PaCO2);
-    case Family::MetabolicAlkalosis:
-        return judged(true, 0.7 * s.HCO3 + 21 - 2, 0.7 * s.HCO3 + 21 + 2, s.PaCO2);
-    case Family::RespiratoryAcidosis:
-        return judged(false, 24 + 0.1 * (s.PaCO2 - 40), 24 + 0.35 * (s.PaCO2 - 40), s.HCO3);
-    case Family::RespiratoryAlkalosis:
-        return judged(false, 24 - 0.5 * (40 - s.PaCO2), 24 - 0.2 * (40 - s.PaCO2), s.HCO3);
-    case Family::None:
-        break;
+    const bool asExpected = range.measured == Compensation::Within;
+    switch (wordingOf(category)) {
+    case Wording::Uncompensated:
+        if (!asExpected)
+            return std::nullopt;
+        if (range.family == CompensationFamily::RespiratoryAcidosis)
+            return UncompensatedRespiratoryAcidosis;
+        if (range.family == CompensationFamily::RespiratoryAlkalosis)
+            return UncompensatedRespiratoryAlkalosis;
+        return UncompensatedMetabolicAsExpected;
+    case Wording::PartlyCompensated:
+        if (asExpected)
+            return PartlyCompensatedAsExpected;
+        if (range.moreThanExpected())
+            return PartlyCompensatedMoreThanExpected;
+        return std::nullopt;
+    case Wording::Compensated:
+        if (asExpected)
+            return CompensatedAsExpected;
+        return std::nullopt;
     }
     return std::nullopt;
 }
 
-void explainNotes(const Writer &out, const Presentation &presentation, const BloodGasSample &s,
-                  AbgCategory category, Explanation &explanation)
+// The formula with the measured value in it, as a reader would redo it.
+std::string formulaWithNumbers(const Writer &out, CompensationFamily family, double slope, double PaCO2, double HCO3)
 {
-    const Family family = familyOf(category);
-    explanation.expected = expectedRange(family, s);
-    if (const std::optional<ExpectedRange> &range = explanation.expected) {
-        const auto value = [&](double v) { return range->ofPaCO2 ? out.pressure(v) : formatUpTo(v, 1); };
-        const std::string unit = range->ofPaCO2 ? out.unit() : std::string("mEq/L");
-        const OwnText formula = family == Family::MetabolicAcidosis    ? OwnText::NoteWinter
-                                : family == Family::MetabolicAlkalosis ? OwnText::NoteMetabolicAlkalosis
-                                : family == Family::RespiratoryAcidosis ? OwnText::NoteRespiratoryAcidosis
-                                                                        : OwnText::NoteRespiratoryAlkalosis;
-        explanation.notes.push_back(out.text(formula, {value(range->low), value(range->high), unit}));
-        const std::string name = range->ofPaCO2 ? "PaCO2" : "HCO3";
-        const std::string measured = value(range->ofPaCO2 ? s.PaCO2 : s.HCO3) + " " + unit;
-        if (range->measured == Compensation::Within) {
-            explanation.notes.push_back(out.text(OwnText::NoteWithin, {name, measured}));
-        } else {
-            const bool above = range->measured == Compensation::Above;
-            // Too much PaCO2 is a respiratory acidosis besides; too much HCO3 a metabolic alkalosis.
-            const OwnText also = range->ofPaCO2 ? (above ? OwnText::AlsoRespiratoryAcidosis : OwnText::AlsoRespiratoryAlkalosis)
-                                                : (above ? OwnText::AlsoMetabolicAlkalosis : OwnText::AlsoMetabolicAcidosis);
-            explanation.notes.push_back(
-                out.text(above ? OwnText::NoteAbove : OwnText::NoteBelow, {name, measured, out.text(also)}));
-        }
-    } else {
-        explanation.notes.push_back(out.text(OwnText::NoteNoRange));
+    const std::string coefficient = out.number(slope, 2);
+    const std::string normalPaco2 = out.number(rules::kNormalPaco2, 0);
+    const std::string normalHco3 = out.number(rules::kNormalHco3, 0);
+    switch (family) {
+    case CompensationFamily::MetabolicAcidosis:
+        return coefficient + " × " + out.number(HCO3, 2) + " + " + out.number(rules::kMetabolicAcidosis.intercept, 2);
+    case CompensationFamily::MetabolicAlkalosis:
+        return coefficient + " × " + out.number(HCO3, 2) + " + " + out.number(rules::kMetabolicAlkalosis.intercept, 2);
+    case CompensationFamily::RespiratoryAcidosis:
+        return normalHco3 + " + " + coefficient + " × (" + out.number(PaCO2, 2) + " − " + normalPaco2 + ")";
+    case CompensationFamily::RespiratoryAlkalosis:
+        return normalHco3 + " − " + coefficient + " × (" + normalPaco2 + " − " + out.number(PaCO2, 2) + ")";
     }
+    return {};
+}
 
-    const double alveolar = s.FiO2 / 100 * (kBarometric - kWaterVapour) - s.PaCO2 / kRespiratoryQuotient;
-    explanation.aaGradient = alveolar - s.PaO2;
-    explanation.aaExpected = s.Age / 4 + 4;
-    explanation.notes.push_back(out.text(
-        OwnText::NoteAlveolar,
-        {out.pressureWithUnit(alveolar), out.pressureWithUnit(*explanation.aaGradient),
-         out.pressureWithUnit(*explanation.aaExpected), formatUpTo(s.Age, 0),
-         out.text(*explanation.aaGradient > *explanation.aaExpected ? OwnText::AboveExpected : OwnText::WithinExpected)}));
-    explanation.pfRatio = s.PaO2 / (s.FiO2 / 100);
-    // The ratio whole in mmHg, with one decimal in kPa.
-    const std::string ratio = presentation.unit == PressureUnit::MmHg ? formatUpTo(*explanation.pfRatio, 0)
-                                                                      : out.pressure(*explanation.pfRatio);
-    explanation.notes.push_back(out.text(OwnText::NotePfRatio, {ratio + " " + out.unit()}));
+void addLimitNote(const Writer &out, ExplanationText which, const ExpectedValue &value, std::vector<std::string> &notes)
+{
+    if (value.limited())
+        notes.push_back(out.text(which, {out.number(value.kept, 1), out.number(value.formula, 1)}));
+}
+
+struct MetabolicTexts {
+    const rules::MetabolicResponse &rule;
+    ExplanationText formula;
+    ExplanationText limit;
+    ExplanationText within;
+    ExplanationText above;
+    ExplanationText below;
+};
+
+// The notes on a metabolic disorder's PaCO2; returns the judgement of the measured value.
+std::string explainMetabolic(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
+                             std::vector<std::string> &notes)
+{
+    static const MetabolicTexts kAcidosis{rules::kMetabolicAcidosis, WinterFormula, LimitMetabolicAcidosis,
+                                          MetabolicAcidosisWithin, MetabolicAcidosisAbove, MetabolicAcidosisBelow};
+    static const MetabolicTexts kAlkalosis{rules::kMetabolicAlkalosis, MetabolicAlkalosisFormula,
+                                           LimitMetabolicAlkalosis, MetabolicAlkalosisWithin, MetabolicAlkalosisAbove,
+                                           MetabolicAlkalosisBelow};
+    const MetabolicTexts &texts = range.family == CompensationFamily::MetabolicAcidosis ? kAcidosis : kAlkalosis;
+    notes.push_back(out.text(texts.formula, {formulaWithNumbers(out, range.family, texts.rule.slope, s.PaCO2, s.HCO3),
+                                             out.computed(range.first.formula, 1)}));
+    addLimitNote(out, texts.limit, range.first, notes);
+    notes.push_back(out.text(MetabolicRange, {out.number(range.first.kept, 1), out.number(texts.rule.tolerance, 1),
+                                              out.pressureRange(range.low, range.high)}));
+    const ExplanationText where = range.measured == Compensation::Within  ? texts.within
+                                  : range.measured == Compensation::Above ? texts.above
+                                                                          : texts.below;
+    return out.text(where, {out.measured(s.PaCO2)});
+}
+
+struct RespiratoryTexts {
+    const rules::RespiratoryResponse &rule;
+    ExplanationText formula;
+    ExplanationText acuteLimit;
+    ExplanationText chronicLimit;
+    ExplanationText above;
+    ExplanationText below;
+    ExplanationText acute;
+    ExplanationText chronic;
+};
+
+// The notes on a respiratory disorder's HCO3; returns the judgement of the measured value.
+std::string explainRespiratory(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
+                               std::vector<std::string> &notes)
+{
+    static const RespiratoryTexts kAcidosis{rules::kRespiratoryAcidosis,     RespiratoryAcidosisFormula,
+                                            LimitAcuteRespiratoryAcidosis,   LimitChronicRespiratoryAcidosis,
+                                            RespiratoryAcidosisAbove,        RespiratoryAcidosisBelow,
+                                            AcuteRespiratoryAcidosis,        ChronicRespiratoryAcidosis};
+    static const RespiratoryTexts kAlkalosis{rules::kRespiratoryAlkalosis,    RespiratoryAlkalosisFormula,
+                                             LimitAcuteRespiratoryAlkalosis,  LimitChronicRespiratoryAlkalosis,
+                                             RespiratoryAlkalosisAbove,       RespiratoryAlkalosisBelow,
+                                             AcuteRespiratoryAlkalosis,       ChronicRespiratoryAlkalosis};
+    const RespiratoryTexts &texts = range.family == CompensationFamily::RespiratoryAcidosis ? kAcidosis : kAlkalosis;
+    const ExpectedValue &acute = range.first;
+    const ExpectedValue &chronic = *range.chronic;
+    notes.push_back(out.text(texts.formula,
+                             {formulaWithNumbers(out, range.family, texts.rule.acuteSlope, s.PaCO2, s.HCO3),
+                              out.number(acute.formula, 1),
+                              formulaWithNumbers(out, range.family, texts.rule.chronicSlope, s.PaCO2, s.HCO3),
+                              out.number(chronic.formula, 1)}));
+    addLimitNote(out, texts.acuteLimit, acute, notes);
+    addLimitNote(out, texts.chronicLimit, chronic, notes);
+    notes.push_back(out.text(RespiratoryRange,
+                             {out.number(std::min(acute.kept, chronic.kept), 1),
+                              out.number(std::max(acute.kept, chronic.kept), 1), out.number(texts.rule.tolerance, 1),
+                              out.text(ValueRange, {out.number(range.low, 1), out.number(range.high, 1)})}));
+    const std::string hco3 = out.number(s.HCO3, 2) + " mEq/L";
+    if (range.measured != Compensation::Within)
+        return out.text(range.measured == Compensation::Above ? texts.above : texts.below, {hco3});
+    const ExplanationText acuity = *range.acuity == Acuity::Acute     ? texts.acute
+                                   : *range.acuity == Acuity::Chronic ? texts.chronic
+                                   : *range.acuity == Acuity::Either  ? EitherAcuteOrChronic
+                                                                      : BetweenAcuteAndChronic;
+    return out.text(RespiratoryWithin, {hco3, out.text(acuity)});
+}
+
+void explainCompensation(const Writer &out, const BloodGasSample &s, AbgCategory category, const ExpectedRange &range,
+                         std::vector<std::string> &notes)
+{
+    std::string judgement = range.ofPaCO2() ? explainMetabolic(out, s, range, notes)
+                                            : explainRespiratory(out, s, range, notes);
+    if (const std::optional<ExplanationText> joined = reconciliation(category, range))
+        judgement += " " + out.text(*joined);
+    notes.push_back(judgement);
+}
+
+void explainOxygenNotes(const Writer &out, const BloodGasSample &s, const OxygenFigures &o,
+                        std::vector<std::string> &notes)
+{
+    const std::string alveolar = out.number(o.fio2Fraction, 3) + " × (" + out.number(rules::kBarometric, 0) + " − "
+                                 + out.number(rules::kWaterVapour, 0) + ") − " + out.number(s.PaCO2, 2) + " / "
+                                 + out.number(rules::kRespiratoryQuotient, 1);
+    notes.push_back(out.text(AlveolarGas, {alveolar, out.computed(o.alveolar, 1)}));
+
+    const std::string subtraction = out.number(o.alveolar, 1) + " − " + out.number(s.PaO2, 2);
+    const std::string gradient = out.computed(o.aaGradient, 2);
+    if (o.aaVerdict == AaVerdict::Impossible)
+        notes.push_back(out.text(AaImpossible, {subtraction, gradient, out.computed(o.alveolar, 1)}));
+    else if (o.aaExpected)
+        notes.push_back(out.text(AaOnRoomAir, {subtraction, gradient, out.number(s.Age, 1), out.computed(*o.aaExpected, 2),
+                                               out.text(o.aaVerdict == AaVerdict::Raised ? AaRaised : AaWithin)}));
+    else if (s.FiO2 == kRoomAirFiO2)
+        notes.push_back(out.text(AaWithoutAge, {subtraction, gradient}));
+    else
+        notes.push_back(out.text(AaOnOxygen, {subtraction, gradient}));
+
+    if (s.FiO2 == kRoomAirFiO2 && s.PaO2 >= 100)
+        notes.push_back(out.text(o.aaGradient < 0 ? HighPaO2Impossible : HighPaO2Possible, {out.computed(o.alveolar, 1)}));
+
+    static constexpr std::array<ExplanationText, 4> kBands{PfNotImpaired, PfMild, PfModerate, PfSevere};
+    notes.push_back(out.text(PfRatio, {out.number(s.PaO2, 2) + " / " + out.number(o.fio2Fraction, 3),
+                                       out.computed(o.pfRatio, 0),
+                                       out.text(kBands[static_cast<std::size_t>(o.pfBand)])}));
 }
 
 } // namespace
@@ -239,6 +424,7 @@ void explainNotes(const Writer &out, const Presentation &presentation, const Blo
 std::string filledIn(std::string_view text, std::initializer_list<std::string_view> arguments)
 {
     std::string filled;
+    filled.reserve(text.size() + 64);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::size_t index = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : arguments.size();
         if (text[i] == '%' && index < arguments.size()) {
@@ -251,26 +437,58 @@ std::string filledIn(std::string_view text, std::initializer_list<std::string_vi
     return filled;
 }
 
-Explanation explainAssessment(const BloodGasSample &s, const Presentation &presentation)
+std::string whySentence(AbgCategory category, std::string_view language)
+{
+    return std::string(explanationText(kWhy[std::size_t(categoryCode(category))], language));
+}
+
+std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view language)
+{
+    const auto text = [language](ExplanationText which, std::initializer_list<std::string_view> arguments) {
+        return filledIn(explanationText(which, language), arguments);
+    };
+    const std::string translated = Translate(outcome.text, language);
+    switch (outcome.kind) {
+    case AcidBaseOutcomeKind::Category:
+        return text(VerdictCategory, {translated, whySentence(outcome.category, language)});
+    case AcidBaseOutcomeKind::Question:
+        return text(VerdictQuestion, {translated});
+    case AcidBaseOutcomeKind::FullCompensation:
+    {
+        const Presentation presentation{PressureUnit::MmHg, std::string(language)};
+        return text(VerdictFullCompensation, {translated, Writer(presentation).fixed(kPhNeutral, 2)});
+    }
+    }
+    return {};
+}
+
+Explanation explainAssessment(const BloodGasSample &s, const Presentation &presentation, CaseOrigin origin)
 {
     const Writer out(presentation);
-    Explanation explanation;
-    explanation.steps.push_back(phStep(out, s.pH));
-    explanation.steps.push_back(levelStep(out, "PaCO2", paco2LevelOf(s.PaCO2), out.pressureWithUnit(s.PaCO2),
-                                          out.pressure(kPaco2NormalRange.lowest), out.pressure(kPaco2NormalRange.highest),
-                                          true));
-    explanation.steps.push_back(levelStep(out, "HCO3", hco3LevelOf(s.HCO3), formatUpTo(s.HCO3, 2) + " mEq/L",
-                                          formatUpTo(kHco3NormalRange.lowest, 0), formatUpTo(kHco3NormalRange.highest, 0),
-                                          false));
-    const AcidBaseOutcome outcome = classifyAcidBase(s.pH, s.PaCO2, s.HCO3);
-    explanation.reason = verdictStep(out, outcome);
-    explanation.why = outcome.kind == AcidBaseOutcomeKind::Category ? whyOf(out, outcome.category) : explanation.reason;
-    explanation.steps.push_back(explanation.reason);
-    explainOxygenation(out, s, presentation, explanation.steps);
-    if (outcome.kind == AcidBaseOutcomeKind::Category)
-        explainNotes(out, presentation, s, outcome.category, explanation);
+    Explanation explanation{{}, {}, {}, reasonAbout(s)};
+    const Reasoning &r = explanation.reasoning;
+    std::vector<std::string> &steps = explanation.steps;
+    std::vector<std::string> &notes = explanation.notes;
+
+    if (!r.fit.fits)
+        steps.push_back(fitStep(out, s, r.fit, origin));
+    if (out.inKpa())
+        steps.push_back(out.text(KpaForFormulas));
+    steps.push_back(phStep(out, s.pH));
+    steps.push_back(paco2Step(out, s.PaCO2));
+    steps.push_back(hco3Step(out, s.HCO3));
+    explanation.reason = verdictLine(r.outcome, presentation.language);
+    steps.push_back(explanation.reason);
+    explainOxygenation(out, s, presentation, steps);
+
+    if (!r.fit.fits)
+        notes.push_back(out.text(NotesOnUnfitValues));
+    explainFit(out, s, r.fit, notes);
+    if (r.expected)
+        explainCompensation(out, s, r.outcome.category, *r.expected, notes);
     else
-        explanation.notes.push_back(out.text(OwnText::NoNotes));
+        notes.push_back(out.text(NoCompensationFormula));
+    explainOxygenNotes(out, s, r.oxygen, notes);
     return explanation;
 }
 

@@ -2,43 +2,38 @@
 
 // Why an assessment says what it says: the reasoning step by step, read from
 // the same tables that decide it, and teaching notes from the usual formulas,
-// which never change the verdict. In the language given; pressures in the unit
-// given, computed in mmHg.
+// which never change the verdict. In the language given; each pressure in the
+// unit given, with the mmHg the formulas work in beside it in kPa.
 
 #include "AbgCategory.h"
 #include "BloodGasSample.h"
 #include "Presentation.h"
+#include "Reasoning.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace halvex {
 
-enum class Compensation { Within, Above, Below };
-
-// The range the usual formula expects for the compensating value.
-struct ExpectedRange {
-    bool ofPaCO2;   // PaCO2 for the metabolic families (in mmHg here), HCO3 for the respiratory ones
-    double low;
-    double high;
-    Compensation measured;
-};
+// Where the values come from: typed (or read) by a person, or made by the
+// generator as an exercise.
+enum class CaseOrigin { Typed, Generated };
 
 struct Explanation {
-    std::vector<std::string> steps; // pH, PaCO2, HCO3, the verdict, then oxygenation
+    std::vector<std::string> steps; // whether the values fit, pH, PaCO2, HCO3, the verdict, then oxygenation
     std::vector<std::string> notes; // teaching notes
     std::string reason;             // the verdict's line, for one-line uses
-    std::string why;                // for a category, the sentence that joins the values; otherwise the reason
-    // The figures of the notes, for a category only; pressures in mmHg.
-    std::optional<ExpectedRange> expected;
-    std::optional<double> aaGradient;
-    std::optional<double> aaExpected;
-    std::optional<double> pfRatio;
+    Reasoning reasoning;            // the figures behind the words
 };
 
 // The explanation of a validated blood gas, pressures in mmHg.
-Explanation explainAssessment(const BloodGasSample &sample, const Presentation &presentation);
+Explanation explainAssessment(const BloodGasSample &sample, const Presentation &presentation,
+                              CaseOrigin origin = CaseOrigin::Typed);
+
+// The verdict's line alone: the outcome and, for a category, the sentence that joins the values.
+std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view language);
+// The sentence that joins the values of a category.
+std::string whySentence(AbgCategory category, std::string_view language);
 
 // "%1"... in a text replaced by the arguments, in order.
 std::string filledIn(std::string_view text, std::initializer_list<std::string_view> arguments);

@@ -22,6 +22,8 @@ struct AbgInput {
     std::optional<double> HCO3;
     double FiO2 = kRoomAirFiO2;
     double Age = 0;
+
+    friend bool operator==(const AbgInput &, const AbgInput &) = default;
 };
 
 enum class MessageBoxKind { Error, Information };

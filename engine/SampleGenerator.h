@@ -39,6 +39,16 @@ public:
     // 99 with the sample unchanged for a variant outside 1 to 29.
     int Generate(int variant);
 
+    // Realistic cases: like Generate, but the values are drawn within the
+    // variant's ranges until they fit together (Henderson–Hasselbalch) and the
+    // PaO2 is no higher than the alveolar PAO2, with a bounded number of draws.
+    // A variant whose ranges hold no such values is replaced by
+    // realisticVariant's stand-in of the same category.
+    int GenerateRealistic(int variant);
+    // The variant a realistic case is drawn from: the variant itself, or the
+    // other variant of its category when its own ranges hold no values that fit.
+    static int realisticVariant(int variant);
+
     // The English name of a category code; empty for any other code.
     static std::string_view CategoryName(int code);
 
@@ -48,6 +58,9 @@ public:
     RandomSource &random() { return m_random; }
 
 private:
+    // One sample of the variant, drawn in the design's order: pH, PaCO2, HCO3, age, oxygen, PaO2.
+    BloodGasSample drawSample(int variant, bool realistic);
+
     RandomSource m_random;
     BloodGasSample m_sample;
 };

@@ -67,6 +67,11 @@ std::string formatUpTo(double value, int maxDecimals)
     return text;
 }
 
+double roundedTo(double value, int decimals)
+{
+    return parseNumber(formatFixed(value, decimals)).value_or(value);
+}
+
 std::optional<double> parseNumber(std::string_view text)
 {
     // from_chars would also read "inf" and "nan"; only a digit or the point may

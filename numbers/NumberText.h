@@ -18,6 +18,9 @@ std::string formatFixed(double value, int decimals);
 // rounds, without trailing zeros: 90.0 shows as 90, 5.30 as 5.3.
 std::string formatUpTo(double value, int maxDecimals);
 
+// The value as formatFixed writes it, read back: the number a reader sees.
+double roundedTo(double value, int decimals);
+
 // The finite number a text reads as: an optional sign, digits with at most one
 // ".", and an optional exponent. Nothing for any other text, the empty text,
 // infinities and NaN included.

@@ -157,8 +157,9 @@ void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentatio
         m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaCO2),
                           halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaO2), s.HCO3, s.Age, s.FiO2});
         QStringList reason;
-        if (explained)
-            reason = wrapped(QString::fromStdString(halvex::explainAssessment(s, presentation).why), kReasonLine);
+        const std::optional<halvex::AbgCategory> category = halvex::categoryFromCode(code);
+        if (explained && category)
+            reason = wrapped(QString::fromStdString(halvex::whySentence(*category, presentation.language)), kReasonLine);
         m_answers.append({row, QString::fromStdString(answer), reason.value(0), reason.value(1)});
     }
 }

@@ -195,6 +195,8 @@ void TfrmMain::connectHandlers()
     connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
     connect(m_input->btnWhy(), &QPushButton::clicked, this, [this] { switchPage(Page::Explanation); });
     m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
+    for (NumericSpinField *field : m_input->inputFields())
+        connect(field, &NumericSpinField::edited, this, [this] { fieldsWritten(halvex::CaseOrigin::Typed); });
 
     for (const PageRow &row : pageRows()) {
         if (row.page == Page::Help)

@@ -13,6 +13,7 @@
 
 #include "AbgCategory.h"
 #include "BloodGasSample.h"
+#include "Explanation.h"
 #include "AppSettings.h"
 #include "FormSettings.h"
 #include "OwnTexts.h"
@@ -218,7 +219,10 @@ private:
         halvex::AbgCategory chosen;
     };
     void showExplanation();
-    QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<AnswerVerdict> &verdict) const;
+    QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<AnswerVerdict> &verdict,
+                            halvex::CaseOrigin origin) const;
+    // Where the values in the fields come from, from now on.
+    void fieldsWritten(halvex::CaseOrigin origin) { m_fieldsOrigin = origin; }
     std::string verdictLine(const AnswerVerdict &verdict) const;
 
     // The review of the session's answers.
@@ -268,6 +272,10 @@ private:
     Verdict m_verdict = Verdict::None;
     // The last blood gas assessed (in mmHg), and the scored answer on it, if any.
     std::optional<halvex::BloodGasSample> m_explained;
+    halvex::CaseOrigin m_explainedOrigin = halvex::CaseOrigin::Typed;
+    // Where the values in the fields come from: the generator (Generate, a sample,
+    // a reviewed answer) until the user changes one or clears them.
+    halvex::CaseOrigin m_fieldsOrigin = halvex::CaseOrigin::Typed;
     std::optional<AnswerVerdict> m_answerVerdict;
     halvex::SessionReview m_review;
     std::vector<std::size_t> m_reviewRows; // the answers listed, newest first

@@ -28,6 +28,7 @@ void TfrmMain::btnAnalyzeClick()
     const halvex::BloodGasSample sample = halvex::sampleInMmHg(input, m_presentation.unit);
     halvex::AssessAcidBase(output, sample, m_presentation.unit, m_presentation.language);
     m_explained = sample;
+    m_explainedOrigin = m_fieldsOrigin;
     m_answerVerdict.reset();
     if (AnyCategoryTicked()) {
         ScoreTeacherAnswer();
@@ -46,6 +47,7 @@ void TfrmMain::btnClearClick()
                                     m_input->edtAge()})
         field->clear();
     m_input->edtFIO2()->setValue(halvex::kRoomAirFiO2);
+    fieldsWritten(halvex::CaseOrigin::Typed);
     m_input->clearAssessments();
     m_input->edtPh()->setFocus();
 }

@@ -41,13 +41,13 @@ std::string TfrmMain::verdictLine(const AnswerVerdict &verdict) const
                             {name(*verdict.generated), chosen});
 }
 
-QString TfrmMain::explanationHtml(const halvex::BloodGasSample &sample,
-                                  const std::optional<AnswerVerdict> &verdict) const
+QString TfrmMain::explanationHtml(const halvex::BloodGasSample &sample, const std::optional<AnswerVerdict> &verdict,
+                                  halvex::CaseOrigin origin) const
 {
     const auto own = [this](halvex::OwnText text) {
         return html(std::string(halvex::ownText(text, m_presentation.language)));
     };
-    const halvex::Explanation explanation = halvex::explainAssessment(sample, m_presentation);
+    const halvex::Explanation explanation = halvex::explainAssessment(sample, m_presentation, origin);
     QString page;
     if (verdict) {
         const QString colour = verdict->correct ? QStringLiteral("#008000") : QStringLiteral("#ff0000");
@@ -72,5 +72,5 @@ void TfrmMain::showExplanation()
                                            + QStringLiteral("</p>"));
         return;
     }
-    m_explanationPage->text()->setHtml(explanationHtml(*m_explained, m_answerVerdict));
+    m_explanationPage->text()->setHtml(explanationHtml(*m_explained, m_answerVerdict, m_explainedOrigin));
 }

@@ -72,7 +72,8 @@ void TfrmMain::showReviewedAnswer()
     }
     const halvex::AnswerRecord &answer = m_review.answers()[m_reviewRows[std::size_t(row)]];
     m_reviewPage->txtAnswer()->setHtml(
-        explanationHtml(halvex::sampleOf(answer), AnswerVerdict{answer.correct, answer.generated, answer.answered}));
+        explanationHtml(halvex::sampleOf(answer), AnswerVerdict{answer.correct, answer.generated, answer.answered},
+                        answer.variant ? halvex::CaseOrigin::Generated : halvex::CaseOrigin::Typed));
 }
 
 void TfrmMain::loadReviewedAnswer()
@@ -84,6 +85,7 @@ void TfrmMain::loadReviewedAnswer()
     const halvex::AnswerRecord &answer = m_review.answers()[m_reviewRows[std::size_t(row)]];
     m_input->clearAssessments();
     m_input->showSample(halvex::sampleOf(answer), m_presentation.unit);
+    fieldsWritten(answer.variant ? halvex::CaseOrigin::Generated : halvex::CaseOrigin::Typed);
     m_input->btnAnalyze()->setFocus();
 }
 

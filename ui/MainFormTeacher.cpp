@@ -38,6 +38,7 @@ void TfrmMain::btnGenerateClick()
     m_input->clearAssessments();
     ClearCategoryChecks();
     m_input->showSample(m_abg->sample(), m_presentation.unit);
+    fieldsWritten(halvex::CaseOrigin::Generated);
     m_input->btnAnalyze()->setFocus();
 }
 
@@ -133,6 +134,7 @@ void TfrmMain::ShowSample(int variant)
     m_input->clearAssessments();
     m_abg->Generate(variant);
     m_input->showSample(m_abg->sample(), m_presentation.unit);
+    fieldsWritten(halvex::CaseOrigin::Generated);
     m_input->btnAnalyze()->setFocus();
 }
 

@@ -15,6 +15,7 @@ NumericSpinField::NumericSpinField(QWidget *parent)
 {
     // Every change of the value, typed or written, is told to screen readers.
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { announceValueChange(this, value()); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &NumericSpinField::edited);
 }
 
 double NumericSpinField::value() const
@@ -97,6 +98,7 @@ void NumericSpinField::stepBy(int steps)
         return;
     }
     setValue(value() + steps * m_step);
+    emit edited();
 }
 
 void NumericSpinField::refuse()

@@ -53,6 +53,8 @@ public:
 signals:
     // A key or a step was refused, and the field beeped.
     void refused();
+    // The user changed the value: typed into the field or stepped it.
+    void edited();
 
 protected:
     StepEnabled stepEnabled() const override;

@@ -52,6 +52,9 @@ private slots:
     void assessEmptyInput();
     void assessExplained_data();
     void assessExplained();
+    void assessReadsNamedColumns();
+    void explainWritesABlockARow();
+    void generateRealistic();
     void generateIsReproducibleWithASeed();
     void generateByCategoryAndVariant();
     void generateInKpa();
@@ -176,29 +179,41 @@ void TestCommandLine::assessExplained_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("row");
-    QTest::addColumn<QStringList>("explained"); // reason's start, then the six figures
+    QTest::addColumn<QStringList>("explained"); // reason's start, then the eleven figures
 
     QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
                                          << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.", "28.5", "32.5",
-                                                        "within", "22.2", "14.0", "429"};
-    QTest::newRow("metabolic alkalosis above") << QStringList{} << QByteArray("7.48,48,60,32,40,85")
-                                               << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
-                                                              "41.4", "45.4", "above", "165.2", "25.3", "150"};
-    QTest::newRow("respiratory acidosis below") << QStringList{} << QByteArray("7.34,52,75,24,21,40")
-                                                << QStringList{"Verdict: Uncompensated Respiratory Acidosis.", "25.2",
-                                                               "28.2", "below", "9.7", "14.0", "357"};
+                                                        "within", "22.2", "14.0", "429", "7.32", "yes", "", "raised",
+                                                        "none"};
+    QTest::newRow("metabolic alkalosis above, on oxygen: no age rule")
+        << QStringList{} << QByteArray("7.48,48,60,32,40,85")
+        << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.", "41.4", "45.4", "above", "165.2", "", "150",
+                       "7.45", "yes", "", "", "moderate"};
+    QTest::newRow("acute respiratory acidosis, HCO3 normal") << QStringList{} << QByteArray("7.34,52,75,24,21,40")
+                                                              << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
+                                                                             "23.2", "30.2", "within", "9.7", "14.0",
+                                                                             "357", "7.29", "yes", "acute", "within",
+                                                                             "none"};
     QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
                                       << QStringList{"Verdict: Normal Acid/Base balance.", "", "", "", "9.7", "14.0",
-                                                     "429"};
+                                                     "429", "7.40", "yes", "", "within", "none"};
+    QTest::newRow("no age, PaO2 above the PAO2") << QStringList{} << QByteArray("7.40,40,105,24,21,")
+                                                 << QStringList{"Verdict: Normal Acid/Base balance.", "", "", "",
+                                                                "-5.3", "", "500", "7.40", "yes", "", "impossible",
+                                                                "none"};
+    QTest::newRow("values that do not fit") << QStringList{} << QByteArray("7.30,60,80,24,21,40")
+                                            << QStringList{"Verdict: Uncompensated Respiratory Acidosis.", "24.0",
+                                                           "33.0", "within", "-5.3", "14.0", "381", "7.22", "no",
+                                                           "acute", "impossible", "none"};
     QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
                                  << QByteArray("7.30,4.0,12.0,15,21,40")
                                  << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
-                                                "3.8", "4.3", "within", "3.0", "1.9", "57"};
+                                                "3.8", "4.3", "within", "3.0", "1.9", "57", "7.32", "yes", "", "raised",
+                                                "none"};
     QTest::newRow("question: the reason only") << QStringList{} << QByteArray("7.30,40,90,24,21,40")
-                                               << QStringList{"Verdict: the values contradict each other.", "", "", "",
-                                                              "", "", ""};
-    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40")
-                                      << QStringList{"", "", "", "", "", "", ""};
+                                               << (QStringList{"Verdict: the values contradict each other."}
+                                                   + QStringList(11, QString()));
+    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(12, QString());
 }
 
 void TestCommandLine::assessExplained()
@@ -210,17 +225,98 @@ void TestCommandLine::assessExplained()
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.lines.size(), 2);
     QCOMPARE(result.lines[0], kAssessHeader + ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,"
-                                              "pf_ratio");
+                                              "pf_ratio,hh_ph,fits,acuity,aa_verdict,pf_band");
     std::istringstream written(result.lines[1].toStdString());
     CsvReader reader(written);
     CsvRecord record;
     QVERIFY(reader.next(record));
-    QCOMPARE(record.fields.size(), std::size_t(18));
+    QCOMPARE(record.fields.size(), std::size_t(23));
     QVERIFY2(QString::fromStdString(record.fields[11]).startsWith(explained[0]), record.fields[11].c_str());
     QStringList figures;
-    for (std::size_t i = 12; i < 18; ++i)
+    for (std::size_t i = 12; i < 23; ++i)
         figures << QString::fromStdString(record.fields[i]);
     QCOMPARE(figures, explained.mid(1));
+}
+
+void TestCommandLine::assessReadsNamedColumns()
+{
+    // generate's rows, as they stand: the named columns are read, the others left aside.
+    const Run generated = run({"generate", "--count", "40", "--seed", "12"});
+    const Run assessed = run({"assess"}, generated.lines.join("\n").toUtf8() + "\n");
+    QCOMPARE(assessed.status, 0);
+    QCOMPARE(assessed.lines.size(), 41);
+    for (int i = 1; i <= 40; ++i) {
+        const QStringList source = generated.lines[i].split(',');
+        const QStringList row = assessed.lines[i].split(',');
+        QCOMPARE(row.mid(0, 6), source.mid(3, 6)); // pH, PaCO2, PaO2, HCO3, FiO2, Age
+        QCOMPARE(row[6], QString("category"));
+        QCOMPARE(row[7], source[1]);
+    }
+
+    // Any order and letter case, FiO2 and Age left out.
+    const Run reordered = run({"assess"}, "Note,HCO3,ph,PaO2,paco2\nx,24,7.40,90,40\n");
+    QCOMPARE(reordered.lines.value(1), QString("7.40,40,90,24,,,category,0,Normal Acid/Base balance,without Hypoxemia,"));
+    // A first row that names only some of the four values is no header.
+    const Run partial = run({"assess"}, "pH,PaCO2,PaO2\n");
+    QCOMPARE(partial.lines.value(1).section(',', 6, 6), QString("invalid"));
+    QCOMPARE(partial.status, 1);
+    // Without a header, a seventh column still makes the row invalid.
+    const Run seven = run({"assess"}, "7.40,40,90,24,21,40,1\n");
+    QCOMPARE(seven.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\""));
+}
+
+void TestCommandLine::explainWritesABlockARow()
+{
+    const Run result = run({"explain"}, "pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.34,52,75,24,21,40\n7.4,0,90,24,21,40\n"
+                                        "7.30,40,90,24,21,40\n");
+    QCOMPARE(result.status, 1);
+    const QStringList blocks = result.lines.join("\r\n").split("\n\n");
+    QCOMPARE(blocks.size(), 3);
+    for (const QString &block : blocks) {
+        QVERIFY(!block.contains("\n\n"));
+        QVERIFY(!block.startsWith('\n'));
+    }
+    const QStringList first = blocks[0].split('\n');
+    QCOMPARE(first[0], QString("1: 7.34,52,75,24,21,40"));
+    QCOMPARE(first[1], QString("Step by step"));
+    QVERIFY(first[2].startsWith("1. pH 7.34 is below 7.35"));
+    QVERIFY(first.contains("Teaching notes"));
+    QVERIFY(first.last().startsWith("- PaO2/FiO2 = 75 / 0.21 = 357 mmHg"));
+    QCOMPARE(blocks[1], QString("2: 7.4,0,90,24,21,40\nPaCO2 is out of range!  Range: 0 to 400 mmHg"));
+    QVERIFY(blocks[2].contains("Verdict: the values contradict each other."));
+
+    const Run french = run({"explain", "--language", "French", "--units", "kPa"}, "7.30,4.0,12.0,15,21,40\n");
+    QCOMPARE(french.status, 0);
+    const QString text = french.lines.join("\r\n");
+    QVERIFY(text.contains(QString::fromUtf8("\nPas à pas\n")));
+    QVERIFY(text.contains(QString::fromUtf8("\nNotes d'enseignement\n")));
+    QVERIFY(text.contains(QString::fromUtf8("La PaCO2 de 4,0 kpa (30 mmHg)")));
+}
+
+void TestCommandLine::generateRealistic()
+{
+    const Run first = run({"generate", "--realistic", "--count", "600", "--seed", "77"});
+    const Run second = run({"generate", "--count", "600", "--seed", "77", "--realistic"});
+    QCOMPARE(first.status, 0);
+    QCOMPARE(first.lines, second.lines);
+
+    // Every row fits together and has a possible gradient; every category keeps its place.
+    const Run assessed = run({"assess", "--explain"}, first.lines.join("\n").toUtf8() + "\n");
+    QCOMPARE(assessed.status, 0);
+    QSet<QString> categories;
+    for (int i = 1; i < first.lines.size(); ++i) {
+        const QStringList generated = first.lines[i].split(',');
+        QVERIFY2(!QStringList({"5", "10", "14", "25", "29"}).contains(generated[0]), qPrintable(first.lines[i]));
+        categories << generated[1];
+        std::istringstream written(assessed.lines[i].toStdString());
+        CsvReader reader(written);
+        CsvRecord record;
+        QVERIFY(reader.next(record));
+        QCOMPARE(QString::fromStdString(record.fields[7]), generated[1]);
+        QCOMPARE(QString::fromStdString(record.fields[19]), QString("yes"));
+        QVERIFY(record.fields[21] != "impossible");
+    }
+    QCOMPARE(categories.size(), 15);
 }
 
 void TestCommandLine::generateIsReproducibleWithASeed()

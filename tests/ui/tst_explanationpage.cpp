@@ -58,9 +58,9 @@ void TestExplanationPage::whyOpensTheExplanation()
     QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsExplanation"));
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->imageIndex(), 1);
     const QString text = shown();
-    QVERIFY2(text.contains("pH 7.34 is below 7.35: acidaemic.") && text.contains("PaCO2 52 mmHg is above 45: high, acidic.")
+    QVERIFY2(text.contains("pH 7.34 is below 7.35: acidemic.") && text.contains("PaCO2 52 mmHg is above 45 mmHg: high, acidic.")
                  && text.contains("Step by step") && text.contains("Teaching notes")
-                 && text.contains("a metabolic acidosis as well"),
+                 && text.contains("close to the acute value only: an acute respiratory acidosis"),
              qPrintable(text));
     QVERIFY(!text.contains("Correct") && !text.contains("Incorrect")); // nothing was scored
 }
@@ -92,7 +92,7 @@ void TestExplanationPage::followsLanguageAndUnit()
     QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("Pourquoi ?"));
     QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"), qPrintable(shown()));
     m_fixture.child<QAction>("alBarKPa")->trigger();
-    QVERIFY2(shown().contains("PaCO2 4.0 kpa"), qPrintable(shown()));
+    QVERIFY2(shown().contains("La PaCO2 de 4,0 kpa (30 mmHg)"), qPrintable(shown()));
     m_fixture.child<QAction>("alBarEnglish")->trigger();
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explanation"));
     QVERIFY2(shown().contains("Winter's formula"), qPrintable(shown()));

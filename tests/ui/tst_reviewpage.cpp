@@ -110,7 +110,7 @@ void TestReviewPage::inFrench()
     showReview();
     QCOMPARE(m_fixture.child<QLabel>("lblReviewTitle")->text(), QString::fromUtf8("Révision"));
     QCOMPARE(m_fixture.child<QCheckBox>("chkWrongOnly")->text(), QString("Seulement les erreurs"));
-    QVERIFY2(listed()[0].startsWith("3. Incorrect : il s'agit de"), qPrintable(listed()[0]));
+    QVERIFY2(listed()[0].startsWith(QString::fromUtf8("3. Incorrect : c'était « ")), qPrintable(listed()[0]));
     QVERIFY(m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
 }
 

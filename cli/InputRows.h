@@ -1,0 +1,52 @@
+#pragma once
+
+// The blood gases of halvex-cli's input, row by row: CSV records read with
+// bounded memory, blank lines skipped, and the six values read as the window
+// reads its fields. A first row that names the columns (pH, PaCO2, PaO2 and
+// HCO3, and FiO2 and Age if present, in any order and letter case) is a header:
+// the values are then read from the columns it names and any other column is
+// left aside, so that generate's output, a saved review or a spreadsheet can
+// be read as they stand. Without a header the six columns come in that order.
+
+#include "CsvReader.h"
+#include "InputValidation.h"
+#include "Presentation.h"
+
+#include <array>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace halvex::cli {
+
+inline constexpr std::array<std::string_view, 6> kInputColumns{"pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age"};
+
+struct InputRow {
+    std::array<std::string_view, kInputColumns.size()> columns{}; // as written; valid until the next row
+    std::optional<AbgInput> input; // the values, when they may be assessed
+    std::string invalid;           // otherwise, why not
+};
+
+class InputRows {
+public:
+    InputRows(std::istream &input, const Presentation &presentation);
+
+    // The next row that is neither blank nor the header; false at the end or after a read error.
+    bool next(InputRow &row);
+    // The input could not be read to its end.
+    bool failed() const { return m_reader.failed(); }
+
+private:
+    bool readHeader();
+    void read(InputRow &row) const;
+
+    CsvReader m_reader;
+    CsvRecord m_record;
+    Presentation m_presentation;
+    bool m_first = true;
+    // Where each of the six values stands, when a header named them.
+    std::optional<std::array<std::optional<std::size_t>, kInputColumns.size()>> m_header;
+};
+
+} // namespace halvex::cli

@@ -1,0 +1,73 @@
+#pragma once
+
+// The formulas the explanations teach, their tolerances and the limits of what
+// the body can reach: one table, each number with its source. Pressures in
+// mmHg, HCO3 in mEq/L. The verdicts themselves come from the acid/base table
+// and the oxygenation rows, never from here.
+
+namespace halvex::rules {
+
+// Henderson–Hasselbalch: pH = pK + log10(HCO3 / (solubility × PaCO2)), with the
+// pK of carbonic acid in plasma and the solubility of CO2 in mmol/L per mmHg
+// (any physiology text, e.g. Berend, de Vries and Gans, N Engl J Med
+// 2014;371:1434). Values fit together when the pH measured lies within the
+// tolerance of the pH they give; the tolerance allows for the rounding of
+// reported values and the usual error of the analyser.
+inline constexpr double kCarbonicPk = 6.1;
+inline constexpr double kCo2Solubility = 0.03;
+inline constexpr double kFitTolerance = 0.05;
+
+// Expected PaCO2 = slope × HCO3 + intercept, ± tolerance.
+struct MetabolicResponse {
+    double slope;
+    double intercept;
+    double tolerance;
+    double limit; // the PaCO2 the breathing can reach: a floor for acidosis, a ceiling for alkalosis
+};
+
+// Metabolic acidosis: Winter's formula (Albert, Dell and Winters, Ann Intern Med
+// 1967;66:312). The lungs cannot bring the PaCO2 below about 10 mmHg (the limits
+// of compensation of Narins and Emmett, Medicine 1980;59:161).
+inline constexpr MetabolicResponse kMetabolicAcidosis{1.5, 8, 2, 10};
+// Metabolic alkalosis: 0.7 × HCO3 + 21 (as tabulated by Berend, de Vries and
+// Gans, 2014). The other textbook form, 0.7 × (HCO3 − 24) + 40, gives about
+// 2 mmHg more. Hypoventilation seldom takes the PaCO2 above about 55 mmHg
+// (Narins and Emmett).
+inline constexpr MetabolicResponse kMetabolicAlkalosis{0.7, 21, 2, 55};
+inline constexpr double kMetabolicAlkalosisOtherFormGap = 2;
+
+// Expected HCO3 = 24 ± slope × |PaCO2 − 40|, acute (hours) and chronic (days),
+// each kept within what the kidneys can reach, the range widened by the
+// tolerance for individual variation (Narins and Emmett; Berend, de Vries and
+// Gans, 2014).
+struct RespiratoryResponse {
+    double acuteSlope;   // mEq/L per mmHg
+    double chronicSlope; // mEq/L per mmHg
+    double acuteLimit;   // the HCO3 reached within hours: a ceiling for acidosis, a floor for alkalosis
+    double chronicLimit; // the HCO3 reached over days
+    double tolerance;
+};
+inline constexpr double kNormalHco3 = 24;
+inline constexpr double kNormalPaco2 = 40;
+inline constexpr RespiratoryResponse kRespiratoryAcidosis{0.1, 0.35, 30, 45, 2};
+inline constexpr RespiratoryResponse kRespiratoryAlkalosis{0.2, 0.5, 18, 12, 2};
+
+// The alveolar gas equation at sea level: PAO2 = FiO2 × (barometric − water
+// vapour at 37 °C) − PaCO2 / respiratory quotient.
+inline constexpr double kBarometric = 760;
+inline constexpr double kWaterVapour = 47;
+inline constexpr double kRespiratoryQuotient = 0.8;
+
+// The upper normal A–a gradient on room air: age / 4 + 4 (the usual summary of
+// Mellemgaard, Acta Physiol Scand 1966;67:10). It holds on room air only.
+inline constexpr double kAaAgeDivisor = 4;
+inline constexpr double kAaAgeOffset = 4;
+
+// PaO2/FiO2 bands of the Berlin definition (ARDS Definition Task Force, JAMA
+// 2012;307:2526): not impaired from 300, mild from 200, moderate from 100,
+// severe below. Here a grade of oxygenation, not a diagnosis.
+inline constexpr double kPfNotImpairedFrom = 300;
+inline constexpr double kPfMildFrom = 200;
+inline constexpr double kPfModerateFrom = 100;
+
+} // namespace halvex::rules

@@ -1,0 +1,405 @@
+#include "ExplanationTexts.h"
+
+#include "AsciiCase.h"
+#include "Language.h"
+
+#include <array>
+
+namespace halvex {
+namespace {
+
+struct ExplanationRow {
+    ExplanationText text;
+    std::string_view english;
+    std::string_view french;
+};
+
+using enum ExplanationText;
+
+// In the order of the enumeration. American spelling, as the design's grades;
+// units as the design's fields write them ("mmHg", "kpa").
+constexpr std::array<ExplanationRow, 100> kRows{{
+    {NoFit,
+     "These values do not fit together: a PaCO2 of %1 and an HCO3 of %2 give a pH of %3 (Henderson–Hasselbalch), "
+     "not %4; a real sample would be checked for an entry error.",
+     "Ces valeurs ne concordent pas : une PaCO2 de %1 et des HCO3 à %2 donnent un pH de %3 (Henderson-Hasselbalch), "
+     "et non de %4 ; devant un vrai prélèvement, on rechercherait une erreur de saisie."},
+    {NoFitExercise,
+     "These values do not fit together: a PaCO2 of %1 and an HCO3 of %2 give a pH of %3 (Henderson–Hasselbalch), "
+     "not %4; this is an exercise that no patient could give.",
+     "Ces valeurs ne concordent pas : une PaCO2 de %1 et des HCO3 à %2 donnent un pH de %3 (Henderson-Hasselbalch), "
+     "et non de %4 ; c'est un exercice qu'aucun patient ne pourrait donner."},
+    {NoFitWithoutHco3,
+     "These values do not fit together: with an HCO3 of 0 mEq/L no pH can be computed (Henderson–Hasselbalch); "
+     "a real sample would be checked for an entry error.",
+     "Ces valeurs ne concordent pas : avec des HCO3 à 0 mEq/L, aucun pH ne peut être calculé "
+     "(Henderson-Hasselbalch) ; devant un vrai prélèvement, on rechercherait une erreur de saisie."},
+    {KpaForFormulas,
+     "The limits and formulas work in mmHg: kpa × 7.5 = mmHg, and mmHg × 0.133 = kpa.",
+     "Les limites et les formules s'expriment en mmHg : kpa × 7,5 = mmHg, et mmHg × 0,133 = kpa."},
+    {PhAcidemic, "pH %1 is below %2: acidemic.",
+     "Le pH de %1 est inférieur à %2 : acidémie."},
+    {PhLowNormal, "pH %1 is from %2 to below %3: normal, on the acid side.",
+     "Le pH de %1 est compris entre %2 et %3 (exclu) : normal, du côté acide."},
+    {PhExactly, "pH %1 is exactly %2: normal.",
+     "Le pH de %1 est exactement de %2 : normal."},
+    {PhHighNormal, "pH %1 is above %2 up to %3: normal, on the alkaline side.",
+     "Le pH de %1 est supérieur à %2, jusqu'à %3 (inclus) : normal, du côté alcalin."},
+    {PhAlkalemic, "pH %1 is above %2: alkalemic.",
+     "Le pH de %1 est supérieur à %2 : alcalémie."},
+    {Paco2Low, "PaCO2 %1 is below %2 mmHg: low, alkalotic.",
+     "La PaCO2 de %1 est inférieure à %2 mmHg : basse, du côté alcalin."},
+    {Paco2Normal, "PaCO2 %1 is from %2 to %3 mmHg: normal.",
+     "La PaCO2 de %1 est comprise entre %2 et %3 mmHg : normale."},
+    {Paco2High, "PaCO2 %1 is above %2 mmHg: high, acidic.",
+     "La PaCO2 de %1 est supérieure à %2 mmHg : élevée, du côté acide."},
+    {Paco2LimitsInKpa,
+     "In kpa these limits are %1 and %2; the normal-values page shows the table's rounded %3 – %4.",
+     "En kpa, ces limites valent %1 et %2 ; la page des valeurs normales affiche le tableau arrondi, %3 – %4."},
+    {Hco3Low, "HCO3 %1 mEq/L is below %2: low, acidic.",
+     "Les HCO3 à %1 mEq/L sont inférieurs à %2 : bas, du côté acide."},
+    {Hco3Normal, "HCO3 %1 mEq/L is from %2 to %3: normal.",
+     "Les HCO3 à %1 mEq/L sont compris entre %2 et %3 : normaux."},
+    {Hco3High, "HCO3 %1 mEq/L is above %2: high, alkalotic.",
+     "Les HCO3 à %1 mEq/L sont supérieurs à %2 : élevés, du côté alcalin."},
+    {VerdictCategory, "Verdict: %1. %2",
+     "Verdict : %1. %2"},
+    {VerdictQuestion, "Verdict: the values contradict each other. %1",
+     "Verdict : les valeurs se contredisent. %1"},
+    {VerdictFullCompensation,
+     "Verdict: %1. The pH is exactly %2 while the PaCO2 and the HCO3 are both out of their normal limits, one on "
+     "the acid side and the other on the alkaline side: they offset each other exactly, so which came first cannot "
+     "be told from this gas alone (two disorders together are possible too).",
+     "Verdict : %1. Le pH est exactement de %2 alors que la PaCO2 et les HCO3 sont tous deux hors de leurs limites "
+     "normales, de part et d'autre : ils se compensent exactement, et ce seul gaz ne dit pas lequel est venu en "
+     "premier (deux troubles associés sont aussi possibles)."},
+    {WhyNormal, "pH, PaCO2 and HCO3 are all normal.",
+     "Le pH, la PaCO2 et les HCO3 sont tous normaux."},
+    {WhyRA,
+     "The high PaCO2 explains the acidemic pH; the HCO3 is still within its normal limits, so the table calls it "
+     "uncompensated.",
+     "La PaCO2 élevée explique l'acidémie ; les HCO3 restent dans leurs limites normales, d'où le verdict « non "
+     "compensée »."},
+    {WhyPCRA,
+     "The high PaCO2 explains the acidemic pH; the HCO3 is high too, on the side that offsets it, but the pH is "
+     "still outside its normal range, so the table calls it partly compensated.",
+     "La PaCO2 élevée explique l'acidémie ; les HCO3 sont élevés eux aussi, dans le sens qui s'y oppose, mais le pH "
+     "reste hors de ses limites normales, d'où le verdict « en partie compensée »."},
+    {WhyCRA,
+     "The high PaCO2 explains why the pH leans acid; the HCO3 is high too, on the side that offsets it, and the pH "
+     "is within its normal range, so the table calls it compensated.",
+     "La PaCO2 élevée explique le pH du côté acide ; les HCO3 sont élevés eux aussi, dans le sens qui s'y oppose, "
+     "et le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {WhyMA,
+     "The low HCO3 explains the acidemic pH; the PaCO2 is still within its normal limits, so the table calls it "
+     "uncompensated.",
+     "Les HCO3 bas expliquent l'acidémie ; la PaCO2 reste dans ses limites normales, d'où le verdict « non "
+     "compensée »."},
+    {WhyPCMA,
+     "The low HCO3 explains the acidemic pH; the PaCO2 is low too, on the side that offsets it, but the pH is "
+     "still outside its normal range, so the table calls it partly compensated.",
+     "Les HCO3 bas expliquent l'acidémie ; la PaCO2 est basse elle aussi, dans le sens qui s'y oppose, mais le pH "
+     "reste hors de ses limites normales, d'où le verdict « en partie compensée »."},
+    {WhyCMA,
+     "The low HCO3 explains why the pH leans acid; the PaCO2 is low too, on the side that offsets it, and the pH "
+     "is within its normal range, so the table calls it compensated.",
+     "Les HCO3 bas expliquent le pH du côté acide ; la PaCO2 est basse elle aussi, dans le sens qui s'y oppose, "
+     "et le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {WhyCRMA,
+     "The high PaCO2 and the low HCO3 both push the pH down: a respiratory and a metabolic acidosis together.",
+     "La PaCO2 élevée et les HCO3 bas font tous deux baisser le pH : une acidose respiratoire et une acidose "
+     "métabolique associées."},
+    {WhyRAK,
+     "The low PaCO2 explains the alkalemic pH; the HCO3 is still within its normal limits, so the table calls it "
+     "uncompensated.",
+     "La PaCO2 basse explique l'alcalémie ; les HCO3 restent dans leurs limites normales, d'où le verdict « non "
+     "compensée »."},
+    {WhyPCRAK,
+     "The low PaCO2 explains the alkalemic pH; the HCO3 is low too, on the side that offsets it, but the pH is "
+     "still outside its normal range, so the table calls it partly compensated.",
+     "La PaCO2 basse explique l'alcalémie ; les HCO3 sont bas eux aussi, dans le sens qui s'y oppose, mais le pH "
+     "reste hors de ses limites normales, d'où le verdict « en partie compensée »."},
+    {WhyCRAK,
+     "The low PaCO2 explains why the pH leans alkaline; the HCO3 is low too, on the side that offsets it, and the "
+     "pH is within its normal range, so the table calls it compensated.",
+     "La PaCO2 basse explique le pH du côté alcalin ; les HCO3 sont bas eux aussi, dans le sens qui s'y oppose, et "
+     "le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {WhyMAK,
+     "The high HCO3 explains the alkalemic pH; the PaCO2 is still within its normal limits, so the table calls it "
+     "uncompensated.",
+     "Les HCO3 élevés expliquent l'alcalémie ; la PaCO2 reste dans ses limites normales, d'où le verdict « non "
+     "compensée »."},
+    {WhyPCMAK,
+     "The high HCO3 explains the alkalemic pH; the PaCO2 is high too, on the side that offsets it, but the pH is "
+     "still outside its normal range, so the table calls it partly compensated.",
+     "Les HCO3 élevés expliquent l'alcalémie ; la PaCO2 est élevée elle aussi, dans le sens qui s'y oppose, mais "
+     "le pH reste hors de ses limites normales, d'où le verdict « en partie compensée »."},
+    {WhyCMAK,
+     "The high HCO3 explains why the pH leans alkaline; the PaCO2 is high too, on the side that offsets it, and "
+     "the pH is within its normal range, so the table calls it compensated.",
+     "Les HCO3 élevés expliquent le pH du côté alcalin ; la PaCO2 est élevée elle aussi, dans le sens qui s'y "
+     "oppose, et le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {WhyCRMAK,
+     "The low PaCO2 and the high HCO3 both push the pH up: a respiratory and a metabolic alkalosis together.",
+     "La PaCO2 basse et les HCO3 élevés font tous deux monter le pH : une alcalose respiratoire et une alcalose "
+     "métabolique associées."},
+    {AgeNotGiven, "No age given: the limits for 60 or under apply.",
+     "Âge non renseigné : les limites de 60 ans ou moins s'appliquent."},
+    {AgeNoCorrection, "Age %1: no correction for age (60 or under).",
+     "Âge de %1 ans : pas de correction pour l'âge (60 ans ou moins)."},
+    {AgeCorrection, "Age %1: the limits are lowered by %2 mmHg, one mmHg a year above 60.",
+     "Âge de %1 ans : les limites sont abaissées de %2 mmHg, un mmHg par année au-delà de 60 ans."},
+    {AgeOver80, "Age %1, over 80: fixed limits, without a mild grade.",
+     "Âge de %1 ans, au-delà de 80 ans : limites fixes, sans degré léger."},
+    {Grades, "Grades: without hypoxemia from %1, mild from %2, moderate from %3, severe below %3 mmHg.",
+     "Degrés : sans hypoxémie à partir de %1, légère à partir de %2, modérée à partir de %3, sévère en dessous de "
+     "%3 mmHg."},
+    {GradesOver80, "Grades: without hypoxemia from %1, moderate from %2, severe below %2 mmHg.",
+     "Degrés : sans hypoxémie à partir de %1, modérée à partir de %2, sévère en dessous de %2 mmHg."},
+    {PaO2Grade, "PaO2 %1 lies in the grade “%2”.",
+     "La PaO2 de %1 se situe dans le degré « %2 »."},
+    {RoomAir, "On room air (21 %), the grade stands as measured.",
+     "À l'air ambiant (21 %), le degré est celui mesuré."},
+    {RoomAirError,
+     "On room air a PaO2 of 100 mmHg (13 kpa) or more is not expected: perhaps an error of measurement, or of the "
+     "O2 % typed.",
+     "À l'air ambiant, une PaO2 de 100 mmHg (13 kpa) ou plus est inattendue : peut-être une erreur de mesure, ou "
+     "du % d'O2 saisi."},
+    {OxygenCorrected, "On %1 % oxygen the PaO2 is within its limits: any hypoxemia is corrected by the oxygen.",
+     "Sous %1 % d'O2, la PaO2 est dans ses limites : l'oxygène corrige une éventuelle hypoxémie."},
+    {OxygenUncorrected, "On %1 % oxygen the PaO2 is still low: the hypoxemia is not corrected.",
+     "Sous %1 % d'O2, la PaO2 reste basse : l'hypoxémie n'est pas corrigée."},
+    {OxygenExcessive, "On %1 % oxygen a PaO2 of 100 mmHg (13 kpa) or more: more oxygen than needed.",
+     "Sous %1 % d'O2, une PaO2 de 100 mmHg (13 kpa) ou plus : plus d'oxygène que nécessaire."},
+    {NotesOnUnfitValues,
+     "These notes are worked on values that do not fit together (see the first step): read them for the method, "
+     "not for a patient.",
+     "Ces notes portent sur des valeurs qui ne concordent pas (voir la première étape) : lisez-les pour la "
+     "méthode, non pour un patient."},
+    {HhFits,
+     "Henderson–Hasselbalch: pH = 6.1 + log10(HCO3 / (0.03 × PaCO2)) = %1 = %2, within 0.05 of the measured %3: "
+     "the values fit together.",
+     "Henderson-Hasselbalch : pH = 6,1 + log10(HCO3 / (0,03 × PaCO2)) = %1 = %2, à 0,05 près du pH mesuré de %3 : "
+     "les valeurs concordent."},
+    {HhDoesNotFit,
+     "Henderson–Hasselbalch: pH = 6.1 + log10(HCO3 / (0.03 × PaCO2)) = %1 = %2, more than 0.05 from the measured "
+     "%3: the values do not fit together.",
+     "Henderson-Hasselbalch : pH = 6,1 + log10(HCO3 / (0,03 × PaCO2)) = %1 = %2, à plus de 0,05 du pH mesuré de "
+     "%3 : les valeurs ne concordent pas."},
+    {WinterFormula, "Winter's formula: expected PaCO2 = 1.5 × HCO3 + 8 = %1 = %2.",
+     "Formule de Winter : PaCO2 attendue = 1,5 × HCO3 + 8 = %1 = %2."},
+    {MetabolicAlkalosisFormula,
+     "Expected PaCO2 = 0.7 × HCO3 + 21 = %1 = %2 (another textbook form, 0.7 × (HCO3 − 24) + 40, gives about "
+     "2 mmHg more).",
+     "PaCO2 attendue = 0,7 × HCO3 + 21 = %1 = %2 (une autre forme des manuels, 0,7 × (HCO3 − 24) + 40, donne "
+     "environ 2 mmHg de plus)."},
+    {RespiratoryAcidosisFormula,
+     "Expected HCO3: acute 24 + 0.1 × (PaCO2 − 40) = %1 = %2 mEq/L; chronic 24 + 0.35 × (PaCO2 − 40) = %3 = "
+     "%4 mEq/L.",
+     "HCO3 attendus : en aigu, 24 + 0,1 × (PaCO2 − 40) = %1 = %2 mEq/L ; en chronique, 24 + 0,35 × (PaCO2 − 40) = "
+     "%3 = %4 mEq/L."},
+    {RespiratoryAlkalosisFormula,
+     "Expected HCO3: acute 24 − 0.2 × (40 − PaCO2) = %1 = %2 mEq/L; chronic 24 − 0.5 × (40 − PaCO2) = %3 = "
+     "%4 mEq/L.",
+     "HCO3 attendus : en aigu, 24 − 0,2 × (40 − PaCO2) = %1 = %2 mEq/L ; en chronique, 24 − 0,5 × (40 − PaCO2) = "
+     "%3 = %4 mEq/L."},
+    {LimitMetabolicAcidosis,
+     "The lungs cannot bring the PaCO2 much below %1 mmHg: %1 is taken instead of %2.",
+     "Les poumons ne peuvent guère abaisser la PaCO2 sous %1 mmHg : on retient %1 au lieu de %2."},
+    {LimitMetabolicAlkalosis,
+     "The breathing seldom lets the PaCO2 rise much above %1 mmHg: %1 is taken instead of %2.",
+     "La ventilation laisse rarement la PaCO2 dépasser %1 mmHg : on retient %1 au lieu de %2."},
+    {LimitAcuteRespiratoryAcidosis,
+     "Within hours the kidneys cannot raise the HCO3 much above %1 mEq/L: %1 is taken for the acute value instead "
+     "of %2.",
+     "En quelques heures, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L : on retient %1 pour la "
+     "valeur aiguë au lieu de %2."},
+    {LimitChronicRespiratoryAcidosis,
+     "Even over days the kidneys cannot raise the HCO3 much above %1 mEq/L: %1 is taken for the chronic value "
+     "instead of %2.",
+     "Même en quelques jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L : on retient %1 pour "
+     "la valeur chronique au lieu de %2."},
+    {LimitAcuteRespiratoryAlkalosis,
+     "Within hours the HCO3 seldom falls much below %1 mEq/L: %1 is taken for the acute value instead of %2.",
+     "En quelques heures, les HCO3 descendent rarement sous %1 mEq/L : on retient %1 pour la valeur aiguë au lieu "
+     "de %2."},
+    {LimitChronicRespiratoryAlkalosis,
+     "Even over days the HCO3 seldom falls much below %1 mEq/L: %1 is taken for the chronic value instead of %2.",
+     "Même en quelques jours, les HCO3 descendent rarement sous %1 mEq/L : on retient %1 pour la valeur chronique "
+     "au lieu de %2."},
+    {MetabolicRange, "Allowing %2 mmHg either way: %1 ± %2 = %3.",
+     "À %2 mmHg près de part et d'autre : %1 ± %2 = %3."},
+    {RespiratoryRange,
+     "Allowing %3 mEq/L either way for individual variation: from %1 − %3 to %2 + %3 = %4 mEq/L.",
+     "Avec %3 mEq/L de part et d'autre pour les variations individuelles : de %1 − %3 à %2 + %3 = %4 mEq/L."},
+    {ValueRange, "%1 to %2",
+     "%1 à %2"},
+    {MetabolicAcidosisWithin,
+     "The measured PaCO2, %1, lies within this range: the breathing has lowered it as far as expected for this "
+     "HCO3.",
+     "La PaCO2 mesurée, %1, est dans cette fourchette : la ventilation l'a abaissée autant qu'attendu pour ces "
+     "HCO3."},
+    {MetabolicAcidosisAbove,
+     "The measured PaCO2, %1, is above this range: the breathing has not lowered it as far as this HCO3 calls "
+     "for, which suggests a respiratory acidosis as well.",
+     "La PaCO2 mesurée, %1, est au-dessus de cette fourchette : la ventilation ne l'a pas abaissée autant que ces "
+     "HCO3 le demandent, ce qui évoque une acidose respiratoire associée."},
+    {MetabolicAcidosisBelow,
+     "The measured PaCO2, %1, is below this range: lower than the response to this HCO3 alone, which suggests a "
+     "respiratory alkalosis as well.",
+     "La PaCO2 mesurée, %1, est en dessous de cette fourchette : plus basse que la seule réponse à ces HCO3, ce "
+     "qui évoque une alcalose respiratoire associée."},
+    {MetabolicAlkalosisWithin,
+     "The measured PaCO2, %1, lies within this range: the breathing has let it rise as far as expected for this "
+     "HCO3.",
+     "La PaCO2 mesurée, %1, est dans cette fourchette : la ventilation l'a laissée monter autant qu'attendu pour "
+     "ces HCO3."},
+    {MetabolicAlkalosisAbove,
+     "The measured PaCO2, %1, is above this range: higher than the response to this HCO3 alone, which suggests a "
+     "respiratory acidosis as well.",
+     "La PaCO2 mesurée, %1, est au-dessus de cette fourchette : plus élevée que la seule réponse à ces HCO3, ce "
+     "qui évoque une acidose respiratoire associée."},
+    {MetabolicAlkalosisBelow,
+     "The measured PaCO2, %1, is below this range: the breathing has not let it rise as far as this HCO3 calls "
+     "for, which suggests a respiratory alkalosis as well.",
+     "La PaCO2 mesurée, %1, est en dessous de cette fourchette : la ventilation ne l'a pas laissée monter autant "
+     "que ces HCO3 le demandent, ce qui évoque une alcalose respiratoire associée."},
+    {RespiratoryWithin, "The measured HCO3, %1, lies within this range, %2.",
+     "Les HCO3 mesurés, %1, sont dans cette fourchette, %2."},
+    {RespiratoryAcidosisAbove,
+     "The measured HCO3, %1, is above this range: more than the response to this PaCO2 alone, which suggests a "
+     "metabolic alkalosis as well.",
+     "Les HCO3 mesurés, %1, sont au-dessus de cette fourchette : plus que la seule réponse à cette PaCO2, ce qui "
+     "évoque une alcalose métabolique associée."},
+    {RespiratoryAcidosisBelow,
+     "The measured HCO3, %1, is below this range: less than even an acute response to this PaCO2, which suggests "
+     "a metabolic acidosis as well.",
+     "Les HCO3 mesurés, %1, sont en dessous de cette fourchette : moins que même une réponse aiguë à cette PaCO2, "
+     "ce qui évoque une acidose métabolique associée."},
+    {RespiratoryAlkalosisAbove,
+     "The measured HCO3, %1, is above this range: higher than even an acute response to this PaCO2 leaves it, "
+     "which suggests a metabolic alkalosis as well.",
+     "Les HCO3 mesurés, %1, sont au-dessus de cette fourchette : plus hauts que ne les laisse même une réponse "
+     "aiguë à cette PaCO2, ce qui évoque une alcalose métabolique associée."},
+    {RespiratoryAlkalosisBelow,
+     "The measured HCO3, %1, is below this range: lower than the response to this PaCO2 alone, which suggests a "
+     "metabolic acidosis as well.",
+     "Les HCO3 mesurés, %1, sont en dessous de cette fourchette : plus bas que la seule réponse à cette PaCO2, ce "
+     "qui évoque une acidose métabolique associée."},
+    {AcuteRespiratoryAcidosis,
+     "close to the acute value only: an acute respiratory acidosis, before the kidneys have had time to retain "
+     "HCO3",
+     "proches de la seule valeur aiguë : une acidose respiratoire aiguë, avant que les reins aient eu le temps de "
+     "retenir des HCO3"},
+    {ChronicRespiratoryAcidosis,
+     "close to the chronic value only: a chronic respiratory acidosis, the kidneys having retained HCO3 over days",
+     "proches de la seule valeur chronique : une acidose respiratoire chronique, les reins ayant retenu des HCO3 "
+     "en quelques jours"},
+    {AcuteRespiratoryAlkalosis,
+     "close to the acute value only: an acute respiratory alkalosis, before the kidneys have had time to shed HCO3",
+     "proches de la seule valeur aiguë : une alcalose respiratoire aiguë, avant que les reins aient eu le temps "
+     "d'éliminer des HCO3"},
+    {ChronicRespiratoryAlkalosis,
+     "close to the chronic value only: a chronic respiratory alkalosis, the kidneys having shed HCO3 over days",
+     "proches de la seule valeur chronique : une alcalose respiratoire chronique, les reins ayant éliminé des HCO3 "
+     "en quelques jours"},
+    {EitherAcuteOrChronic,
+     "close to both the acute and the chronic value: from this gas alone it may be acute or chronic",
+     "proches à la fois de la valeur aiguë et de la valeur chronique : ce seul gaz ne dit pas si le trouble est "
+     "aigu ou chronique"},
+    {BetweenAcuteAndChronic,
+     "between the acute and the chronic value: an acute change on a chronic one, or a disorder still evolving",
+     "entre la valeur aiguë et la valeur chronique : un trouble aigu sur un trouble chronique, ou un trouble encore "
+     "en évolution"},
+    {UncompensatedMetabolicAsExpected,
+     "A response this small leaves the PaCO2 within its normal limits, so the table still calls it uncompensated.",
+     "Une réponse aussi faible laisse la PaCO2 dans ses limites normales, d'où malgré tout le verdict « non "
+     "compensée »."},
+    {UncompensatedRespiratoryAcidosis,
+     "The HCO3 is still within its normal limits, so the table calls it uncompensated: an acute rise in PaCO2 "
+     "moves the HCO3 only about 1 mEq/L per 10 mmHg.",
+     "Les HCO3 restent dans leurs limites normales, d'où le verdict « non compensée » : une hausse aiguë de la "
+     "PaCO2 ne les élève que d'environ 1 mEq/L par 10 mmHg."},
+    {UncompensatedRespiratoryAlkalosis,
+     "The HCO3 is still within its normal limits, so the table calls it uncompensated: an acute fall in PaCO2 "
+     "lowers the HCO3 only about 2 mEq/L per 10 mmHg.",
+     "Les HCO3 restent dans leurs limites normales, d'où le verdict « non compensée » : une baisse aiguë de la "
+     "PaCO2 ne les abaisse que d'environ 2 mEq/L par 10 mmHg."},
+    {PartlyCompensatedAsExpected,
+     "As usual, the response does not bring the pH back within its normal range: the table calls it partly "
+     "compensated.",
+     "Comme d'habitude, la réponse ne ramène pas le pH dans ses limites normales, d'où le verdict « en partie "
+     "compensée »."},
+    {PartlyCompensatedMoreThanExpected,
+     "Even so, the pH is still outside its normal range, which is why the table calls it partly compensated.",
+     "Le pH reste pourtant hors de ses limites normales, d'où le verdict « en partie compensée »."},
+    {CompensatedAsExpected, "The pH is within its normal range, so the table calls it compensated.",
+     "Le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {NoCompensationFormula, "No compensation formula applies to this verdict.",
+     "Aucune formule de compensation ne s'applique à ce verdict."},
+    {AlveolarGas, "Alveolar gas: PAO2 = FiO2 × (760 − 47) − PaCO2 / 0.8 = %1 = %2.",
+     "Gaz alvéolaire : PAO2 = FiO2 × (760 − 47) − PaCO2 / 0,8 = %1 = %2."},
+    {AaImpossible,
+     "A–a gradient = PAO2 − PaO2 = %1 = %2: impossible, the PaO2 is above the alveolar PAO2 (%3); check the O2 % "
+     "and the values.",
+     "Gradient A–a = PAO2 − PaO2 = %1 = %2 : impossible, la PaO2 dépasse la PAO2 alvéolaire (%3) ; vérifiez le % "
+     "d'O2 et les valeurs."},
+    {AaOnRoomAir,
+     "A–a gradient = PAO2 − PaO2 = %1 = %2; on room air the usual upper value at age %3 is %3 / 4 + 4 = %4: %5.",
+     "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; à l'air ambiant, la valeur haute habituelle à %3 ans est %3 / 4 + 4 = "
+     "%4 : %5."},
+    {AaWithin, "within it",
+     "dans la norme"},
+    {AaRaised, "raised",
+     "élevé"},
+    {AaWithoutAge,
+     "A–a gradient = PAO2 − PaO2 = %1 = %2; no age given, so no age-expected value to compare it with.",
+     "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; âge non renseigné, donc pas de valeur attendue pour l'âge."},
+    {AaOnOxygen,
+     "A–a gradient = PAO2 − PaO2 = %1 = %2; the age rule (age / 4 + 4) holds on room air only: on oxygen the "
+     "gradient widens with the FiO2, so the PaO2/FiO2 ratio below is the better guide.",
+     "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; la règle de l'âge (âge / 4 + 4) ne vaut qu'à l'air ambiant : sous "
+     "oxygène, le gradient s'élargit avec la FiO2, et le rapport PaO2/FiO2 ci-dessous guide mieux."},
+    {HighPaO2Possible,
+     "A PaO2 of 100 mmHg or more on room air needs a PAO2 higher still: a low PaCO2 (hyperventilation) raises the "
+     "PAO2, here to %1, so this PaO2 is possible if the patient is hyperventilating.",
+     "Une PaO2 de 100 mmHg ou plus à l'air ambiant exige une PAO2 plus haute encore : une PaCO2 basse "
+     "(hyperventilation) élève la PAO2, ici à %1 ; cette PaO2 est donc possible chez un patient qui hyperventile."},
+    {HighPaO2Impossible,
+     "A PaO2 of 100 mmHg or more on room air needs a PAO2 higher still: a low PaCO2 (hyperventilation) raises the "
+     "PAO2, but here it is only %1, so this PaO2 cannot be on room air.",
+     "Une PaO2 de 100 mmHg ou plus à l'air ambiant exige une PAO2 plus haute encore : une PaCO2 basse "
+     "(hyperventilation) élève la PAO2, mais elle n'est ici que de %1 ; cette PaO2 ne peut donc pas être à l'air "
+     "ambiant."},
+    {PfRatio,
+     "PaO2/FiO2 = %1 = %2: %3 (the bands of the Berlin definition; a grade of oxygenation, not a diagnosis).",
+     "PaO2/FiO2 = %1 = %2 : %3 (seuils de la définition de Berlin ; un degré d'oxygénation, non un diagnostic)."},
+    {PfNotImpaired, "300 or more, oxygenation not impaired",
+     "300 ou plus, oxygénation non altérée"},
+    {PfMild, "from 200 to below 300, oxygenation mildly impaired",
+     "de 200 à moins de 300, oxygénation légèrement altérée"},
+    {PfModerate, "from 100 to below 200, oxygenation moderately impaired",
+     "de 100 à moins de 200, oxygénation modérément altérée"},
+    {PfSevere, "below 100, oxygenation severely impaired",
+     "moins de 100, oxygénation sévèrement altérée"},
+}};
+
+constexpr bool rowsInOrder()
+{
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (static_cast<std::size_t>(kRows[i].text) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInOrder() && kRows.size() == static_cast<std::size_t>(PfSevere) + 1);
+
+} // namespace
+
+std::string_view explanationText(ExplanationText text, std::string_view language)
+{
+    const ExplanationRow &row = kRows[static_cast<std::size_t>(text)];
+    return toUpperAscii(language) == kLanguageFrench ? row.french : row.english;
+}
+
+} // namespace halvex
