@@ -15,7 +15,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, 36> kOwnTexts{{
+constexpr std::array<OwnTextRow, 37> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -82,6 +82,8 @@ constexpr std::array<OwnTextRow, 36> kOwnTexts{{
      "Fichiers CSV (*.csv)"},
     {OwnText::PracticeWeak, "Practise weak categories",
      "S'exercer sur les catégories faibles"},
+    {OwnText::RealisticCases, "Realistic cases",
+     "Cas réalistes"},
     {OwnText::NoAnswerYet, "No answer scored yet: tick a category, then Analyze.",
      "Aucune réponse notée : cochez une catégorie, puis Analysez."},
     {OwnText::AnswerCorrect, "Correct",

@@ -43,6 +43,7 @@ enum class OwnText {
     SaveReviewTitle,
     CsvFiles,
     PracticeWeak,
+    RealisticCases,
     NoAnswerYet,
     AnswerCorrect,
     AnswerIncorrect,

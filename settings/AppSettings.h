@@ -11,9 +11,10 @@
 
 class QSettings;
 
-// The six of the design, then PracticeWeak (practice aimed at weak categories,
-// stored only while it is on).
-enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec, PracticeWeak };
+// The six of the design, then the options of our own, each stored as 1 only
+// while it is on: PracticeWeak (practice aimed at weak categories) and
+// RealisticCases (generated values that fit together).
+enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec, PracticeWeak, RealisticCases };
 
 class AppSettings {
 public:
@@ -29,6 +30,16 @@ public:
         void setInteger(int value);
         // Back to never set.
         void clear() { *this = Value(); }
+        // An option of our own: on when it reads 1, off otherwise (never set, 0, junk).
+        bool isOn() const { return text().trimmed() == QLatin1String("1"); }
+        // Stored as 1 while on, not stored at all while off.
+        void setOn(bool on)
+        {
+            if (on)
+                setInteger(1);
+            else
+                clear();
+        }
 
     private:
         enum class Kind { Empty, String, Integer };
@@ -44,9 +55,9 @@ public:
     // that is not stored keeps its value.
     void load(QSettings &store);
     // Writes every setting that is not empty; other values in the group are left
-    // alone, but for PracticeWeak, which is deleted when empty.
+    // alone, but for the options of our own, which are deleted when empty.
     void save(QSettings &store) const;
 
 private:
-    std::array<Value, 7> m_values;
+    std::array<Value, 8> m_values;
 };

@@ -53,8 +53,10 @@ void TfrmMain::nameControls()
         m_reviewPage->lstAnswers()->setAccessibleName(ownText(halvex::OwnText::Review));
         m_reviewPage->txtAnswer()->setAccessibleName(ownText(halvex::OwnText::ExplanationTitle));
     }
-    if (m_teacherPage)
+    if (m_teacherPage) {
         m_teacherPage->chkPracticeWeak()->setText(ownText(halvex::OwnText::PracticeWeak));
+        m_teacherPage->chkRealisticCases()->setText(ownText(halvex::OwnText::RealisticCases));
+    }
 
     m_input->nameFields();
     if (m_printPage) {

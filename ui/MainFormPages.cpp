@@ -132,6 +132,8 @@ QWidget *TfrmMain::buildTeacherPage(QWidget *host)
     m_teacherPage = new TeacherPage(host);
     connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
     connect(m_teacherPage->chkPracticeWeak(), &QCheckBox::clicked, this, &TfrmMain::chkPracticeWeakClick);
+    connect(m_teacherPage->chkRealisticCases(), &QCheckBox::clicked, this,
+            [this](bool on) { m_appSettings[AppSetting::RealisticCases].setOn(on); });
     showTeacherState();
     return m_teacherPage;
 }

@@ -109,9 +109,5 @@ void TfrmMain::saveReview()
 
 void TfrmMain::chkPracticeWeakClick(bool on)
 {
-    // Stored only while it is on.
-    if (on)
-        m_appSettings[AppSetting::PracticeWeak].setInteger(1);
-    else
-        m_appSettings[AppSetting::PracticeWeak].clear();
+    m_appSettings[AppSetting::PracticeWeak].setOn(on);
 }

@@ -26,12 +26,16 @@ void TfrmMain::btnGenerateClick()
         && !m_boxes.confirm(QStringLiteral("Last generated ABG not analyzed, are you sure you want to generate another?")))
         return;
 
-    const bool weakFirst = !m_appSettings[AppSetting::PracticeWeak].isEmpty();
-    const int variant = weakFirst ? halvex::drawWeakVariant(halvex::weaknessWeights(m_teacher), m_abg->random())
-                                  : halvex::drawRandomVariant(m_abg->random());
+    const bool weakFirst = m_appSettings[AppSetting::PracticeWeak].isOn();
+    const bool realistic = m_appSettings[AppSetting::RealisticCases].isOn();
+    int variant = weakFirst ? halvex::drawWeakVariant(halvex::weaknessWeights(m_teacher), m_abg->random())
+                            : halvex::drawRandomVariant(m_abg->random());
+    if (realistic)
+        variant = halvex::TABG::realisticVariant(variant);
     m_lastVariant = variant;
     // The generator's code 99 (no sample made) is no category.
-    m_teacher.sampleGenerated(halvex::categoryFromCode(m_abg->Generate(variant)));
+    m_teacher.sampleGenerated(
+        halvex::categoryFromCode(realistic ? m_abg->GenerateRealistic(variant) : m_abg->Generate(variant)));
     showVerdict(Verdict::None);
     if (m_teacherPage)
         m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
@@ -86,7 +90,8 @@ void TfrmMain::showTeacherState()
 {
     m_teacherPage->lblGenerated()->setText(QString::number(m_teacher.generatedCount()));
     m_teacherPage->pb()->setValue(m_gauge);
-    m_teacherPage->chkPracticeWeak()->setChecked(!m_appSettings[AppSetting::PracticeWeak].isEmpty());
+    m_teacherPage->chkPracticeWeak()->setChecked(m_appSettings[AppSetting::PracticeWeak].isOn());
+    m_teacherPage->chkRealisticCases()->setChecked(m_appSettings[AppSetting::RealisticCases].isOn());
     showVerdict(m_verdict);
 }
 

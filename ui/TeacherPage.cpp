@@ -34,11 +34,16 @@ TeacherPage::TeacherPage(QWidget *parent)
     boxes->setVerticalSpacing(0);
     boxes->setHorizontalSpacing(24);
     boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
-    // Not an answer box: in the right column's first empty row.
-    m_practiceWeak = new QCheckBox(QStringLiteral("Practise weak categories"), this);
-    m_practiceWeak->setObjectName(QStringLiteral("chkPracticeWeak"));
-    m_practiceWeak->setFixedHeight(kRowHeight);
-    boxes->addWidget(m_practiceWeak, 0, 1);
+    // Not answer boxes: the options, in the right column's two empty rows.
+    const auto option = [&](const char *name, const QString &caption, int row) {
+        auto *box = new QCheckBox(caption, this);
+        box->setObjectName(QLatin1String(name));
+        box->setFixedHeight(kRowHeight);
+        boxes->addWidget(box, row, 1);
+        return box;
+    };
+    m_practiceWeak = option("chkPracticeWeak", QStringLiteral("Practise weak categories"), 0);
+    m_realisticCases = option("chkRealisticCases", QStringLiteral("Realistic cases"), 1);
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
         auto *box = new QCheckBox(categoryEnglishName(info.category), this);
         box->setObjectName(categoryControlName(QStringLiteral("chk"), info.category));

@@ -29,6 +29,8 @@ public:
     CylinderGauge *pb() const { return m_gauge; }
     // Whether Generate favours the categories answered wrong.
     QCheckBox *chkPracticeWeak() const { return m_practiceWeak; }
+    // Whether Generate draws values that fit together.
+    QCheckBox *chkRealisticCases() const { return m_realisticCases; }
 
 signals:
     // The student clicked the box of this category.
@@ -40,4 +42,5 @@ private:
     QLabel *m_generated;
     CylinderGauge *m_gauge;
     QCheckBox *m_practiceWeak = nullptr;
+    QCheckBox *m_realisticCases = nullptr;
 };

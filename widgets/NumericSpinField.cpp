@@ -37,6 +37,7 @@ bool NumericSpinField::isEmpty() const
 void NumericSpinField::setText(const QString &text)
 {
     lineEdit()->setText(text);
+    emit edited();
 }
 
 void NumericSpinField::setRange(double minimum, double maximum)

@@ -1,6 +1,7 @@
 #include "AcidBaseTable.h"
 #include "Presentation.h"
 #include "NumberText.h"
+#include "Reasoning.h"
 #include "SampleGenerator.h"
 #include "../TestText.h"
 
@@ -79,6 +80,9 @@ private slots:
     void sameSeedSameSample();
     void neighbouringSeedsGiveUnrelatedSamples();
     void variantDraws();
+    void realisticStandInsAreTheVariantsWithoutFittingValues();
+    void realisticCasesFitAndStayInTheirRanges_data();
+    void realisticCasesFitAndStayInTheirRanges();
 };
 
 void TestGenerator::everyVariantStaysInItsRangesAndCategory_data()
@@ -176,6 +180,81 @@ void TestGenerator::variantDraws()
     }
     for (int v = 1; v <= 29; ++v)
         QVERIFY2(seen[static_cast<std::size_t>(v)] > 0, qPrintable(QString::number(v)));
+}
+
+// How many of a variant's whole-number pH, PaCO2 and HCO3 fit together, as
+// the window shows them in mmHg and in kPa.
+int fittingValues(const ExpectedVariant &variant)
+{
+    int fitting = 0;
+    for (int n = variant.phHundredths.lowest; n <= variant.phHundredths.highest; ++n) {
+        for (int paco2 = variant.paco2.lowest; paco2 <= variant.paco2.highest; ++paco2) {
+            for (int hco3 = variant.hco3.lowest; hco3 <= variant.hco3.highest; ++hco3) {
+                const double pH = (700 + n) / 100.0;
+                const double inKpa = ConvertPressure(PressureUnit::Kpa, PressureUnit::MmHg,
+                                                     shown(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, paco2), 1));
+                fitting += checkFit(pH, paco2, hco3).fits && checkFit(pH, inKpa, hco3).fits ? 1 : 0;
+            }
+        }
+    }
+    return fitting;
+}
+
+void TestGenerator::realisticStandInsAreTheVariantsWithoutFittingValues()
+{
+    for (int v = 1; v <= 29; ++v) {
+        const ExpectedVariant &variant = kExpected[static_cast<std::size_t>(v - 1)];
+        const int standIn = TABG::realisticVariant(v);
+        QVERIFY2((fittingValues(variant) > 0) == (standIn == v), qPrintable(QString::number(v)));
+        // The stand-in is of the same category and holds fitting values itself.
+        QCOMPARE(kExpected[static_cast<std::size_t>(standIn - 1)].code, variant.code);
+        QVERIFY(fittingValues(kExpected[static_cast<std::size_t>(standIn - 1)]) > 0);
+    }
+    const std::vector<int> replaced{5, 10, 14, 25, 29};
+    for (const int v : replaced)
+        QVERIFY(TABG::realisticVariant(v) != v);
+    QCOMPARE(TABG::realisticVariant(0), 0);
+    QCOMPARE(TABG::realisticVariant(30), 30);
+}
+
+void TestGenerator::realisticCasesFitAndStayInTheirRanges_data()
+{
+    QTest::addColumn<int>("variant");
+    for (int v = 1; v <= 29; ++v)
+        QTest::addRow("variant %d", v) << v;
+}
+
+void TestGenerator::realisticCasesFitAndStayInTheirRanges()
+{
+    QFETCH(int, variant);
+    const int drawn = TABG::realisticVariant(variant);
+    const ExpectedVariant &expected = kExpected[static_cast<std::size_t>(drawn - 1)];
+    const QString name = qs(TABG::CategoryName(expected.code));
+
+    TABG abg(countingSeeds(static_cast<std::uint32_t>(variant) * 7919u));
+    BloodGasSample first;
+    for (int i = 0; i < 300; ++i) {
+        QCOMPARE(abg.GenerateRealistic(variant), expected.code);
+        const BloodGasSample &s = abg.sample();
+        if (i == 0)
+            first = s;
+        QVERIFY(expected.phHundredths.holds(std::round((s.pH - 7) * 100)));
+        QVERIFY(expected.paco2.holds(s.PaCO2) && expected.hco3.holds(s.HCO3) && expected.age.holds(s.Age));
+        QVERIFY((s.FiO2 == 21 ? Range{40, 99} : Range{40, 199}).holds(s.PaO2));
+        for (const PressureUnit unit : {PressureUnit::MmHg, PressureUnit::Kpa}) {
+            BloodGasSample asShown = s;
+            for (double *pressure : {&asShown.PaCO2, &asShown.PaO2})
+                *pressure = ConvertPressure(unit, PressureUnit::MmHg,
+                                            shown(ConvertPressure(PressureUnit::MmHg, unit, *pressure), pressureDecimals(unit)));
+            QVERIFY(checkFit(asShown.pH, asShown.PaCO2, asShown.HCO3).fits);
+            QVERIFY(oxygenFigures(asShown).aaGradient >= 0);
+            QCOMPARE(qs(assessShown(s, 2, unit).text), name);
+        }
+    }
+    // The same seeds, the same cases.
+    TABG again(countingSeeds(static_cast<std::uint32_t>(variant) * 7919u));
+    again.GenerateRealistic(variant);
+    QCOMPARE(again.sample(), first);
 }
 
 QTEST_APPLESS_MAIN(TestGenerator)

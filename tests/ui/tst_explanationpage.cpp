@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTextBrowser>
 
@@ -26,6 +27,7 @@ private slots:
     void whyOpensTheExplanation();
     void afterAScoredAnswer();
     void followsLanguageAndUnit();
+    void generatedExercisesAndRealisticCases();
 
 private:
     QString shown() const { return m_fixture.child<QTextBrowser>("txtExplanation")->toPlainText(); }
@@ -96,6 +98,55 @@ void TestExplanationPage::followsLanguageAndUnit()
     m_fixture.child<QAction>("alBarEnglish")->trigger();
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explanation"));
     QVERIFY2(shown().contains("Winter's formula"), qPrintable(shown()));
+}
+
+void TestExplanationPage::generatedExercisesAndRealisticCases()
+{
+    const QString noFit = QStringLiteral("These values do not fit together");
+    const auto generateAndExplain = [this] {
+        QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+        analyze();
+        why();
+        return shown();
+    };
+    // As designed, most generated values do not fit: the explanation calls them an exercise.
+    QString text;
+    for (int i = 0; i < 20 && !text.contains(noFit); ++i)
+        text = generateAndExplain();
+    QVERIFY2(text.contains("this is an exercise that no patient could give"), qPrintable(text));
+    // Once the user changes a value, the values are the user's.
+    m_fixture.panel()->edtAge()->setText(QStringLiteral("45"));
+    analyze();
+    QVERIFY2(shown().contains(noFit) && shown().contains("a real sample would be checked for an entry error"),
+             qPrintable(shown()));
+
+    // With realistic cases, every generated case fits and its PaO2 is possible.
+    m_fixture.child<QAction>("alBarABGTeacher")->trigger();
+    QCheckBox *option = m_fixture.child<QCheckBox>("chkRealisticCases");
+    QCOMPARE(option->text(), QString("Realistic cases"));
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    for (int i = 0; i < 40; ++i) {
+        text = generateAndExplain();
+        QVERIFY2(!text.contains(noFit) && !text.contains("impossible"), qPrintable(text));
+    }
+    const auto stored = [] {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
+            .value("AppSettings/RealisticCases");
+    };
+    m_fixture.window->close();
+    QCOMPARE(stored().toInt(), 1);
+
+    // Restored ticked, in French as "Cas réalistes"; back to off, nothing stored.
+    m_fixture.close();
+    QVERIFY(m_fixture.open(12));
+    m_fixture.child<QAction>("alBarFrench")->trigger();
+    m_fixture.child<QAction>("alBarABGTeacher")->trigger();
+    option = m_fixture.child<QCheckBox>("chkRealisticCases");
+    QVERIFY(option->isChecked());
+    QCOMPARE(option->text(), QString::fromUtf8("Cas réalistes"));
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    m_fixture.window->close();
+    QVERIFY(!stored().isValid());
 }
 
 QTEST_MAIN(TestExplanationPage)
