@@ -15,7 +15,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, 37> kOwnTexts{{
+constexpr std::array<OwnTextRow, 45> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -84,6 +84,22 @@ constexpr std::array<OwnTextRow, 37> kOwnTexts{{
      "S'exercer sur les catégories faibles"},
     {OwnText::RealisticCases, "Realistic cases",
      "Cas réalistes"},
+    {OwnText::PracticeFocus, "Practising weak categories: new cases favour %1; the others count once.",
+     "Exercice sur les catégories faibles : les nouveaux cas privilégient %1 ; les autres comptent une fois."},
+    {OwnText::PracticeWeight, "%1 ×%2",
+     "%1 ×%2"},
+    {OwnText::PracticeNotMet, "the %1 categories not met yet ×2",
+     "les %1 catégories pas encore rencontrées ×2"},
+    {OwnText::PracticeNothingFavoured, "Practising weak categories: no category is favoured now; each counts once.",
+     "Exercice sur les catégories faibles : aucune catégorie n'est privilégiée pour l'instant ; chacune compte une fois."},
+    {OwnText::ListAnd, "%1 and %2",
+     "%1 et %2"},
+    {OwnText::WrongOnlyHint, "Lists only the wrong answers; Save as CSV still saves the whole session",
+     "N'affiche que les erreurs ; l'enregistrement en CSV garde toujours toute la séance"},
+    {OwnText::SaveReviewHint, "Saves every answer of the session as CSV, whatever the list shows",
+     "Enregistre en CSV toutes les réponses de la séance, quoi que la liste affiche"},
+    {OwnText::ReviewSaved, "The whole session was saved in %1.",
+     "Toute la séance a été enregistrée dans %1."},
     {OwnText::NoAnswerYet, "No answer scored yet: tick a category, then Analyze.",
      "Aucune réponse notée : cochez une catégorie, puis Analysez."},
     {OwnText::AnswerCorrect, "Correct",

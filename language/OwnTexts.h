@@ -44,6 +44,14 @@ enum class OwnText {
     CsvFiles,
     PracticeWeak,
     RealisticCases,
+    PracticeFocus, // %1 what new cases favour
+    PracticeWeight, // %1 a category, %2 its weight
+    PracticeNotMet, // %1 how many categories
+    PracticeNothingFavoured,
+    ListAnd, // %1 the list so far, %2 its last item
+    WrongOnlyHint,
+    SaveReviewHint,
+    ReviewSaved, // %1 the file
     NoAnswerYet,
     AnswerCorrect,
     AnswerIncorrect,

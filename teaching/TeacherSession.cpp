@@ -41,6 +41,7 @@ std::optional<std::string> TeacherSession::categoryStatsText(AbgCategory categor
 void TeacherSession::sampleGenerated(std::optional<AbgCategory> category)
 {
     m_awaitingAnalysis = true;
+    m_caseInFields = true;
     ++m_generatedCount;
     m_generatedCategory = category;
 }

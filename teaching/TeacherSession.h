@@ -48,8 +48,15 @@ public:
     // Its percentage as the statistics page shows it ("67 %"); nothing before its first answer.
     std::optional<std::string> categoryStatsText(AbgCategory category) const;
 
-    // The Generate button made a sample of this category (none when it failed).
+    // The Generate button made a sample of this category (none when it failed)
+    // and wrote it into the fields.
     void sampleGenerated(std::optional<AbgCategory> category);
+    // The fields no longer hold the generated sample: typed into, cleared,
+    // or filled with a sample or a reviewed answer.
+    void caseLeft() { m_caseInFields = false; }
+    // An answer is scored only against the case it was given for: while the
+    // fields still hold the sample the Generate button made.
+    bool caseInFields() const { return m_caseInFields; }
     void choose(AbgCategory category) { m_chosenCategory = category; }
     void analysisStarted() { m_awaitingAnalysis = false; }
 
@@ -68,6 +75,7 @@ private:
     std::optional<AbgCategory> m_generatedCategory = AbgCategory::Normal;
     AbgCategory m_chosenCategory = AbgCategory::Normal;
     bool m_awaitingAnalysis = false;
+    bool m_caseInFields = false;
     std::optional<std::array<Tally, kCategoryCount>> m_categoryStats;
 };
 

@@ -24,6 +24,21 @@ std::array<int, kCategoryCount> weaknessWeights(const TeacherSession &session)
     return weights;
 }
 
+PracticeFocus practiceFocus(const TeacherSession &session)
+{
+    PracticeFocus focus;
+    const std::array<int, kCategoryCount> weights = weaknessWeights(session);
+    for (const AbgCategoryInfo &info : abgCategories()) {
+        const std::optional<TeacherSession::Tally> tally = session.categoryStats(info.category);
+        const int weight = weights[std::size_t(categoryCode(info.category))];
+        if (!tally || tally->answers == 0)
+            ++focus.notMetYet;
+        else if (weight > 1)
+            focus.weak.emplace_back(info.category, weight);
+    }
+    return focus;
+}
+
 int drawWeakVariant(const std::array<int, kCategoryCount> &weights, RandomSource &random)
 {
     int total = 0;

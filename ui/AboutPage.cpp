@@ -1,5 +1,7 @@
 #include "AboutPage.h"
 
+#include "Contrast.h"
+
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "ProductInfo.h"
@@ -19,7 +21,7 @@ ClickableLabel *link(QWidget *parent, const char *name, const QString &text, con
     font.setUnderline(true);
     label->setFont(font);
     QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
+    blue.setColor(QPalette::WindowText, readableOn(QColor(Qt::blue), blue.color(QPalette::Window)));
     label->setPalette(blue);
     label->move(at);
     return label;

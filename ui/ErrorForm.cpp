@@ -23,8 +23,10 @@ TfrmABGError::TfrmABGError(QWidget *parent)
     setModal(true);
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
+    // White, as designed, with black text on it whatever the desktop's colours.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
 
     auto *icon = new QLabel(this);

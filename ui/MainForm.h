@@ -219,16 +219,21 @@ private:
         halvex::AbgCategory chosen;
     };
     void showExplanation();
+    // The fields no longer hold what was explained: the page says nothing is analysed yet.
+    void forgetExplanation();
     QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<AnswerVerdict> &verdict,
                             halvex::CaseOrigin origin) const;
     // Where the values in the fields come from, from now on.
-    void fieldsWritten(halvex::CaseOrigin origin) { m_fieldsOrigin = origin; }
+    // The fields now hold values from `origin` other than the case Generate made:
+    // the case is left, its answer boxes cleared, and nothing is explained yet.
+    void fieldsWritten(halvex::CaseOrigin origin);
     std::string verdictLine(const AnswerVerdict &verdict) const;
 
     // The review of the session's answers.
     void recordAnswer(const halvex::AbgInput &input);
     void showReview();
     void showReviewedAnswer();
+    void showPracticeFocus();
     void loadReviewedAnswer();
     void saveReview();
     // The practice option: Generate favours the categories answered wrong.

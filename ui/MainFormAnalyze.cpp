@@ -16,6 +16,7 @@ void TfrmMain::btnAnalyzeClick()
 
     const halvex::AbgInput input = m_input->readInput();
     if (const auto failure = halvex::validateAbgInput(input, m_presentation.unit)) {
+        forgetExplanation();
         const QString text = QString::fromStdString(halvex::failureText(*failure, m_presentation.language));
         if (failure->box == halvex::MessageBoxKind::Information)
             m_boxes.information(text);
@@ -30,11 +31,15 @@ void TfrmMain::btnAnalyzeClick()
     m_explained = sample;
     m_explainedOrigin = m_fieldsOrigin;
     m_answerVerdict.reset();
-    if (AnyCategoryTicked()) {
+    // An answer counts only for the case it was given for; otherwise the boxes
+    // are cleared, as when a new case starts.
+    if (AnyCategoryTicked() && m_teacher.caseInFields()) {
         ScoreTeacherAnswer();
         m_answerVerdict = AnswerVerdict{m_teacher.lastAnswerCorrect(), m_teacher.generatedCategory(),
                                         m_teacher.chosenCategory()};
         recordAnswer(input);
+    } else {
+        ClearCategoryChecks();
     }
     showExplanation();
     m_input->btnGenerate()->setFocus();

@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 
+#include "Contrast.h"
 #include "Explanation.h"
 #include "ExplanationPage.h"
 #include "Language.h"
@@ -49,18 +50,40 @@ QString TfrmMain::explanationHtml(const halvex::BloodGasSample &sample, const st
     };
     const halvex::Explanation explanation = halvex::explainAssessment(sample, m_presentation, origin);
     QString page;
+    // Colours readable on the text's background, light or dark.
+    const QColor base = palette().color(QPalette::Base);
     if (verdict) {
-        const QString colour = verdict->correct ? QStringLiteral("#008000") : QStringLiteral("#ff0000");
-        page += QStringLiteral("<p style=\"color:%1\"><b>%2</b></p>").arg(colour, html(verdictLine(*verdict)));
+        const QColor colour = readableOn(verdict->correct ? QColor(0, 128, 0) : QColor(255, 0, 0), base);
+        page += QStringLiteral("<p style=\"color:%1\"><b>%2</b></p>").arg(colour.name(), html(verdictLine(*verdict)));
     }
     page += QStringLiteral("<h4>") + own(halvex::OwnText::StepByStep) + QStringLiteral("</h4>");
     page += listOf(explanation.steps, "ol");
     // The notes apart from the reasoning: they teach, they do not decide.
-    page += QStringLiteral("<table width=\"100%\" cellpadding=\"4\" style=\"background-color:#eef2fb\"><tr><td>");
+    page += QStringLiteral("<table width=\"100%\" cellpadding=\"4\" style=\"background-color:%1\"><tr><td>")
+                .arg(designBackground(QColor(0xee, 0xf2, 0xfb), palette(), QPalette::Base).name());
     page += QStringLiteral("<h4>") + own(halvex::OwnText::TeachingNotes) + QStringLiteral("</h4>");
     page += listOf(explanation.notes, "ul");
     page += QStringLiteral("</td></tr></table>");
     return page;
+}
+
+void TfrmMain::fieldsWritten(halvex::CaseOrigin origin)
+{
+    m_fieldsOrigin = origin;
+    if (m_teacher.caseInFields()) {
+        m_teacher.caseLeft();
+        ClearCategoryChecks();
+    }
+    forgetExplanation();
+}
+
+void TfrmMain::forgetExplanation()
+{
+    if (!m_explained)
+        return;
+    m_explained.reset();
+    m_answerVerdict.reset();
+    showExplanation();
 }
 
 void TfrmMain::showExplanation()

@@ -10,10 +10,15 @@
 #include "ReviewPage.h"
 #include "StreamFailures.h"
 #include "TeacherPage.h"
+#include "UnitPresentation.h"
+#include "WeakCategories.h"
+#include "Contrast.h"
+#include "Language.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
@@ -43,21 +48,50 @@ void TfrmMain::showReview()
     const QSignalBlocker quiet(list);
     list->clear();
     m_reviewRows = m_review.listed(m_reviewPage->chkWrongOnly()->isChecked());
+    const QColor wrong = readableOn(QColor(255, 0, 0), list->palette().color(QPalette::Base));
     for (const std::size_t index : m_reviewRows) {
         const halvex::AnswerRecord &answer = m_review.answers()[index];
         const AnswerVerdict verdict{answer.correct, answer.generated, answer.answered};
-        // The wrong ones marked, in words as well as in colour.
-        auto *item = new QListWidgetItem(QStringLiteral("%1. %2").arg(index + 1).arg(
-                                             QString::fromStdString(verdictLine(verdict))),
+        // The wrong ones marked, in words as well as in colour; the values, to tell the rows apart.
+        const QString values = QStringLiteral("pH %1 / PaCO2 %2 %3 / HCO3 %4")
+                                   .arg(QString::number(answer.values[0]), QString::number(answer.values[1]),
+                                        unitPresentation(answer.unit).label(), QString::number(answer.values[3]));
+        auto *item = new QListWidgetItem(QStringLiteral("%1. %2\n%3")
+                                             .arg(index + 1)
+                                             .arg(QString::fromStdString(verdictLine(verdict)), values),
                                          list);
-        item->setToolTip(item->text()); // whole, where the list is too narrow for it
         if (!answer.correct)
-            item->setForeground(QColor(255, 0, 0));
+            item->setForeground(wrong);
     }
     m_reviewPage->btnLoadAnswer()->setEnabled(!m_reviewRows.empty());
     m_reviewPage->btnSaveReview()->setEnabled(!m_review.answers().empty());
     list->setCurrentRow(m_reviewRows.empty() ? -1 : 0);
     showReviewedAnswer();
+    showPracticeFocus();
+}
+
+// What the practice aimed at weak categories favours now, in words; hidden while it is off.
+void TfrmMain::showPracticeFocus()
+{
+    QLabel *label = m_reviewPage->lblPracticeFocus();
+    label->setVisible(m_appSettings[AppSetting::PracticeWeak].isOn());
+    const halvex::PracticeFocus focus = halvex::practiceFocus(m_teacher);
+    QStringList favoured;
+    for (const auto &[category, weight] : focus.weak)
+        favoured << ownText(halvex::OwnText::PracticeWeight)
+                        .arg(QString::fromStdString(halvex::Translate(halvex::categoryInfo(category).englishName,
+                                                                      m_presentation.language)))
+                        .arg(weight);
+    if (focus.notMetYet > 0)
+        favoured << ownText(halvex::OwnText::PracticeNotMet).arg(focus.notMetYet);
+    if (favoured.isEmpty()) {
+        label->setText(ownText(halvex::OwnText::PracticeNothingFavoured));
+        return;
+    }
+    QString list = favoured.takeLast();
+    if (!favoured.isEmpty())
+        list = ownText(halvex::OwnText::ListAnd).arg(favoured.join(QStringLiteral(", ")), list);
+    label->setText(ownText(halvex::OwnText::PracticeFocus).arg(list));
 }
 
 void TfrmMain::showReviewedAnswer()
@@ -102,12 +136,16 @@ void TfrmMain::saveReview()
     QSaveFile file(path);
     const std::string bytes = csv.str();
     if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
-        && file.commit())
+        && file.commit()) {
+        m_boxes.information(ownText(halvex::OwnText::ReviewSaved).arg(QDir::toNativeSeparators(path)));
         return;
+    }
     m_boxes.error(ownText(halvex::OwnText::CannotWrite).arg(path, file.errorString()));
 }
 
 void TfrmMain::chkPracticeWeakClick(bool on)
 {
     m_appSettings[AppSetting::PracticeWeak].setOn(on);
+    if (m_reviewPage)
+        showPracticeFocus();
 }

@@ -42,7 +42,8 @@ void TfrmMain::btnGenerateClick()
     m_input->clearAssessments();
     ClearCategoryChecks();
     m_input->showSample(m_abg->sample(), m_presentation.unit);
-    fieldsWritten(halvex::CaseOrigin::Generated);
+    m_fieldsOrigin = halvex::CaseOrigin::Generated;
+    forgetExplanation();
     m_input->btnAnalyze()->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "NormalValuesPage.h"
 
+#include "Contrast.h"
+
 #include "UnitPresentation.h"
 
 #include <QFrame>
@@ -41,7 +43,7 @@ QLabel *cell(QGridLayout *grid, int row, int column, const Cell &cell, const QCo
     auto *label = new QLabel(QString::fromUtf8(cell.text));
     label->setObjectName(QString::fromLatin1(cell.name));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, readableOn(colour, palette.color(QPalette::Window)));
     label->setPalette(palette);
     grid->addWidget(label, row, column);
     return label;

@@ -1,5 +1,7 @@
 #include "PageText.h"
 
+#include "Contrast.h"
+
 #include <QLabel>
 
 QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent)
@@ -16,7 +18,9 @@ QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent)
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    // In the design's hue, as dark or as light as it must be to be read on the palette's background.
+    const QColor readable = readableOn(colour, palette.color(QPalette::Window));
+    palette.setColor(QPalette::WindowText, readable);
+    palette.setColor(QPalette::ButtonText, readable);
     widget->setPalette(palette);
 }

@@ -10,5 +10,6 @@ class QWidget;
 
 // A page title: bold and underlined.
 QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent);
-// Writes the widget's text (a label's or a check box's caption) in the colour.
+// Writes the widget's text (a label's or a check box's caption) in the
+// colour's hue, dark or light enough to be read on the widget's background.
 void setTextColour(QWidget *widget, const QColor &colour);

@@ -18,9 +18,18 @@ ReviewPage::ReviewPage(QWidget *parent)
     , m_answer(new QTextBrowser(this))
     , m_load(new QPushButton(QStringLiteral("Load into the fields"), this))
     , m_save(new QPushButton(QStringLiteral("Save as CSV..."), this))
+    , m_practiceFocus(new QLabel(this))
 {
     m_wrongOnly->setObjectName(QStringLiteral("chkWrongOnly"));
     m_answers->setObjectName(QStringLiteral("lstAnswers"));
+    // Each answer whole, on as many lines as it takes.
+    m_answers->setWordWrap(true);
+    m_answers->setTextElideMode(Qt::ElideNone);
+    m_answers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_answers->setResizeMode(QListView::Adjust);
+    m_practiceFocus->setObjectName(QStringLiteral("lblPracticeFocus"));
+    m_practiceFocus->setWordWrap(true);
+    m_practiceFocus->hide();
     m_answer->setObjectName(QStringLiteral("txtAnswer"));
     m_answer->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_answer->setFocusPolicy(Qt::StrongFocus);
@@ -45,5 +54,6 @@ ReviewPage::ReviewPage(QWidget *parent)
     page->setSpacing(3);
     page->addLayout(top);
     page->addLayout(lists, 1);
+    page->addWidget(m_practiceFocus);
     page->addLayout(buttons);
 }

@@ -24,6 +24,8 @@ public:
     QTextBrowser *txtAnswer() const { return m_answer; }
     QPushButton *btnLoadAnswer() const { return m_load; }
     QPushButton *btnSaveReview() const { return m_save; }
+    // What the practice aimed at weak categories favours now; hidden while it is off.
+    QLabel *lblPracticeFocus() const { return m_practiceFocus; }
 
 private:
     QLabel *m_title;
@@ -32,4 +34,5 @@ private:
     QTextBrowser *m_answer;
     QPushButton *m_load;
     QPushButton *m_save;
+    QLabel *m_practiceFocus;
 };

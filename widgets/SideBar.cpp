@@ -1,5 +1,6 @@
 #include "SideBar.h"
 
+#include "Contrast.h"
 #include "SideBarGroup.h"
 
 #include <QVBoxLayout>
@@ -12,7 +13,7 @@ SideBar::SideBar(QWidget *parent)
     // a style sheet, which would cost a noticeable part of the start-up.
     setAutoFillBackground(true);
     QPalette pale = palette();
-    pale.setColor(QPalette::Window, QColor(232, 238, 250));
+    pale.setColor(QPalette::Window, designBackground(QColor(232, 238, 250), pale, QPalette::Window));
     setPalette(pale);
     m_layout->setContentsMargins(6, 4, 6, 4);
     m_layout->setSpacing(6);

@@ -1,5 +1,6 @@
 #include "SideBarGroup.h"
 
+#include "Contrast.h"
 #include "Hints.h"
 
 #include <QAccessible>
@@ -7,6 +8,7 @@
 #include <QEnterEvent>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <QToolTip>
@@ -76,8 +78,11 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
 {
-    setTextColour(this, kLinkColour);
-    setTextColour(m_header, kCaptionColour);
+    // The design's colours on a light desktop; on a dark one the palette's, the texts readable on them.
+    m_itemColour = designBackground(Qt::white, palette(), QPalette::Base);
+    m_headerColour = designBackground(kHeaderColour, palette(), QPalette::Button);
+    setTextColour(this, readableOn(kLinkColour, m_itemColour));
+    setTextColour(m_header, readableOn(kCaptionColour, m_headerColour));
     m_header->setObjectName(QStringLiteral("header"));
     m_header->setText(caption);
     m_header->setIcon(icon);
@@ -159,10 +164,32 @@ void SideBarGroup::applyHeight()
 void SideBarGroup::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.fillRect(QRect(0, 0, width(), m_header->geometry().bottom() + 1), kHeaderColour);
-    painter.setPen(kBorderColour);
+    painter.fillRect(rect(), m_itemColour);
+    painter.fillRect(headerBand(), m_headerColour);
+    painter.setPen(designBackground(kBorderColour, palette(), QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+QRect SideBarGroup::headerBand() const
+{
+    return QRect(0, 0, width(), m_header->geometry().bottom() + 1);
+}
+
+// The whole header bar toggles the group, not its caption and icon alone.
+void SideBarGroup::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && headerBand().contains(event->position().toPoint())) {
+        setCollapsed(!m_collapsed);
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void SideBarGroup::mousePressEvent(QMouseEvent *event)
+{
+    // Taken here so that the release comes here too.
+    event->setAccepted(headerBand().contains(event->position().toPoint()));
 }
 
 bool SideBarGroup::eventFilter(QObject *watched, QEvent *event)

@@ -36,10 +36,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyHeight();
+    // The header's strip across the whole group.
+    QRect headerBand() const;
 
     QToolButton *m_header;
     QWidget *m_lastInTabOrder; // the header, then the last item added
@@ -48,4 +52,6 @@ private:
     bool m_collapsed = false;
     int m_expandedHeight = 0; // 0: as high as the items need
     bool m_toolTipsShown = false;
+    QColor m_itemColour;
+    QColor m_headerColour;
 };

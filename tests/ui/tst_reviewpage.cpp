@@ -6,6 +6,7 @@
 #include "NumericSpinField.h"
 #include "ReviewPage.h"
 #include "TeacherPage.h"
+#include "Contrast.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -82,22 +83,32 @@ private:
 
 void TestReviewPage::answersAreRecorded()
 {
-    // No sample yet: Normal ticked is scored, and recorded, as ever.
+    // No case given yet: a ticked box is neither scored nor recorded.
     tick(halvex::AbgCategory::Normal);
     analyze();
     showReview();
-    QCOMPARE(listed(), QStringList{"1. Correct: this is Normal Acid/Base balance."});
+    QVERIFY(listed().isEmpty());
 
     playARound();
     const QStringList rows = listed();
-    QCOMPARE(rows.size(), 4);
-    QVERIFY2(rows[0].startsWith("4. Incorrect") && rows[1].startsWith("3. Incorrect") && rows[2].startsWith("2. Correct"),
+    QCOMPARE(rows.size(), 3);
+    QVERIFY2(rows[0].startsWith("3. Incorrect") && rows[1].startsWith("2. Incorrect") && rows[2].startsWith("1. Correct"),
              qPrintable(rows.join('\n')));
-    QCOMPARE(m_fixture.child<QListWidget>("lstAnswers")->item(0)->foreground().color(), QColor(255, 0, 0));
+    // Each row with the values it was given for, whole, on its lines.
+    const QString ph = m_fixture.panel()->edtPh()->text();
+    QVERIFY2(rows[0].contains(QStringLiteral("\npH %1 / PaCO2 ").arg(QString::number(ph.toDouble())))
+                 && rows[0].contains(" mmHg / HCO3 "),
+             qPrintable(rows[0]));
+    auto *list = m_fixture.child<QListWidget>("lstAnswers");
+    QVERIFY(list->wordWrap());
+    QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    const QColor wrong = list->item(0)->foreground().color();
+    QCOMPARE(wrong, readableOn(QColor(255, 0, 0), list->palette().color(QPalette::Base)));
+    QVERIFY(contrastRatio(wrong, list->palette().color(QPalette::Base)) >= kTextContrast);
 
     QTest::mouseClick(m_fixture.child<QCheckBox>("chkWrongOnly"), Qt::LeftButton, {}, QPoint(6, 8));
     QCOMPARE(listed().size(), 2);
-    QVERIFY(listed()[0].startsWith("4. Incorrect") && listed()[1].startsWith("3. Incorrect"));
+    QVERIFY(listed()[0].startsWith("3. Incorrect") && listed()[1].startsWith("2. Incorrect"));
     // The chosen one is explained.
     const QString shown = m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText();
     QVERIFY2(shown.startsWith("Incorrect: this is") && shown.contains("Step by step"), qPrintable(shown));

@@ -1,3 +1,4 @@
+#include "Contrast.h"
 #include "CylinderGauge.h"
 #include "PressureUnits.h"
 #include "HoverBoldLabel.h"
@@ -18,6 +19,15 @@ namespace {
 QString categoryLabelName(halvex::AbgCategory category)
 {
     return QStringLiteral("lbl") + QString::fromLatin1(halvex::categoryInfo(category).abbreviation.data());
+}
+
+// The design's colour, or the nearest shade of its hue that reads at 4.5:1 on the widget's background.
+bool inDesignHue(const QWidget *widget, const QColor &design)
+{
+    const QColor shown = widget->palette().color(QPalette::WindowText);
+    const QColor background = widget->palette().color(QPalette::Window);
+    return shown == readableOn(design, background) && contrastRatio(shown, background) >= kTextContrast
+           && (shown == design || shown.hue() == design.hue());
 }
 
 const QString kConfirmation = "Last generated ABG not analyzed, are you sure you want to generate another?";
@@ -42,6 +52,8 @@ private slots:
     void validationErrorAfterGenerate();
     void tickingMovesTheOneTick();
     void noSampleYet();
+    void answersCountOnlyForTheirCase_data();
+    void answersCountOnlyForTheirCase();
     void kpaShowsConvertedPressures();
     void samplePageNormal();
     void samplePageReachesBothVariants();
@@ -148,7 +160,7 @@ void TestTeacherMode::rightAnswer()
     tick(generated());
     analyze();
     QCOMPARE(verdict()->text(), QString("Correct !"));
-    QCOMPARE(verdict()->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    QVERIFY(inDesignHue(verdict(), QColor(0, 128, 0)));
     QCOMPARE(gauge(), 100);
     QCOMPARE(stats(generated()), QString("100 %"));
     for (int code = 0; code < halvex::kCategoryCount; ++code) {
@@ -165,7 +177,7 @@ void TestTeacherMode::wrongAnswer()
     tick((generated() + 1) % halvex::kCategoryCount);
     analyze();
     QCOMPARE(verdict()->text(), QString("Incorrect"));
-    QCOMPARE(verdict()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(inDesignHue(verdict(), QColor(255, 0, 0)));
     QCOMPARE(gauge(), 0);
     QCOMPARE(stats(generated()), QString("0 %"));
 }
@@ -244,18 +256,75 @@ void TestTeacherMode::tickingMovesTheOneTick()
     tick(11);
     QCOMPARE(ticked(), QList<int>{11});
     QCOMPARE(m_fixture.window->teacher().chosenCategory(), halvex::AbgCategory::MAK);
-    QCOMPARE(box(11)->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    QCOMPARE(box(4)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-    QCOMPARE(box(0)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    QVERIFY(inDesignHue(box(11), QColor(0, 0, 128)));
+    QVERIFY(inDesignHue(box(4), QColor(128, 0, 0)));
+    QVERIFY(inDesignHue(box(0), QColor(0, 128, 0)));
 }
 
 void TestTeacherMode::noSampleYet()
 {
+    // No case was given: nothing is scored, and the box is cleared as when a case starts.
     tick(0);
     analyze();
-    QCOMPARE(verdict()->text(), QString("Correct !"));
+    QVERIFY(verdict()->text().isEmpty());
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
     QCOMPARE(gauge(), 0);
     QCOMPARE(stats(0), QString("N/A"));
+    QVERIFY(ticked().isEmpty());
+}
+
+void TestTeacherMode::answersCountOnlyForTheirCase_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("a value typed") << "typed";
+    QTest::newRow("Clear, then values typed") << "clear";
+    QTest::newRow("a sample loaded") << "sample";
+    QTest::newRow("a value stepped with the arrow key") << "stepped";
+}
+
+void TestTeacherMode::answersCountOnlyForTheirCase()
+{
+    QFETCH(QString, change);
+    generate();
+    tick(generated());
+    analyze();
+    QCOMPARE(verdict()->text(), QString("Correct !"));
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 1);
+
+    // The fields no longer hold the generated case...
+    AbgInputPanel *panel = m_fixture.panel();
+    if (change == "typed") {
+        panel->edtPaCO2()->setFocus();
+        panel->edtPaCO2()->selectAll();
+        QTest::keyClicks(panel->edtPaCO2(), "76");
+    } else if (change == "clear") {
+        QTest::mouseClick(panel->btnClear(), Qt::LeftButton);
+        const QStringList values{"7.06", "76", "151", "10", "35", "93"};
+        for (int i = 0; i < 6; ++i) {
+            panel->inputFields()[std::size_t(i)]->setFocus();
+            QTest::keyClicks(panel->inputFields()[std::size_t(i)], values[i]);
+        }
+    } else if (change == "sample") {
+        showSamplesPage();
+        QTest::mouseClick(m_fixture.child<HoverBoldLabel>("lblCRMA"), Qt::LeftButton);
+    } else {
+        panel->edtAge()->setFocus();
+        QTest::keyClick(panel->edtAge(), Qt::Key_Up);
+    }
+    // ...so the answer box is cleared, and a box ticked now scores nothing.
+    QVERIFY(ticked().isEmpty());
+    m_fixture.child<QAction>("alBarABGTeacher")->trigger();
+    tick(generated());
+    analyze();
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 1);
+    QCOMPARE(verdict()->text(), QString("Correct !")); // the verdict of the last scored answer stays
+    QCOMPARE(gauge(), 100);
+    QVERIFY(ticked().isEmpty());
+    // The next case is scored again.
+    generate();
+    tick(generated());
+    analyze();
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 2);
 }
 
 void TestTeacherMode::kpaShowsConvertedPressures()
@@ -323,9 +392,12 @@ void TestTeacherMode::samplePageClickWhileAwaiting()
     QVERIFY(m_fixture.panel()->edtPh()->isReadOnly()); // locked fields still receive the sample
     QCOMPARE(generated(), category);
 
+    // The fields hold the sample now, not the generated case: an answer is not scored against it.
     tick(category);
     analyze();
-    QCOMPARE(verdict()->text(), QString("Correct !")); // scored against the generated sample
+    QVERIFY(verdict()->text().isEmpty());
+    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
+    QVERIFY(ticked().isEmpty());
 }
 
 void TestTeacherMode::samplePageBoldFollowsThePointer()
