@@ -6,6 +6,24 @@
 namespace halvex {
 namespace {
 constexpr std::size_t kBlockSize = 1 << 16;
+// The bytes 0x80 to 0xBF, which continue a UTF-8 character.
+const std::string kContinuationBytes = [] {
+    std::string bytes;
+    for (int b = 0x80; b <= 0xBF; ++b)
+        bytes.push_back(static_cast<char>(b));
+    return bytes;
+}();
+
+// How many bytes the UTF-8 character that starts with this byte has; 1 for any other byte.
+std::size_t utf8LeadLength(char lead)
+{
+    const auto b = static_cast<unsigned char>(lead);
+    if (b >= 0xF0 && b <= 0xF4)
+        return 4;
+    if (b >= 0xE0 && b <= 0xEF)
+        return 3;
+    return b >= 0xC2 && b <= 0xDF ? 2 : 1;
+}
 }
 
 bool CsvRecord::isBlank() const
@@ -64,6 +82,7 @@ int CsvReader::get()
 
 void CsvReader::startField(CsvRecord &record)
 {
+    m_fieldFull = false;
     if (record.fieldCount++ < CsvRecord::kMaxFields)
         record.fields.emplace_back();
 }
@@ -73,10 +92,18 @@ void CsvReader::append(CsvRecord &record, char c)
     if (record.fieldCount > CsvRecord::kMaxFields)
         return;
     std::string &field = record.fields.back();
-    if (field.size() < CsvRecord::kMaxFieldBytes)
+    if (m_fieldFull)
+        return;
+    if (field.size() < CsvRecord::kMaxFieldBytes) {
         field.push_back(c);
-    else
-        record.fieldCutShort = true;
+        return;
+    }
+    m_fieldFull = true;
+    record.fieldCutShort = true;
+    // Cut on a character's boundary: a UTF-8 character the cut would split is left out whole.
+    const std::size_t start = field.find_last_not_of(kContinuationBytes);
+    if (start != std::string::npos && field.size() - start < utf8LeadLength(field[start]))
+        field.erase(start);
 }
 
 CsvReader::Read CsvReader::readRecord(CsvRecord &record)
@@ -107,8 +134,10 @@ CsvReader::Read CsvReader::readRecord(CsvRecord &record)
             startField(record);
         } else if (ch == '\n') {
             return Read::Line;
-        } else if (ch == '\r' && peek() == '\n') {
-            get();
+        } else if (ch == '\r') {
+            // CRLF, or a CR alone as older Macintosh files end their lines.
+            if (peek() == '\n')
+                get();
             return Read::Line;
         } else {
             append(record, ch);

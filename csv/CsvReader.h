@@ -1,12 +1,12 @@
 #pragma once
 
 // Reads RFC 4180 records from a stream: fields separated by commas, optionally
-// quoted (a doubled quote inside stands for one), records ending in CRLF or LF.
-// A quoted field may span lines.
+// quoted (a doubled quote inside stands for one), records ending in CRLF, LF or
+// a CR alone. A quoted field may span lines.
 //
 // Memory stays small whatever the input: a field keeps at most
-// kMaxFieldBytes bytes and a record at most kMaxFields fields; what is beyond
-// is read and counted, not kept. A read error ends the records and is told by
+// kMaxFieldBytes bytes (cut where a UTF-8 character begins) and a record at
+// most kMaxFields fields; what is beyond is read and counted, not kept. A read error ends the records and is told by
 // failed(); it never throws. The records read whole before the error are kept.
 
 #include <cstddef>
@@ -57,6 +57,7 @@ private:
     bool m_ended = false;
     bool m_failed = false;
     bool m_atStart = true;
+    bool m_fieldFull = false; // the field being read was cut: nothing more is kept of it
 };
 
 } // namespace halvex

@@ -15,7 +15,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, 45> kOwnTexts{{
+constexpr std::array<OwnTextRow, 47> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -100,6 +100,13 @@ constexpr std::array<OwnTextRow, 45> kOwnTexts{{
      "Enregistre en CSV toutes les réponses de la séance, quoi que la liste affiche"},
     {OwnText::ReviewSaved, "The whole session was saved in %1.",
      "Toute la séance a été enregistrée dans %1."},
+    {OwnText::CannotOpenAddress, "No program of this desktop could open %1.",
+     "Aucun programme de ce bureau n'a pu ouvrir %1."},
+    {OwnText::SettingsNotSaved,
+     "Halvex cannot save its settings: %1 cannot be written (its folder may be read-only, or the disk full). The "
+     "choices made now will be lost when Halvex closes.",
+     "Halvex ne peut pas enregistrer ses réglages : %1 ne peut pas être écrit (son dossier est peut-être en lecture "
+     "seule, ou le disque plein). Les choix faits maintenant seront perdus à la fermeture de Halvex."},
     {OwnText::NoAnswerYet, "No answer scored yet: tick a category, then Analyze.",
      "Aucune réponse notée : cochez une catégorie, puis Analysez."},
     {OwnText::AnswerCorrect, "Correct",

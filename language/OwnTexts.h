@@ -52,6 +52,8 @@ enum class OwnText {
     WrongOnlyHint,
     SaveReviewHint,
     ReviewSaved, // %1 the file
+    CannotOpenAddress, // %1 the address
+    SettingsNotSaved, // %1 the settings file
     NoAnswerYet,
     AnswerCorrect,
     AnswerIncorrect,

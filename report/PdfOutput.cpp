@@ -1,10 +1,11 @@
 #include "PdfOutput.h"
 
 #include "ReportPainter.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 constexpr int kPdfResolution = 300;
@@ -17,14 +18,14 @@ std::optional<PdfFailure> writeReportPdf(const Report &report, const QString &pa
     if (target.exists() && !target.isFile())
         return PdfFailure{false, QStringLiteral("it is not a regular file")};
 
-    // QPdfWriter says nothing when it cannot write, so the file is opened here first.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return PdfFailure{false, file.errorString()};
+    // The pages are drawn into memory, then written whole: QPdfWriter says
+    // nothing of a write that fails.
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
     bool cancelled = false;
     bool finished = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pages);
         writer.setResolution(kPdfResolution);
         writer.setTitle(report.jobTitle);
         writer.setCreator(QStringLiteral("Halvex"));
@@ -33,13 +34,14 @@ std::optional<PdfFailure> writeReportPdf(const Report &report, const QString &pa
             return !cancelled;
         });
     }
-    // Without a commit the temporary file is discarded and the target is not touched.
+    // Nothing is written then, and the target is not touched.
     if (cancelled)
         return PdfFailure{true, {}};
     if (!finished)
-        return PdfFailure{false, file.error() != QFileDevice::NoError ? file.errorString()
-                                                                      : QStringLiteral("the pages could not be drawn")};
-    if (!file.commit())
-        return PdfFailure{false, file.errorString()};
+        return PdfFailure{false, QStringLiteral("the pages could not be drawn")};
+    WholeFile file(path);
+    file.write(pages.data());
+    if (const std::optional<QString> reason = file.commit())
+        return PdfFailure{false, *reason};
     return std::nullopt;
 }

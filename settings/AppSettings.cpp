@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <utility>
+
 namespace {
 
 constexpr char kGroup[] = "AppSettings";
@@ -43,16 +45,32 @@ int AppSettings::Value::integer() const
     return m_kind == Kind::Integer ? m_integer : truncatedInteger(m_text);
 }
 
+bool AppSettings::Value::sameAs(Kind kind, const QString &text, int integer) const
+{
+    return kind == m_kind && (kind != Kind::String || text == m_text) && (kind != Kind::Integer || integer == m_integer);
+}
+
+void AppSettings::Value::set(Kind kind, const QString &text, int integer)
+{
+    m_changed = m_changed || !sameAs(kind, text, integer);
+    m_kind = kind;
+    m_text = text;
+    m_integer = integer;
+}
+
 void AppSettings::Value::setText(const QString &text)
 {
-    m_kind = Kind::String;
-    m_text = text;
+    set(Kind::String, text, 0);
 }
 
 void AppSettings::Value::setInteger(int value)
 {
-    m_kind = Kind::Integer;
-    m_integer = value;
+    set(Kind::Integer, {}, value);
+}
+
+void AppSettings::Value::clear()
+{
+    set(Kind::Empty, {}, 0);
 }
 
 void AppSettings::load(QSettings &store)
@@ -69,15 +87,18 @@ void AppSettings::load(QSettings &store)
             m_values[i].setInteger(stored.toInt());
         else
             m_values[i].setText(stored.toString());
+        m_values[i].m_changed = false; // as stored
     }
     store.endGroup();
 }
 
-void AppSettings::save(QSettings &store) const
+void AppSettings::save(QSettings &store)
 {
     store.beginGroup(QString::fromLatin1(kGroup));
     for (std::size_t i = 0; i < kNames.size(); ++i) {
-        const Value &value = m_values[i];
+        Value &value = m_values[i];
+        if (!std::exchange(value.m_changed, false))
+            continue;
         if (value.isEmpty()) {
             if (i >= kFirstOwnSetting)
                 store.remove(QString::fromLatin1(kNames[i]));

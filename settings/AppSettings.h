@@ -29,7 +29,7 @@ public:
         void setText(const QString &text);
         void setInteger(int value);
         // Back to never set.
-        void clear() { *this = Value(); }
+        void clear();
         // An option of our own: on when it reads 1, off otherwise (never set, 0, junk).
         bool isOn() const { return text().trimmed() == QLatin1String("1"); }
         // Stored as 1 while on, not stored at all while off.
@@ -41,11 +41,19 @@ public:
                 clear();
         }
 
+        // Changed by this program since it was loaded or last saved.
+        bool isChanged() const { return m_changed; }
+
     private:
+        friend class AppSettings;
         enum class Kind { Empty, String, Integer };
+        bool sameAs(Kind kind, const QString &text, int integer) const;
+        void set(Kind kind, const QString &text, int integer);
+
         Kind m_kind = Kind::Empty;
         QString m_text;
         int m_integer = 0;
+        bool m_changed = false;
     };
 
     Value &operator[](AppSetting setting) { return m_values[static_cast<std::size_t>(setting)]; }
@@ -54,9 +62,11 @@ public:
     // Reads every setting stored in the store's "AppSettings" group; a setting
     // that is not stored keeps its value.
     void load(QSettings &store);
-    // Writes every setting that is not empty; other values in the group are left
-    // alone, but for the options of our own, which are deleted when empty.
-    void save(QSettings &store) const;
+    // Writes the settings this program changed since it loaded or last saved
+    // them, so that another window on the same store keeps its own choices:
+    // a value that is not empty is written, an option of our own that was
+    // cleared is deleted. Other values in the group are left alone.
+    void save(QSettings &store);
 
 private:
     std::array<Value, 8> m_values;

@@ -65,7 +65,7 @@ void FormSettings::bind(Binding binding)
     m_bindings.push_back(std::move(binding));
 }
 
-void FormSettings::restore(QSettings &store) const
+void FormSettings::restore(QSettings &store)
 {
     store.beginGroup(m_formName);
     for (const Binding &binding : m_bindings) {
@@ -77,20 +77,29 @@ void FormSettings::restore(QSettings &store) const
             binding.write(binding.design);
     }
     store.endGroup();
+    m_saved.clear();
+    for (const Binding &binding : m_bindings)
+        m_saved.push_back(storedForm(binding.kind, binding.read()));
 }
 
-void FormSettings::save(QSettings &store, QPoint topLeft, QSize screen) const
+void FormSettings::save(QSettings &store, QPoint topLeft, QSize screen)
 {
+    // Without a restore every value counts as changed.
+    m_saved.resize(m_bindings.size());
     store.beginGroup(m_formName);
     store.setValue(QStringLiteral("Left"), topLeft.x());
     store.setValue(QStringLiteral("Top"), topLeft.y());
     store.setValue(QStringLiteral("ScreenRes"), QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height()));
-    for (const Binding &binding : m_bindings) {
+    for (std::size_t i = 0; i < m_bindings.size(); ++i) {
+        const Binding &binding = m_bindings[i];
+        const QVariant current = storedForm(binding.kind, binding.read());
+        if (current == m_saved[i])
+            continue;
+        m_saved[i] = current;
         const Path path = splitName(binding.name);
-        const QVariant current = binding.read();
         store.beginGroup(path.subkey);
-        if (storedForm(binding.kind, current) != storedForm(binding.kind, binding.design))
-            store.setValue(path.value, storedForm(binding.kind, current));
+        if (current != storedForm(binding.kind, binding.design))
+            store.setValue(path.value, current);
         else
             store.remove(path.value);
         const bool empty = store.childKeys().isEmpty() && store.childGroups().isEmpty();

@@ -4,6 +4,8 @@
 // properties (collapsed side-bar groups, the page shown, the page markers).
 // A bound property is stored only while it differs from its design value;
 // back at its design value it is deleted, with its subkey once that is empty.
+// Only what this window changed since it restored its settings is written, so
+// that another window on the same store keeps its own choices.
 
 #include <QPoint>
 #include <QSize>
@@ -34,11 +36,13 @@ public:
     void bind(Binding binding);
 
     // Gives each stored, well-formed value to its control; anything else keeps the design value.
-    void restore(QSettings &store) const;
-    // Writes the position and screen size, and each bound value that differs from its design.
-    void save(QSettings &store, QPoint topLeft, QSize screen) const;
+    void restore(QSettings &store);
+    // Writes the position and screen size, and each bound value the window
+    // changed: stored when it differs from its design, deleted otherwise.
+    void save(QSettings &store, QPoint topLeft, QSize screen);
 
 private:
     QString m_formName;
     std::vector<Binding> m_bindings;
+    std::vector<QVariant> m_saved; // each bound value as last restored or saved
 };

@@ -132,8 +132,9 @@ AbgInputPanel::AbgInputPanel(QWidget *parent)
     m_btnAnalyze = button(this, QStringLiteral("btnAnalyze"), QStringLiteral("Analyze"),
                           QStringLiteral("|Analyze current ABG"), 467);
     // Beside the design's three buttons; its caption and hint follow the language.
-    m_btnWhy = button(this, QStringLiteral("btnWhy"), QStringLiteral("Why?"), QString(), 550);
-    m_btnWhy->resize(62, kButtonSize.height());
+    // Wide enough for "Pourquoi ?" with room around it.
+    m_btnWhy = button(this, QStringLiteral("btnWhy"), QStringLiteral("Why?"), QString(), 548);
+    m_btnWhy->resize(70, kButtonSize.height());
 
     QWidget *previous = nullptr;
     for (QWidget *next : std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3],

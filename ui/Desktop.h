@@ -10,7 +10,8 @@
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual void openUrl(const QUrl &url) = 0;
+    // False when no program of the desktop took the address.
+    virtual bool openUrl(const QUrl &url) = 0;
     virtual void openDocument(const QString &path) = 0;
     // Shows the help book at its contents.
     virtual void showHelp(const QString &path) = 0;

@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "NumericSpinField.h"
 #include "QtDesktop.h"
+#include "QtFileDialogs.h"
 #include "ReportRunner.h"
 #include "SampleGenerator.h"
 #include "SettingsStore.h"
@@ -52,6 +53,7 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
                                [this](const QString &text) { m_boxes.information(text); },
                                [this] { return m_presentation.language; }}))
     , m_desktop(std::make_unique<QtDesktop>(this))
+    , m_fileDialogs(std::make_unique<QtFileDialogs>(this))
     , m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -226,6 +228,11 @@ void TfrmMain::connectHandlers()
 void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)
 {
     m_reportRunner = std::move(runner);
+}
+
+void TfrmMain::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
+{
+    m_fileDialogs = std::move(dialogs);
 }
 
 void TfrmMain::setDesktop(std::unique_ptr<Desktop> desktop)

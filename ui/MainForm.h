@@ -37,6 +37,7 @@ class AboutPage;
 class Desktop;
 class ExerciseSheet;
 class ExplanationPage;
+class FileDialogs;
 class ReviewPage;
 class IndexedAction;
 class ImageList;
@@ -92,6 +93,8 @@ public:
     void setReportRunner(std::unique_ptr<ReportRunner> runner);
     // What opens addresses, documents and the help: the desktop, or a test's recorder.
     void setDesktop(std::unique_ptr<Desktop> desktop);
+    // What asks for a file to save into: Qt's file dialog, or a test's recorder.
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
     // The folder that holds Help/ and License.txt: the program's own, unless a test says otherwise.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
@@ -162,6 +165,7 @@ private:
     // Help, About and links.
     void alBarABGHelpExecute();
     void alBarABGWebsiteExecute();
+    void openAddress(const QString &address);
     void lblWebsiteClick();
     void lblEmailSalesClick();
     void lblEmailSupportClick();
@@ -173,6 +177,8 @@ private:
     void bindFormSettings();
     void FormShow();
     void FormClose();
+    void saveApplicationSettings();
+    void checkSettingsWritten();
 
     // Units.
     void selectUnit(const UnitPresentation &target);
@@ -251,6 +257,7 @@ private:
     AppSettings m_appSettings;
     FormSettings m_formSettings;
     bool m_shown = false;
+    bool m_toldSettingsUnsaved = false;
 
     AbgInputPanel *m_input = nullptr;
     QStackedWidget *m_pages = nullptr;
@@ -291,5 +298,6 @@ private:
     std::unique_ptr<ExerciseSheet> m_sheet; // the two lists of printing
     std::unique_ptr<ReportRunner> m_reportRunner;
     std::unique_ptr<Desktop> m_desktop;
+    std::unique_ptr<FileDialogs> m_fileDialogs;
     QString m_programFolder;
 };

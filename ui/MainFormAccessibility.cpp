@@ -39,7 +39,9 @@ void TfrmMain::nameControls()
     // Captions of our own controls, beside the design's caption sets.
     action(BarAction::Explanation)->setText(ownText(halvex::OwnText::ExplanationTitle));
     m_input->btnWhy()->setText(ownText(halvex::OwnText::Why));
-    setHint(m_input->btnWhy(), QStringLiteral("|") + ownText(halvex::OwnText::WhyHint));
+    // In English whatever the language, as the hints of the design's buttons beside it.
+    setHint(m_input->btnWhy(),
+            QStringLiteral("|") + QString::fromUtf8(halvex::ownText(halvex::OwnText::WhyHint, halvex::kLanguageEnglish)));
     action(BarAction::Review)->setText(ownText(halvex::OwnText::Review));
     if (m_explanationPage) {
         m_explanationPage->title()->setText(ownText(halvex::OwnText::ExplanationTitle));
@@ -50,6 +52,8 @@ void TfrmMain::nameControls()
         m_reviewPage->chkWrongOnly()->setText(ownText(halvex::OwnText::WrongOnly));
         m_reviewPage->btnLoadAnswer()->setText(ownText(halvex::OwnText::LoadAnswer));
         m_reviewPage->btnSaveReview()->setText(ownText(halvex::OwnText::SaveReview));
+        setHint(m_reviewPage->chkWrongOnly(), QStringLiteral("|") + ownText(halvex::OwnText::WrongOnlyHint));
+        setHint(m_reviewPage->btnSaveReview(), QStringLiteral("|") + ownText(halvex::OwnText::SaveReviewHint));
         m_reviewPage->lstAnswers()->setAccessibleName(ownText(halvex::OwnText::Review));
         m_reviewPage->txtAnswer()->setAccessibleName(ownText(halvex::OwnText::ExplanationTitle));
     }
@@ -61,6 +65,7 @@ void TfrmMain::nameControls()
     m_input->nameFields();
     if (m_printPage) {
         m_printPage->chkExplainAnswers()->setText(ownText(halvex::OwnText::ExplainAnswers));
+        m_printPage->chkExplainAnswers()->adjustSize(); // placed by hand: as wide as its caption in each language
         m_printPage->spinABGCount()->setAccessibleName(ownText(halvex::OwnText::PrintCount));
         m_printPage->btnPrintABGs()->setAccessibleName(ownText(halvex::OwnText::PrintButton));
     }

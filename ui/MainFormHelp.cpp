@@ -18,9 +18,16 @@ void TfrmMain::alBarABGHelpExecute()
         switchPage(Page::Help);
 }
 
+void TfrmMain::openAddress(const QString &address)
+{
+    // Without a program to take it, nothing would happen: the user is told.
+    if (!m_desktop->openUrl(QUrl(address)))
+        m_boxes.error(ownText(halvex::OwnText::CannotOpenAddress).arg(address));
+}
+
 void TfrmMain::alBarABGWebsiteExecute()
 {
-    m_desktop->openUrl(QUrl(QStringLiteral("http://" HALVEX_WEBSITE)));
+    openAddress(QStringLiteral("http://" HALVEX_WEBSITE));
 }
 
 void TfrmMain::lblWebsiteClick()
@@ -30,12 +37,12 @@ void TfrmMain::lblWebsiteClick()
 
 void TfrmMain::lblEmailSalesClick()
 {
-    m_desktop->openUrl(QUrl(QStringLiteral("mailTo:" HALVEX_SALES_EMAIL)));
+    openAddress(QStringLiteral("mailTo:" HALVEX_SALES_EMAIL));
 }
 
 void TfrmMain::lblEmailSupportClick()
 {
-    m_desktop->openUrl(QUrl(QStringLiteral("mailTo:" HALVEX_SUPPORT_EMAIL)));
+    openAddress(QStringLiteral("mailTo:" HALVEX_SUPPORT_EMAIL));
 }
 
 void TfrmMain::lblLicenseAgreementClick()

@@ -5,11 +5,13 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
+#include "MessageBoxes.h"
 #include "IndexedAction.h"
 #include "NumericSpinField.h"
 #include "SideBarGroup.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -77,7 +79,7 @@ void TfrmMain::FormShow()
     applyStoredDecimals();
     if (m_teacherPage)
         showTeacherState();
-    m_appSettings.save(*m_store);
+    saveApplicationSettings();
     showVerdict(Verdict::None);
     // The page restored from the settings is shown now, as a switch to it would show it.
     runShowHook(static_cast<Page>(m_pages->currentIndex()));
@@ -97,4 +99,21 @@ void TfrmMain::FormClose()
     // The window's position is its frame's corner, as move() and every desktop take it.
     const QPoint frameOffset = frameGeometry().topLeft() - geometry().topLeft();
     m_formSettings.save(*m_store, normalGeometry().topLeft() + frameOffset, screen ? screen->size() : QSize());
+    checkSettingsWritten();
+}
+
+void TfrmMain::saveApplicationSettings()
+{
+    m_appSettings.save(*m_store);
+    checkSettingsWritten();
+}
+
+// A store that cannot be written (a read-only folder, a full disk) would lose
+// every choice without a word: the user is told once, in the language in force.
+void TfrmMain::checkSettingsWritten()
+{
+    m_store->sync();
+    if (m_store->status() != QSettings::AccessError || std::exchange(m_toldSettingsUnsaved, true))
+        return;
+    m_boxes.error(ownText(halvex::OwnText::SettingsNotSaved).arg(QDir::toNativeSeparators(m_store->fileName())));
 }

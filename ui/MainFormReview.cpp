@@ -5,23 +5,23 @@
 #include "MainForm.h"
 
 #include "AbgInputPanel.h"
+#include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "NumericSpinField.h"
 #include "ReviewPage.h"
 #include "StreamFailures.h"
 #include "TeacherPage.h"
 #include "UnitPresentation.h"
+#include "WholeFile.h"
 #include "WeakCategories.h"
 #include "Contrast.h"
 #include "Language.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextBrowser>
 
 #include <sstream>
@@ -125,22 +125,20 @@ void TfrmMain::loadReviewedAnswer()
 
 void TfrmMain::saveReview()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, ownText(halvex::OwnText::SaveReviewTitle), QDir::home().filePath(QStringLiteral("Halvex session.csv")),
-        ownText(halvex::OwnText::CsvFiles), nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = m_fileDialogs->saveFileName(ownText(halvex::OwnText::SaveReviewTitle),
+                                                     QDir::home().filePath(QStringLiteral("Halvex session.csv")),
+                                                     ownText(halvex::OwnText::CsvFiles));
     if (path.isEmpty())
         return;
     std::ostringstream csv;
     halvex::writeReviewCsv(csv, m_review.answers(), m_presentation.language);
     // Whole or not at all: the file is replaced only once it is written.
-    QSaveFile file(path);
-    const std::string bytes = csv.str();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
-        && file.commit()) {
+    WholeFile file(path);
+    file.write(QByteArray::fromStdString(csv.str()));
+    if (const std::optional<QString> failure = file.commit())
+        m_boxes.error(ownText(halvex::OwnText::CannotWrite).arg(QDir::toNativeSeparators(path), *failure));
+    else
         m_boxes.information(ownText(halvex::OwnText::ReviewSaved).arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    m_boxes.error(ownText(halvex::OwnText::CannotWrite).arg(path, file.errorString()));
 }
 
 void TfrmMain::chkPracticeWeakClick(bool on)

@@ -90,7 +90,7 @@ void TfrmMain::btnSaveClick()
 {
     for (const DecimalPreference &preference : kDecimalPreferences)
         m_appSettings[preference.setting].setInteger(preferencesPage()->decimalsField(preference.value)->value());
-    m_appSettings.save(*m_store);
+    saveApplicationSettings();
     const std::pair<DecimalValue, NumericSpinField *> targets[] = {{DecimalValue::Ph, m_input->edtPh()},
                                                                    {DecimalValue::PaCO2, m_input->edtPaCO2()},
                                                                    {DecimalValue::PaO2, m_input->edtPaO2()},

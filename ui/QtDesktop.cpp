@@ -14,10 +14,9 @@ QtDesktop::~QtDesktop()
     delete m_help;
 }
 
-void QtDesktop::openUrl(const QUrl &url)
+bool QtDesktop::openUrl(const QUrl &url)
 {
-    // Whether a handler took it is not examined: without one nothing happens.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void QtDesktop::openDocument(const QString &path)

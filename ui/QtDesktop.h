@@ -13,7 +13,7 @@ public:
     explicit QtDesktop(QWidget *owner);
     ~QtDesktop() override;
 
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     void openDocument(const QString &path) override;
     void showHelp(const QString &path) override;
 

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+#include <csignal>
+
 #include <sys/stat.h>
 
 class TestCliFaults : public QObject {
@@ -22,6 +24,8 @@ private slots:
     void faults_data();
     void faults();
     void pipeTargetIsKept();
+    void aClosedPipeEndsTheProgramAsUnixToolsDo();
+    void aFullDiskKeepsTheOldSheet();
 
 private:
     struct Ran {
@@ -104,6 +108,16 @@ void TestCliFaults::faults_data()
                                                 << 2 << "cannot write";
     QTest::newRow("a file name that is not UTF-8") << "\"$CLI\" assess \"$DIR/caf$(printf '\\351').csv\" > /dev/null"
                                                    << none << 0 << "";
+    // The disk "fills" past 20,000 bytes: the sheet written before stays, whole, and no temporary file is left.
+    QTest::newRow("a sheet over an old one on a full disk")
+        << R"sh("$CLI" sheet --count 2 --out "$DIR/old.pdf" --seed 1 && cp "$DIR/old.pdf" "$DIR/kept.pdf" &&
+              (trap '' XFSZ; prlimit --fsize=20000 "$CLI" sheet --count 60 --out "$DIR/old.pdf"); status=$?;
+              cmp -s "$DIR/old.pdf" "$DIR/kept.pdf" && [ "$(ls "$DIR" | grep -c '^old\.pdf.')" = 0 ] || exit 9;
+              exit $status)sh"
+        << none << 2 << "cannot write " + m_dir.filePath("old.pdf") + ": File too large";
+    QTest::newRow("Qt's platform arguments are left aside")
+        << R"("$CLI" sheet --count 2 --out "$DIR/sheet.pdf" -platform xcb -platformtheme gtk3)"
+        << QStringList{"DISPLAY="} << 0 << "";
     QTest::newRow("a sheet with no display") << R"("$CLI" sheet --count 2 --out "$DIR/sheet.pdf")"
                                              << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=", "XDG_RUNTIME_DIR="} << 0
                                              << "";
@@ -132,6 +146,29 @@ void TestCliFaults::pipeTargetIsKept()
     struct stat status {};
     QCOMPARE(lstat(QFile::encodeName(m_dir.filePath("pipe")).constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
+}
+
+void TestCliFaults::aClosedPipeEndsTheProgramAsUnixToolsDo()
+{
+    // As most Unix tools: a reader that goes away ends the program by SIGPIPE (status 141 in the shell).
+    const Ran ran = runShell(R"(bash -c 'set -o pipefail; "$CLI" generate --count 1000000 | head -c 10 > /dev/null')");
+    QCOMPARE(ran.status, 128 + SIGPIPE);
+    QCOMPARE(QString::fromUtf8(ran.errors), QString());
+}
+
+void TestCliFaults::aFullDiskKeepsTheOldSheet()
+{
+    // A real file system that fills, where one can be mounted (as root, as in CI).
+    const QString disk = m_dir.filePath("disk");
+    QDir().mkpath(disk);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=40k", "tmpfs", disk}) != 0)
+        QSKIP("no small file system can be mounted here");
+    const Ran ran = runShell(R"sh(cd "$DIR/disk" && "$CLI" sheet --count 3 --out a.pdf --seed 1 && cp a.pdf ../kept-a.pdf &&
+                               "$CLI" sheet --count 40 --out a.pdf --seed 2; status=$?;
+                               cmp -s a.pdf ../kept-a.pdf && [ "$(ls)" = a.pdf ] || exit 9; exit $status)sh");
+    QProcess::execute("umount", {disk});
+    QCOMPARE(ran.status, 2);
+    QVERIFY2(ran.errors.contains("cannot write a.pdf: No space left on device"), ran.errors.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)

@@ -41,6 +41,8 @@ private slots:
     void blankLines();
     void writingQuotesWhatNeedsIt();
     void longFieldsAreCutAndCounted();
+    void fieldsAreCutWhereACharacterBegins_data();
+    void fieldsAreCutWhereACharacterBegins();
     void manyFieldsAreCounted();
     void readErrorKeepsTheWholeRecords();
     void writingValidUtf8_data();
@@ -62,7 +64,9 @@ void TestCsv::reading_data()
     QTest::newRow("doubled quote") << QByteArray("\"say \"\"hi\"\"\"\n") << Records{{"say \"hi\""}};
     QTest::newRow("line break inside quotes") << QByteArray("\"a\r\nb\",c\n") << Records{{"a\r\nb", "c"}};
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFpH,x\n") << Records{{"pH", "x"}};
-    QTest::newRow("lone CR is data") << QByteArray("a\rb\n") << Records{{"a\rb"}};
+    QTest::newRow("CR alone ends a line") << QByteArray("a,b\rc,d\r") << Records{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("CR, LF and CRLF mixed") << QByteArray("a\rb\nc\r\nd") << Records{{"a"}, {"b"}, {"c"}, {"d"}};
+    QTest::newRow("CR inside quotes is data") << QByteArray("\"a\rb\"\r") << Records{{"a\rb"}};
 }
 
 void TestCsv::reading()
@@ -115,6 +119,33 @@ void TestCsv::longFieldsAreCutAndCounted()
     QVERIFY(reader.next(record));
     QVERIFY(!record.fieldCutShort);
     QCOMPARE(record.fields, (std::vector<std::string>{"4", "5"}));
+}
+
+void TestCsv::fieldsAreCutWhereACharacterBegins_data()
+{
+    QTest::addColumn<int>("before");     // ASCII bytes before the character
+    QTest::addColumn<QByteArray>("character");
+    QTest::addColumn<int>("kept");       // bytes kept of the field
+    const int limit = int(CsvRecord::kMaxFieldBytes);
+    QTest::newRow("é split after its first byte") << limit - 1 << QByteArray("\xC3\xA9") << limit - 1;
+    QTest::newRow("é whole at the end") << limit - 2 << QByteArray("\xC3\xA9") << limit;
+    QTest::newRow("€ split after two bytes") << limit - 2 << QByteArray("\xE2\x82\xAC") << limit - 2;
+    QTest::newRow("an emoji split after three bytes") << limit - 3 << QByteArray("\xF0\x9F\x98\x80") << limit - 3;
+    QTest::newRow("bytes that are no UTF-8 stay as they are") << limit - 1 << QByteArray("\xFF\xFF") << limit;
+}
+
+void TestCsv::fieldsAreCutWhereACharacterBegins()
+{
+    QFETCH(int, before);
+    QFETCH(QByteArray, character);
+    QFETCH(int, kept);
+    const std::string field = std::string(std::size_t(before), 'x') + character.toStdString() + "tail";
+    std::istringstream input(field + "\n");
+    CsvReader reader(input);
+    CsvRecord record;
+    QVERIFY(reader.next(record));
+    QVERIFY(record.fieldCutShort);
+    QCOMPARE(record.fields[0], field.substr(0, std::size_t(kept)));
 }
 
 void TestCsv::manyFieldsAreCounted()

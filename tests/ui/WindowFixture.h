@@ -2,6 +2,7 @@
 
 #include "AbgInputPanel.h"
 #include "MainForm.h"
+#include "RecordingFileDialogs.h"
 #include "RecordingMessageBoxes.h"
 
 #include <QSettings>
@@ -10,12 +11,15 @@
 
 #include <memory>
 
-// A main window shown and active, with its message boxes recorded, its
+// A main window shown and active, with its message boxes and file dialogs recorded, its
 // generator fed from a fixed seed sequence and its settings in a folder of its
 // own that lasts until forgetSettings() (so a window can be closed and opened
 // again on the same settings).
 struct WindowFixture {
     RecordingMessageBoxes boxes;
+    // What a file dialog answers (empty: cancelled), and the dialogs asked for.
+    QString fileDialogAnswer;
+    QStringList fileDialogsAsked;
     std::unique_ptr<TfrmMain> window;
     std::unique_ptr<QTemporaryDir> settingsFolder;
 
@@ -34,6 +38,9 @@ struct WindowFixture {
     {
         boxes = RecordingMessageBoxes();
         window = std::make_unique<TfrmMain>(boxes, halvex::countingSeeds(firstSeed));
+        fileDialogAnswer.clear();
+        fileDialogsAsked.clear();
+        window->setFileDialogs(std::make_unique<RecordingFileDialogs>(&fileDialogAnswer, &fileDialogsAsked));
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());

@@ -30,7 +30,11 @@ namespace {
 struct RecordingDesktop final : Desktop {
     QStringList *opened;
     explicit RecordingDesktop(QStringList *into) : opened(into) {}
-    void openUrl(const QUrl &url) override { *opened << url.toString(); }
+    bool openUrl(const QUrl &url) override
+    {
+        *opened << url.toString();
+        return true;
+    }
     void openDocument(const QString &path) override { *opened << path; }
     void showHelp(const QString &path) override { *opened << path; }
 };

@@ -28,6 +28,8 @@ private slots:
     void afterAScoredAnswer();
     void followsLanguageAndUnit();
     void generatedExercisesAndRealisticCases();
+    void showsOnlyWhatTheFieldsHold_data();
+    void showsOnlyWhatTheFieldsHold();
 
 private:
     QString shown() const { return m_fixture.child<QTextBrowser>("txtExplanation")->toPlainText(); }
@@ -147,6 +149,40 @@ void TestExplanationPage::generatedExercisesAndRealisticCases()
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     m_fixture.window->close();
     QVERIFY(!stored().isValid());
+}
+
+void TestExplanationPage::showsOnlyWhatTheFieldsHold_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::newRow("Clear") << "clear";
+    QTest::newRow("an Analyze refused") << "refused";
+    QTest::newRow("Generate") << "generate";
+    QTest::newRow("a value typed") << "typed";
+}
+
+void TestExplanationPage::showsOnlyWhatTheFieldsHold()
+{
+    QFETCH(QString, then);
+    enter({"7.34", "52", "75", "24", "21", "40"});
+    analyze();
+    why();
+    QVERIFY(shown().contains("pH 7.34"));
+    if (then == "clear") {
+        QTest::mouseClick(m_fixture.panel()->btnClear(), Qt::LeftButton);
+    } else if (then == "refused") {
+        m_fixture.panel()->edtPh()->setText(QString());
+        analyze();
+        QCOMPARE(m_fixture.boxes.errors.size(), 1);
+    } else if (then == "generate") {
+        QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
+    } else {
+        m_fixture.panel()->edtAge()->setText(QStringLiteral("41"));
+    }
+    QVERIFY2(shown().startsWith("Nothing analyzed yet"), qPrintable(shown()));
+    // The next Analyze is explained again.
+    enter({"7.40", "40", "90", "24", "21", "40"});
+    analyze();
+    QVERIFY(shown().contains("pH 7.40 is exactly 7.40"));
 }
 
 QTEST_MAIN(TestExplanationPage)

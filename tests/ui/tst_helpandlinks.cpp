@@ -18,8 +18,13 @@ namespace {
 
 struct RecordingDesktop final : Desktop {
     QStringList *opened;
-    explicit RecordingDesktop(QStringList *into) : opened(into) {}
-    void openUrl(const QUrl &url) override { *opened << "url " + url.toString(); }
+    bool handled = true; // whether some program takes the addresses
+    explicit RecordingDesktop(QStringList *into, bool takes = true) : opened(into), handled(takes) {}
+    bool openUrl(const QUrl &url) override
+    {
+        *opened << "url " + url.toString();
+        return handled;
+    }
     void openDocument(const QString &path) override { *opened << "document " + path; }
     void showHelp(const QString &path) override { *opened << "help " + path; }
 };
@@ -37,6 +42,7 @@ private slots:
     void helpInFrenchShowsThePage();
     void frenchToEnglishOnTheHelpPage();
     void websiteAndMail();
+    void addressesWithoutAProgramToOpenThem();
     void licenseAgreement();
     void aboutPage();
     void helpWindowShowsTheBook();
@@ -114,6 +120,17 @@ void TestHelpAndLinks::websiteAndMail()
                                     "url mailto:" HALVEX_SALES_EMAIL, "url mailto:" HALVEX_SUPPORT_EMAIL}));
     QCOMPARE(currentPage(), QString("tsHelpAbout"));
     QCOMPARE(arrowOf("alBarABGWebsite"), -1);
+}
+
+void TestHelpAndLinks::addressesWithoutAProgramToOpenThem()
+{
+    m_fixture.window->setDesktop(std::make_unique<RecordingDesktop>(&m_opened, false));
+    m_fixture.child<QAction>("alBarABGWebsite")->trigger();
+    QCOMPARE(m_fixture.boxes.errors, QStringList{"No program of this desktop could open http://" HALVEX_WEBSITE "."});
+    m_fixture.child<QAction>("alBarFrench")->trigger();
+    QTest::mouseClick(m_fixture.window->aboutPage()->lblEmailSupport(), Qt::LeftButton);
+    QCOMPARE(m_fixture.boxes.errors.value(1),
+             QString::fromUtf8("Aucun programme de ce bureau n'a pu ouvrir mailTo:" HALVEX_SUPPORT_EMAIL "."));
 }
 
 void TestHelpAndLinks::licenseAgreement()

@@ -30,7 +30,7 @@
 namespace {
 
 struct SilentDesktop final : Desktop {
-    void openUrl(const QUrl &) override {}
+    bool openUrl(const QUrl &) override { return true; }
     void openDocument(const QString &) override {}
     void showHelp(const QString &) override {}
 };
@@ -74,7 +74,8 @@ void TestMonkey::randomUse_data()
                                                    << events;
         return;
     }
-    for (const quint32 seed : {1u, 2u, 3u})
+    // Among them seeds that once reached a file dialog no one answered.
+    for (const quint32 seed : {1u, 2u, 3u, 12u, 14u, 16u, 24u, 101u, 202u})
         QTest::addRow("seed %u", seed) << seed << events;
 }
 

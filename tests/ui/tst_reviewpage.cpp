@@ -7,11 +7,12 @@
 #include "ReviewPage.h"
 #include "TeacherPage.h"
 #include "Contrast.h"
+#include "FileSizeLimit.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,7 @@ private slots:
     void inFrench();
     void loadingBackTouchesNoTeacherState();
     void savedAsCsv();
+    void aFullDiskLeavesTheOldFile();
     void practiceOptionIsStoredOnlyWhileOn();
 
 private:
@@ -69,12 +71,7 @@ private:
     // "Save as CSV...", the file dialog answered with this path.
     void saveAs(const QString &path)
     {
-        QTimer::singleShot(0, [path] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->selectFile(path);
-            static_cast<QDialog *>(dialog)->accept();
-        });
+        m_fixture.fileDialogAnswer = path;
         QTest::mouseClick(m_fixture.child<QPushButton>("btnSaveReview"), Qt::LeftButton);
     }
 
@@ -161,11 +158,46 @@ void TestReviewPage::savedAsCsv()
     QVERIFY(lines[1].endsWith(",yes\r") && lines[2].endsWith(",no\r") && lines[3].endsWith(",no\r"));
     QCOMPARE(m_fixture.boxes.errors, QStringList{});
 
+    QCOMPARE(m_fixture.fileDialogsAsked, QStringList{"Save the session as CSV"});
+    QCOMPARE(m_fixture.boxes.informations,
+             QStringList{"The whole session was saved in " + QDir::toNativeSeparators(path) + "."});
+
+    // Cancelled: nothing is written, nothing said.
+    saveAs(QString());
+    QCOMPARE(m_fixture.boxes.count(), 1);
+
     // A save that cannot be written says so and leaves nothing.
     const QString nowhere = dir.filePath("session.csv/inside.csv");
     saveAs(nowhere);
     QCOMPARE(m_fixture.boxes.errors.size(), 1);
-    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + nowhere), qPrintable(m_fixture.boxes.errors[0]));
+    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + QDir::toNativeSeparators(nowhere)),
+             qPrintable(m_fixture.boxes.errors[0]));
+}
+
+void TestReviewPage::aFullDiskLeavesTheOldFile()
+{
+    playARound();
+    showReview();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.csv");
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old session\n");
+    }
+    {
+        // The disk "fills" after 40 bytes: a write beyond fails, as on a full disk.
+        const FileSizeLimit limit(40);
+        saveAs(path);
+    }
+    QCOMPARE(m_fixture.boxes.errors.size(), 1);
+    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + QDir::toNativeSeparators(path) + ": File too large"),
+             qPrintable(m_fixture.boxes.errors[0]));
+    QVERIFY(m_fixture.boxes.informations.isEmpty());
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the old session\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"session.csv"}); // no temporary file left
 }
 
 void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
@@ -184,9 +216,24 @@ void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
     QVERIFY(m_fixture.open(21));
     option = m_fixture.window->teacherPage()->chkPracticeWeak();
     QVERIFY(option->isChecked());
-    // Generate still makes a sample of a category, scored as ever.
+    // Generate still makes a sample of a category, scored as ever; the Review page says what is favoured.
+    showReview();
+    auto *focus = m_fixture.child<QLabel>("lblPracticeFocus");
+    QTRY_VERIFY(focus->isVisible()); // the page just built is shown once the events are handled
+    QCOMPARE(focus->text(), QString("Practising weak categories: new cases favour the 15 categories not met yet ×2; "
+                                    "the others count once."));
     generate();
-    QVERIFY(m_fixture.window->teacher().generatedCategory().has_value());
+    const halvex::AbgCategory first = generated();
+    tick(other(first));
+    analyze();
+    QVERIFY2(focus->text().startsWith(QStringLiteral("Practising weak categories: new cases favour %1 ×2 and the 14 "
+                                                     "categories not met yet ×2")
+                                          .arg(QString::fromUtf8(halvex::categoryInfo(first).englishName.data()))),
+             qPrintable(focus->text()));
+    m_fixture.child<QAction>("alBarFrench")->trigger();
+    QVERIFY2(focus->text().startsWith(QString::fromUtf8("Exercice sur les catégories faibles : les nouveaux cas "
+                                                        "privilégient ")),
+             qPrintable(focus->text()));
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     m_fixture.window->close();
     QVERIFY(!stored().isValid()); // deleted, as back to off

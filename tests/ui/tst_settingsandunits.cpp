@@ -60,6 +60,9 @@ private slots:
     void unusableStore();
     void storeThatIsNotHalvexs_data();
     void storeThatIsNotHalvexs();
+    void optionsAreOnOnlyAsOne_data();
+    void optionsAreOnOnlyAsOne();
+    void twoWindowsKeepEachOthersChoices();
 
 private:
     template <typename T>
@@ -550,6 +553,17 @@ void TestSettingsAndUnits::unusableStore()
     m_fixture.close();
     QVERIFY(m_fixture.open());
     QCOMPARE(unitInForce(), QString("MMHG")); // nothing could be kept
+    // ...and the user was told so, once, in the language in force.
+    m_fixture.window->close();
+    m_fixture.close();
+    store({}); // nothing
+    QVERIFY(m_fixture.open());
+    QCOMPARE(m_fixture.boxes.errors.size(), 1);
+    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Halvex cannot save its settings: "), qPrintable(m_fixture.boxes.errors[0]));
+    trigger("alBarFrench");
+    trigger("alBarKPa");
+    m_fixture.window->close();
+    QCOMPARE(m_fixture.boxes.errors.size(), 1);
 }
 
 void TestSettingsAndUnits::storeThatIsNotHalvexs_data()
@@ -608,6 +622,49 @@ void TestSettingsAndUnits::storeThatIsNotHalvexs()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll() == junk);
     }
+}
+
+void TestSettingsAndUnits::optionsAreOnOnlyAsOne_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("false") << "false" << false;
+    QTest::newRow("true") << "true" << false;
+    QTest::newRow("junk") << "yes please" << false;
+    QTest::newRow("2") << "2" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestSettingsAndUnits::optionsAreOnOnlyAsOne()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, on);
+    store({{"AppSettings/PracticeWeak", stored}, {"AppSettings/RealisticCases", stored}});
+    QVERIFY(m_fixture.open());
+    trigger("alBarABGTeacher");
+    QCOMPARE(m_fixture.window->teacherPage()->chkPracticeWeak()->isChecked(), on);
+    QCOMPARE(m_fixture.window->teacherPage()->chkRealisticCases()->isChecked(), on);
+}
+
+void TestSettingsAndUnits::twoWindowsKeepEachOthersChoices()
+{
+    // Two windows on one store: each writes what it changed, not what it merely read.
+    QVERIFY(m_fixture.open());
+    RecordingMessageBoxes otherBoxes;
+    TfrmMain other(otherBoxes, halvex::countingSeeds(5));
+    other.show();
+    trigger("alBarKPa");
+    trigger("alBarABGStats");
+    other.findChild<QAction *>("alBarFrench")->trigger();
+    other.findChild<SideBarGroup *>("barUnits")->setCollapsed(true);
+    m_fixture.window->close();
+    other.close();
+    QCOMPARE(stored("AppSettings/Units").toString(), QString("KPA"));
+    QCOMPARE(stored("AppSettings/Language").toString(), QString("FRENCH"));
+    QCOMPARE(stored("frmMain/pcABGDetails/ActivePage").toString(), QString("tsABGStats"));
+    QCOMPARE(stored("frmMain/barUnits/Collapsed").toString(), QString("True"));
 }
 
 QTEST_MAIN(TestSettingsAndUnits)

@@ -1,6 +1,7 @@
 #include "Hints.h"
 #include "ImageList.h"
 #include "IndexedAction.h"
+#include "Contrast.h"
 #include "SideBar.h"
 #include "SideBarGroup.h"
 #include "StatusHints.h"
@@ -8,6 +9,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -19,6 +21,8 @@ private slots:
     void itemsFollowTheirActions();
     void collapsing();
     void collapsedGroupShrinksAndTheOthersMoveUp();
+    void readableOnLightAndDarkPalettes_data();
+    void readableOnLightAndDarkPalettes();
     void toolTipsOnlyWhereSwitchedOn();
     void hintParts_data();
     void hintParts();
@@ -69,6 +73,58 @@ void TestSideBar::collapsing()
     QVERIFY(!group.isCollapsed());
     QVERIFY(item->isVisible());
     QCOMPARE(changed.count(), 2);
+
+    // Anywhere on the header's bar, not only on its caption and icon; not below it.
+    group.resize(185, 100);
+    const QPoint rightOfCaption(group.width() - 4, group.header()->geometry().center().y());
+    QVERIFY(!group.header()->geometry().contains(rightOfCaption));
+    QTest::mouseClick(&group, Qt::LeftButton, {}, rightOfCaption);
+    QVERIFY(group.isCollapsed());
+    QTest::mouseClick(&group, Qt::LeftButton, {}, rightOfCaption);
+    QVERIFY(!group.isCollapsed());
+    QTest::mouseClick(&group, Qt::LeftButton, {}, QPoint(group.width() - 4, group.height() - 4));
+    QVERIFY(!group.isCollapsed());
+}
+
+void TestSideBar::readableOnLightAndDarkPalettes_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QPalette light(QColor(239, 239, 239), QColor(255, 255, 255));
+    light.setColor(QPalette::WindowText, Qt::black);
+    light.setColor(QPalette::Text, Qt::black);
+    QTest::newRow("light") << light;
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::Button, QColor(60, 60, 60));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    QTest::newRow("dark") << dark;
+}
+
+void TestSideBar::readableOnLightAndDarkPalettes()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    {
+        SideBar bar;
+        SideBarGroup *group = bar.addGroup(QStringLiteral("barGroup"), QStringLiteral("Group"), QIcon());
+        QAction action(QStringLiteral("Item"));
+        QToolButton *item = group->addItem(&action, QStringLiteral("item"));
+        bar.resize(185, 200);
+        bar.show();
+        QImage shown = group->grab().toImage();
+        // The caption on the header's background, the item on the items' background.
+        const QColor header = shown.pixelColor(group->width() - 3, group->header()->geometry().center().y());
+        const QColor items = shown.pixelColor(group->width() - 3, item->geometry().center().y() + group->header()->height());
+        QVERIFY2(contrastRatio(group->header()->palette().color(QPalette::ButtonText), header) >= kTextContrast,
+                 qPrintable(header.name()));
+        QVERIFY2(contrastRatio(item->palette().color(QPalette::ButtonText), items) >= kTextContrast,
+                 qPrintable(items.name()));
+    }
+    QApplication::setPalette(before);
 }
 
 void TestSideBar::collapsedGroupShrinksAndTheOthersMoveUp()
