@@ -1,10 +1,10 @@
-#include "StartUp.h"
+#include "app/StartUp.h"
 
-#include "Artwork.h"
-#include "ErrorForm.h"
-#include "MainForm.h"
-#include "QtMessageBoxes.h"
-#include "splashform.h"
+#include "resources/artwork/Artwork.h"
+#include "ui/ErrorForm.h"
+#include "ui/MainForm.h"
+#include "ui/QtMessageBoxes.h"
+#include "app/splashform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "StandardDescriptors.h"
-#include "StartUp.h"
+#include "process/StandardDescriptors.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
 

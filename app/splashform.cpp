@@ -1,6 +1,6 @@
-#include "splashform.h"
+#include "app/splashform.h"
 
-#include "Artwork.h"
+#include "resources/artwork/Artwork.h"
 
 #include <QFrame>
 #include <QGuiApplication>

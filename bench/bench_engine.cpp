@@ -1,8 +1,8 @@
 // Speed of the clinical engine: one full assessment (acid/base, oxygenation and
 // translation of both texts) and one Generate.
 
-#include "AssessAcidBase.h"
-#include "SampleGenerator.h"
+#include "engine/AssessAcidBase.h"
+#include "engine/SampleGenerator.h"
 
 #include <benchmark/benchmark.h>
 

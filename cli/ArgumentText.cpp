@@ -1,6 +1,6 @@
-#include "ArgumentText.h"
+#include "cli/ArgumentText.h"
 
-#include "Utf8.h"
+#include "csv/Utf8.h"
 
 #include <string_view>
 

@@ -1,14 +1,14 @@
-#include "AssessCommand.h"
+#include "cli/AssessCommand.h"
 
-#include "AssessAcidBase.h"
-#include "CsvWriter.h"
-#include "Explanation.h"
-#include "InputRows.h"
-#include "NumberText.h"
-#include "OwnTexts.h"
-#include "Reasoning.h"
-#include "StreamFailures.h"
-#include "Utf8.h"
+#include "engine/AssessAcidBase.h"
+#include "csv/CsvWriter.h"
+#include "engine/Explanation.h"
+#include "cli/InputRows.h"
+#include "numbers/NumberText.h"
+#include "language/OwnTexts.h"
+#include "engine/Reasoning.h"
+#include "csv/StreamFailures.h"
+#include "csv/Utf8.h"
 
 #include <algorithm>
 #include <array>

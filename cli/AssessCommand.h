@@ -3,7 +3,7 @@
 // `halvex-cli assess`: reads blood gases as CSV rows and writes, for each row,
 // what the window's Analyze would show for it.
 
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 #include <istream>
 #include <ostream>

@@ -1,16 +1,16 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "ArgumentText.h"
-#include "AssessCommand.h"
-#include "GenerateCommand.h"
-#include "Presentation.h"
-#include "Language.h"
-#include "SampleGenerator.h"
-#include "Artwork.h"
-#include "ExerciseSheet.h"
-#include "PdfOutput.h"
-#include "ProductInfo.h"
-#include "StreamFailures.h"
+#include "cli/ArgumentText.h"
+#include "cli/AssessCommand.h"
+#include "cli/GenerateCommand.h"
+#include "engine/Presentation.h"
+#include "language/Language.h"
+#include "engine/SampleGenerator.h"
+#include "resources/artwork/Artwork.h"
+#include "report/ExerciseSheet.h"
+#include "report/PdfOutput.h"
+#include "product/ProductInfo.h"
+#include "csv/StreamFailures.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

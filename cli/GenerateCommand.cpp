@@ -1,9 +1,9 @@
-#include "GenerateCommand.h"
+#include "cli/GenerateCommand.h"
 
-#include "CsvWriter.h"
-#include "Presentation.h"
-#include "NumberText.h"
-#include "SampleGenerator.h"
+#include "csv/CsvWriter.h"
+#include "engine/Presentation.h"
+#include "numbers/NumberText.h"
+#include "engine/SampleGenerator.h"
 
 namespace halvex::cli {
 namespace {

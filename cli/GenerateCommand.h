@@ -3,9 +3,9 @@
 // `halvex-cli generate`: writes random blood gases as CSV, drawn the way
 // teacher mode, the sample page or a fixed variant would draw them.
 
-#include "AbgCategory.h"
-#include "PressureUnits.h"
-#include "RandomSource.h"
+#include "engine/AbgCategory.h"
+#include "engine/PressureUnits.h"
+#include "engine/RandomSource.h"
 
 #include <optional>
 #include <ostream>

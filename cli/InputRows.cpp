@@ -1,6 +1,6 @@
-#include "InputRows.h"
+#include "cli/InputRows.h"
 
-#include "NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

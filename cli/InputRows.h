@@ -8,9 +8,9 @@
 // left aside, so that generate's output, a saved review or a spreadsheet can
 // be read as they stand. Without a header the six columns come in that order.
 
-#include "CsvReader.h"
-#include "InputValidation.h"
-#include "Presentation.h"
+#include "csv/CsvReader.h"
+#include "engine/InputValidation.h"
+#include "engine/Presentation.h"
 
 #include <array>
 #include <istream>

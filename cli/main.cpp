@@ -1,6 +1,6 @@
-#include "ArgumentText.h"
-#include "CommandLine.h"
-#include "StandardDescriptors.h"
+#include "cli/ArgumentText.h"
+#include "cli/CommandLine.h"
+#include "process/StandardDescriptors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

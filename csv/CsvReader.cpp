@@ -1,4 +1,4 @@
-#include "CsvReader.h"
+#include "csv/CsvReader.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "CsvWriter.h"
+#include "csv/CsvWriter.h"
 
-#include "StreamFailures.h"
-#include "Utf8.h"
+#include "csv/StreamFailures.h"
+#include "csv/Utf8.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "csv/Utf8.h"
 
 namespace halvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 namespace halvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "AcidBaseTable.h"
+#include "engine/AcidBaseTable.h"
 
 #include <array>
 

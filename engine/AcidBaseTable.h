@@ -4,7 +4,7 @@
 // HCO3 each into one of three levels, and each of the 45 combinations names a
 // category, an inconsistency (a question) or full compensation.
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "AssessAcidBase.h"
+#include "engine/AssessAcidBase.h"
 
-#include "Language.h"
-#include "Oxygenation.h"
+#include "language/Language.h"
+#include "engine/Oxygenation.h"
 
 namespace halvex {
 

@@ -3,10 +3,10 @@
 // The full reading of one blood gas: the acid/base outcome and, for a category,
 // the oxygenation grade, translated and handed to an output.
 
-#include "AcidBaseTable.h"
-#include "AssessmentOutput.h"
-#include "BloodGasSample.h"
-#include "PressureUnits.h"
+#include "engine/AcidBaseTable.h"
+#include "engine/AssessmentOutput.h"
+#include "engine/BloodGasSample.h"
+#include "engine/PressureUnits.h"
 
 #include <string_view>
 

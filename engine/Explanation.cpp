@@ -1,12 +1,12 @@
-#include "Explanation.h"
+#include "engine/Explanation.h"
 
-#include "AcidBaseTable.h"
-#include "AsciiCase.h"
-#include "ClinicalRules.h"
-#include "ExplanationTexts.h"
-#include "Language.h"
-#include "NumberText.h"
-#include "Oxygenation.h"
+#include "engine/AcidBaseTable.h"
+#include "language/AsciiCase.h"
+#include "engine/ClinicalRules.h"
+#include "language/ExplanationTexts.h"
+#include "language/Language.h"
+#include "numbers/NumberText.h"
+#include "engine/Oxygenation.h"
 
 #include <algorithm>
 #include <array>

@@ -5,10 +5,10 @@
 // which never change the verdict. In the language given; each pressure in the
 // unit given, with the mmHg the formulas work in beside it in kPa.
 
-#include "AbgCategory.h"
-#include "BloodGasSample.h"
-#include "Presentation.h"
-#include "Reasoning.h"
+#include "engine/AbgCategory.h"
+#include "engine/BloodGasSample.h"
+#include "engine/Presentation.h"
+#include "engine/Reasoning.h"
 
 #include <string>
 #include <vector>

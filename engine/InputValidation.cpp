@@ -1,7 +1,7 @@
-#include "InputValidation.h"
+#include "engine/InputValidation.h"
 
-#include "Language.h"
-#include "PressureUnits.h"
+#include "language/Language.h"
+#include "engine/PressureUnits.h"
 
 namespace halvex {
 namespace {

@@ -3,8 +3,8 @@
 // The checks a blood gas passes before it is assessed, in their fixed order,
 // with the message each failure shows.
 
-#include "BloodGasSample.h"
-#include "PressureUnits.h"
+#include "engine/BloodGasSample.h"
+#include "engine/PressureUnits.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "Oxygenation.h"
+#include "engine/Oxygenation.h"
 
-#include "BloodGasSample.h"
-#include "Language.h"
+#include "engine/BloodGasSample.h"
+#include "language/Language.h"
 
 #include <array>
 #include <limits>

@@ -4,7 +4,7 @@
 // (limits lowered by a mmHg a year from 61, fixed limits above 80) and worded
 // for room air or supplemental oxygen.
 
-#include "PressureUnits.h"
+#include "engine/PressureUnits.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "PressureUnits.h"
+#include "engine/PressureUnits.h"
 
-#include "AsciiCase.h"
+#include "language/AsciiCase.h"
 
 namespace halvex {
 namespace {

@@ -1,7 +1,7 @@
-#include "Reasoning.h"
+#include "engine/Reasoning.h"
 
-#include "ClinicalRules.h"
-#include "NumberText.h"
+#include "engine/ClinicalRules.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

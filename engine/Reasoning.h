@@ -7,8 +7,8 @@
 // rounded figure, so that each line can be redone by hand from its own numbers.
 // Pressures in mmHg, HCO3 in mEq/L.
 
-#include "AcidBaseTable.h"
-#include "BloodGasSample.h"
+#include "engine/AcidBaseTable.h"
+#include "engine/BloodGasSample.h"
 
 #include <optional>
 

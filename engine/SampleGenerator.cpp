@@ -1,8 +1,8 @@
-#include "SampleGenerator.h"
+#include "engine/SampleGenerator.h"
 
-#include "NumberText.h"
-#include "Presentation.h"
-#include "Reasoning.h"
+#include "numbers/NumberText.h"
+#include "engine/Presentation.h"
+#include "engine/Reasoning.h"
 
 #include <array>
 

@@ -3,9 +3,9 @@
 // The sample generator: random blood gases of a chosen variant, each variant a
 // milder or a more marked form of one acid/base category.
 
-#include "AbgCategory.h"
-#include "BloodGasSample.h"
-#include "RandomSource.h"
+#include "engine/AbgCategory.h"
+#include "engine/BloodGasSample.h"
+#include "engine/RandomSource.h"
 
 #include <string_view>
 

@@ -4,8 +4,8 @@
 // standard error whenever it is 2. The sheet and large counts are left out:
 // they are slow, not fragile.
 
-#include "ArgumentText.h"
-#include "CommandLine.h"
+#include "cli/ArgumentText.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // through the writer. The reader keeps its bounds; the writer's output is valid
 // UTF-8 and reads back as the same number of records.
 
-#include "CsvReader.h"
-#include "CsvWriter.h"
-#include "Utf8.h"
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
+#include "csv/Utf8.h"
 
 #include <cstddef>
 #include <cstdint>

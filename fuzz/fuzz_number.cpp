@@ -2,7 +2,7 @@
 // finite, and a number it writes with fixed decimals reads back as a finite
 // number within half a unit of the last decimal.
 
-#include "NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <cmath>
 #include <cstddef>

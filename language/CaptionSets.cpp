@@ -1,4 +1,4 @@
-#include "CaptionSets.h"
+#include "language/CaptionSets.h"
 
 namespace halvex {
 namespace {

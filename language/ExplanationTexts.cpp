@@ -1,7 +1,7 @@
-#include "ExplanationTexts.h"
+#include "language/ExplanationTexts.h"
 
-#include "AsciiCase.h"
-#include "Language.h"
+#include "language/AsciiCase.h"
+#include "language/Language.h"
 
 #include <array>
 

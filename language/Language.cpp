@@ -1,6 +1,6 @@
-#include "Language.h"
+#include "language/Language.h"
 
-#include "AsciiCase.h"
+#include "language/AsciiCase.h"
 
 #include <array>
 #include <unordered_map>

@@ -1,7 +1,7 @@
-#include "OwnTexts.h"
+#include "language/OwnTexts.h"
 
-#include "AsciiCase.h"
-#include "Language.h"
+#include "language/AsciiCase.h"
+#include "language/Language.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "StandardDescriptors.h"
+#include "process/StandardDescriptors.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <cerrno>

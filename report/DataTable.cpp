@@ -1,6 +1,6 @@
-#include "DataTable.h"
+#include "report/DataTable.h"
 
-#include "NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
-#include "ExerciseSheet.h"
+#include "report/ExerciseSheet.h"
 
-#include "Explanation.h"
-#include "Language.h"
-#include "SampleGenerator.h"
-#include "Presentation.h"
+#include "engine/Explanation.h"
+#include "language/Language.h"
+#include "engine/SampleGenerator.h"
+#include "engine/Presentation.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // owns the two lists the report reads: the samples (bound as "dscABGList") and
 // the answers (bound as "dscABGResuults").
 
-#include "DataTable.h"
-#include "Report.h"
+#include "report/DataTable.h"
+#include "report/Report.h"
 
 #include <QHash>
 #include <QImage>

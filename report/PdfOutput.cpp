@@ -1,7 +1,7 @@
-#include "PdfOutput.h"
+#include "report/PdfOutput.h"
 
-#include "ReportPainter.h"
-#include "WholeFile.h"
+#include "report/ReportPainter.h"
+#include "report/WholeFile.h"
 
 #include <QBuffer>
 #include <QFileInfo>

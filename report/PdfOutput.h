@@ -2,7 +2,7 @@
 
 // Writes a report as a PDF file, whole or not at all.
 
-#include "Report.h"
+#include "report/Report.h"
 
 #include <QString>
 

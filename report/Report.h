@@ -3,8 +3,8 @@
 // A report ready to run: its definition, the data views it is bound to by
 // name, and its text parameters.
 
-#include "DataTable.h"
-#include "ReportDefinition.h"
+#include "report/DataTable.h"
+#include "report/ReportDefinition.h"
 
 #include <QHash>
 #include <QString>

@@ -3,7 +3,7 @@
 // Where every band of a report goes: page by page, which band of which
 // section, for which row, at what height in the region. No pixels here.
 
-#include "Report.h"
+#include "report/Report.h"
 
 #include <vector>
 

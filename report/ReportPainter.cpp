@@ -1,10 +1,9 @@
-#include "ReportPainter.h"
+#include "report/ReportPainter.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace {
 
@@ -78,7 +77,8 @@ void paintReportPage(QPainter &painter, const Report &report, const LaidOutPage 
     }
 }
 
-bool renderReport(QPagedPaintDevice &device, const Report &report, const std::function<bool(int page)> &pageStarted)
+bool renderReport(QPagedPaintDevice &device, const Report &report, const std::function<bool(int page)> &pageStarted,
+                  const std::function<void()> &stopped)
 {
     // The orientation stays the device's own: the printer's default, or what the user chose for it.
     device.setPageLayout(QPageLayout(QPageSize(report.definition.pageSize, QPageSize::Inch),
@@ -90,9 +90,8 @@ bool renderReport(QPagedPaintDevice &device, const Report &report, const std::fu
     painter.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (pageStarted && !pageStarted(static_cast<int>(i) + 1)) {
-            // A print job is aborted before the painter ends, which would send what is painted so far.
-            if (auto *printer = dynamic_cast<QPrinter *>(&device))
-                printer->abort();
+            if (stopped)
+                stopped();
             return false;
         }
         if (i > 0)

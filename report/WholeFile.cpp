@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "report/WholeFile.h"
 
 #include <cerrno>
 #include <cstring>

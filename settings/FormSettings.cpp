@@ -1,4 +1,4 @@
-#include "FormSettings.h"
+#include "settings/FormSettings.h"
 
 #include <QSettings>
 

@@ -1,9 +1,9 @@
-#include "SessionReview.h"
+#include "teaching/SessionReview.h"
 
-#include "CsvWriter.h"
-#include "Language.h"
-#include "NumberText.h"
-#include "SampleGenerator.h"
+#include "csv/CsvWriter.h"
+#include "language/Language.h"
+#include "numbers/NumberText.h"
+#include "engine/SampleGenerator.h"
 
 #include <string>
 

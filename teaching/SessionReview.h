@@ -4,9 +4,9 @@
 // fields showed it, what had been generated and what was ticked. It lives for
 // the session, as the statistics do, and can be written as CSV.
 
-#include "AbgCategory.h"
-#include "BloodGasSample.h"
-#include "Presentation.h"
+#include "engine/AbgCategory.h"
+#include "engine/BloodGasSample.h"
+#include "engine/Presentation.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "TeacherSession.h"
+#include "teaching/TeacherSession.h"
 
 #include <cmath>
 

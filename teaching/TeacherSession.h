@@ -4,7 +4,7 @@
 // what the student chose, how many answers were right, per category and in
 // all. Plain C++: the window only shows what it holds.
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "WeakCategories.h"
+#include "teaching/WeakCategories.h"
 
-#include "SampleGenerator.h"
+#include "engine/SampleGenerator.h"
 
 namespace halvex {
 namespace {

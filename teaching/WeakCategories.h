@@ -6,9 +6,9 @@
 // each weighing what its category weighs, so with equal weights it is the
 // usual uniform draw.
 
-#include "AbgCategory.h"
-#include "RandomSource.h"
-#include "TeacherSession.h"
+#include "engine/AbgCategory.h"
+#include "engine/RandomSource.h"
+#include "teaching/TeacherSession.h"
 
 #include <array>
 #include <utility>

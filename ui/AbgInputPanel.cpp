@@ -1,8 +1,8 @@
-#include "AbgInputPanel.h"
+#include "ui/AbgInputPanel.h"
 
-#include "Hints.h"
-#include "NumericSpinField.h"
-#include "UnitPresentation.h"
+#include "widgets/Hints.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/UnitPresentation.h"
 
 #include <QLabel>
 #include <QLineEdit>

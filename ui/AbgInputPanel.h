@@ -4,9 +4,9 @@
 // units, the two read-only result fields and the Clear, Generate and Analyze
 // buttons, at their designed places.
 
-#include "BloodGasSample.h"
-#include "InputValidation.h"
-#include "PressureUnits.h"
+#include "engine/BloodGasSample.h"
+#include "engine/InputValidation.h"
+#include "engine/PressureUnits.h"
 
 #include <QFrame>
 

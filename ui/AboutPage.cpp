@@ -1,10 +1,10 @@
-#include "AboutPage.h"
+#include "ui/AboutPage.h"
 
-#include "Contrast.h"
+#include "widgets/Contrast.h"
 
-#include "Artwork.h"
-#include "ClickableLabel.h"
-#include "ProductInfo.h"
+#include "resources/artwork/Artwork.h"
+#include "widgets/ClickableLabel.h"
+#include "product/ProductInfo.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "CategoryControls.h"
+#include "ui/CategoryControls.h"
 
 namespace {
 constexpr int kAcidoses = 7;

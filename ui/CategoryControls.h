@@ -3,7 +3,7 @@
 // The fifteen category controls that three pages show (answer boxes, sample
 // labels, statistics names): their names, colours and places.
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <QColor>
 #include <QString>

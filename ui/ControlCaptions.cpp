@@ -1,4 +1,4 @@
-#include "ControlCaptions.h"
+#include "ui/ControlCaptions.h"
 
 #include <QAbstractButton>
 #include <QAction>

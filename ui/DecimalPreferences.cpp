@@ -1,4 +1,4 @@
-#include "DecimalPreferences.h"
+#include "ui/DecimalPreferences.h"
 
 
 int storedDecimals(const AppSettings &settings, DecimalValue value)

@@ -3,8 +3,8 @@
 // The four decimal-place preferences: which setting each one is, its limits
 // and its design value.
 
-#include "AppSettings.h"
-#include "OwnTexts.h"
+#include "settings/AppSettings.h"
+#include "language/OwnTexts.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ErrorForm.h"
+#include "ui/ErrorForm.h"
 
 #include <QLabel>
 #include <QPushButton>

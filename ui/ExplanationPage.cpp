@@ -1,6 +1,6 @@
-#include "ExplanationPage.h"
+#include "ui/ExplanationPage.h"
 
-#include "PageText.h"
+#include "ui/PageText.h"
 
 #include <QLabel>
 #include <QTextBrowser>

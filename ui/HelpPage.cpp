@@ -1,4 +1,4 @@
-#include "HelpPage.h"
+#include "ui/HelpPage.h"
 
 #include <QLabel>
 

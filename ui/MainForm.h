@@ -11,18 +11,18 @@
 // (units and decimal preferences), MainFormLanguage.cpp, MainFormPrint.cpp and
 // MainFormHelp.cpp; MainFormAccessibility.cpp names the controls for screen readers.
 
-#include "AbgCategory.h"
-#include "BloodGasSample.h"
-#include "Explanation.h"
-#include "AppSettings.h"
-#include "FormSettings.h"
-#include "OwnTexts.h"
-#include "Presentation.h"
-#include "RandomSource.h"
-#include "SideBarActions.h"
-#include "InputValidation.h"
-#include "SessionReview.h"
-#include "TeacherSession.h"
+#include "engine/AbgCategory.h"
+#include "engine/BloodGasSample.h"
+#include "engine/Explanation.h"
+#include "settings/AppSettings.h"
+#include "settings/FormSettings.h"
+#include "language/OwnTexts.h"
+#include "engine/Presentation.h"
+#include "engine/RandomSource.h"
+#include "ui/SideBarActions.h"
+#include "engine/InputValidation.h"
+#include "teaching/SessionReview.h"
+#include "teaching/TeacherSession.h"
 
 #include <QMainWindow>
 

@@ -2,22 +2,22 @@
 // named in the interface language in force, renamed whenever the captions, the
 // unit or a statistic change.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "ButtonSpinBox.h"
-#include "CylinderGauge.h"
-#include "DecimalPreferences.h"
-#include "ExplanationPage.h"
-#include "ReviewPage.h"
-#include "Hints.h"
-#include "IndexedAction.h"
-#include "NumericSpinField.h"
-#include "OwnTexts.h"
-#include "PreferencesPage.h"
-#include "PrintPage.h"
-#include "StatisticsPage.h"
-#include "TeacherPage.h"
+#include "ui/AbgInputPanel.h"
+#include "widgets/ButtonSpinBox.h"
+#include "widgets/CylinderGauge.h"
+#include "ui/DecimalPreferences.h"
+#include "ui/ExplanationPage.h"
+#include "ui/ReviewPage.h"
+#include "widgets/Hints.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "language/OwnTexts.h"
+#include "ui/PreferencesPage.h"
+#include "ui/PrintPage.h"
+#include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
 
 #include <QCheckBox>
 #include <QLabel>

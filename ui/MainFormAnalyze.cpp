@@ -1,10 +1,10 @@
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "AssessAcidBase.h"
-#include "MessageBoxes.h"
-#include "NumericSpinField.h"
-#include "ResultFields.h"
+#include "ui/AbgInputPanel.h"
+#include "engine/AssessAcidBase.h"
+#include "ui/MessageBoxes.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/ResultFields.h"
 
 #include <QPushButton>
 

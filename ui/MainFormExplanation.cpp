@@ -1,11 +1,11 @@
 // The explanation page: why the last Analyze said what it said.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "Contrast.h"
-#include "Explanation.h"
-#include "ExplanationPage.h"
-#include "Language.h"
+#include "widgets/Contrast.h"
+#include "engine/Explanation.h"
+#include "ui/ExplanationPage.h"
+#include "language/Language.h"
 
 #include <QTextBrowser>
 

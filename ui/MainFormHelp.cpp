@@ -1,9 +1,9 @@
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "Desktop.h"
-#include "Language.h"
-#include "MessageBoxes.h"
-#include "ProductInfo.h"
+#include "ui/Desktop.h"
+#include "language/Language.h"
+#include "ui/MessageBoxes.h"
+#include "product/ProductInfo.h"
 
 #include <QDir>
 #include <QFileInfo>

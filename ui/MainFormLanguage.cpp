@@ -1,15 +1,15 @@
 // The interface language: the side bar's language items, the caption sets, the
 // category names and Qt's own texts.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "CaptionSets.h"
-#include "ControlCaptions.h"
-#include "HoverBoldLabel.h"
-#include "IndexedAction.h"
-#include "SamplesPage.h"
-#include "StatisticsPage.h"
-#include "TeacherPage.h"
+#include "language/CaptionSets.h"
+#include "ui/ControlCaptions.h"
+#include "widgets/HoverBoldLabel.h"
+#include "widgets/IndexedAction.h"
+#include "ui/SamplesPage.h"
+#include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

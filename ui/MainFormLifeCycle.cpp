@@ -2,13 +2,13 @@
 // (the application settings loaded and applied, then saved), closed (the
 // language and both kinds of settings saved), destroyed.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "MessageBoxes.h"
-#include "IndexedAction.h"
-#include "NumericSpinField.h"
-#include "SideBarGroup.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/MessageBoxes.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,13 +1,13 @@
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "Artwork.h"
-#include "ExerciseSheet.h"
-#include "Language.h"
-#include "MessageBoxes.h"
-#include "NumericSpinField.h"
-#include "PrintPage.h"
-#include "ProductInfo.h"
-#include "ReportRunner.h"
+#include "resources/artwork/Artwork.h"
+#include "report/ExerciseSheet.h"
+#include "language/Language.h"
+#include "ui/MessageBoxes.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/PrintPage.h"
+#include "product/ProductInfo.h"
+#include "report/dialogs/ReportRunner.h"
 
 #include <QCheckBox>
 

@@ -2,20 +2,20 @@
 // back into the fields, saving the session as CSV; and the practice aimed at
 // weak categories.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "FileDialogs.h"
-#include "MessageBoxes.h"
-#include "NumericSpinField.h"
-#include "ReviewPage.h"
-#include "StreamFailures.h"
-#include "TeacherPage.h"
-#include "UnitPresentation.h"
-#include "WholeFile.h"
-#include "WeakCategories.h"
-#include "Contrast.h"
-#include "Language.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/ReviewPage.h"
+#include "csv/StreamFailures.h"
+#include "ui/TeacherPage.h"
+#include "ui/UnitPresentation.h"
+#include "report/WholeFile.h"
+#include "teaching/WeakCategories.h"
+#include "widgets/Contrast.h"
+#include "language/Language.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,17 +1,17 @@
 // Teacher mode (Generate, the answer boxes, the scoring) and the sample page.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "CylinderGauge.h"
-#include "HoverBoldLabel.h"
-#include "MessageBoxes.h"
-#include "PageText.h"
-#include "SampleGenerator.h"
-#include "SamplesPage.h"
-#include "StatisticsPage.h"
-#include "TeacherPage.h"
-#include "WeakCategories.h"
+#include "ui/AbgInputPanel.h"
+#include "widgets/CylinderGauge.h"
+#include "widgets/HoverBoldLabel.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PageText.h"
+#include "engine/SampleGenerator.h"
+#include "ui/SamplesPage.h"
+#include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
+#include "teaching/WeakCategories.h"
 
 #include <QCheckBox>
 #include <QLabel>

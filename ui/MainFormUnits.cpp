@@ -1,15 +1,15 @@
 // The pressure unit (mmHg or kPa) and the decimal-place preferences.
 
-#include "MainForm.h"
+#include "ui/MainForm.h"
 
-#include "AbgInputPanel.h"
-#include "ButtonSpinBox.h"
-#include "DecimalPreferences.h"
-#include "IndexedAction.h"
-#include "NormalValuesPage.h"
-#include "NumericSpinField.h"
-#include "PreferencesPage.h"
-#include "UnitPresentation.h"
+#include "ui/AbgInputPanel.h"
+#include "widgets/ButtonSpinBox.h"
+#include "ui/DecimalPreferences.h"
+#include "widgets/IndexedAction.h"
+#include "ui/NormalValuesPage.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/PreferencesPage.h"
+#include "ui/UnitPresentation.h"
 
 #include <QSettings>
 

@@ -1,8 +1,8 @@
-#include "NormalValuesPage.h"
+#include "ui/NormalValuesPage.h"
 
-#include "Contrast.h"
+#include "widgets/Contrast.h"
 
-#include "UnitPresentation.h"
+#include "ui/UnitPresentation.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "PageText.h"
+#include "ui/PageText.h"
 
-#include "Contrast.h"
+#include "widgets/Contrast.h"
 
 #include <QLabel>
 

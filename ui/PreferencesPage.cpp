@@ -1,8 +1,8 @@
-#include "PreferencesPage.h"
+#include "ui/PreferencesPage.h"
 
-#include "ButtonSpinBox.h"
-#include "DecimalPreferences.h"
-#include "Hints.h"
+#include "widgets/ButtonSpinBox.h"
+#include "ui/DecimalPreferences.h"
+#include "widgets/Hints.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

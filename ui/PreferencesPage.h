@@ -3,7 +3,7 @@
 // The page tsUserPrefs: how many decimals the pH, PaCO2, PaO2 and HCO3 fields
 // show, with Save, Restore Defaults and Cancel.
 
-#include "DecimalPreferences.h"
+#include "ui/DecimalPreferences.h"
 
 #include <QWidget>
 

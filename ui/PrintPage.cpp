@@ -1,9 +1,9 @@
-#include "PrintPage.h"
+#include "ui/PrintPage.h"
 
-#include "Artwork.h"
-#include "Hints.h"
-#include "NumericSpinField.h"
-#include "PageText.h"
+#include "resources/artwork/Artwork.h"
+#include "widgets/Hints.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/PageText.h"
 
 #include <QCheckBox>
 #include <QLabel>

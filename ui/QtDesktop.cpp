@@ -1,6 +1,6 @@
-#include "QtDesktop.h"
+#include "ui/QtDesktop.h"
 
-#include "HelpWindow.h"
+#include "ui/HelpWindow.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Desktop.h"
+#include "ui/Desktop.h"
 
 #include <QPointer>
 

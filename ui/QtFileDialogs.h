@@ -2,7 +2,7 @@
 
 // The real file dialogs: Qt's own, over the window.
 
-#include "FileDialogs.h"
+#include "ui/FileDialogs.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
-#include "QtMessageBoxes.h"
+#include "ui/QtMessageBoxes.h"
 
-#include "ErrorForm.h"
+#include "ui/ErrorForm.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
-#include "ResultFields.h"
+#include "ui/ResultFields.h"
 
-#include "AbgInputPanel.h"
-#include "MessageBoxes.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/MessageBoxes.h"
 
 #include <QLineEdit>
 

@@ -3,7 +3,7 @@
 // Where the window shows an assessment: the input panel's two result fields,
 // and the error dialog for a question.
 
-#include "AssessmentOutput.h"
+#include "engine/AssessmentOutput.h"
 
 class AbgInputPanel;
 class MessageBoxes;

@@ -1,6 +1,6 @@
-#include "ReviewPage.h"
+#include "ui/ReviewPage.h"
 
-#include "PageText.h"
+#include "ui/PageText.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

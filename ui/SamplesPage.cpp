@@ -1,9 +1,9 @@
-#include "SamplesPage.h"
+#include "ui/SamplesPage.h"
 
-#include "CategoryControls.h"
-#include "HoverBoldLabel.h"
-#include "PageText.h"
-#include "Tags.h"
+#include "ui/CategoryControls.h"
+#include "widgets/HoverBoldLabel.h"
+#include "ui/PageText.h"
+#include "widgets/Tags.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // The page tsSamples: the fifteen categories as clickable captions; a click
 // asks for a fresh example of that category.
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <QWidget>
 

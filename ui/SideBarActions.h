@@ -3,7 +3,7 @@
 // The actions of the side bar (alBar) and the items bound to them, and the
 // pages of the details area in their order.
 
-#include "ProductInfo.h"
+#include "product/ProductInfo.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "StatisticsPage.h"
+#include "ui/StatisticsPage.h"
 
-#include "CategoryControls.h"
-#include "PageText.h"
-#include "Tags.h"
+#include "ui/CategoryControls.h"
+#include "ui/PageText.h"
+#include "widgets/Tags.h"
 
 #include <QGridLayout>
 #include <QLabel>

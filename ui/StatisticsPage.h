@@ -3,7 +3,7 @@
 // The page tsABGStats: for each category its name and the share of its
 // generated samples that were answered right ("N/A" before its first answer).
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "TeacherPage.h"
+#include "ui/TeacherPage.h"
 
-#include "CategoryControls.h"
-#include "CylinderGauge.h"
-#include "PageText.h"
-#include "Tags.h"
+#include "ui/CategoryControls.h"
+#include "widgets/CylinderGauge.h"
+#include "ui/PageText.h"
+#include "widgets/Tags.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // The page tsABGTeacher: the fifteen answer boxes, and the strip with the
 // verdict, the number of samples generated and the success gauge.
 
-#include "AbgCategory.h"
+#include "engine/AbgCategory.h"
 
 #include <QWidget>
 

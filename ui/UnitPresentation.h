@@ -3,7 +3,7 @@
 // What each pressure unit shows in the window besides its caption: the normal
 // values and ranges, and the pressure fields' step and maxima.
 
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "AccessibleInterfaces.h"
+#include "widgets/AccessibleInterfaces.h"
 
-#include "ClickableLabel.h"
-#include "CylinderGauge.h"
-#include "SideBarGroup.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/CylinderGauge.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "ButtonSpinBox.h"
+#include "widgets/ButtonSpinBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

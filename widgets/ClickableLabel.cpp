@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "Contrast.h"
+#include "widgets/Contrast.h"
 
 #include <cmath>
 

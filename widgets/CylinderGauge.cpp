@@ -1,6 +1,6 @@
-#include "CylinderGauge.h"
+#include "widgets/CylinderGauge.h"
 
-#include "AccessibleInterfaces.h"
+#include "widgets/AccessibleInterfaces.h"
 
 #include <QLinearGradient>
 #include <QPainter>

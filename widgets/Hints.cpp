@@ -1,4 +1,4 @@
-#include "Hints.h"
+#include "widgets/Hints.h"
 
 #include <QObject>
 #include <QVariant>

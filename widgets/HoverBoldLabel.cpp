@@ -1,4 +1,4 @@
-#include "HoverBoldLabel.h"
+#include "widgets/HoverBoldLabel.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // A clickable label that turns bold while the mouse is over it. It always asks
 // for the room its bold text needs, so that turning bold moves nothing around it.
 
-#include "ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 class HoverBoldLabel : public ClickableLabel {
     Q_OBJECT

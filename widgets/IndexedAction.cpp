@@ -1,6 +1,6 @@
-#include "IndexedAction.h"
+#include "widgets/IndexedAction.h"
 
-#include "ImageList.h"
+#include "widgets/ImageList.h"
 
 IndexedAction::IndexedAction(const QString &text, const ImageList &images, QObject *parent)
     : QAction(text, parent)

@@ -1,7 +1,7 @@
-#include "NumericSpinField.h"
+#include "widgets/NumericSpinField.h"
 
-#include "AccessibleInterfaces.h"
-#include "NumberText.h"
+#include "widgets/AccessibleInterfaces.h"
+#include "numbers/NumberText.h"
 
 #include <QApplication>
 #include <QKeyEvent>

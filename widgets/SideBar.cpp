@@ -1,7 +1,7 @@
-#include "SideBar.h"
+#include "widgets/SideBar.h"
 
-#include "Contrast.h"
-#include "SideBarGroup.h"
+#include "widgets/Contrast.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QVBoxLayout>
 

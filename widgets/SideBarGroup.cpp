@@ -1,7 +1,7 @@
-#include "SideBarGroup.h"
+#include "widgets/SideBarGroup.h"
 
-#include "Contrast.h"
-#include "Hints.h"
+#include "widgets/Contrast.h"
+#include "widgets/Hints.h"
 
 #include <QAccessible>
 #include <QAction>

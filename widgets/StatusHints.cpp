@@ -1,6 +1,6 @@
-#include "StatusHints.h"
+#include "widgets/StatusHints.h"
 
-#include "Hints.h"
+#include "widgets/Hints.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "Tags.h"
+#include "widgets/Tags.h"
 
 #include <QObject>
 #include <QVariant>

@@ -1,7 +1,7 @@
 // Halvex's start-up without the splash wait, up to the main window shown and idle.
 
 #include "ProbeReport.h"
-#include "StartUp.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "resources/artwork/Artwork.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // its group icons, the sheet's logo, the printer button's picture and the
 // window's icon. Drawn when the program is built, loaded from its resources.
 
-#include "Pictures.h"
+#include "resources/artwork/Pictures.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ArtworkPainter.h"
+#include "resources/artwork/ArtworkPainter.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // Halvex's own pictures, drawn with QPainter. They are drawn once, when the
 // program is built, and the program loads them as resources.
 
-#include "Pictures.h"
+#include "resources/artwork/Pictures.h"
 
 #include <QPixmap>
 

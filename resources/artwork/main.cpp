@@ -1,7 +1,7 @@
 // Draws the program's pictures into the folder given, at build time: the
 // pictures of the list as raw pixels, the application icon as PNG files.
 
-#include "ArtworkPainter.h"
+#include "resources/artwork/ArtworkPainter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "ErrorForm.h"
-#include "MainForm.h"
-#include "StartUp.h"
-#include "splashform.h"
+#include "ui/ErrorForm.h"
+#include "ui/MainForm.h"
+#include "app/StartUp.h"
+#include "app/splashform.h"
 
 #include <QLabel>
 #include <QWindow>

@@ -1,5 +1,5 @@
-#include "CommandLine.h"
-#include "CsvReader.h"
+#include "cli/CommandLine.h"
+#include "csv/CsvReader.h"
 
 #include <QProcess>
 #include <QRegularExpression>

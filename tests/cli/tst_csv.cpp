@@ -1,6 +1,6 @@
-#include "CsvReader.h"
-#include "CsvWriter.h"
-#include "StreamFailures.h"
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
+#include "csv/StreamFailures.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 // as `halvex-cli assess` assesses it, with its unit and language: the outcome,
 // the category and every text must be the ones the file gives.
 
-#include "CommandLine.h"
-#include "CsvReader.h"
-#include "CsvWriter.h"
+#include "cli/CommandLine.h"
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
 
 #include <QFile>
 #include <QTest>

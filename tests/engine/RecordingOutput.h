@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AssessmentOutput.h"
+#include "engine/AssessmentOutput.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "AbgCategory.h"
-#include "Language.h"
-#include "SampleGenerator.h"
+#include "engine/AbgCategory.h"
+#include "language/Language.h"
+#include "engine/SampleGenerator.h"
 #include "../TestText.h"
 
 #include <QTest>

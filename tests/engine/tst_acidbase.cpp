@@ -1,5 +1,5 @@
-#include "AcidBaseTable.h"
-#include "AssessAcidBase.h"
+#include "engine/AcidBaseTable.h"
+#include "engine/AssessAcidBase.h"
 #include "RecordingOutput.h"
 #include "../TestText.h"
 

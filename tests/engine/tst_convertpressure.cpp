@@ -1,4 +1,4 @@
-#include "PressureUnits.h"
+#include "engine/PressureUnits.h"
 
 #include <QTest>
 

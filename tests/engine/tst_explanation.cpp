@@ -4,15 +4,15 @@
 // thousands of generated cases in both units and languages, lines that can be
 // redone by hand and notes that agree with the verdict beside them.
 
-#include "AcidBaseTable.h"
-#include "ClinicalRules.h"
-#include "Explanation.h"
-#include "ExplanationTexts.h"
+#include "engine/AcidBaseTable.h"
+#include "engine/ClinicalRules.h"
+#include "engine/Explanation.h"
+#include "language/ExplanationTexts.h"
 #include "FormulaLines.h"
-#include "NumberText.h"
-#include "PressureUnits.h"
-#include "Reasoning.h"
-#include "SampleGenerator.h"
+#include "numbers/NumberText.h"
+#include "engine/PressureUnits.h"
+#include "engine/Reasoning.h"
+#include "engine/SampleGenerator.h"
 #include "../TestText.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "AcidBaseTable.h"
-#include "Presentation.h"
-#include "NumberText.h"
-#include "Reasoning.h"
-#include "SampleGenerator.h"
+#include "engine/AcidBaseTable.h"
+#include "engine/Presentation.h"
+#include "numbers/NumberText.h"
+#include "engine/Reasoning.h"
+#include "engine/SampleGenerator.h"
 #include "../TestText.h"
 
 #include <QTest>

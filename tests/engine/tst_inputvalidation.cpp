@@ -1,4 +1,4 @@
-#include "InputValidation.h"
+#include "engine/InputValidation.h"
 #include "../TestText.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "Oxygenation.h"
+#include "engine/Oxygenation.h"
 #include "../TestText.h"
 
 #include <QTest>

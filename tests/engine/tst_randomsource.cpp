@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "Language.h"
+#include "language/Language.h"
 #include "../TestText.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "ExerciseSheet.h"
-#include "Presentation.h"
-#include "ReportLayout.h"
-#include "ReportPainter.h"
-#include "SampleGenerator.h"
+#include "report/ExerciseSheet.h"
+#include "engine/Presentation.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
+#include "engine/SampleGenerator.h"
 
 #include <QBuffer>
 #include <QLocale>

@@ -1,5 +1,5 @@
-#include "AppSettings.h"
-#include "FormSettings.h"
+#include "settings/AppSettings.h"
+#include "settings/FormSettings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

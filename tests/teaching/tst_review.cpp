@@ -1,9 +1,9 @@
 // The session review and the practice aimed at weak categories, without a window.
 
-#include "CsvReader.h"
-#include "SampleGenerator.h"
-#include "SessionReview.h"
-#include "WeakCategories.h"
+#include "csv/CsvReader.h"
+#include "engine/SampleGenerator.h"
+#include "teaching/SessionReview.h"
+#include "teaching/WeakCategories.h"
 
 #include <QTest>
 

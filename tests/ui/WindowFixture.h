@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AbgInputPanel.h"
-#include "MainForm.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/MainForm.h"
 #include "RecordingFileDialogs.h"
 #include "RecordingMessageBoxes.h"
 

@@ -2,19 +2,19 @@
 // names in the language in force, values, links, actions that count as the
 // user's, group headers that say their state.
 
-#include "AboutPage.h"
-#include "AccessibleInterfaces.h"
-#include "ProductInfo.h"
-#include "ClickableLabel.h"
-#include "CylinderGauge.h"
-#include "Desktop.h"
-#include "HoverBoldLabel.h"
-#include "NumericSpinField.h"
-#include "PrintPage.h"
-#include "SamplesPage.h"
-#include "SideBarGroup.h"
-#include "StatisticsPage.h"
-#include "TeacherPage.h"
+#include "ui/AboutPage.h"
+#include "widgets/AccessibleInterfaces.h"
+#include "product/ProductInfo.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/CylinderGauge.h"
+#include "ui/Desktop.h"
+#include "widgets/HoverBoldLabel.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/PrintPage.h"
+#include "ui/SamplesPage.h"
+#include "widgets/SideBarGroup.h"
+#include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
 #include "WindowFixture.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
-#include "ErrorForm.h"
-#include "QtMessageBoxes.h"
+#include "ui/ErrorForm.h"
+#include "ui/QtMessageBoxes.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,10 +2,10 @@
 // the side bar; in both languages and both units; after a scored answer it
 // starts with the verdict on the answer.
 
-#include "ExplanationPage.h"
-#include "IndexedAction.h"
-#include "NumericSpinField.h"
-#include "TeacherPage.h"
+#include "ui/ExplanationPage.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/TeacherPage.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>

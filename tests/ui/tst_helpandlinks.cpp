@@ -1,9 +1,9 @@
-#include "AboutPage.h"
-#include "ClickableLabel.h"
-#include "Desktop.h"
-#include "HelpWindow.h"
-#include "IndexedAction.h"
-#include "ProductInfo.h"
+#include "ui/AboutPage.h"
+#include "widgets/ClickableLabel.h"
+#include "ui/Desktop.h"
+#include "ui/HelpWindow.h"
+#include "widgets/IndexedAction.h"
+#include "product/ProductInfo.h"
 #include "WindowFixture.h"
 
 #include <QFile>

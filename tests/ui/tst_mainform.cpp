@@ -1,11 +1,11 @@
-#include "AbgInputPanel.h"
-#include "IndexedAction.h"
-#include "MainForm.h"
-#include "NumericSpinField.h"
-#include "ProductInfo.h"
+#include "ui/AbgInputPanel.h"
+#include "widgets/IndexedAction.h"
+#include "ui/MainForm.h"
+#include "widgets/NumericSpinField.h"
+#include "product/ProductInfo.h"
 #include "RecordingMessageBoxes.h"
 #include "WindowFixture.h"
-#include "SideBarGroup.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,14 +7,14 @@
 // its seed and step; HALVEX_MONKEY_SEED and HALVEX_MONKEY_EVENTS repeat or
 // lengthen a run.
 
-#include "CylinderGauge.h"
-#include "Desktop.h"
-#include "Hints.h"
-#include "IndexedAction.h"
-#include "NumericSpinField.h"
-#include "ReportRunner.h"
-#include "SideBarActions.h"
-#include "TeacherPage.h"
+#include "widgets/CylinderGauge.h"
+#include "ui/Desktop.h"
+#include "widgets/Hints.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "report/dialogs/ReportRunner.h"
+#include "ui/SideBarActions.h"
+#include "ui/TeacherPage.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
-#include "DialogReportRunner.h"
-#include "ExerciseSheet.h"
-#include "NumericSpinField.h"
-#include "PrintPage.h"
-#include "ReportRunner.h"
-#include "TeacherPage.h"
+#include "report/dialogs/DialogReportRunner.h"
+#include "report/ExerciseSheet.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/PrintPage.h"
+#include "report/dialogs/ReportRunner.h"
+#include "ui/TeacherPage.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>

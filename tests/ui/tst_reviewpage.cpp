@@ -3,10 +3,10 @@
 // each explained, loaded back without touching teacher mode, saved as CSV; and
 // the practice option, off by default and stored only while on.
 
-#include "NumericSpinField.h"
-#include "ReviewPage.h"
-#include "TeacherPage.h"
-#include "Contrast.h"
+#include "widgets/NumericSpinField.h"
+#include "ui/ReviewPage.h"
+#include "ui/TeacherPage.h"
+#include "widgets/Contrast.h"
 #include "FileSizeLimit.h"
 #include "WindowFixture.h"
 

@@ -1,10 +1,10 @@
-#include "ButtonSpinBox.h"
-#include "CaptionSets.h"
-#include "IndexedAction.h"
-#include "NumericSpinField.h"
-#include "SideBarGroup.h"
-#include "StatisticsPage.h"
-#include "TeacherPage.h"
+#include "widgets/ButtonSpinBox.h"
+#include "language/CaptionSets.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "widgets/SideBarGroup.h"
+#include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>

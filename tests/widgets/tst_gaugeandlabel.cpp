@@ -1,5 +1,5 @@
-#include "CylinderGauge.h"
-#include "HoverBoldLabel.h"
+#include "widgets/CylinderGauge.h"
+#include "widgets/HoverBoldLabel.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "NumericSpinField.h"
+#include "widgets/NumericSpinField.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,10 +1,10 @@
-#include "Hints.h"
-#include "ImageList.h"
-#include "IndexedAction.h"
-#include "Contrast.h"
-#include "SideBar.h"
-#include "SideBarGroup.h"
-#include "StatusHints.h"
+#include "widgets/Hints.h"
+#include "widgets/ImageList.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/Contrast.h"
+#include "widgets/SideBar.h"
+#include "widgets/SideBarGroup.h"
+#include "widgets/StatusHints.h"
 
 #include <QHelpEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "ReportPreviewDialog.h"
+#include "report/dialogs/ReportPreviewDialog.h"
 
-#include "ReportLayout.h"
-#include "ReportPainter.h"
-#include "ReportProgress.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
+#include "report/dialogs/ReportProgress.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -56,5 +56,5 @@ void ReportPreviewDialog::paintPages(QPrinter *printer)
 {
     ReportProgress progress(QStringLiteral("Generating page %p"), static_cast<int>(layOutReport(m_report).size()),
                             this);
-    renderReport(*printer, m_report, progress.pageStarted());
+    renderReport(*printer, m_report, progress.pageStarted(), [printer] { printer->abort(); });
 }

@@ -1,4 +1,4 @@
-#include "ReportProgress.h"
+#include "report/dialogs/ReportProgress.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>

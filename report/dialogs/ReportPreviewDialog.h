@@ -3,7 +3,7 @@
 // The "Report Preview" window: the report's pages at 100 %, with buttons to
 // move between pages, zoom, and print.
 
-#include "Report.h"
+#include "report/Report.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -4,8 +4,8 @@
 // printer or a PDF file. What went wrong, or was cancelled, is told through
 // the messages given, in the interface language.
 
-#include "OwnTexts.h"
-#include "ReportRunner.h"
+#include "language/OwnTexts.h"
+#include "report/dialogs/ReportRunner.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "OutputOptionsDialog.h"
+#include "report/dialogs/OutputOptionsDialog.h"
 
-#include "OwnTexts.h"
+#include "language/OwnTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

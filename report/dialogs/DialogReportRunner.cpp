@@ -1,12 +1,12 @@
-#include "DialogReportRunner.h"
+#include "report/dialogs/DialogReportRunner.h"
 
-#include "OwnTexts.h"
-#include "OutputOptionsDialog.h"
-#include "PdfOutput.h"
-#include "ReportLayout.h"
-#include "ReportPainter.h"
-#include "ReportPreviewDialog.h"
-#include "ReportProgress.h"
+#include "language/OwnTexts.h"
+#include "report/dialogs/OutputOptionsDialog.h"
+#include "report/PdfOutput.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
+#include "report/dialogs/ReportPreviewDialog.h"
+#include "report/dialogs/ReportProgress.h"
 
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -69,10 +69,14 @@ void DialogReportRunner::print(const Report &report, QPrinter &printer)
     {
         ReportProgress progress(QStringLiteral("Printing page %p"), pageCount(report), m_parent);
         const auto pageStarted = progress.pageStarted();
-        printed = renderReport(printer, report, [&](int page) {
-            cancelled = !pageStarted(page);
-            return !cancelled;
-        });
+        // A print job is aborted before the painter ends, which would send what is painted so far.
+        printed = renderReport(
+            printer, report,
+            [&](int page) {
+                cancelled = !pageStarted(page);
+                return !cancelled;
+            },
+            [&printer] { printer.abort(); });
     }
     if (cancelled) {
         // Not every print system can take back what was painted before the abort.
