@@ -2,7 +2,6 @@
 
 #include "widgets/Hints.h"
 #include "widgets/NumericSpinField.h"
-#include "ui/UnitPresentation.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -103,8 +102,9 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text, c
 
 } // namespace
 
-AbgInputPanel::AbgInputPanel(QWidget *parent)
+AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent)
     : QFrame(parent)
+    , m_context(context)
 {
     setObjectName(QStringLiteral("pnlABG"));
     setFrameShape(QFrame::NoFrame);
@@ -144,6 +144,7 @@ AbgInputPanel::AbgInputPanel(QWidget *parent)
             setTabOrder(previous, next);
         previous = next;
     }
+    connectHandlers();
 }
 
 void AbgInputPanel::setInputFieldsReadOnly(bool readOnly)
@@ -165,26 +166,6 @@ halvex::AbgInput AbgInputPanel::readInput() const
         .FiO2 = edtFIO2()->value(),
         .Age = edtAge()->value(),
     };
-}
-
-void AbgInputPanel::showSample(const halvex::BloodGasSample &sample, halvex::PressureUnit unit)
-{
-    edtPh()->setValue(sample.pH);
-    edtPaCO2()->setValue(halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, sample.PaCO2));
-    edtPaO2()->setValue(halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, sample.PaO2));
-    edtHCO3()->setValue(sample.HCO3);
-    edtAge()->setValue(sample.Age);
-    edtFIO2()->setValue(sample.FiO2);
-}
-
-void AbgInputPanel::showPressureUnits(const UnitPresentation &units)
-{
-    m_unitLabels[1]->setText(units.label());
-    m_unitLabels[2]->setText(units.label());
-    edtPaCO2()->setSingleStep(units.step);
-    edtPaO2()->setSingleStep(units.step);
-    edtPaCO2()->setRange(0, units.paco2Maximum);
-    edtPaO2()->setRange(0, units.pao2Maximum);
 }
 
 void AbgInputPanel::nameFields()

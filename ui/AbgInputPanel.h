@@ -2,11 +2,13 @@
 
 // The input panel pnlABG: the six fields of one blood gas with their labels and
 // units, the two read-only result fields and the Clear, Generate and Analyze
-// buttons, at their designed places.
+// buttons, at their designed places; and what those buttons do (the Analyze
+// workflow, Generate of teacher mode, Clear), through the window's session.
 
 #include "engine/BloodGasSample.h"
 #include "engine/InputValidation.h"
 #include "engine/PressureUnits.h"
+#include "ui/PageContext.h"
 
 #include <QFrame>
 
@@ -16,13 +18,12 @@ class NumericSpinField;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct UnitPresentation;
 
 class AbgInputPanel : public QFrame {
     Q_OBJECT
 
 public:
-    explicit AbgInputPanel(QWidget *parent = nullptr);
+    AbgInputPanel(PageContext &context, QWidget *parent);
 
     NumericSpinField *edtPh() const { return m_fields[0]; }
     NumericSpinField *edtPaCO2() const { return m_fields[1]; }
@@ -46,21 +47,38 @@ public:
     // missing, an empty O2 % reads as 21 and an empty age as 0.
     halvex::AbgInput readInput() const;
 
-    // Writes a sample held in mmHg into the fields, the pressures converted to
-    // the unit in force; each field shows its value with its own decimals.
-    void showSample(const halvex::BloodGasSample &sample, halvex::PressureUnit unit);
+    // The Analyze workflow: the fields unlocked, the values validated,
+    // assessed into the result fields, the answer scored; the focus on Generate.
+    void btnAnalyzeClick();
+    void btnClearClick();
+    // Generate of teacher mode: a new case, the fields locked until Analyze.
+    void btnGenerateClick();
+    // Lets a pH be typed without its point: 735, 7350 and 73500 all read as 7.35.
+    void edtPhExit();
 
-    // The unit labels, step and maxima of the two pressure fields.
-    void showPressureUnits(const UnitPresentation &units);
-
-    // Names each field for screen readers after its label and unit, and each
-    // result field after its heading, as they read now.
-    void nameFields();
+    // The saved pH and HCO3 decimals, at start (the pressures' come with the unit).
+    void applyStoredDecimals();
+    // The captions of the language in force, and the names screen readers read.
+    void retranslate();
 
     // ClearAssessments: empties both result fields.
     void clearAssessments();
 
 private:
+    void connectHandlers();
+    // Writes a sample held in mmHg into the fields, the pressures converted to
+    // the unit in force; each field shows its value with its own decimals.
+    void showSample(const halvex::BloodGasSample &sample);
+    // The unit labels, step, maxima and decimals of the two pressure fields;
+    // their values converted when the unit changes.
+    void showPressureUnits(halvex::PressureUnit from, halvex::PressureUnit to);
+    // The four decimal preferences as saved.
+    void applySavedDecimals();
+    // Names each field for screen readers after its label and unit, and each
+    // result field after its heading, as they read now.
+    void nameFields();
+
+    PageContext &m_context;
     std::array<NumericSpinField *, 6> m_fields{};
     std::array<QLabel *, 6> m_rowLabels{};  // before each field
     std::array<QLabel *, 6> m_unitLabels{}; // beside each field

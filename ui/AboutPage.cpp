@@ -1,11 +1,15 @@
 #include "ui/AboutPage.h"
 
+#include "ui/Addresses.h"
+#include "ui/WindowSession.h"
 #include "widgets/Contrast.h"
 
 #include "resources/artwork/Artwork.h"
 #include "widgets/ClickableLabel.h"
 #include "product/ProductInfo.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 
@@ -37,8 +41,8 @@ QLabel *versionLine(QWidget *parent, const char *name, const QString &text, QPoi
 
 } // namespace
 
-AboutPage::AboutPage(QWidget *parent)
-    : QWidget(parent)
+AboutPage::AboutPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
@@ -54,9 +58,40 @@ AboutPage::AboutPage(QWidget *parent)
     // in Arial rather than whatever stand-in the font matcher would load for it.
     const QString designed = QStringLiteral("MS Sans Serif");
     const QString sansSerif = QFontDatabase::hasFamily(designed) ? designed : QStringLiteral("Arial");
-    m_website = link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74));
-    m_sales = link(this, "lblEmailSales", QStringLiteral(HALVEX_SALES_EMAIL), sansSerif, QPoint(320, 98));
-    m_support = link(this, "lblEmailSupport", QStringLiteral(HALVEX_SUPPORT_EMAIL), sansSerif, QPoint(320, 122));
-    m_license = link(this, "lblLicenseAgreement", QStringLiteral("License Agreement"), QStringLiteral("Arial"),
-                     QPoint(320, 144));
+    const std::pair<ClickableLabel *, void (AboutPage::*)()> links[] = {
+        {link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74)), &AboutPage::lblWebsiteClick},
+        {link(this, "lblEmailSales", QStringLiteral(HALVEX_SALES_EMAIL), sansSerif, QPoint(320, 98)),
+         &AboutPage::lblEmailSalesClick},
+        {link(this, "lblEmailSupport", QStringLiteral(HALVEX_SUPPORT_EMAIL), sansSerif, QPoint(320, 122)),
+         &AboutPage::lblEmailSupportClick},
+        {link(this, "lblLicenseAgreement", QStringLiteral("License Agreement"), QStringLiteral("Arial"), QPoint(320, 144)),
+         &AboutPage::lblLicenseAgreementClick},
+    };
+    for (const auto &[label, handler] : links)
+        connect(label, &ClickableLabel::clicked, this, handler);
+}
+
+void AboutPage::lblWebsiteClick()
+{
+    openAddress(context().seams, session(), websiteAddress());
+}
+
+void AboutPage::lblEmailSalesClick()
+{
+    openAddress(context().seams, session(), QStringLiteral("mailTo:" HALVEX_SALES_EMAIL));
+}
+
+void AboutPage::lblEmailSupportClick()
+{
+    openAddress(context().seams, session(), QStringLiteral("mailTo:" HALVEX_SUPPORT_EMAIL));
+}
+
+void AboutPage::lblLicenseAgreementClick()
+{
+    const QString license = QDir(context().seams.programFolder).filePath(QStringLiteral("License.txt"));
+    if (QFileInfo::exists(license))
+        context().seams.desktop->openDocument(license);
+    else
+        context().seams.boxes.error(
+            QStringLiteral("Unable to locate license file, please re-install Halvex to view license."));
 }

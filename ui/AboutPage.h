@@ -3,24 +3,22 @@
 // The page tsHelpAbout: the logo, the version lines, and the links to the web
 // site, the sales and support addresses and the licence agreement.
 
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
-class ClickableLabel;
-
-class AboutPage : public QWidget {
+class AboutPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit AboutPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::About;
 
-    ClickableLabel *lblWebsite() const { return m_website; }
-    ClickableLabel *lblEmailSales() const { return m_sales; }
-    ClickableLabel *lblEmailSupport() const { return m_support; }
-    ClickableLabel *lblLicenseAgreement() const { return m_license; }
+    AboutPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override {}
 
 private:
-    ClickableLabel *m_website;
-    ClickableLabel *m_sales;
-    ClickableLabel *m_support;
-    ClickableLabel *m_license;
+    void lblWebsiteClick();
+    void lblEmailSalesClick();
+    void lblEmailSupportClick();
+    void lblLicenseAgreementClick();
 };

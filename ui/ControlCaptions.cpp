@@ -1,14 +1,33 @@
 #include "ui/ControlCaptions.h"
 
+#include "language/CaptionSets.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 
-ControlCaptions::ControlCaptions(const QObject &window)
+ControlCaptions::ControlCaptions(const QObject &root, const QObject *skip)
 {
-    for (QObject *child : window.findChildren<QObject *>()) {
-        if (!child->objectName().isEmpty())
+    const auto below = [skip](const QObject *object) {
+        for (; object; object = object->parent()) {
+            if (object == skip)
+                return true;
+        }
+        return false;
+    };
+    for (QObject *child : root.findChildren<QObject *>()) {
+        if (!child->objectName().isEmpty() && !(skip && below(child)))
             m_controls.insert(child->objectName(), child);
+    }
+}
+
+void writeCaptionSet(const QObject &root, bool french, const QObject *skip)
+{
+    const ControlCaptions controls(root, skip);
+    for (const halvex::Caption &caption : halvex::captionSets()) {
+        const std::string_view text = french ? caption.french : caption.english;
+        const QString control = QString::fromLatin1(caption.control.data(), qsizetype(caption.control.size()));
+        controls.set(control, QString::fromUtf8(text.data(), qsizetype(text.size())));
     }
 }
 

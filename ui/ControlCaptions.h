@@ -11,8 +11,8 @@ class QObject;
 
 class ControlCaptions {
 public:
-    // Finds the window's named controls once.
-    explicit ControlCaptions(const QObject &window);
+    // Finds the named controls below `root` once, but for those below `skip`.
+    explicit ControlCaptions(const QObject &root, const QObject *skip = nullptr);
 
     // A name that is no control taking a caption is passed over: its page may not be built yet.
     void set(const QString &control, const QString &text) const;
@@ -20,3 +20,7 @@ public:
 private:
     QHash<QString, QObject *> m_controls;
 };
+
+// SetEnglishCaptions or SetFrenchCaptions on the controls below `root` (but
+// for those below `skip`): each control of the caption set that is there.
+void writeCaptionSet(const QObject &root, bool french, const QObject *skip = nullptr);

@@ -1,13 +1,15 @@
 #include "ui/ExplanationPage.h"
 
+#include "ui/ExplanationHtml.h"
 #include "ui/PageText.h"
+#include "ui/WindowSession.h"
 
 #include <QLabel>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-ExplanationPage::ExplanationPage(QWidget *parent)
-    : QWidget(parent)
+ExplanationPage::ExplanationPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
     , m_title(pageTitle(QStringLiteral("lblExplanationTitle"), QStringLiteral("Explanation"), this))
     , m_text(new QTextBrowser(this))
 {
@@ -22,4 +24,26 @@ ExplanationPage::ExplanationPage(QWidget *parent)
     page->setSpacing(2);
     page->addWidget(m_title);
     page->addWidget(m_text, 1);
+
+    connect(&session(), &WindowSession::assessmentChanged, this, &ExplanationPage::showExplanation);
+    connect(&session(), &WindowSession::unitChanged, this, &ExplanationPage::showExplanation);
+    showExplanation();
+}
+
+void ExplanationPage::showExplanation()
+{
+    const std::optional<WindowSession::Assessment> &assessment = session().assessment();
+    if (!assessment) {
+        m_text->setHtml(paragraphHtml(session().text(halvex::OwnText::NothingYet)));
+        return;
+    }
+    m_text->setHtml(explanationHtml(assessment->sample, assessment->verdict, assessment->origin,
+                                    session().presentation(), palette()));
+}
+
+void ExplanationPage::retranslate()
+{
+    m_title->setText(session().text(halvex::OwnText::ExplanationTitle));
+    m_text->setAccessibleName(session().text(halvex::OwnText::ExplanationTitle));
+    showExplanation();
 }

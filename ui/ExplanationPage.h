@@ -2,23 +2,29 @@
 
 // The page tsExplanation: why the last assessment says what it says, step by
 // step, then the teaching notes set apart; after a scored answer, the verdict
-// on the answer first.
+// on the answer first. Until the next Analyze once the fields change, it says
+// that nothing is analysed yet.
 
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 class QLabel;
 class QTextBrowser;
 
-class ExplanationPage : public QWidget {
+class ExplanationPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit ExplanationPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Explanation;
 
-    QLabel *title() const { return m_title; }
-    QTextBrowser *text() const { return m_text; }
+    ExplanationPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
+    void shown() override { showExplanation(); }
 
 private:
+    void showExplanation();
+
     QLabel *m_title;
     QTextBrowser *m_text;
 };

@@ -1,5 +1,8 @@
 #include "ui/HelpPage.h"
 
+#include "ui/ControlCaptions.h"
+#include "ui/WindowSession.h"
+
 #include <QLabel>
 
 namespace {
@@ -32,8 +35,8 @@ constexpr HelpLine kLines[] = {
 
 } // namespace
 
-HelpPage::HelpPage(QWidget *parent)
-    : QWidget(parent)
+HelpPage::HelpPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
     for (const HelpLine &line : kLines) {
         auto *label = new QLabel(QString::fromUtf8(line.text), this);
@@ -52,4 +55,10 @@ HelpPage::HelpPage(QWidget *parent)
     stats->setObjectName(QStringLiteral("lblStats"));
     stats->setWordWrap(true);
     stats->setGeometry(16, 192, 593, 33);
+}
+
+void HelpPage::retranslate()
+{
+    if (const std::optional<bool> french = session().frenchCaptions())
+        writeCaptionSet(*this, *french);
 }

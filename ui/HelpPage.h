@@ -3,11 +3,16 @@
 // The page tsHelp: the help in the window, for the languages the help book
 // is not written in.
 
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
-class HelpPage : public QWidget {
+class HelpPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit HelpPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Help;
+
+    HelpPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
 };

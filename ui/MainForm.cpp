@@ -1,30 +1,25 @@
 #include "ui/MainForm.h"
 
-#include "ui/AbgInputPanel.h"
-#include "widgets/AccessibleInterfaces.h"
-#include "resources/artwork/Artwork.h"
-#include "ui/Desktop.h"
 #include "report/dialogs/DialogReportRunner.h"
-#include "report/ExerciseSheet.h"
+#include "resources/artwork/Artwork.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/PageWidget.h"
+#include "ui/QtDesktop.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/WindowSession.h"
+#include "widgets/AccessibleInterfaces.h"
 #include "widgets/Hints.h"
 #include "widgets/ImageList.h"
 #include "widgets/IndexedAction.h"
-#include "ui/MessageBoxes.h"
 #include "widgets/NumericSpinField.h"
-#include "ui/QtDesktop.h"
-#include "ui/QtFileDialogs.h"
-#include "report/dialogs/ReportRunner.h"
-#include "engine/SampleGenerator.h"
-#include "settings/SettingsStore.h"
 #include "widgets/SideBar.h"
 #include "widgets/SideBarGroup.h"
 #include "widgets/StatusHints.h"
 
 #include <QApplication>
-#include <QShortcut>
+#include <QDir>
 #include <QLabel>
-#include <QPushButton>
-#include <QSettings>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -38,24 +33,25 @@ constexpr int kStatusHeight = 19;
 constexpr int kInputPanelHeight = 188;
 constexpr int kBodyHeight = kClientSize.height() - kTitleHeight - kStatusHeight;
 
+constexpr std::array<artwork::GroupIcon, kBarGroupCount> kGroupIcons{
+    artwork::GroupIcon::Abg, artwork::GroupIcon::Units, artwork::GroupIcon::Language};
+
 } // namespace
 
 TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_boxes(boxes)
-    , m_abg(std::make_unique<halvex::TABG>(std::move(seeds))) // FormCreate: the window's one generator
+    , m_seams{boxes, std::make_unique<QtDesktop>(this), std::make_unique<QtFileDialogs>(this), nullptr,
+              QCoreApplication::applicationDirPath()}
+    , m_session(new WindowSession(std::move(seeds), this))
+    , m_context{*m_session, m_seams}
     , m_images(std::make_unique<ImageList>(QSize(16, 16)))
-    , m_store(openSettingsStore())
     , m_formSettings(QStringLiteral("frmMain"))
-    , m_reportRunner(std::make_unique<DialogReportRunner>(
-          this, ReportMessages{[this](const QString &text) { m_boxes.error(text); },
-                               [this](const QString &text) { m_boxes.information(text); },
-                               [this] { return m_presentation.language; }}))
-    , m_desktop(std::make_unique<QtDesktop>(this))
-    , m_fileDialogs(std::make_unique<QtFileDialogs>(this))
-    , m_programFolder(QCoreApplication::applicationDirPath())
 {
+    m_seams.reportRunner = std::make_unique<DialogReportRunner>(
+        this, ReportMessages{[this](const QString &text) { m_seams.boxes.error(text); },
+                             [this](const QString &text) { m_seams.boxes.information(text); },
+                             [this] { return m_session->presentation().language; }});
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Halvex"));
     QFont arial(QStringLiteral("Arial"));
@@ -73,17 +69,18 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     connectHandlers();
     restoreWindowSettings();
     installAccessibleInterfaces();
-    nameControls();
+    m_input->retranslate();
+    showLanguage();
 }
 
 TfrmMain::~TfrmMain()
 {
-    // FormDestroy: the statistics and the generator go with the window.
+    // FormDestroy: the statistics and the generator go with the window's session.
     // The fields lose the focus while they are destroyed, after this window has gone.
     m_input->edtPh()->setExitHandler(nullptr);
 }
 
-QWidget *TfrmMain::createTitleStrip(QWidget *client)
+void TfrmMain::createTitleStrip(QWidget *client)
 {
     auto *outer = new QFrame(client);
     outer->setObjectName(QStringLiteral("Panel1"));
@@ -91,6 +88,7 @@ QWidget *TfrmMain::createTitleStrip(QWidget *client)
     outer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     outer->setLineWidth(2);
     outer->setAutoFillBackground(true);
+    // Both colours fixed, as designed: maroon on light blue on any desktop.
     QPalette palette = outer->palette();
     palette.setColor(QPalette::Window, QColor(214, 223, 247));
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
@@ -105,17 +103,16 @@ QWidget *TfrmMain::createTitleStrip(QWidget *client)
     font.setPixelSize(32);
     title->setFont(font);
     title->setGeometry(2, 2, kClientSize.width() - 4, kTitleHeight - 4);
-    return outer;
 }
 
 // The input panel over the details area, whose page stack is placed, not laid
 // out: a layout would ask every page for its size hint while the window opens.
-QWidget *TfrmMain::createMainArea(QWidget *client)
+void TfrmMain::createMainArea(QWidget *client)
 {
     auto *mainArea = new QWidget(client);
     mainArea->setObjectName(QStringLiteral("pnlMain"));
     mainArea->setGeometry(kSideBarWidth, kTitleHeight, kClientSize.width() - kSideBarWidth, kBodyHeight);
-    m_input = new AbgInputPanel(mainArea);
+    m_input = new AbgInputPanel(m_context, mainArea);
     m_input->setGeometry(0, 0, mainArea->width(), kInputPanelHeight);
 
     auto *details = new QWidget(mainArea);
@@ -132,10 +129,8 @@ QWidget *TfrmMain::createMainArea(QWidget *client)
         layout->setContentsMargins(0, 0, 0, 0);
         m_pages->addWidget(host);
     }
-    // A page's content is built when it is first shown.
-    connect(m_pages, &QStackedWidget::currentChanged, this,
-            [this](int index) { content(static_cast<Page>(index)); });
-    return mainArea;
+    // A page's content is made when it is first shown.
+    connect(m_pages, &QStackedWidget::currentChanged, this, [this](int index) { content(static_cast<Page>(index)); });
 }
 
 void TfrmMain::createSideBar(QWidget *client)
@@ -145,23 +140,10 @@ void TfrmMain::createSideBar(QWidget *client)
     m_sideBar = new SideBar(client);
     m_sideBar->setGeometry(0, kTitleHeight, kSideBarWidth, kBodyHeight);
 
-    struct GroupRow {
-        BarGroup group;
-        const char *name;
-        const char *caption;
-        artwork::GroupIcon icon;
-        int height;
-    };
-    constexpr GroupRow kGroups[] = {
-        // Two items more than designed: the explanation and the review.
-        {BarGroup::Abg, "barABG", "ABG", artwork::GroupIcon::Abg, 241},
-        {BarGroup::Units, "barUnits", "Units", artwork::GroupIcon::Units, 83},
-        {BarGroup::Language, "barLanguage", "Language", artwork::GroupIcon::Language, 83},
-    };
-    for (const GroupRow &row : kGroups) {
+    for (const BarGroupRow &row : kBarGroups) {
         SideBarGroup *group = m_sideBar->addGroup(QString::fromLatin1(row.name), QString::fromLatin1(row.caption),
-                                                  artwork::groupIcon(row.icon));
-        group->setExpandedHeight(row.height);
+                                                  artwork::groupIcon(kGroupIcons[static_cast<std::size_t>(row.group)]));
+        group->setExpandedHeight(barGroupHeight(row.group));
         m_groups[static_cast<std::size_t>(row.group)] = group;
     }
     m_groups[static_cast<std::size_t>(BarGroup::Abg)]->setToolTipsShown(true);
@@ -192,20 +174,8 @@ void TfrmMain::createStatusLine()
 
 void TfrmMain::connectHandlers()
 {
-    connect(m_input->btnAnalyze(), &QPushButton::clicked, this, &TfrmMain::btnAnalyzeClick);
-    connect(m_input->btnClear(), &QPushButton::clicked, this, &TfrmMain::btnClearClick);
-    connect(m_input->btnGenerate(), &QPushButton::clicked, this, &TfrmMain::btnGenerateClick);
-    connect(m_input->btnWhy(), &QPushButton::clicked, this, [this] { switchPage(Page::Explanation); });
-    m_input->edtPh()->setExitHandler([this] { edtPhExit(); });
-    for (NumericSpinField *field : m_input->inputFields())
-        connect(field, &NumericSpinField::edited, this, [this] { fieldsWritten(halvex::CaseOrigin::Typed); });
-
-    for (const PageRow &row : pageRows()) {
-        if (row.page == Page::Help)
-            connect(action(row.action), &QAction::triggered, this, &TfrmMain::alBarABGHelpExecute);
-        else
-            connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { switchPage(page); });
-    }
+    for (const PageRow &row : pageRows())
+        connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { showPage(page); });
     const std::pair<BarAction, void (TfrmMain::*)()> handlers[] = {
         {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},       {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
         {BarAction::English, &TfrmMain::alBarEnglishExecute}, {BarAction::French, &TfrmMain::alBarFrenchExecute},
@@ -214,6 +184,13 @@ void TfrmMain::connectHandlers()
     };
     for (const auto &[which, handler] : handlers)
         connect(action(which), &QAction::triggered, this, handler);
+
+    connect(m_session, &WindowSession::pageRequested, this, &TfrmMain::switchPage);
+    connect(m_session, &WindowSession::unitChanged, this, &TfrmMain::showUnitTicks);
+    connect(m_session, &WindowSession::languageChanged, this, &TfrmMain::showLanguage);
+    connect(m_session, &WindowSession::settingsNotWritten, this, [this](const QString &file) {
+        m_seams.boxes.error(m_session->text(halvex::OwnText::SettingsNotSaved).arg(QDir::toNativeSeparators(file)));
+    });
 
     // The window takes Enter before its controls do: as a shortcut of the
     // window, it comes before any control's own handling of the key.
@@ -227,17 +204,17 @@ void TfrmMain::connectHandlers()
 
 void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)
 {
-    m_reportRunner = std::move(runner);
+    m_seams.reportRunner = std::move(runner);
 }
 
 void TfrmMain::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
-    m_fileDialogs = std::move(dialogs);
+    m_seams.fileDialogs = std::move(dialogs);
 }
 
 void TfrmMain::setDesktop(std::unique_ptr<Desktop> desktop)
 {
-    m_desktop = std::move(desktop);
+    m_seams.desktop = std::move(desktop);
 }
 
 void TfrmMain::FormKeyPress()

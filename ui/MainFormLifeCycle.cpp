@@ -5,16 +5,14 @@
 #include "ui/MainForm.h"
 
 #include "ui/AbgInputPanel.h"
-#include "ui/MessageBoxes.h"
+#include "ui/PageWidget.h"
+#include "ui/WindowSession.h"
 #include "widgets/IndexedAction.h"
-#include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QStackedWidget>
 
 #include <utility>
@@ -23,7 +21,7 @@ void TfrmMain::restoreWindowSettings()
 {
     m_pages->setCurrentIndex(static_cast<int>(kDesignPage));
     bindFormSettings();
-    m_formSettings.restore(*m_store);
+    m_formSettings.restore(m_session->store());
     // Whatever position was stored, the window opens centred.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -72,17 +70,19 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    CreateCategoryStats();
-    m_appSettings.load(*m_store);
-    applyStoredUnit();
-    applyStoredLanguage();
-    applyStoredDecimals();
-    if (m_teacherPage)
-        showTeacherState();
-    saveApplicationSettings();
-    showVerdict(Verdict::None);
+    m_session->practice().createCategoryStats();
+    m_session->loadSettings();
+    // The stored unit: a name other than mmHg's, in any letter case, is kPa; nothing stored is mmHg.
+    const QString units = m_session->settings()[AppSetting::Units].text();
+    if (units.isEmpty() || halvex::pressureUnitNamed(units.toStdString()) == halvex::PressureUnit::MmHg)
+        alBarMMHGExecute();
+    else
+        alBarKPaExecute();
+    m_session->applyStoredLanguage();
+    m_input->applyStoredDecimals();
+    m_session->saveSettings();
     // The page restored from the settings is shown now, as a switch to it would show it.
-    runShowHook(static_cast<Page>(m_pages->currentIndex()));
+    content(static_cast<Page>(m_pages->currentIndex()))->shown();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -93,27 +93,11 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::FormClose()
 {
-    m_appSettings[AppSetting::Language].setText(QString::fromStdString(m_presentation.language));
-    m_appSettings.save(*m_store);
+    m_session->settings()[AppSetting::Language].setText(QString::fromStdString(m_session->presentation().language));
+    m_session->settings().save(m_session->store());
     const QScreen *screen = this->screen();
     // The window's position is its frame's corner, as move() and every desktop take it.
     const QPoint frameOffset = frameGeometry().topLeft() - geometry().topLeft();
-    m_formSettings.save(*m_store, normalGeometry().topLeft() + frameOffset, screen ? screen->size() : QSize());
-    checkSettingsWritten();
-}
-
-void TfrmMain::saveApplicationSettings()
-{
-    m_appSettings.save(*m_store);
-    checkSettingsWritten();
-}
-
-// A store that cannot be written (a read-only folder, a full disk) would lose
-// every choice without a word: the user is told once, in the language in force.
-void TfrmMain::checkSettingsWritten()
-{
-    m_store->sync();
-    if (m_store->status() != QSettings::AccessError || std::exchange(m_toldSettingsUnsaved, true))
-        return;
-    m_boxes.error(ownText(halvex::OwnText::SettingsNotSaved).arg(QDir::toNativeSeparators(m_store->fileName())));
+    m_formSettings.save(m_session->store(), normalGeometry().topLeft() + frameOffset, screen ? screen->size() : QSize());
+    m_session->checkStoreWritten();
 }

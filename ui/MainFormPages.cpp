@@ -1,10 +1,10 @@
+// The page table and the page switch.
+
 #include "ui/MainForm.h"
 
 #include "ui/AboutPage.h"
 #include "ui/ExplanationPage.h"
-#include "widgets/ClickableLabel.h"
 #include "ui/HelpPage.h"
-#include "widgets/IndexedAction.h"
 #include "ui/NormalValuesPage.h"
 #include "ui/PreferencesPage.h"
 #include "ui/PrintPage.h"
@@ -12,198 +12,95 @@
 #include "ui/SamplesPage.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
-#include "ui/UnitPresentation.h"
+#include "ui/WindowSession.h"
+#include "widgets/IndexedAction.h"
 
-#include <QCheckBox>
+#include <QDir>
 #include <QLayout>
-#include <QListWidget>
-#include <QPushButton>
 #include <QStackedWidget>
 
 #include <algorithm>
 
-// In the order of pcABGDetails.
-const std::array<TfrmMain::PageRow, kPageCount> &TfrmMain::pageRows()
+namespace {
+
+template <typename T>
+PageWidget *make(PageContext &context, QWidget *host)
 {
-    static const std::array<PageRow, kPageCount> rows{{
-        {Page::Teacher, "tsABGTeacher", BarAction::Teacher, &TfrmMain::buildTeacherPage, nullptr},
-        {Page::NormalValues, "tsNormalValues", BarAction::NormalValues, &TfrmMain::buildNormalValuesPage, nullptr},
-        {Page::Preferences, "tsUserPrefs", BarAction::Preferences, &TfrmMain::buildPreferencesPage,
-         &TfrmMain::tsUserPrefsShow},
-        {Page::Help, "tsHelp", BarAction::Help, &TfrmMain::buildHelpPage, nullptr},
-        {Page::About, "tsHelpAbout", BarAction::About, &TfrmMain::buildAboutPage, nullptr},
-        {Page::Samples, "tsSamples", BarAction::Samples, &TfrmMain::buildSamplesPage, &TfrmMain::tsSamplesShow},
-        {Page::Statistics, "tsABGStats", BarAction::Statistics, &TfrmMain::buildStatisticsPage, nullptr},
-        {Page::Print, "tsPrint", BarAction::Print, &TfrmMain::buildPrintPage, nullptr},
-        {Page::Explanation, "tsExplanation", BarAction::Explanation, &TfrmMain::buildExplanationPage,
-         &TfrmMain::showExplanation},
-        {Page::Review, "tsReview", BarAction::Review, &TfrmMain::buildReviewPage, &TfrmMain::showReview},
-    }};
-    return rows;
+    return new T(context, host);
 }
 
-QWidget *TfrmMain::pageHost(Page page) const
+// The help book is written in English: in English ABG Help opens it and
+// leaves the page and the arrow as they are.
+bool openHelpBook(PageContext &context)
 {
-    return m_pages->widget(static_cast<int>(page));
+    if (!context.session.presentation().isEnglish())
+        return false;
+    context.seams.desktop->showHelp(QDir(context.seams.programFolder).filePath(QStringLiteral("Help/HALVEX.html")));
+    return true;
+}
+
+// In the order of pcABGDetails.
+constexpr std::array<TfrmMain::PageRow, kPageCount> kPageRows{{
+    {Page::Teacher, "tsABGTeacher", BarAction::Teacher, &make<TeacherPage>},
+    {Page::NormalValues, "tsNormalValues", BarAction::NormalValues, &make<NormalValuesPage>},
+    {Page::Preferences, "tsUserPrefs", BarAction::Preferences, &make<PreferencesPage>},
+    {Page::Help, "tsHelp", BarAction::Help, &make<HelpPage>, &openHelpBook},
+    {Page::About, "tsHelpAbout", BarAction::About, &make<AboutPage>},
+    {Page::Samples, "tsSamples", BarAction::Samples, &make<SamplesPage>},
+    {Page::Statistics, "tsABGStats", BarAction::Statistics, &make<StatisticsPage>},
+    {Page::Print, "tsPrint", BarAction::Print, &make<PrintPage>},
+    {Page::Explanation, "tsExplanation", BarAction::Explanation, &make<ExplanationPage>},
+    {Page::Review, "tsReview", BarAction::Review, &make<ReviewPage>},
+}};
+
+constexpr bool pageRowsInOrder()
+{
+    for (std::size_t i = 0; i < kPageRows.size(); ++i) {
+        if (static_cast<std::size_t>(kPageRows[i].page) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(pageRowsInOrder(), "one page row a page, in the order of the page stack");
+
+} // namespace
+
+const std::array<TfrmMain::PageRow, kPageCount> &TfrmMain::pageRows()
+{
+    return kPageRows;
 }
 
 std::optional<Page> TfrmMain::pageNamed(const QString &name) const
 {
-    const auto &rows = pageRows();
-    const auto found = std::find_if(rows.begin(), rows.end(),
+    const auto found = std::find_if(kPageRows.begin(), kPageRows.end(),
                                     [&](const PageRow &row) { return name == QLatin1String(row.name); });
-    return found == rows.end() ? std::nullopt : std::optional<Page>(found->page);
+    return found == kPageRows.end() ? std::nullopt : std::optional<Page>(found->page);
 }
 
-QWidget *TfrmMain::content(Page page)
+PageWidget *TfrmMain::content(Page page)
 {
-    QWidget *&built = m_contents[static_cast<std::size_t>(page)];
-    if (built)
-        return built;
-    QWidget *host = pageHost(page);
-    built = (this->*pageRows()[static_cast<std::size_t>(page)].build)(host);
-    host->layout()->addWidget(built);
-    if (m_frenchCaptions) {
-        writeCaptions(*built);
-        SetCategoryCaptions();
-    }
-    nameControls();
-    return built;
+    PageWidget *&made = m_contents[static_cast<std::size_t>(page)];
+    if (made)
+        return made;
+    QWidget *host = m_pages->widget(static_cast<int>(page));
+    made = kPageRows[static_cast<std::size_t>(page)].make(m_context, host);
+    host->layout()->addWidget(made);
+    made->retranslate();
+    return made;
 }
 
-template <typename Content>
-Content *TfrmMain::built(Page page, Content *const &member)
+void TfrmMain::showPage(Page page)
 {
-    content(page);
-    return member;
-}
-
-TeacherPage *TfrmMain::teacherPage()
-{
-    return built(Page::Teacher, m_teacherPage);
-}
-
-StatisticsPage *TfrmMain::statisticsPage()
-{
-    return built(Page::Statistics, m_statisticsPage);
-}
-
-SamplesPage *TfrmMain::samplesPage()
-{
-    return built(Page::Samples, m_samplesPage);
-}
-
-NormalValuesPage *TfrmMain::normalValuesPage()
-{
-    return built(Page::NormalValues, m_normalValues);
-}
-
-PreferencesPage *TfrmMain::preferencesPage()
-{
-    return built(Page::Preferences, m_preferences);
-}
-
-PrintPage *TfrmMain::printPage()
-{
-    return built(Page::Print, m_printPage);
-}
-
-AboutPage *TfrmMain::aboutPage()
-{
-    return built(Page::About, m_aboutPage);
+    const PageRow &row = kPageRows[static_cast<std::size_t>(page)];
+    if (row.opensInstead && row.opensInstead(m_context))
+        return;
+    switchPage(page);
 }
 
 void TfrmMain::switchPage(Page page)
 {
-    m_pages->setCurrentIndex(static_cast<int>(page)); // builds its content if need be
-    runShowHook(page);
-    for (const PageRow &row : pageRows())
+    m_pages->setCurrentIndex(static_cast<int>(page)); // makes its content if need be
+    content(page)->shown();
+    for (const PageRow &row : kPageRows)
         action(row.action)->setImageIndex(row.page == page ? kArrowImage : kNoImage);
-}
-
-void TfrmMain::runShowHook(Page page)
-{
-    if (const auto hook = pageRows()[static_cast<std::size_t>(page)].showHook)
-        (this->*hook)();
-}
-
-QWidget *TfrmMain::buildTeacherPage(QWidget *host)
-{
-    m_teacherPage = new TeacherPage(host);
-    connect(m_teacherPage, &TeacherPage::categoryClicked, this, &TfrmMain::chkNormalClick);
-    connect(m_teacherPage->chkPracticeWeak(), &QCheckBox::clicked, this, &TfrmMain::chkPracticeWeakClick);
-    connect(m_teacherPage->chkRealisticCases(), &QCheckBox::clicked, this,
-            [this](bool on) { m_appSettings[AppSetting::RealisticCases].setOn(on); });
-    showTeacherState();
-    return m_teacherPage;
-}
-
-QWidget *TfrmMain::buildNormalValuesPage(QWidget *host)
-{
-    m_normalValues = new NormalValuesPage(host);
-    m_normalValues->showUnits(unitPresentation(m_presentation.unit));
-    return m_normalValues;
-}
-
-QWidget *TfrmMain::buildPreferencesPage(QWidget *host)
-{
-    m_preferences = new PreferencesPage(host);
-    connect(m_preferences->btnSave(), &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
-    connect(m_preferences->btnDefaults(), &QPushButton::clicked, this, &TfrmMain::btnDefaultsClick);
-    // btnCancelClick: Cancel changes nothing.
-    return m_preferences;
-}
-
-QWidget *TfrmMain::buildHelpPage(QWidget *host)
-{
-    return new HelpPage(host);
-}
-
-QWidget *TfrmMain::buildAboutPage(QWidget *host)
-{
-    m_aboutPage = new AboutPage(host);
-    connect(m_aboutPage->lblWebsite(), &ClickableLabel::clicked, this, &TfrmMain::lblWebsiteClick);
-    connect(m_aboutPage->lblEmailSales(), &ClickableLabel::clicked, this, &TfrmMain::lblEmailSalesClick);
-    connect(m_aboutPage->lblEmailSupport(), &ClickableLabel::clicked, this, &TfrmMain::lblEmailSupportClick);
-    connect(m_aboutPage->lblLicenseAgreement(), &ClickableLabel::clicked, this, &TfrmMain::lblLicenseAgreementClick);
-    return m_aboutPage;
-}
-
-QWidget *TfrmMain::buildSamplesPage(QWidget *host)
-{
-    m_samplesPage = new SamplesPage(host);
-    connect(m_samplesPage, &SamplesPage::categoryClicked, this, &TfrmMain::sampleLabelClick);
-    return m_samplesPage;
-}
-
-QWidget *TfrmMain::buildStatisticsPage(QWidget *host)
-{
-    m_statisticsPage = new StatisticsPage(host);
-    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-        showCategoryStats(info.category);
-    return m_statisticsPage;
-}
-
-QWidget *TfrmMain::buildExplanationPage(QWidget *host)
-{
-    m_explanationPage = new ExplanationPage(host);
-    return m_explanationPage;
-}
-
-QWidget *TfrmMain::buildReviewPage(QWidget *host)
-{
-    m_reviewPage = new ReviewPage(host);
-    connect(m_reviewPage->chkWrongOnly(), &QCheckBox::toggled, this, &TfrmMain::showReview);
-    connect(m_reviewPage->lstAnswers(), &QListWidget::currentRowChanged, this, &TfrmMain::showReviewedAnswer);
-    connect(m_reviewPage->btnLoadAnswer(), &QPushButton::clicked, this, &TfrmMain::loadReviewedAnswer);
-    connect(m_reviewPage->btnSaveReview(), &QPushButton::clicked, this, &TfrmMain::saveReview);
-    showReview();
-    return m_reviewPage;
-}
-
-QWidget *TfrmMain::buildPrintPage(QWidget *host)
-{
-    m_printPage = new PrintPage(host);
-    connect(m_printPage->btnPrintABGs(), &QPushButton::clicked, this, &TfrmMain::btnPrintABGsClick);
-    return m_printPage;
 }

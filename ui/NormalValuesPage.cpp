@@ -2,7 +2,9 @@
 
 #include "widgets/Contrast.h"
 
+#include "ui/ControlCaptions.h"
 #include "ui/UnitPresentation.h"
+#include "ui/WindowSession.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -58,8 +60,8 @@ QFont withPixelSize(QFont font, int pixels, bool bold)
 
 } // namespace
 
-NormalValuesPage::NormalValuesPage(QWidget *parent)
-    : QWidget(parent)
+NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(24, 16, 24, 16);
@@ -104,6 +106,16 @@ NormalValuesPage::NormalValuesPage(QWidget *parent)
     }
     grid->setRowStretch(gridRow, 1);
     grid->setColumnStretch(4, 1);
+
+    showUnits(unitPresentation(session().presentation().unit));
+    connect(&session(), &WindowSession::unitChanged, this,
+            [this](halvex::PressureUnit, halvex::PressureUnit to) { showUnits(unitPresentation(to)); });
+}
+
+void NormalValuesPage::retranslate()
+{
+    if (const std::optional<bool> french = session().frenchCaptions())
+        writeCaptionSet(*this, *french);
 }
 
 void NormalValuesPage::showUnits(const UnitPresentation &units)

@@ -1,10 +1,13 @@
 #pragma once
 
 // The page tsNormalValues: the normal blood-gas values and their expected
-// ranges, as a static table under a header row.
+// ranges, as a static table under a header row; the pressures' cells follow
+// the unit in force.
+
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 #include <QFont>
-#include <QWidget>
 
 #include <utility>
 #include <vector>
@@ -12,20 +15,23 @@
 class QLabel;
 struct UnitPresentation;
 
-
-class NormalValuesPage : public QWidget {
+class NormalValuesPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit NormalValuesPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::NormalValues;
 
-    // The PaCO2 and PaO2 unit, normal value and range in the unit given.
-    void showUnits(const UnitPresentation &units);
+    NormalValuesPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The PaCO2 and PaO2 unit, normal value and range in the unit given.
+    void showUnits(const UnitPresentation &units);
+
     // The cells of a pressure's row that follow the unit.
     struct PressureCells {
         QLabel *unit = nullptr;

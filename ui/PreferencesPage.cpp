@@ -3,6 +3,8 @@
 #include "widgets/ButtonSpinBox.h"
 #include "ui/DecimalPreferences.h"
 #include "widgets/Hints.h"
+#include "ui/ControlCaptions.h"
+#include "ui/WindowSession.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,10 +31,9 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-PreferencesPage::PreferencesPage(QWidget *parent)
-    : QWidget(parent)
+PreferencesPage::PreferencesPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
-
     auto *group = new QGroupBox(QStringLiteral("Decimals"), this);
     group->setObjectName(QStringLiteral("gbDecimals"));
     auto *grid = new QGridLayout;
@@ -62,14 +63,17 @@ PreferencesPage::PreferencesPage(QWidget *parent)
     }
     grid->setColumnStretch(4, 1);
 
-    m_defaults = button(QStringLiteral("btnDefaults"), QStringLiteral("Restore Defaults"), group);
-    m_save = button(QStringLiteral("btnSave"), QStringLiteral("Save"), group);
-    m_cancel = button(QStringLiteral("btnCancel"), QStringLiteral("Cancel"), group);
+    QPushButton *defaults = button(QStringLiteral("btnDefaults"), QStringLiteral("Restore Defaults"), group);
+    QPushButton *save = button(QStringLiteral("btnSave"), QStringLiteral("Save"), group);
+    QPushButton *cancel = button(QStringLiteral("btnCancel"), QStringLiteral("Cancel"), group);
+    connect(save, &QPushButton::clicked, this, &PreferencesPage::btnSaveClick);
+    connect(defaults, &QPushButton::clicked, this, &PreferencesPage::btnDefaultsClick);
+    // btnCancelClick: Cancel changes nothing.
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_defaults);
+    buttons->addWidget(defaults);
     buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
 
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(grid);
@@ -81,7 +85,40 @@ PreferencesPage::PreferencesPage(QWidget *parent)
     page->addStretch();
 }
 
-ButtonSpinBox *PreferencesPage::decimalsField(DecimalValue value) const
+void PreferencesPage::tsUserPrefsShow()
 {
-    return m_fields[static_cast<std::size_t>(value)];
+    const AppSettings &settings = session().settings();
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        // A setting stored as an empty text leaves the field as it is, like one never stored.
+        if (!settings[preference.setting].text().isEmpty())
+            decimalsField(preference.value)->setValue(settings[preference.setting].integer());
+    }
+}
+
+void PreferencesPage::btnSaveClick()
+{
+    AppSettings &settings = session().settings();
+    for (const DecimalPreference &preference : kDecimalPreferences)
+        settings[preference.setting].setInteger(decimalsField(preference.value)->value());
+    session().saveSettings();
+    session().decimalsSaved();
+}
+
+void PreferencesPage::btnDefaultsClick()
+{
+    for (const DecimalPreference &preference : kDecimalPreferences) {
+        const bool pressure = preference.value == DecimalValue::PaCO2 || preference.value == DecimalValue::PaO2;
+        decimalsField(preference.value)
+            ->setValue(pressure ? halvex::pressureDecimals(session().presentation().unit, preference.design)
+                                : preference.design);
+    }
+    btnSaveClick();
+}
+
+void PreferencesPage::retranslate()
+{
+    if (const std::optional<bool> french = session().frenchCaptions())
+        writeCaptionSet(*this, *french);
+    for (const DecimalPreference &preference : kDecimalPreferences)
+        decimalsField(preference.value)->setAccessibleName(session().text(preference.accessibleName));
 }

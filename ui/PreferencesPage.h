@@ -4,28 +4,32 @@
 // show, with Save, Restore Defaults and Cancel.
 
 #include "ui/DecimalPreferences.h"
-
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 #include <array>
 
 class ButtonSpinBox;
-class QPushButton;
 
-class PreferencesPage : public QWidget {
+class PreferencesPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit PreferencesPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Preferences;
 
-    ButtonSpinBox *decimalsField(DecimalValue value) const;
-    QPushButton *btnDefaults() const { return m_defaults; }
-    QPushButton *btnSave() const { return m_save; }
-    QPushButton *btnCancel() const { return m_cancel; }
+    PreferencesPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
+    // tsUserPrefsShow: the fields show the saved decimals.
+    void shown() override { tsUserPrefsShow(); }
 
 private:
+    void tsUserPrefsShow();
+    // Stores the four decimals, saves the settings, and the input fields take them.
+    void btnSaveClick();
+    // The design's decimals (one for the pressures in kPa), saved.
+    void btnDefaultsClick();
+    ButtonSpinBox *decimalsField(DecimalValue value) const { return m_fields[static_cast<std::size_t>(value)]; }
+
     std::array<ButtonSpinBox *, 4> m_fields{};
-    QPushButton *m_defaults;
-    QPushButton *m_save;
-    QPushButton *m_cancel;
 };

@@ -2,9 +2,14 @@
 
 // The page tsReview: every scored answer of the session, newest first, the
 // wrong ones marked, with a filter for them; the chosen answer's explanation;
-// loading its blood gas back into the fields; saving the session as CSV.
+// loading its blood gas back into the fields; saving the session as CSV; and
+// what the practice aimed at weak categories favours now.
 
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
+
+#include <cstddef>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -12,22 +17,26 @@ class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
-class ReviewPage : public QWidget {
+class ReviewPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit ReviewPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Review;
 
-    QLabel *title() const { return m_title; }
-    QCheckBox *chkWrongOnly() const { return m_wrongOnly; }
-    QListWidget *lstAnswers() const { return m_answers; }
-    QTextBrowser *txtAnswer() const { return m_answer; }
-    QPushButton *btnLoadAnswer() const { return m_load; }
-    QPushButton *btnSaveReview() const { return m_save; }
-    // What the practice aimed at weak categories favours now; hidden while it is off.
-    QLabel *lblPracticeFocus() const { return m_practiceFocus; }
+    ReviewPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
+    void shown() override { showReview(); }
 
 private:
+    void showReview();
+    void showReviewedAnswer();
+    // As the sample page does: the values only, nothing of teacher mode.
+    void loadReviewedAnswer();
+    // The whole session, whatever the list shows, written whole or not at all.
+    void saveReview();
+    void showPracticeFocus();
+
     QLabel *m_title;
     QCheckBox *m_wrongOnly;
     QListWidget *m_answers;
@@ -35,4 +44,5 @@ private:
     QPushButton *m_load;
     QPushButton *m_save;
     QLabel *m_practiceFocus;
+    std::vector<std::size_t> m_rows; // the answers listed, newest first
 };

@@ -1,18 +1,20 @@
 #include "ui/SamplesPage.h"
 
+#include "engine/SampleGenerator.h"
 #include "ui/CategoryControls.h"
-#include "widgets/HoverBoldLabel.h"
+#include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
+#include "ui/WindowSession.h"
+#include "widgets/HoverBoldLabel.h"
 #include "widgets/Tags.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-SamplesPage::SamplesPage(QWidget *parent)
-    : QWidget(parent)
+SamplesPage::SamplesPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
-
     QLabel *title = pageTitle(QStringLiteral("lblSampleABG"), QStringLiteral("Sample ABGs"), this);
     auto *instruction = new QLabel(QStringLiteral("Click on an ABG type to insert into analyzer"), this);
     instruction->setObjectName(QStringLiteral("lblClickABG"));
@@ -26,7 +28,7 @@ SamplesPage::SamplesPage(QWidget *parent)
         label->setObjectName(categoryControlName(QStringLiteral("lbl"), info.category));
         setTag(label, kCategoryLabelTag);
         setTextColour(label, categoryColour(info.category));
-        connect(label, &HoverBoldLabel::clicked, this, [this, category = info.category] { emit categoryClicked(category); });
+        connect(label, &HoverBoldLabel::clicked, this, [this, category = info.category] { sampleLabelClick(category); });
         const GridPlace place = categoryGridPlace(info.category);
         grid->addWidget(label, place.row, place.column);
         m_labels[static_cast<std::size_t>(halvex::categoryCode(info.category))] = label;
@@ -42,13 +44,31 @@ SamplesPage::SamplesPage(QWidget *parent)
     page->addStretch();
 }
 
+void SamplesPage::sampleLabelClick(halvex::AbgCategory category)
+{
+    ShowSample(halvex::drawVariantOf(category, session().generator().random()));
+    resetLabels();
+    m_labels[std::size_t(halvex::categoryCode(category))]->setBold(true);
+}
+
+void SamplesPage::ShowSample(int variant)
+{
+    halvex::TABG &generator = session().generator();
+    generator.Generate(variant);
+    session().loadSample(generator.sample(), halvex::CaseOrigin::Generated);
+}
+
 void SamplesPage::resetLabels()
 {
     for (HoverBoldLabel *label : m_labels)
         label->setBold(false);
 }
 
-HoverBoldLabel *SamplesPage::label(halvex::AbgCategory category) const
+void SamplesPage::retranslate()
 {
-    return m_labels[static_cast<std::size_t>(halvex::categoryCode(category))];
+    if (const std::optional<bool> french = session().frenchCaptions()) {
+        writeCaptionSet(*this, *french);
+        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+            m_labels[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+    }
 }

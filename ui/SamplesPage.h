@@ -1,29 +1,35 @@
 #pragma once
 
 // The page tsSamples: the fifteen categories as clickable captions; a click
-// asks for a fresh example of that category.
+// puts a fresh example of that category into the fields, touching nothing of
+// teacher mode.
 
 #include "engine/AbgCategory.h"
-
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 #include <array>
 
 class HoverBoldLabel;
 
-class SamplesPage : public QWidget {
+class SamplesPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit SamplesPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Samples;
 
-    HoverBoldLabel *label(halvex::AbgCategory category) const;
+    SamplesPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
+    // tsSamplesShow: no label in bold.
+    void shown() override { resetLabels(); }
+
+private:
+    void sampleLabelClick(halvex::AbgCategory category);
+    // ShowSample: a sample of the variant into the fields.
+    void ShowSample(int variant);
     // ResetSampleLabels: no label in bold.
     void resetLabels();
 
-signals:
-    void categoryClicked(halvex::AbgCategory category);
-
-private:
     std::array<HoverBoldLabel *, halvex::kCategoryCount> m_labels{};
 };

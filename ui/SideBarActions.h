@@ -1,11 +1,13 @@
 #pragma once
 
-// The actions of the side bar (alBar) and the items bound to them, and the
-// pages of the details area in their order.
+// The actions of the side bar (alBar) and the items bound to them, its groups,
+// and the pages of the details area in their order. The tables guard their own
+// order; counts and heights are derived from them.
 
 #include "product/ProductInfo.h"
 
 #include <array>
+#include <cstddef>
 
 inline constexpr int kTickImage = 0;
 inline constexpr int kArrowImage = 1;
@@ -13,7 +15,7 @@ inline constexpr int kNoImage = -1;
 
 // The pages of pcABGDetails, in their order. What each is lives in the window's page table.
 enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print, Explanation, Review };
-inline constexpr int kPageCount = 10;
+inline constexpr int kPageCount = static_cast<int>(Page::Review) + 1;
 // The page shown when nothing else is stored.
 inline constexpr Page kDesignPage = Page::About;
 
@@ -23,9 +25,10 @@ enum class BarAction {
     MmHg, Kpa,
     English, French, German, Spanish,
 };
-inline constexpr int kBarActionCount = 17;
+inline constexpr int kBarActionCount = static_cast<int>(BarAction::Spanish) + 1;
 
 enum class BarGroup { Abg, Units, Language };
+inline constexpr int kBarGroupCount = static_cast<int>(BarGroup::Language) + 1;
 
 struct BarActionRow {
     BarAction id;
@@ -36,6 +39,7 @@ struct BarActionRow {
     const char *hint;
     int designedImage;
     bool visible;
+    bool ours = false;            // an item of ours beyond the design's, which its group grows for
     const char *itemCaption = ""; // the item's own caption, when it differs from the action's
 };
 
@@ -43,8 +47,9 @@ struct BarActionRow {
 inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true},
     {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true},
-    {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true},
-    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true},
+    {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true,
+     true},
+    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true, true},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
      "Show normal ABG values", kNoImage, true},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},
@@ -58,7 +63,48 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Kpa, "alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true},
     {BarAction::English, "alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true},
     {BarAction::French, "alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true},
-    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false,
+    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, false,
      "Deutsch"},
     {BarAction::Spanish, "alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false},
 }};
+
+struct BarGroupRow {
+    BarGroup group;
+    const char *name;
+    const char *caption;
+    int designedHeight; // for the design's items
+};
+
+inline constexpr std::array<BarGroupRow, kBarGroupCount> kBarGroups{{
+    {BarGroup::Abg, "barABG", "ABG", 203},
+    {BarGroup::Units, "barUnits", "Units", 83},
+    {BarGroup::Language, "barLanguage", "Language", 83},
+}};
+
+// The height of one item of a group.
+inline constexpr int kBarItemHeight = 19;
+
+// A group's height: the design's, and an item's more for each visible item of ours.
+constexpr int barGroupHeight(BarGroup group)
+{
+    int height = kBarGroups[static_cast<std::size_t>(group)].designedHeight;
+    for (const BarActionRow &row : kBarActions) {
+        if (row.group == group && row.visible && row.ours)
+            height += kBarItemHeight;
+    }
+    return height;
+}
+
+constexpr bool barTablesInOrder()
+{
+    for (std::size_t i = 0; i < kBarActions.size(); ++i) {
+        if (static_cast<std::size_t>(kBarActions[i].id) != i)
+            return false;
+    }
+    for (std::size_t i = 0; i < kBarGroups.size(); ++i) {
+        if (static_cast<std::size_t>(kBarGroups[i].group) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(barTablesInOrder(), "the side bar's tables are in the order of their enumerations");

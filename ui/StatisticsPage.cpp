@@ -1,17 +1,18 @@
 #include "ui/StatisticsPage.h"
 
 #include "ui/CategoryControls.h"
+#include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
+#include "ui/WindowSession.h"
 #include "widgets/Tags.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-StatisticsPage::StatisticsPage(QWidget *parent)
-    : QWidget(parent)
+StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
 {
-
     QLabel *title = pageTitle(QStringLiteral("lblStatsTitle"),
                               QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);
 
@@ -53,14 +54,36 @@ StatisticsPage::StatisticsPage(QWidget *parent)
     page->addWidget(title);
     page->addLayout(grid);
     page->addStretch();
+
+    connect(&session(), &WindowSession::practiceChanged, this, &StatisticsPage::showStatistics);
+    showStatistics();
 }
 
-QLabel *StatisticsPage::percentageLabel(int code) const
+void StatisticsPage::showStatistics()
 {
-    return code >= 0 && code < halvex::kCategoryCount ? m_percentages[static_cast<std::size_t>(code)] : nullptr;
+    const halvex::TeacherSession &teacher = session().practice().teacher();
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
+        const int code = halvex::categoryCode(info.category);
+        if (const std::optional<std::string> text = teacher.categoryStatsText(info.category))
+            m_percentages[std::size_t(code)]->setText(QString::fromStdString(*text));
+        nameEntry(code);
+    }
 }
 
-QLabel *StatisticsPage::nameLabel(int code) const
+void StatisticsPage::nameEntry(int code)
 {
-    return code >= 0 && code < halvex::kCategoryCount ? m_names[static_cast<std::size_t>(code)] : nullptr;
+    QLabel *name = m_names[std::size_t(code)];
+    name->setAccessibleName(session().text(halvex::OwnText::StatisticsEntry)
+                                .arg(name->text(), m_percentages[std::size_t(code)]->text()));
+}
+
+void StatisticsPage::retranslate()
+{
+    if (const std::optional<bool> french = session().frenchCaptions()) {
+        writeCaptionSet(*this, *french);
+        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+            m_names[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+    }
+    for (int code = 0; code < halvex::kCategoryCount; ++code)
+        nameEntry(code);
 }

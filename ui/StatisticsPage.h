@@ -1,28 +1,33 @@
 #pragma once
 
 // The page tsABGStats: for each category its name and the share of its
-// generated samples that were answered right ("N/A" before its first answer).
+// generated samples that were answered right ("N/A" before its first answer),
+// as the practice session holds them.
 
 #include "engine/AbgCategory.h"
-
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 #include <array>
 
 class QLabel;
 
-class StatisticsPage : public QWidget {
+class StatisticsPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit StatisticsPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Statistics;
 
-    // lblStats0 to lblStats14, by category code.
-    QLabel *percentageLabel(int code) const;
-    // The category's name, by category code.
-    QLabel *nameLabel(int code) const;
+    StatisticsPage(PageContext &context, QWidget *parent);
+
+    void retranslate() override;
 
 private:
+    // UpdateCategoryStats as shown: each percentage label from its tally.
+    void showStatistics();
+    // The name and the percentage read together: "Compensated Metabolic Acidosis: 67 %".
+    void nameEntry(int code);
+
     std::array<QLabel *, halvex::kCategoryCount> m_names{};
     std::array<QLabel *, halvex::kCategoryCount> m_percentages{};
 };

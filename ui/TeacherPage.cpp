@@ -1,8 +1,10 @@
 #include "ui/TeacherPage.h"
 
 #include "ui/CategoryControls.h"
-#include "widgets/CylinderGauge.h"
+#include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
+#include "ui/WindowSession.h"
+#include "widgets/CylinderGauge.h"
 #include "widgets/Tags.h"
 
 #include <QCheckBox>
@@ -26,31 +28,36 @@ QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-TeacherPage::TeacherPage(QWidget *parent)
-    : QWidget(parent)
+TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
+    : PageWidget(context, parent)
+    , m_practiceWeak(new QCheckBox(this))
+    , m_realisticCases(new QCheckBox(this))
+    , m_result(new QLabel)
+    , m_generated(new QLabel(QStringLiteral("0")))
+    , m_gauge(new CylinderGauge)
 {
-
     auto *boxes = new QGridLayout;
     boxes->setVerticalSpacing(0);
     boxes->setHorizontalSpacing(24);
     boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
     // Not answer boxes: the options, in the right column's two empty rows.
-    const auto option = [&](const char *name, const QString &caption, int row) {
-        auto *box = new QCheckBox(caption, this);
-        box->setObjectName(QLatin1String(name));
+    const std::pair<QCheckBox *, AppSetting> options[] = {{m_practiceWeak, AppSetting::PracticeWeak},
+                                                          {m_realisticCases, AppSetting::RealisticCases}};
+    m_practiceWeak->setObjectName(QStringLiteral("chkPracticeWeak"));
+    m_realisticCases->setObjectName(QStringLiteral("chkRealisticCases"));
+    for (int row = 0; row < 2; ++row) {
+        const auto &[box, setting] = options[row];
         box->setFixedHeight(kRowHeight);
+        connect(box, &QCheckBox::clicked, this, [this, setting = setting](bool on) { session().setOption(setting, on); });
         boxes->addWidget(box, row, 1);
-        return box;
-    };
-    m_practiceWeak = option("chkPracticeWeak", QStringLiteral("Practise weak categories"), 0);
-    m_realisticCases = option("chkRealisticCases", QStringLiteral("Realistic cases"), 1);
+    }
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
         auto *box = new QCheckBox(categoryEnglishName(info.category), this);
         box->setObjectName(categoryControlName(QStringLiteral("chk"), info.category));
         box->setFixedHeight(kRowHeight);
         setTag(box, halvex::categoryCode(info.category));
         setTextColour(box, categoryColour(info.category));
-        connect(box, &QCheckBox::clicked, this, [this, category = info.category] { emit categoryClicked(category); });
+        connect(box, &QCheckBox::clicked, this, [this, category = info.category] { chkNormalClick(category); });
         const GridPlace place = categoryGridPlace(info.category);
         boxes->addWidget(box, place.row + 1, place.column);
         m_boxes[static_cast<std::size_t>(halvex::categoryCode(info.category))] = box;
@@ -59,17 +66,17 @@ TeacherPage::TeacherPage(QWidget *parent)
 
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("pnlAcidBaseSuccessRate"));
-    m_result = new QLabel(strip);
+    m_result->setParent(strip);
     m_result->setObjectName(QStringLiteral("lblResultAcidBase"));
     QFont bold = m_result->font();
     bold.setBold(true);
     m_result->setFont(bold);
-    m_generated = new QLabel(QStringLiteral("0"), strip);
+    m_generated->setParent(strip);
     m_generated->setObjectName(QStringLiteral("lblGenerated"));
     m_generated->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_generated->setMinimumWidth(45);
     setTextColour(m_generated, QColor(128, 0, 0));
-    m_gauge = new CylinderGauge(strip);
+    m_gauge->setParent(strip);
     m_gauge->setObjectName(QStringLiteral("pb"));
 
     auto *line = new QHBoxLayout;
@@ -90,4 +97,51 @@ TeacherPage::TeacherPage(QWidget *parent)
     page->addLayout(boxes);
     page->addStretch();
     page->addWidget(strip);
+
+    connect(&session(), &WindowSession::practiceChanged, this, &TeacherPage::showPractice);
+    showPractice();
+}
+
+void TeacherPage::chkNormalClick(halvex::AbgCategory category)
+{
+    session().tick(category);
+}
+
+void TeacherPage::showPractice()
+{
+    const halvex::Practice &practice = session().practice();
+    // At most one box ticked: the one the session holds. Ticking by program runs no handler.
+    for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+        m_boxes[std::size_t(halvex::categoryCode(info.category))]->setChecked(practice.ticked() == info.category);
+    m_generated->setText(QString::number(practice.teacher().generatedCount()));
+    m_gauge->setValue(practice.gauge());
+    const AppSettings &settings = session().settings();
+    m_practiceWeak->setChecked(settings[AppSetting::PracticeWeak].isOn());
+    m_realisticCases->setChecked(settings[AppSetting::RealisticCases].isOn());
+    // "Correct !" in green or "Incorrect" in red, whatever the interface language; empty for none.
+    switch (practice.verdict()) {
+    case halvex::Verdict::None:
+        m_result->clear();
+        break;
+    case halvex::Verdict::Correct:
+        m_result->setText(QStringLiteral("Correct !"));
+        setTextColour(m_result, QColor(0, 128, 0));
+        break;
+    case halvex::Verdict::Incorrect:
+        m_result->setText(QStringLiteral("Incorrect"));
+        setTextColour(m_result, QColor(255, 0, 0));
+        break;
+    }
+}
+
+void TeacherPage::retranslate()
+{
+    if (const std::optional<bool> french = session().frenchCaptions()) {
+        writeCaptionSet(*this, *french);
+        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+            m_boxes[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+    }
+    m_practiceWeak->setText(session().text(halvex::OwnText::PracticeWeak));
+    m_realisticCases->setText(session().text(halvex::OwnText::RealisticCases));
+    m_gauge->setAccessibleName(session().text(halvex::OwnText::SuccessGauge));
 }

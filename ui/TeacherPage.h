@@ -1,11 +1,13 @@
 #pragma once
 
-// The page tsABGTeacher: the fifteen answer boxes, and the strip with the
-// verdict, the number of samples generated and the success gauge.
+// The page tsABGTeacher: the fifteen answer boxes, the practice options, and
+// the strip with the verdict, the number of samples generated and the success
+// gauge. It shows the practice session as it stands and passes the student's
+// ticks to it.
 
 #include "engine/AbgCategory.h"
-
-#include <QWidget>
+#include "ui/PageWidget.h"
+#include "ui/SideBarActions.h"
 
 #include <array>
 
@@ -13,34 +15,27 @@ class CylinderGauge;
 class QCheckBox;
 class QLabel;
 
-class TeacherPage : public QWidget {
+class TeacherPage : public PageWidget {
     Q_OBJECT
 
 public:
-    explicit TeacherPage(QWidget *parent = nullptr);
+    static constexpr Page kPage = Page::Teacher;
 
-    const std::array<QCheckBox *, halvex::kCategoryCount> &checkBoxes() const { return m_boxes; }
-    QCheckBox *checkBox(halvex::AbgCategory category) const
-    {
-        return m_boxes[static_cast<std::size_t>(halvex::categoryCode(category))];
-    }
-    QLabel *lblResultAcidBase() const { return m_result; }
-    QLabel *lblGenerated() const { return m_generated; }
-    CylinderGauge *pb() const { return m_gauge; }
-    // Whether Generate favours the categories answered wrong.
-    QCheckBox *chkPracticeWeak() const { return m_practiceWeak; }
-    // Whether Generate draws values that fit together.
-    QCheckBox *chkRealisticCases() const { return m_realisticCases; }
+    TeacherPage(PageContext &context, QWidget *parent);
 
-signals:
-    // The student clicked the box of this category.
-    void categoryClicked(halvex::AbgCategory category);
+    void retranslate() override;
+
+    // The click handler of the fifteen answer boxes: exactly the clicked one stays ticked.
+    void chkNormalClick(halvex::AbgCategory category);
 
 private:
+    // The boxes, the verdict, the count, the gauge and the options, as the session holds them.
+    void showPractice();
+
     std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};
+    QCheckBox *m_practiceWeak;
+    QCheckBox *m_realisticCases;
     QLabel *m_result;
     QLabel *m_generated;
     CylinderGauge *m_gauge;
-    QCheckBox *m_practiceWeak = nullptr;
-    QCheckBox *m_realisticCases = nullptr;
 };

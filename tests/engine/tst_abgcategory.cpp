@@ -1,7 +1,7 @@
 #include "engine/AbgCategory.h"
 #include "language/Language.h"
 #include "engine/SampleGenerator.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QTest>
 

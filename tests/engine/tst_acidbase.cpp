@@ -1,7 +1,7 @@
 #include "engine/AcidBaseTable.h"
 #include "engine/AssessAcidBase.h"
 #include "RecordingOutput.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QTest>
 

@@ -13,7 +13,7 @@
 #include "engine/PressureUnits.h"
 #include "engine/Reasoning.h"
 #include "engine/SampleGenerator.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QFile>
 #include <QTest>

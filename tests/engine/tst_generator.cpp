@@ -3,7 +3,7 @@
 #include "numbers/NumberText.h"
 #include "engine/Reasoning.h"
 #include "engine/SampleGenerator.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QTest>
 

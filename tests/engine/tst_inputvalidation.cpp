@@ -1,5 +1,5 @@
 #include "engine/InputValidation.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QTest>
 

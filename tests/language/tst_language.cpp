@@ -1,5 +1,5 @@
 #include "language/Language.h"
-#include "../TestText.h"
+#include "tests/support/TestText.h"
 
 #include <QTest>
 

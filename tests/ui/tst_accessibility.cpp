@@ -15,7 +15,7 @@
 #include "widgets/SideBarGroup.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -26,18 +26,6 @@
 #include <QToolButton>
 
 namespace {
-
-struct RecordingDesktop final : Desktop {
-    QStringList *opened;
-    explicit RecordingDesktop(QStringList *into) : opened(into) {}
-    bool openUrl(const QUrl &url) override
-    {
-        *opened << url.toString();
-        return true;
-    }
-    void openDocument(const QString &path) override { *opened << path; }
-    void showHelp(const QString &path) override { *opened << path; }
-};
 
 QAccessibleInterface *accessible(QObject *object)
 {
@@ -133,7 +121,7 @@ void TestAccessibility::namesFollowTheLanguage()
     QCOMPARE((QStringList{nameOf(m_fixture.panel()->edtAssessAcidBase()), nameOf(m_fixture.panel()->edtAssessO2())}),
              results);
     QCOMPARE((QStringList{nameOf(child<NumericSpinField>("spinABGCount")), nameOf(child<QPushButton>("btnPrintABGs")),
-                          nameOf(m_fixture.window->teacherPage()->pb()), nameOf(child<QWidget>("edtPHDec"))}),
+                          nameOf(m_fixture.onPage<TeacherPage, CylinderGauge>("pb")), nameOf(child<QWidget>("edtPHDec"))}),
              pages);
 }
 
@@ -173,14 +161,11 @@ void TestAccessibility::valueChangesAreAnnounced()
 
 void TestAccessibility::gaugeIsAProgressBar()
 {
-    TeacherPage *teacher = m_fixture.window->teacherPage();
-    QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
-    const auto generated = m_fixture.window->teacher().generatedCategory().value();
-    QCheckBox *right = teacher->checkBox(generated);
-    QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
-    m_fixture.window->btnAnalyzeClick();
+    m_fixture.generate();
+    m_fixture.tick(m_fixture.generated());
+    m_fixture.panel()->btnAnalyzeClick();
 
-    QAccessibleInterface *gauge = accessible(teacher->pb());
+    QAccessibleInterface *gauge = accessible(m_fixture.onPage<TeacherPage, CylinderGauge>("pb"));
     QCOMPARE(gauge->role(), QAccessible::ProgressBar);
     QCOMPARE(gauge->valueInterface()->currentValue().toInt(), 100);
     QCOMPARE(gauge->valueInterface()->maximumValue().toInt(), 100);
@@ -190,29 +175,32 @@ void TestAccessibility::gaugeIsAProgressBar()
 void TestAccessibility::statisticsReadNameAndPercentage()
 {
     trigger("alBarABGStats");
-    StatisticsPage *stats = m_fixture.window->statisticsPage();
-    QCOMPARE(nameOf(stats->nameLabel(0)), QString("Normal Acid/Base balance: N/A"));
+    const auto name = [this](halvex::AbgCategory category) {
+        return category == halvex::AbgCategory::RA
+                   ? child<QLabel>("lblRAstats")
+                   : (m_fixture.onPage<StatisticsPage, QLabel>(
+                         categoryControlName(QStringLiteral("lbl"), category, QStringLiteral("Stats"))));
+    };
+    QCOMPARE(nameOf(name(halvex::AbgCategory::Normal)), QString("Normal Acid/Base balance: N/A"));
 
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
-    const auto generated = m_fixture.window->teacher().generatedCategory().value();
-    QCheckBox *right = m_fixture.window->teacherPage()->checkBox(generated);
+    const auto generated = m_fixture.teacher().generatedCategory().value();
+    QCheckBox *right = m_fixture.answerBox(generated);
     QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
-    m_fixture.window->btnAnalyzeClick();
-    const int code = halvex::categoryCode(generated);
-    QCOMPARE(nameOf(stats->nameLabel(code)), stats->nameLabel(code)->text() + ": 100 %");
+    m_fixture.panel()->btnAnalyzeClick();
+    QCOMPARE(nameOf(name(generated)), name(generated)->text() + ": 100 %");
 
     trigger("alBarFrench");
-    QCOMPARE(nameOf(stats->nameLabel(code)), stats->nameLabel(code)->text() + " : 100 %");
+    QCOMPARE(nameOf(name(generated)), name(generated)->text() + " : 100 %");
 }
 
 void TestAccessibility::linksAreLinks()
 {
-    QStringList opened;
-    m_fixture.window->setDesktop(std::make_unique<RecordingDesktop>(&opened));
+    const QStringList &opened = m_fixture.desktopOpened;
     trigger("alBarABGHelpAbout");
-    AboutPage *about = m_fixture.window->aboutPage();
-    const QList<ClickableLabel *> links{about->lblWebsite(), about->lblEmailSales(), about->lblEmailSupport(),
-                                        about->lblLicenseAgreement()};
+    const auto link = [this](const char *name) { return m_fixture.onPage<AboutPage, ClickableLabel>(name); };
+    const QList<ClickableLabel *> links{link("lblWebsite"), link("lblEmailSales"), link("lblEmailSupport"),
+                                        link("lblLicenseAgreement")};
     for (ClickableLabel *link : links) {
         QCOMPARE(accessible(link)->role(), QAccessible::Link);
         QVERIFY(!nameOf(link).isEmpty());
@@ -220,22 +208,22 @@ void TestAccessibility::linksAreLinks()
     }
 
     // Space on the focused link opens it; so does the accessibility action.
-    about->lblWebsite()->setFocus();
-    QVERIFY(about->lblWebsite()->hasFocus());
-    QTest::keyClick(about->lblWebsite(), Qt::Key_Space);
-    accessible(about->lblEmailSales())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(opened, (QStringList{"http://" HALVEX_WEBSITE, "mailto:" HALVEX_SALES_EMAIL}));
+    link("lblWebsite")->setFocus();
+    QVERIFY(link("lblWebsite")->hasFocus());
+    QTest::keyClick(link("lblWebsite"), Qt::Key_Space);
+    accessible(link("lblEmailSales"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(opened, (QStringList{"url http://" HALVEX_WEBSITE, "url mailto:" HALVEX_SALES_EMAIL}));
 
     // Tab walks from one link to the next.
-    QTest::keyClick(about->lblWebsite(), Qt::Key_Tab);
-    QVERIFY(about->lblEmailSales()->hasFocus());
+    QTest::keyClick(link("lblWebsite"), Qt::Key_Tab);
+    QVERIFY(link("lblEmailSales")->hasFocus());
 }
 
 void TestAccessibility::theAccessibilityActionTicksLikeAClick()
 {
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
-    const auto generated = m_fixture.window->teacher().generatedCategory().value();
-    QCheckBox *right = m_fixture.window->teacherPage()->checkBox(generated);
+    const auto generated = m_fixture.teacher().generatedCategory().value();
+    QCheckBox *right = m_fixture.answerBox(generated);
 
     QAccessibleInterface *box = accessible(right);
     QCOMPARE(box->role(), QAccessible::CheckBox);
@@ -243,14 +231,14 @@ void TestAccessibility::theAccessibilityActionTicksLikeAClick()
     box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(right->isChecked());
     QVERIFY(box->state().checked);
-    QCOMPARE(m_fixture.window->teacher().chosenCategory(), generated);
-    m_fixture.window->btnAnalyzeClick();
-    QCOMPARE(m_fixture.window->teacherPage()->lblResultAcidBase()->text(), QString("Correct !"));
+    QCOMPARE(m_fixture.teacher().chosenCategory(), generated);
+    m_fixture.panel()->btnAnalyzeClick();
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase"))->text(), QString("Correct !"));
 
     // Ticking by program still runs no handler.
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
     QVERIFY(!right->isChecked());
-    QCOMPARE(m_fixture.window->teacher().chosenCategory(), generated);
+    QCOMPARE(m_fixture.teacher().chosenCategory(), generated);
 }
 
 void TestAccessibility::groupHeadersSayTheirState()
@@ -278,7 +266,7 @@ void TestAccessibility::samplesFromTheKeyboard()
     QTest::keyClick(label, Qt::Key_Space);
     // Loaded as by a click: the fields hold a sample of the category, the focus is on Analyze.
     QVERIFY(m_fixture.panel()->btnAnalyze()->hasFocus());
-    m_fixture.window->btnAnalyzeClick();
+    m_fixture.panel()->btnAnalyzeClick();
     QCOMPARE(m_fixture.panel()->edtAssessAcidBase()->text(), QString("Combined Respiratory and Metabolic Alkalosis"));
 }
 

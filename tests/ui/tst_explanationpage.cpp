@@ -6,7 +6,7 @@
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 #include "ui/TeacherPage.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -72,13 +72,13 @@ void TestExplanationPage::whyOpensTheExplanation()
 void TestExplanationPage::afterAScoredAnswer()
 {
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
-    const halvex::AbgCategory generated = m_fixture.window->teacher().generatedCategory().value();
+    const halvex::AbgCategory generated = m_fixture.teacher().generatedCategory().value();
     const halvex::AbgCategory wrong = generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
                                                                                : halvex::AbgCategory::Normal;
-    QCheckBox *box = m_fixture.window->teacherPage()->checkBox(wrong);
+    QCheckBox *box = m_fixture.answerBox(wrong);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     analyze();
-    QCOMPARE(m_fixture.window->teacherPage()->lblResultAcidBase()->text(), QString("Incorrect")); // as always
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase"))->text(), QString("Incorrect")); // as always
     why();
     const QString expected = QStringLiteral("Incorrect: this is %1; you ticked %2.")
                                  .arg(QString::fromUtf8(halvex::categoryInfo(generated).englishName.data()),

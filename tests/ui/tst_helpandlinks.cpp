@@ -1,10 +1,9 @@
 #include "ui/AboutPage.h"
 #include "widgets/ClickableLabel.h"
-#include "ui/Desktop.h"
 #include "ui/HelpWindow.h"
 #include "widgets/IndexedAction.h"
 #include "product/ProductInfo.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QFile>
 #include <QLabel>
@@ -13,23 +12,6 @@
 #include <QTemporaryDir>
 #include <QScrollBar>
 #include <QTextBrowser>
-
-namespace {
-
-struct RecordingDesktop final : Desktop {
-    QStringList *opened;
-    bool handled = true; // whether some program takes the addresses
-    explicit RecordingDesktop(QStringList *into, bool takes = true) : opened(into), handled(takes) {}
-    bool openUrl(const QUrl &url) override
-    {
-        *opened << "url " + url.toString();
-        return handled;
-    }
-    void openDocument(const QString &path) override { *opened << "document " + path; }
-    void showHelp(const QString &path) override { *opened << "help " + path; }
-};
-
-} // namespace
 
 class TestHelpAndLinks : public QObject {
     Q_OBJECT
@@ -52,16 +34,16 @@ private:
     QString currentPage() const { return m_fixture.window->pcABGDetails()->currentWidget()->objectName(); }
     int arrowOf(const char *action) const { return m_fixture.child<IndexedAction>(action)->imageIndex(); }
 
+    ClickableLabel *link(const char *name) const { return m_fixture.onPage<AboutPage, ClickableLabel>(name); }
+
     WindowFixture m_fixture;
-    QStringList m_opened;
+    QStringList &m_opened = m_fixture.desktopOpened;
     QTemporaryDir m_programFolder;
 };
 
 void TestHelpAndLinks::init()
 {
     QVERIFY(m_fixture.open());
-    m_opened.clear();
-    m_fixture.window->setDesktop(std::make_unique<RecordingDesktop>(&m_opened));
     m_fixture.window->setProgramFolder(m_programFolder.path());
 }
 
@@ -111,10 +93,9 @@ void TestHelpAndLinks::frenchToEnglishOnTheHelpPage()
 void TestHelpAndLinks::websiteAndMail()
 {
     m_fixture.child<QAction>("alBarABGWebsite")->trigger();
-    AboutPage *about = m_fixture.window->aboutPage();
-    QTest::mouseClick(about->lblWebsite(), Qt::LeftButton);
-    QTest::mouseClick(about->lblEmailSales(), Qt::LeftButton);
-    QTest::mouseClick(about->lblEmailSupport(), Qt::LeftButton);
+    QTest::mouseClick(link("lblWebsite"), Qt::LeftButton);
+    QTest::mouseClick(link("lblEmailSales"), Qt::LeftButton);
+    QTest::mouseClick(link("lblEmailSupport"), Qt::LeftButton);
     // "mailTo:" as written; a URL's scheme knows no case, and Qt writes it in small letters.
     QCOMPARE(m_opened, (QStringList{"url http://" HALVEX_WEBSITE, "url http://" HALVEX_WEBSITE,
                                     "url mailto:" HALVEX_SALES_EMAIL, "url mailto:" HALVEX_SUPPORT_EMAIL}));
@@ -124,19 +105,18 @@ void TestHelpAndLinks::websiteAndMail()
 
 void TestHelpAndLinks::addressesWithoutAProgramToOpenThem()
 {
-    m_fixture.window->setDesktop(std::make_unique<RecordingDesktop>(&m_opened, false));
+    m_fixture.desktopTakes = false;
     m_fixture.child<QAction>("alBarABGWebsite")->trigger();
     QCOMPARE(m_fixture.boxes.errors, QStringList{"No program of this desktop could open http://" HALVEX_WEBSITE "."});
     m_fixture.child<QAction>("alBarFrench")->trigger();
-    QTest::mouseClick(m_fixture.window->aboutPage()->lblEmailSupport(), Qt::LeftButton);
+    QTest::mouseClick(link("lblEmailSupport"), Qt::LeftButton);
     QCOMPARE(m_fixture.boxes.errors.value(1),
              QString::fromUtf8("Aucun programme de ce bureau n'a pu ouvrir mailTo:" HALVEX_SUPPORT_EMAIL "."));
 }
 
 void TestHelpAndLinks::licenseAgreement()
 {
-    AboutPage *about = m_fixture.window->aboutPage();
-    QTest::mouseClick(about->lblLicenseAgreement(), Qt::LeftButton);
+    QTest::mouseClick(link("lblLicenseAgreement"), Qt::LeftButton);
     QCOMPARE(m_fixture.boxes.errors,
              QStringList{"Unable to locate license file, please re-install Halvex to view license."});
     QVERIFY(m_opened.isEmpty());
@@ -144,14 +124,14 @@ void TestHelpAndLinks::licenseAgreement()
     QFile license(m_programFolder.filePath("License.txt"));
     QVERIFY(license.open(QIODevice::WriteOnly));
     license.close();
-    QTest::mouseClick(about->lblLicenseAgreement(), Qt::LeftButton);
+    QTest::mouseClick(link("lblLicenseAgreement"), Qt::LeftButton);
     QCOMPARE(m_opened, QStringList{"document " + m_programFolder.filePath("License.txt")});
     QCOMPARE(m_fixture.boxes.errors.size(), 1);
 }
 
 void TestHelpAndLinks::aboutPage()
 {
-    m_fixture.window->aboutPage();
+    m_fixture.window->page<AboutPage>();
     QCOMPARE(m_fixture.child<QLabel>("lblCopyright")->text(), QString("Legal Copyright: " HALVEX_COPYRIGHT));
     QCOMPARE(m_fixture.child<QLabel>("lblFileVersion")->text(), QString("File Version: " HALVEX_FILE_VERSION));
     QVERIFY(QString(HALVEX_COPYRIGHT).size() > 0 && QString(HALVEX_FILE_VERSION).size() > 0);

@@ -3,8 +3,9 @@
 #include "ui/MainForm.h"
 #include "widgets/NumericSpinField.h"
 #include "product/ProductInfo.h"
-#include "RecordingMessageBoxes.h"
-#include "WindowFixture.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/WindowFixture.h"
+#include "ui/NormalValuesPage.h"
 #include "widgets/SideBarGroup.h"
 
 #include <QLabel>
@@ -113,19 +114,19 @@ void TestMainForm::frame()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->font().pixelSize(), 12);
     QCOMPARE(child<QLabel>("lblTitle")->text(), QString("Arterial Blood Gas Analyzer"));
-    QCOMPARE(m_window->pcABGDetails()->count(), 10); // the eight designed pages, the explanation and the review
+    QCOMPARE(m_window->pcABGDetails()->count(), kPageCount); // the eight designed pages, the explanation and the review
     QCOMPARE(m_window->pcABGDetails()->currentWidget()->objectName(), QString("tsHelpAbout"));
     QCOMPARE(arrows(), QStringList{"alBarABGTeacher"});
     QCOMPARE(child<QLineEdit>("edtAssessAcidBase")->width(), 383);
     QVERIFY(child<QLineEdit>("edtAssessAcidBase")->isReadOnly());
     QCOMPARE(child<QLineEdit>("edtAssessO2")->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(m_window->presentation().CurrentUnits(), std::string_view("MMHG"));
-    QCOMPARE(m_window->presentation().CurrentLanguage(), std::string("ENGLISH"));
+    QCOMPARE(m_window->session().presentation().CurrentUnits(), std::string_view("MMHG"));
+    QCOMPARE(m_window->session().presentation().CurrentLanguage(), std::string("ENGLISH"));
     // The English heading is longer than the design text, and shown whole.
     QCOMPARE(child<QLabel>("lblAcidBase")->text(), QString("Assessment of Acid/Base status :"));
     QVERIFY(child<QLabel>("lblAcidBase")->width() >= child<QLabel>("lblAcidBase")->sizeHint().width());
 
-    m_window->normalValuesPage(); // built on first need
+    m_window->page<NormalValuesPage>(); // made on first need
     const QStringList normalValues{"lblValues", "lblUnitsOfMesure", "lblNormalVal", "lblExpectedRange",
                                    "lblNVPCO2", "lblPCo2Normal",    "lblPCO2Range", "lblNVPO2",
                                    "lblPo2Normal", "lblPO2Range"};
@@ -199,7 +200,7 @@ void TestMainForm::validationInOrder()
     // runs by itself, as the values stand.
     m_window->inputPanel()->btnClear()->setFocus();
     enter(values);
-    m_window->btnAnalyzeClick();
+    m_window->inputPanel()->btnAnalyzeClick();
 
     QCOMPARE(m_boxes.errors, error.isEmpty() ? QStringList{} : QStringList{error});
     QCOMPARE(m_boxes.informations, information.isEmpty() ? QStringList{} : QStringList{information});
@@ -316,13 +317,12 @@ void TestMainForm::pageSwitchKeepsExactlyOneArrow_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("page");
 
-    QTest::newRow("teacher") << "alBarABGTeacher" << "tsABGTeacher";
-    QTest::newRow("statistics") << "alBarABGStats" << "tsABGStats";
-    QTest::newRow("normal values") << "alBarABGShowNormalVals" << "tsNormalValues";
-    QTest::newRow("samples") << "alBarABGSamples" << "tsSamples";
-    QTest::newRow("print") << "alBarABGPrint" << "tsPrint";
-    QTest::newRow("preferences") << "alBarABGPrefs" << "tsUserPrefs";
-    QTest::newRow("about") << "alBarABGHelpAbout" << "tsHelpAbout";
+    // Every page of the page table; ABG Help opens the help book in English instead (helpAndWebsite).
+    for (const TfrmMain::PageRow &row : TfrmMain::pageRows()) {
+        if (row.page != Page::Help)
+            QTest::newRow(row.name) << QString::fromLatin1(kBarActions[std::size_t(row.action)].action)
+                                    << QString::fromLatin1(row.name);
+    }
 }
 
 void TestMainForm::pageSwitchKeepsExactlyOneArrow()

@@ -8,14 +8,13 @@
 // lengthen a run.
 
 #include "widgets/CylinderGauge.h"
-#include "ui/Desktop.h"
 #include "widgets/Hints.h"
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 #include "report/dialogs/ReportRunner.h"
 #include "ui/SideBarActions.h"
 #include "ui/TeacherPage.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -28,12 +27,6 @@
 #include <random>
 
 namespace {
-
-struct SilentDesktop final : Desktop {
-    bool openUrl(const QUrl &) override { return true; }
-    void openDocument(const QString &) override {}
-    void showHelp(const QString &) override {}
-};
 
 struct SilentRunner final : ReportRunner {
     void run(const Report &) override {}
@@ -117,14 +110,16 @@ QString TestMonkey::brokenInvariant() const
         if (!result->isReadOnly())
             return result->objectName() + QStringLiteral(" is editable");
     }
-    if (TeacherPage *teacher = window.findChild<TeacherPage *>()) {
+    if (const TeacherPage *teacher = window.findChild<TeacherPage *>()) {
         int ticked = 0;
-        for (QCheckBox *box : teacher->checkBoxes())
-            ticked += box->isChecked() ? 1 : 0;
+        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
+            ticked += teacher->findChild<QCheckBox *>(categoryControlName(QStringLiteral("chk"), info.category))
+                          ->isChecked() ? 1 : 0;
         if (ticked > 1)
             return QStringLiteral("%1 answers ticked").arg(ticked);
-        if (teacher->pb()->value() < 0 || teacher->pb()->value() > 100)
-            return QStringLiteral("the gauge at %1").arg(teacher->pb()->value());
+        const int gauge = teacher->findChild<CylinderGauge *>(QStringLiteral("pb"))->value();
+        if (gauge < 0 || gauge > 100)
+            return QStringLiteral("the gauge at %1").arg(gauge);
     }
     return {};
 }
@@ -136,7 +131,6 @@ void TestMonkey::randomUse()
 
     QVERIFY(m_fixture.open(seed));
     TfrmMain &window = *m_fixture.window;
-    window.setDesktop(std::make_unique<SilentDesktop>());
     window.setReportRunner(std::make_unique<SilentRunner>());
     QWindow *handle = window.windowHandle();
     std::mt19937 random(seed);

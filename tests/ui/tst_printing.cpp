@@ -4,7 +4,7 @@
 #include "ui/PrintPage.h"
 #include "report/dialogs/ReportRunner.h"
 #include "ui/TeacherPage.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -128,7 +128,7 @@ private:
     void runSheet(DialogReportRunner &runner)
     {
         print(); // fills the sheet
-        runner.run(m_fixture.window->exerciseSheet()->report());
+        runner.run(m_fixture.window->page<PrintPage>()->exerciseSheet()->report());
     }
     QStringList m_errors;
     QStringList m_notes;
@@ -255,19 +255,19 @@ void TestPrinting::answersWithTheirReasons()
 void TestPrinting::teacherStateIsUntouched()
 {
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
-    const std::optional<halvex::AbgCategory> generated = m_fixture.window->teacher().generatedCategory();
+    const std::optional<halvex::AbgCategory> generated = m_fixture.teacher().generatedCategory();
     const QString ph = m_fixture.panel()->edtPh()->text();
     count()->setValue(200);
     print();
-    QCOMPARE(m_fixture.window->teacher().generatedCategory(), generated);
-    QCOMPARE(m_fixture.window->teacher().generatedCount(), 1);
-    QVERIFY(m_fixture.window->teacher().awaitingAnalysis());
+    QCOMPARE(m_fixture.teacher().generatedCategory(), generated);
+    QCOMPARE(m_fixture.teacher().generatedCount(), 1);
+    QVERIFY(m_fixture.teacher().awaitingAnalysis());
     QCOMPARE(m_fixture.panel()->edtPh()->text(), ph);
 
-    QCheckBox *right = m_fixture.window->teacherPage()->checkBox(generated.value());
+    QCheckBox *right = m_fixture.answerBox(generated.value());
     QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
-    m_fixture.window->btnAnalyzeClick();
-    QCOMPARE(m_fixture.window->teacherPage()->lblResultAcidBase()->text(), QString("Correct !"));
+    m_fixture.panel()->btnAnalyzeClick();
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase"))->text(), QString("Correct !"));
 }
 
 void TestPrinting::cancellingTheOptionsEndsTheRun()

@@ -7,8 +7,8 @@
 #include "ui/ReviewPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/Contrast.h"
-#include "FileSizeLimit.h"
-#include "WindowFixture.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -40,10 +40,10 @@ private:
     void analyze() { QTest::mouseClick(m_fixture.panel()->btnAnalyze(), Qt::LeftButton); }
     void tick(halvex::AbgCategory category)
     {
-        QCheckBox *box = m_fixture.window->teacherPage()->checkBox(category);
+        QCheckBox *box = m_fixture.answerBox(category);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
-    halvex::AbgCategory generated() const { return m_fixture.window->teacher().generatedCategory().value(); }
+    halvex::AbgCategory generated() const { return m_fixture.teacher().generatedCategory().value(); }
     halvex::AbgCategory other(halvex::AbgCategory category) const
     {
         return category == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA : halvex::AbgCategory::Normal;
@@ -129,7 +129,7 @@ void TestReviewPage::loadingBackTouchesNoTeacherState()
     const QString ph = m_fixture.panel()->edtPh()->text();
     analyze();
     generate(); // awaiting analysis again, with another sample in the fields
-    const auto &teacher = m_fixture.window->teacher();
+    const auto &teacher = m_fixture.teacher();
     const int count = teacher.generatedCount();
     const auto category = teacher.generatedCategory();
     showReview();
@@ -138,7 +138,7 @@ void TestReviewPage::loadingBackTouchesNoTeacherState()
     QCOMPARE(teacher.generatedCount(), count);
     QCOMPARE(teacher.generatedCategory(), category);
     QVERIFY(teacher.awaitingAnalysis());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 1); // nothing scored
+    QCOMPARE(m_fixture.teacher().correctCount(), 1); // nothing scored
     QVERIFY(m_fixture.panel()->btnAnalyze()->hasFocus());
 }
 
@@ -206,7 +206,7 @@ void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
             .value("AppSettings/PracticeWeak");
     };
-    auto *option = m_fixture.window->teacherPage()->chkPracticeWeak();
+    auto *option = (m_fixture.onPage<TeacherPage, QCheckBox>("chkPracticeWeak"));
     QVERIFY(!option->isChecked());
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     m_fixture.window->close();
@@ -214,7 +214,7 @@ void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
 
     m_fixture.close();
     QVERIFY(m_fixture.open(21));
-    option = m_fixture.window->teacherPage()->chkPracticeWeak();
+    option = (m_fixture.onPage<TeacherPage, QCheckBox>("chkPracticeWeak"));
     QVERIFY(option->isChecked());
     // Generate still makes a sample of a category, scored as ever; the Review page says what is favoured.
     showReview();

@@ -5,7 +5,11 @@
 #include "widgets/SideBarGroup.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
+#include "ui/NormalValuesPage.h"
+#include "ui/PrintPage.h"
+#include "ui/SamplesPage.h"
+#include "ui/StatisticsPage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -86,8 +90,8 @@ private:
         return settings.value(key);
     }
     QString text(const char *field) const { return child<NumericSpinField>(field)->text(); }
-    QString unitInForce() const { return QString::fromLatin1(m_fixture.window->presentation().CurrentUnits().data()); }
-    QString languageInForce() const { return QString::fromStdString(m_fixture.window->presentation().CurrentLanguage()); }
+    QString unitInForce() const { return QString::fromLatin1(m_fixture.window->session().presentation().CurrentUnits().data()); }
+    QString languageInForce() const { return QString::fromStdString(m_fixture.window->session().presentation().CurrentLanguage()); }
     QString label(const char *name) const { return child<QLabel>(name)->text(); }
     int tick(const char *action) const { return child<IndexedAction>(action)->imageIndex(); }
     ButtonSpinBox *decimals(const char *name) const { return child<ButtonSpinBox>(name); }
@@ -112,7 +116,7 @@ void TestSettingsAndUnits::firstRun()
     QCOMPARE(languageInForce(), QString("ENGLISH"));
     QCOMPARE(text("edtPaCO2"), QString("40"));
     QCOMPARE(text("edtPaO2"), QString("90"));
-    m_fixture.window->normalValuesPage();
+    m_fixture.window->page<NormalValuesPage>();
     QCOMPARE(label("lblPCO2Range"), QString("35 - 45"));
     QCOMPARE(label("lblAcidBase"), QString("Assessment of Acid/Base status :"));
     QCOMPARE(tick("alBarMMHG"), 0);
@@ -183,7 +187,7 @@ void TestSettingsAndUnits::switchingUnits()
     QCOMPARE(text("edtPaO2"), QString("12.0"));
     QCOMPARE(label("lblCO2Unit"), QString("kpa"));
     QCOMPARE(label("lblPO2Unit"), QString("kpa"));
-    m_fixture.window->normalValuesPage(); // built after the switch, it shows the unit in force
+    m_fixture.window->page<NormalValuesPage>(); // built after the switch, it shows the unit in force
     const QStringList names{"lblNVPCO2", "lblNVPO2", "lblPCo2Normal", "lblPo2Normal", "lblPCO2Range", "lblPO2Range"};
     const QStringList kpa{"kpa", "kpa", "5.3", "11.9", "4.6 - 5.9", "10.6 - 13"};
     for (int i = 0; i < names.size(); ++i)
@@ -262,12 +266,12 @@ void TestSettingsAndUnits::startInKpa()
 void TestSettingsAndUnits::frenchAndBack()
 {
     QVERIFY(m_fixture.open());
-    m_fixture.window->teacherPage(); // one page built before the switch, the others after
+    m_fixture.window->page<TeacherPage>(); // one page built before the switch, the others after
     trigger("alBarFrench");
-    m_fixture.window->statisticsPage();
-    m_fixture.window->samplesPage();
-    m_fixture.window->normalValuesPage();
-    m_fixture.window->printPage();
+    m_fixture.window->page<StatisticsPage>();
+    m_fixture.window->page<SamplesPage>();
+    m_fixture.window->page<NormalValuesPage>();
+    m_fixture.window->page<PrintPage>();
     for (const halvex::Caption &caption : halvex::captionSets()) {
         QObject *control = m_fixture.window->findChild<QObject *>(QString::fromLatin1(caption.control.data(),
                                                                                       qsizetype(caption.control.size())));
@@ -313,12 +317,16 @@ void TestSettingsAndUnits::statisticsShowEveryNameWhole()
     QVERIFY(m_fixture.open());
     trigger(language.toLatin1().constData());
     trigger("alBarABGStats");
-    StatisticsPage *page = m_fixture.window->statisticsPage();
+    StatisticsPage *page = m_fixture.window->page<StatisticsPage>();
     QApplication::processEvents(); // laid out
     const QRect inside = page->contentsRect();
     for (int code = 0; code < halvex::kCategoryCount; ++code) {
-        QLabel *name = page->nameLabel(code);
-        QLabel *percentage = page->percentageLabel(code);
+        const auto category = *halvex::categoryFromCode(code);
+        QLabel *name = page->findChild<QLabel *>(category == halvex::AbgCategory::RA
+                                                     ? QStringLiteral("lblRAstats")
+                                                     : categoryControlName(QStringLiteral("lbl"), category,
+                                                                           QStringLiteral("Stats")));
+        QLabel *percentage = page->findChild<QLabel *>(QStringLiteral("lblStats%1").arg(code));
         percentage->setText("100 %"); // the widest a percentage gets
         QApplication::processEvents();
         QVERIFY2(name->width() >= name->sizeHint().width(), qPrintable(name->text()));
@@ -372,12 +380,12 @@ void TestSettingsAndUnits::storedLanguages()
     for (const char *action : {"alBarEnglish", "alBarFrench", "alBarGerman", "alBarSpanish"})
         QCOMPARE(tick(action), QLatin1String(action) == tickedAction ? 0 : -1);
     QCOMPARE(label("lblAcidBase"), heading);
-    m_fixture.window->teacherPage();
+    m_fixture.window->page<TeacherPage>();
     if (tickedAction != "alBarFrench")
         QCOMPARE(child<QCheckBox>("chkNormal")->text(), QString("Normal Acid/Base balance"));
 
     m_fixture.panel()->edtPh()->clear();
-    m_fixture.window->btnAnalyzeClick();
+    m_fixture.panel()->btnAnalyzeClick();
     QCOMPARE(m_fixture.boxes.errors, QStringList{emptyMessage});
 
     m_fixture.window->close();
@@ -644,8 +652,8 @@ void TestSettingsAndUnits::optionsAreOnOnlyAsOne()
     store({{"AppSettings/PracticeWeak", stored}, {"AppSettings/RealisticCases", stored}});
     QVERIFY(m_fixture.open());
     trigger("alBarABGTeacher");
-    QCOMPARE(m_fixture.window->teacherPage()->chkPracticeWeak()->isChecked(), on);
-    QCOMPARE(m_fixture.window->teacherPage()->chkRealisticCases()->isChecked(), on);
+    QCOMPARE((m_fixture.onPage<TeacherPage, QCheckBox>("chkPracticeWeak"))->isChecked(), on);
+    QCOMPARE((m_fixture.onPage<TeacherPage, QCheckBox>("chkRealisticCases"))->isChecked(), on);
 }
 
 void TestSettingsAndUnits::twoWindowsKeepEachOthersChoices()

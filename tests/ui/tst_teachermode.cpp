@@ -7,7 +7,7 @@
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
 #include "engine/SampleGenerator.h"
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,14 +61,14 @@ private slots:
     void samplePageBoldFollowsThePointer();
 
 private:
-    void generate() { QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton); }
-    void analyze() { m_fixture.window->btnAnalyzeClick(); }
-    void tick(int code) { QTest::mouseClick(box(code), Qt::LeftButton, {}, QPoint(6, box(code)->height() / 2)); }
-    QCheckBox *box(int code) const { return m_fixture.window->teacherPage()->checkBoxes()[std::size_t(code)]; }
-    QLabel *verdict() const { return m_fixture.window->teacherPage()->lblResultAcidBase(); }
-    int gauge() const { return m_fixture.window->teacherPage()->pb()->value(); }
-    QString stats(int code) const { return m_fixture.window->statisticsPage()->percentageLabel(code)->text(); }
-    int generated() const { return halvex::categoryCode(m_fixture.window->teacher().generatedCategory().value()); }
+    void generate() { m_fixture.generate(); }
+    void analyze() { m_fixture.panel()->btnAnalyzeClick(); }
+    void tick(int code) { m_fixture.tick(*halvex::categoryFromCode(code)); }
+    QCheckBox *box(int code) const { return m_fixture.answerBox(*halvex::categoryFromCode(code)); }
+    QLabel *verdict() const { return (m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase")); }
+    int gauge() const { return (m_fixture.onPage<TeacherPage, CylinderGauge>("pb"))->value(); }
+    QString stats(int code) const { return (m_fixture.onPage<StatisticsPage, QLabel>(QStringLiteral("lblStats%1").arg(code)))->text(); }
+    int generated() const { return halvex::categoryCode(m_fixture.teacher().generatedCategory().value()); }
     QList<int> ticked() const;
     void showSamplesPage();
 
@@ -105,15 +105,15 @@ void TestTeacherMode::firstGenerate()
     tick(3);
     generate();
     AbgInputPanel *panel = m_fixture.panel();
-    QCOMPARE(m_fixture.window->teacherPage()->lblGenerated()->text(), QString("1"));
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblGenerated"))->text(), QString("1"));
     QVERIFY(m_fixture.boxes.confirmations.isEmpty());
     QVERIFY(ticked().isEmpty());
     QVERIFY(panel->btnAnalyze()->hasFocus());
     for (NumericSpinField *field : panel->inputFields())
         QVERIFY(field->isReadOnly());
-    QVERIFY(m_fixture.window->teacher().awaitingAnalysis());
+    QVERIFY(m_fixture.teacher().awaitingAnalysis());
 
-    const halvex::BloodGasSample &sample = m_fixture.window->generator().sample();
+    const halvex::BloodGasSample &sample = m_fixture.window->session().generator().sample();
     QCOMPARE(panel->edtPh()->text(), QString::fromStdString(halvex::formatFixed(sample.pH, 2)));
     QCOMPARE(panel->edtPaCO2()->value(), sample.PaCO2);
     QCOMPARE(panel->edtPaO2()->value(), sample.PaO2);
@@ -135,14 +135,14 @@ void TestTeacherMode::secondGenerateAsksFirst()
     QCOMPARE(m_fixture.boxes.confirmations, QStringList{kConfirmation});
     QCOMPARE(m_fixture.panel()->edtPh()->text(), ph);
     QCOMPARE(m_fixture.panel()->edtPaCO2()->text(), paco2);
-    QCOMPARE(m_fixture.window->teacherPage()->lblGenerated()->text(), QString("1"));
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblGenerated"))->text(), QString("1"));
     QCOMPARE(ticked(), QList<int>{2});
     QVERIFY(m_fixture.panel()->edtPh()->isReadOnly());
 
     m_fixture.boxes.confirmAnswer = true;
     generate();
     QCOMPARE(m_fixture.boxes.confirmations.size(), 2);
-    QCOMPARE(m_fixture.window->teacherPage()->lblGenerated()->text(), QString("2"));
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblGenerated"))->text(), QString("2"));
     QVERIFY(ticked().isEmpty());
 }
 
@@ -200,7 +200,7 @@ void TestTeacherMode::successRateOverEightSamples()
         analyze();
     }
     QVERIFY(m_fixture.boxes.confirmations.isEmpty());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), right);
+    QCOMPARE(m_fixture.teacher().correctCount(), right);
     QCOMPARE(this->gauge(), gauge);
 }
 
@@ -211,11 +211,11 @@ void TestTeacherMode::analyzeTwiceOnOneSample()
     tick(category);
     analyze();
     analyze();
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 2);
-    QCOMPARE(m_fixture.window->teacher().successRate(), 200.0);
+    QCOMPARE(m_fixture.teacher().correctCount(), 2);
+    QCOMPARE(m_fixture.teacher().successRate(), 200.0);
     QCOMPARE(gauge(), 100);
     QCOMPARE(stats(category), QString("100 %"));
-    const auto tally = m_fixture.window->teacher().categoryStats(*halvex::categoryFromCode(category));
+    const auto tally = m_fixture.teacher().categoryStats(*halvex::categoryFromCode(category));
     QVERIFY(tally);
     QCOMPARE(tally->answers, 2);
 }
@@ -226,7 +226,7 @@ void TestTeacherMode::analyzeWithoutATick()
     analyze();
     QVERIFY(!m_fixture.panel()->edtAssessAcidBase()->text().isEmpty() || !m_fixture.boxes.abgErrors.isEmpty());
     QVERIFY(verdict()->text().isEmpty());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
+    QCOMPARE(m_fixture.teacher().correctCount(), 0);
     QCOMPARE(gauge(), 0);
     for (int code = 0; code < halvex::kCategoryCount; ++code)
         QCOMPARE(stats(code), QString("N/A"));
@@ -240,11 +240,11 @@ void TestTeacherMode::validationErrorAfterGenerate()
     m_fixture.panel()->edtHCO3()->clear();
     analyze();
     QCOMPARE(m_fixture.boxes.errors, QStringList{"One or more fields are Empty!"});
-    QVERIFY(!m_fixture.window->teacher().awaitingAnalysis());
+    QVERIFY(!m_fixture.teacher().awaitingAnalysis());
     for (NumericSpinField *field : m_fixture.panel()->inputFields())
         QVERIFY(!field->isReadOnly());
     QVERIFY(verdict()->text().isEmpty());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
+    QCOMPARE(m_fixture.teacher().correctCount(), 0);
 }
 
 void TestTeacherMode::tickingMovesTheOneTick()
@@ -255,7 +255,7 @@ void TestTeacherMode::tickingMovesTheOneTick()
     QCOMPARE(ticked(), QList<int>{4});
     tick(11);
     QCOMPARE(ticked(), QList<int>{11});
-    QCOMPARE(m_fixture.window->teacher().chosenCategory(), halvex::AbgCategory::MAK);
+    QCOMPARE(m_fixture.teacher().chosenCategory(), halvex::AbgCategory::MAK);
     QVERIFY(inDesignHue(box(11), QColor(0, 0, 128)));
     QVERIFY(inDesignHue(box(4), QColor(128, 0, 0)));
     QVERIFY(inDesignHue(box(0), QColor(0, 128, 0)));
@@ -267,7 +267,7 @@ void TestTeacherMode::noSampleYet()
     tick(0);
     analyze();
     QVERIFY(verdict()->text().isEmpty());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
+    QCOMPARE(m_fixture.teacher().correctCount(), 0);
     QCOMPARE(gauge(), 0);
     QCOMPARE(stats(0), QString("N/A"));
     QVERIFY(ticked().isEmpty());
@@ -289,7 +289,7 @@ void TestTeacherMode::answersCountOnlyForTheirCase()
     tick(generated());
     analyze();
     QCOMPARE(verdict()->text(), QString("Correct !"));
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 1);
+    QCOMPARE(m_fixture.teacher().correctCount(), 1);
 
     // The fields no longer hold the generated case...
     AbgInputPanel *panel = m_fixture.panel();
@@ -316,7 +316,7 @@ void TestTeacherMode::answersCountOnlyForTheirCase()
     m_fixture.child<QAction>("alBarABGTeacher")->trigger();
     tick(generated());
     analyze();
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 1);
+    QCOMPARE(m_fixture.teacher().correctCount(), 1);
     QCOMPARE(verdict()->text(), QString("Correct !")); // the verdict of the last scored answer stays
     QCOMPARE(gauge(), 100);
     QVERIFY(ticked().isEmpty());
@@ -324,7 +324,7 @@ void TestTeacherMode::answersCountOnlyForTheirCase()
     generate();
     tick(generated());
     analyze();
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 2);
+    QCOMPARE(m_fixture.teacher().correctCount(), 2);
 }
 
 void TestTeacherMode::kpaShowsConvertedPressures()
@@ -333,7 +333,7 @@ void TestTeacherMode::kpaShowsConvertedPressures()
     m_fixture.panel()->edtPaCO2()->setDecimals(1);
     m_fixture.panel()->edtPaO2()->setDecimals(1);
     generate();
-    const halvex::BloodGasSample &sample = m_fixture.window->generator().sample();
+    const halvex::BloodGasSample &sample = m_fixture.window->session().generator().sample();
     const auto shown = [](double mmHg) {
         return QString::fromStdString(halvex::formatFixed(halvex::ConvertPressure("MMHG", "KPA", mmHg), 1));
     };
@@ -361,7 +361,7 @@ void TestTeacherMode::samplePageNormal()
     }
     analyze();
     QCOMPARE(m_fixture.panel()->edtAssessAcidBase()->text(), QString("Normal Acid/Base balance"));
-    QCOMPARE(m_fixture.window->teacherPage()->lblGenerated()->text(), QString("0"));
+    QCOMPARE((m_fixture.onPage<TeacherPage, QLabel>("lblGenerated"))->text(), QString("0"));
 }
 
 void TestTeacherMode::samplePageReachesBothVariants()
@@ -388,7 +388,7 @@ void TestTeacherMode::samplePageClickWhileAwaiting()
     showSamplesPage();
     const auto other = halvex::AbgCategory((category + 7) % halvex::kCategoryCount);
     QTest::mouseClick(m_fixture.child<HoverBoldLabel>(categoryLabelName(other)), Qt::LeftButton);
-    QVERIFY(m_fixture.window->teacher().awaitingAnalysis());
+    QVERIFY(m_fixture.teacher().awaitingAnalysis());
     QVERIFY(m_fixture.panel()->edtPh()->isReadOnly()); // locked fields still receive the sample
     QCOMPARE(generated(), category);
 
@@ -396,7 +396,7 @@ void TestTeacherMode::samplePageClickWhileAwaiting()
     tick(category);
     analyze();
     QVERIFY(verdict()->text().isEmpty());
-    QCOMPARE(m_fixture.window->teacher().correctCount(), 0);
+    QCOMPARE(m_fixture.teacher().correctCount(), 0);
     QVERIFY(ticked().isEmpty());
 }
 
@@ -426,7 +426,7 @@ void TestTeacherMode::samplePageBoldFollowsThePointer()
     m_fixture.child<QAction>("alBarABGTeacher")->trigger();
     showSamplesPage(); // showing the page again shows no label in bold
     QVERIFY(!label->isBold());
-    m_fixture.window->statisticsPage();
+    m_fixture.window->page<StatisticsPage>();
     QVERIFY(!m_fixture.child<QLabel>("lblPCMAStats")->font().bold());
 }
 

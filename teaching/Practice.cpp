@@ -1,0 +1,67 @@
+#include "teaching/Practice.h"
+
+#include "engine/Explanation.h"
+#include "language/Language.h"
+#include "language/OwnTexts.h"
+
+#include <algorithm>
+
+namespace halvex {
+
+std::string answerVerdictLine(const AnswerVerdict &verdict, std::string_view language)
+{
+    // In the language of the catalogue, as the result fields.
+    const auto name = [&](AbgCategory category) { return Translate(categoryInfo(category).englishName, language); };
+    const std::string chosen = name(verdict.chosen);
+    if (!verdict.generated)
+        return filledIn(ownText(OwnText::TeacherFailed, language), {chosen});
+    if (verdict.correct)
+        return filledIn(ownText(OwnText::TeacherCorrect, language), {name(*verdict.generated)});
+    return filledIn(ownText(OwnText::TeacherIncorrect, language), {name(*verdict.generated), chosen});
+}
+
+AnswerVerdict verdictOf(const AnswerRecord &answer)
+{
+    return {answer.correct, answer.generated, answer.answered};
+}
+
+void Practice::generated(int variant, std::optional<AbgCategory> category)
+{
+    m_lastVariant = variant;
+    m_teacher.sampleGenerated(category);
+    m_ticked.reset();
+    m_verdict = Verdict::None;
+}
+
+void Practice::tick(AbgCategory category)
+{
+    m_ticked = category;
+    m_teacher.choose(category);
+}
+
+void Practice::caseLeft()
+{
+    if (!m_teacher.caseInFields())
+        return;
+    m_teacher.caseLeft();
+    m_ticked.reset();
+}
+
+std::optional<AnswerVerdict> Practice::analyzed(const std::array<double, 6> &values, PressureUnit unit)
+{
+    if (!m_ticked)
+        return std::nullopt;
+    if (!m_teacher.caseInFields()) {
+        m_ticked.reset();
+        return std::nullopt;
+    }
+    const TeacherSession::Score score = m_teacher.scoreAnswer();
+    m_verdict = score.correct ? Verdict::Correct : Verdict::Incorrect;
+    // The gauge clamps the rate: two answers on one sample give 200, shown as 100.
+    m_gauge = std::clamp(score.gauge, 0, 100);
+    const AnswerVerdict verdict{score.correct, m_teacher.generatedCategory(), m_teacher.chosenCategory()};
+    m_review.record({values, unit, m_lastVariant, verdict.generated, verdict.chosen, verdict.correct});
+    return verdict;
+}
+
+} // namespace halvex

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/Desktop.h"
+
+#include <QStringList>
+
+// Records what the window asks of the desktop ("url …", "document …", "help …")
+// instead of starting a browser or a document viewer; `takes` says whether a
+// program takes the addresses.
+struct RecordingDesktop final : Desktop {
+    QStringList *opened;
+    bool *takes;
+    RecordingDesktop(QStringList *into, bool *programTakes) : opened(into), takes(programTakes) {}
+
+    bool openUrl(const QUrl &url) override
+    {
+        *opened << "url " + url.toString();
+        return *takes;
+    }
+    void openDocument(const QString &path) override { *opened << "document " + path; }
+    void showHelp(const QString &path) override { *opened << "help " + path; }
+};

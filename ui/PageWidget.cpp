@@ -1,0 +1,10 @@
+#include "ui/PageWidget.h"
+
+#include "ui/WindowSession.h"
+
+PageWidget::PageWidget(PageContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    connect(&context.session, &WindowSession::languageChanged, this, [this] { retranslate(); });
+}
