@@ -6,7 +6,8 @@
 #include "csv/CsvReader.h"
 #include "csv/CsvWriter.h"
 
-#include <QFile>
+#include "tests/support/DataFile.h"
+
 #include <QTest>
 
 #include <sstream>
@@ -23,14 +24,9 @@ constexpr int kColumns = 13;
 
 std::vector<std::vector<std::string>> referenceRows()
 {
-    QFile file(QStringLiteral(HALVEX_REFERENCE_CASES));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", HALVEX_REFERENCE_CASES);
     std::string text;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.startsWith('#'))
-            text += line.toStdString() + "\n";
-    }
+    for (const QString &line : dataFileLines(HALVEX_REFERENCE_CASES))
+        text += line.toStdString() + "\n";
     std::istringstream input(text);
     CsvReader reader(input);
     CsvRecord record;

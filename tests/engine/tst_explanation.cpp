@@ -13,9 +13,9 @@
 #include "engine/PressureUnits.h"
 #include "engine/Reasoning.h"
 #include "engine/SampleGenerator.h"
+#include "tests/support/DataFile.h"
 #include "tests/support/TestText.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <algorithm>
@@ -56,8 +56,6 @@ void TestExplanation::asReviewed_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("notes");
 
-    QFile file(QStringLiteral(HALVEX_EXPLANATIONS));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QString gas;
     QStringList steps;
     QStringList notes;
@@ -67,9 +65,7 @@ void TestExplanation::asReviewed_data()
         steps.clear();
         notes.clear();
     };
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.startsWith(u'#') || line.trimmed().isEmpty())
-            continue;
+    for (const QString &line : dataFileLines(HALVEX_EXPLANATIONS)) {
         if (line.startsWith(QLatin1String("  S ")))
             steps << line.mid(4);
         else if (line.startsWith(QLatin1String("  N ")))

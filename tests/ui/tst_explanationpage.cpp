@@ -131,10 +131,7 @@ void TestExplanationPage::generatedExercisesAndRealisticCases()
         text = generateAndExplain();
         QVERIFY2(!text.contains(noFit) && !text.contains("impossible"), qPrintable(text));
     }
-    const auto stored = [] {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
-            .value("AppSettings/RealisticCases");
-    };
+    const auto stored = [] { return WindowFixture::stored("AppSettings/RealisticCases"); };
     m_fixture.window->close();
     QCOMPARE(stored().toInt(), 1);
 

@@ -199,8 +199,7 @@ void TestPrinting::refusedCounts()
     // The language as a user has it: German only from the settings, as no item shows it.
     if (language != "ENGLISH") {
         m_fixture.window->close();
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
-            .setValue("AppSettings/Language", language);
+        WindowFixture::store("AppSettings/Language", language);
         m_fixture.close();
         init();
     }

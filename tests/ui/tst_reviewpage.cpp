@@ -202,10 +202,7 @@ void TestReviewPage::aFullDiskLeavesTheOldFile()
 
 void TestReviewPage::practiceOptionIsStoredOnlyWhileOn()
 {
-    const auto stored = [] {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex")
-            .value("AppSettings/PracticeWeak");
-    };
+    const auto stored = [] { return WindowFixture::stored("AppSettings/PracticeWeak"); };
     auto *option = (m_fixture.onPage<TeacherPage, QCheckBox>("chkPracticeWeak"));
     QVERIFY(!option->isChecked());
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));

@@ -80,15 +80,10 @@ private:
     }
     void store(const QList<Stored> &values)
     {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex");
         for (const Stored &value : values)
-            settings.setValue(value.key, value.value);
+            WindowFixture::store(value.key, value.value);
     }
-    QVariant stored(const QString &key) const
-    {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Ostrevane Software", "Halvex");
-        return settings.value(key);
-    }
+    QVariant stored(const QString &key) const { return WindowFixture::stored(key); }
     QString text(const char *field) const { return child<NumericSpinField>(field)->text(); }
     QString unitInForce() const { return QString::fromLatin1(m_fixture.window->session().presentation().CurrentUnits().data()); }
     QString languageInForce() const { return QString::fromStdString(m_fixture.window->session().presentation().CurrentLanguage()); }
