@@ -5,7 +5,7 @@
 RUN_PRESET := release
 TEST_PRESET := dev
 
-.PHONY: run test fuzz bench package deps clean
+.PHONY: run test format-check fuzz bench package deps clean
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_TIME := 300
@@ -25,6 +25,10 @@ test: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
+
+# Whether every C++ source keeps the house style of .clang-format.
+format-check: deps
+	sh tools/check-format.sh
 
 # Longer fuzz runs than the tests make; what they find is kept in build/fuzz/fuzz/found.
 fuzz: deps

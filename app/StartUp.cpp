@@ -1,10 +1,10 @@
 #include "app/StartUp.h"
 
+#include "app/splashform.h"
 #include "resources/artwork/Artwork.h"
 #include "ui/ErrorForm.h"
 #include "ui/MainForm.h"
 #include "ui/QtMessageBoxes.h"
-#include "app/splashform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "process/StandardDescriptors.h"
 #include "app/StartUp.h"
+#include "process/StandardDescriptors.h"
 
 #include <QApplication>
 

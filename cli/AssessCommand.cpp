@@ -1,14 +1,14 @@
 #include "cli/AssessCommand.h"
 
-#include "engine/AssessAcidBase.h"
-#include "csv/CsvWriter.h"
-#include "engine/Explanation.h"
 #include "cli/InputRows.h"
-#include "numbers/NumberText.h"
-#include "language/OwnTexts.h"
-#include "engine/Reasoning.h"
+#include "csv/CsvWriter.h"
 #include "csv/StreamFailures.h"
 #include "csv/Utf8.h"
+#include "engine/AssessAcidBase.h"
+#include "engine/Explanation.h"
+#include "engine/Reasoning.h"
+#include "language/OwnTexts.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <array>
@@ -23,8 +23,8 @@ namespace {
 constexpr std::array<std::string_view, 11> kOutputColumns{
     "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
 constexpr std::array<std::string_view, 12> kExplainColumns{
-    "reason", "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected", "pf_ratio",
-    "hh_ph",  "fits",         "acuity",        "aa_verdict",   "pf_band"};
+    "reason",   "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected",
+    "pf_ratio", "hh_ph",        "fits",          "acuity",       "aa_verdict",  "pf_band"};
 
 struct RowResult {
     std::string_view outcome;
@@ -149,7 +149,7 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
 
         const auto &columns = read.columns;
         std::array<std::string_view, kOutputColumns.size() + kExplainColumns.size()> fields{
-            columns[0], columns[1],       columns[2],   columns[3],      columns[4], columns[5],
+            columns[0],  columns[1],       columns[2],   columns[3],      columns[4], columns[5],
             row.outcome, row.categoryCode, row.acidBase, row.oxygenation, row.message};
         std::copy(row.explained.begin(), row.explained.end(), fields.begin() + kOutputColumns.size());
         csv.writeRecord(std::span<const std::string_view>(fields).first(header.size()));

@@ -8,7 +8,6 @@
 #include <istream>
 #include <ostream>
 
-
 namespace halvex::cli {
 
 // The unit of the pressures read and the language of the texts written, and

@@ -3,14 +3,14 @@
 #include "cli/ArgumentText.h"
 #include "cli/AssessCommand.h"
 #include "cli/GenerateCommand.h"
+#include "csv/StreamFailures.h"
 #include "engine/Presentation.h"
-#include "language/Language.h"
 #include "engine/SampleGenerator.h"
-#include "resources/artwork/Artwork.h"
+#include "language/Language.h"
+#include "product/ProductInfo.h"
 #include "report/ExerciseSheet.h"
 #include "report/PdfOutput.h"
-#include "product/ProductInfo.h"
-#include "csv/StreamFailures.h"
+#include "resources/artwork/Artwork.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,7 +24,6 @@
 
 namespace halvex::cli {
 namespace {
-
 
 constexpr long long kMaxCount = 100'000'000;
 constexpr long long kMaxSheetRows = 1000;
@@ -69,10 +68,10 @@ long long integerFrom(const QString &option, const QString &text, long long lowe
     const long long value = text.toLongLong(&ok);
     if (!ok || value < lowest || value > highest)
         throw CommandFailure{QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
-                             .arg(option)
-                             .arg(lowest)
-                             .arg(highest)
-                             .arg(text)};
+                                 .arg(option)
+                                 .arg(lowest)
+                                 .arg(highest)
+                                 .arg(text)};
     return value;
 }
 
@@ -156,7 +155,7 @@ int readFileOrInput(const QString &command, const QStringList &files, std::istre
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw CommandFailure{QStringLiteral("cannot read %1: %2")
-                             .arg(files.first(), QString::fromStdString(std::generic_category().message(errno)))};
+                                 .arg(files.first(), QString::fromStdString(std::generic_category().message(errno)))};
     return readNamed(file, files.first(), run);
 }
 
@@ -240,11 +239,11 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     GenerateOptions options;
     options.count = integerFrom(QStringLiteral("count"), parser.value(count), 1, kMaxCount);
     if (parser.isSet(variant))
-        options.variant = static_cast<int>(integerFrom(QStringLiteral("variant"), parser.value(variant),
-                                                       kFirstVariant, kLastVariant));
+        options.variant = static_cast<int>(
+            integerFrom(QStringLiteral("variant"), parser.value(variant), kFirstVariant, kLastVariant));
     if (parser.isSet(category))
-        options.category = categoryFromCode(static_cast<int>(
-            integerFrom(QStringLiteral("category"), parser.value(category), 0, kCategoryCount - 1)));
+        options.category = categoryFromCode(
+            static_cast<int>(integerFrom(QStringLiteral("category"), parser.value(category), 0, kCategoryCount - 1)));
     options.seeds = seedsFrom(parser, seed);
     options.units = unitsFrom(parser.value(units));
     options.realistic = parser.isSet(realistic);
@@ -255,9 +254,9 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
 int runSheetCommand(const QStringList &arguments, std::ostream &out)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes an exercise sheet as PDF: a listing of random blood gases with an empty answer column,\n"
-        "then, from a new page, their answers - the same sheet the window prints."));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes an exercise sheet as PDF: a listing of random blood gases with an empty answer column,\n"
+                       "then, from a new page, their answers - the same sheet the window prints."));
     const QCommandLineOption count(QStringLiteral("count"), QStringLiteral("Number of blood gases, 1 to 1000."),
                                    QStringLiteral("n"));
     const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("The PDF file to write."),
@@ -297,15 +296,15 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
 int dispatch(const QStringList &arguments, std::istream &in, std::ostream &out)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Halvex command line: assesses blood gases and generates teaching cases in bulk, as CSV.\n\n"
-        "Commands:\n"
-        "  assess    assess blood gases read as CSV\n"
-        "  explain   explain blood gases read as CSV, step by step, as plain text\n"
-        "  generate  write random blood gases as CSV\n"
-        "  sheet     write an exercise sheet with its answers as PDF\n\n"
-        "Run '%1 COMMAND --help' for a command's options.")
-                                         .arg(programName(arguments)));
+    parser.setApplicationDescription(
+        QStringLiteral("Halvex command line: assesses blood gases and generates teaching cases in bulk, as CSV.\n\n"
+                       "Commands:\n"
+                       "  assess    assess blood gases read as CSV\n"
+                       "  explain   explain blood gases read as CSV, step by step, as plain text\n"
+                       "  generate  write random blood gases as CSV\n"
+                       "  sheet     write an exercise sheet with its answers as PDF\n\n"
+                       "Run '%1 COMMAND --help' for a command's options.")
+            .arg(programName(arguments)));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

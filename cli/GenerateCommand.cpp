@@ -2,8 +2,8 @@
 
 #include "csv/CsvWriter.h"
 #include "engine/Presentation.h"
-#include "numbers/NumberText.h"
 #include "engine/SampleGenerator.h"
+#include "numbers/NumberText.h"
 
 namespace halvex::cli {
 namespace {
@@ -38,8 +38,8 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
             return formatFixed(ConvertPressure(PressureUnit::MmHg, options.units, mmHg), decimals);
         };
         csv.writeRecord({std::to_string(variant), std::to_string(code), TABG::CategoryName(code),
-                              formatFixed(s.pH, kPhDecimals), pressure(s.PaCO2), pressure(s.PaO2),
-                              formatFixed(s.HCO3, 0), formatFixed(s.FiO2, 0), formatFixed(s.Age, 0)});
+                         formatFixed(s.pH, kPhDecimals), pressure(s.PaCO2), pressure(s.PaO2), formatFixed(s.HCO3, 0),
+                         formatFixed(s.FiO2, 0), formatFixed(s.Age, 0)});
     }
     csv.flush();
 }

@@ -14,8 +14,8 @@ namespace halvex::cli {
 
 struct GenerateOptions {
     long long count = 1;
-    std::optional<int> variant;            // 1 to 29
-    std::optional<AbgCategory> category;   // one of its variants, as the sample page draws
+    std::optional<int> variant;              // 1 to 29
+    std::optional<AbgCategory> category;     // one of its variants, as the sample page draws
     PressureUnit units = PressureUnit::MmHg; // the unit the pressures are written in
     SeedSource seeds = clockSeed;
     bool realistic = false; // values that fit together, as TABG::GenerateRealistic draws them

@@ -24,8 +24,8 @@ inline constexpr std::array<std::string_view, 6> kInputColumns{"pH", "PaCO2", "P
 
 struct InputRow {
     std::array<std::string_view, kInputColumns.size()> columns{}; // as written; valid until the next row
-    std::optional<AbgInput> input; // the values, when they may be assessed
-    std::string invalid;           // otherwise, why not
+    std::optional<AbgInput> input;                                // the values, when they may be assessed
+    std::string invalid;                                          // otherwise, why not
 };
 
 class InputRows {

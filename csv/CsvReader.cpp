@@ -24,7 +24,7 @@ std::size_t utf8LeadLength(char lead)
         return 3;
     return b >= 0xC2 && b <= 0xDF ? 2 : 1;
 }
-}
+} // namespace
 
 bool CsvRecord::isBlank() const
 {
@@ -32,11 +32,7 @@ bool CsvRecord::isBlank() const
            && std::all_of(fields.front().begin(), fields.front().end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
-CsvReader::CsvReader(std::istream &input)
-    : m_input(input)
-    , m_block(kBlockSize)
-{
-}
+CsvReader::CsvReader(std::istream &input) : m_input(input), m_block(kBlockSize) {}
 
 bool CsvReader::refill()
 {

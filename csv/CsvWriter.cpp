@@ -27,8 +27,7 @@ void appendQuoted(std::string &out, std::string_view field)
 
 } // namespace
 
-CsvWriter::CsvWriter(std::ostream &output)
-    : m_output(output)
+CsvWriter::CsvWriter(std::ostream &output) : m_output(output)
 {
     m_buffer.reserve(kBlockSize + 1024);
 }
@@ -45,9 +44,8 @@ void CsvWriter::writeRecord(std::span<const std::string_view> fields)
         if (!first)
             m_buffer.push_back(',');
         first = false;
-        const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
-            return c == 0 || static_cast<unsigned char>(c) >= 0x80;
-        });
+        const bool plain = std::none_of(field.begin(), field.end(),
+                                        [](char c) { return c == 0 || static_cast<unsigned char>(c) >= 0x80; });
         if (plain) {
             appendQuoted(m_buffer, field);
         } else {

@@ -13,8 +13,20 @@ namespace halvex {
 
 enum class AbgCategory : int {
     Normal = 0,
-    RA, PCRA, CRA, MA, PCMA, CMA, CRMA,       // the acidoses, codes 1 to 7
-    RAK, PCRAK, CRAK, MAK, PCMAK, CMAK, CRMAK // the alkaloses, codes 8 to 14
+    RA,
+    PCRA,
+    CRA,
+    MA,
+    PCMA,
+    CMA,
+    CRMA, // the acidoses, codes 1 to 7
+    RAK,
+    PCRAK,
+    CRAK,
+    MAK,
+    PCMAK,
+    CMAK,
+    CRMAK // the alkaloses, codes 8 to 14
 };
 
 inline constexpr int kCategoryCount = 15;

@@ -14,7 +14,7 @@ struct AcidBaseRow {
     Level paco2;
     Level hco3;
     AcidBaseOutcomeKind kind;
-    AbgCategory category; // Category rows
+    AbgCategory category;  // Category rows
     std::string_view text; // Question rows: the sentence; FullCompensation rows: the second text
 };
 
@@ -22,12 +22,10 @@ constexpr std::string_view kBothAcidic = "The pH is normal, the PaCO2 and HCO3 a
 constexpr std::string_view kBothAlkalotic = "The pH is normal, the PaCO2 and HCO3 are both alkalotic?";
 constexpr std::string_view kHco3Alkalotic =
     "The pH and PaCO2 are normal, the HCO3 is out of range (alkalotic for this pH)?";
-constexpr std::string_view kHco3Acidic =
-    "The pH and PaCO2 are normal, the HCO3 is out of range (acidic for this pH)?";
+constexpr std::string_view kHco3Acidic = "The pH and PaCO2 are normal, the HCO3 is out of range (acidic for this pH)?";
 constexpr std::string_view kPaco2Alkalotic =
     "The pH and HCO3 are normal, the PaCO2 is out of range (alkalotic for this pH)?";
-constexpr std::string_view kPaco2Acidic =
-    "The pH and HCO3 are normal, the PaCO2 is out of range (acidic for this pH)?";
+constexpr std::string_view kPaco2Acidic = "The pH and HCO3 are normal, the PaCO2 is out of range (acidic for this pH)?";
 
 constexpr AcidBaseRow category(PhBand band, Level paco2, Level hco3, AbgCategory cat)
 {

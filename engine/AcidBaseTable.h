@@ -25,8 +25,7 @@ inline constexpr NormalRange kHco3NormalRange{22, 26};  // mEq/L
 
 enum class AcidBaseOutcomeKind { Category, Question, FullCompensation };
 
-inline constexpr std::string_view kFullCompensationText =
-    "Fully Compensated Acid/Base, unknown compensation component";
+inline constexpr std::string_view kFullCompensationText = "Fully Compensated Acid/Base, unknown compensation component";
 
 struct AcidBaseOutcome {
     AcidBaseOutcomeKind kind;

@@ -1,12 +1,12 @@
 #include "engine/AssessAcidBase.h"
 
-#include "language/Language.h"
 #include "engine/Oxygenation.h"
+#include "language/Language.h"
 
 namespace halvex {
 
-AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample,
-                               PressureUnit units, std::string_view language)
+AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample, PressureUnit units,
+                               std::string_view language)
 {
     const AcidBaseOutcome outcome = classifyAcidBase(sample.pH, sample.PaCO2, sample.HCO3);
     switch (outcome.kind) {

@@ -15,7 +15,7 @@ namespace halvex {
 // Pressures in mmHg. For a category it sets both texts; for full compensation
 // it sets the fixed pair; for an inconsistency it only shows the question.
 // Returns the outcome so callers can tell the three apart.
-AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample,
-                               PressureUnit units, std::string_view language);
+AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &sample, PressureUnit units,
+                               std::string_view language);
 
 } // namespace halvex

@@ -1,12 +1,12 @@
 #include "engine/Explanation.h"
 
 #include "engine/AcidBaseTable.h"
-#include "language/AsciiCase.h"
 #include "engine/ClinicalRules.h"
+#include "engine/Oxygenation.h"
+#include "language/AsciiCase.h"
 #include "language/ExplanationTexts.h"
 #include "language/Language.h"
 #include "numbers/NumberText.h"
-#include "engine/Oxygenation.h"
 
 #include <algorithm>
 #include <array>
@@ -47,8 +47,8 @@ public:
             return number(mmHg, 2) + " mmHg";
         // As the field shows it, with at least its one decimal.
         const double kpa = mmHg / kKpaToMmHg;
-        const std::string shown = formatUpTo(kpa, 2).find('.') == std::string::npos ? fixed(kpa, kKpaDecimals)
-                                                                                      : number(kpa, 2);
+        const std::string shown =
+            formatUpTo(kpa, 2).find('.') == std::string::npos ? fixed(kpa, kKpaDecimals) : number(kpa, 2);
         return shown + " kpa (" + number(mmHg, 2) + " mmHg)";
     }
     // A pressure a formula gives, already rounded to `decimals`: "29 mmHg", or "29 mmHg (3.9 kpa)".
@@ -73,8 +73,8 @@ private:
         const auto kpa = [this](double value) {
             return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, value), kKpaDecimals);
         };
-        const std::string values = mmHg.size() == 1 ? kpa(*mmHg.begin())
-                                                    : text(ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
+        const std::string values =
+            mmHg.size() == 1 ? kpa(*mmHg.begin()) : text(ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
         return " (" + values + " kpa)";
     }
 
@@ -109,9 +109,9 @@ std::string fitStep(const Writer &out, const BloodGasSample &s, const FitCheck &
 {
     if (!fit.hhPh)
         return out.text(NoFitWithoutHco3);
-    return out.text(origin == CaseOrigin::Generated ? NoFitExercise : NoFit,
-                    {out.measured(s.PaCO2), out.number(s.HCO3, 2) + " mEq/L", out.fixed(*fit.hhPh, 2),
-                     shownPh(out, s.pH)});
+    return out.text(
+        origin == CaseOrigin::Generated ? NoFitExercise : NoFit,
+        {out.measured(s.PaCO2), out.number(s.HCO3, 2) + " mEq/L", out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)});
 }
 
 std::string phStep(const Writer &out, double pH)
@@ -159,9 +159,10 @@ std::string paco2Step(const Writer &out, double PaCO2)
         const auto kpa = [&](double mmHg) {
             return out.fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
         };
-        step += " " + out.text(Paco2LimitsInKpa, {kpa(kPaco2NormalRange.lowest), kpa(kPaco2NormalRange.highest),
-                                                  out.fixed(kPaco2TableInKpa.lowest, 1),
-                                                  out.fixed(kPaco2TableInKpa.highest, 1)});
+        step += " "
+                + out.text(Paco2LimitsInKpa,
+                           {kpa(kPaco2NormalRange.lowest), kpa(kPaco2NormalRange.highest),
+                            out.fixed(kPaco2TableInKpa.lowest, 1), out.fixed(kPaco2TableInKpa.highest, 1)});
     }
     return step;
 }
@@ -183,8 +184,8 @@ std::string hco3Step(const Writer &out, double HCO3)
 }
 
 constexpr std::array<ExplanationText, kCategoryCount> kWhy{
-    WhyNormal, WhyRA, WhyPCRA, WhyCRA, WhyMA, WhyPCMA, WhyCMA, WhyCRMA,
-    WhyRAK, WhyPCRAK, WhyCRAK, WhyMAK, WhyPCMAK, WhyCMAK, WhyCRMAK,
+    WhyNormal, WhyRA,    WhyPCRA, WhyCRA, WhyMA,    WhyPCMA, WhyCMA,   WhyCRMA,
+    WhyRAK,    WhyPCRAK, WhyCRAK, WhyMAK, WhyPCMAK, WhyCMAK, WhyCRMAK,
 };
 
 void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presentation &presentation,
@@ -203,7 +204,7 @@ void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presen
         steps.push_back(out.text(AgeNoCorrection, {age}));
     if (limits.mild)
         steps.push_back(out.text(Grades, {out.number(limits.withoutHypoxemia, 1), out.number(*limits.mild, 1),
-                                               out.number(limits.moderate, 1)}));
+                                          out.number(limits.moderate, 1)}));
     else
         steps.push_back(
             out.text(GradesOver80, {out.number(limits.withoutHypoxemia, 1), out.number(limits.moderate, 1)}));
@@ -227,8 +228,7 @@ void explainFit(const Writer &out, const BloodGasSample &s, const FitCheck &fit,
         return;
     const std::string formula = out.number(rules::kCarbonicPk, 2) + " + log10(" + out.number(s.HCO3, 2) + " / ("
                                 + out.number(rules::kCo2Solubility, 2) + " × " + out.number(s.PaCO2, 2) + "))";
-    notes.push_back(
-        out.text(fit.fits ? HhFits : HhDoesNotFit, {formula, out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)}));
+    notes.push_back(out.text(fit.fits ? HhFits : HhDoesNotFit, {formula, out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)}));
 }
 
 enum class Wording { Uncompensated, PartlyCompensated, Compensated };
@@ -316,11 +316,11 @@ struct MetabolicTexts {
 std::string explainMetabolic(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
                              std::vector<std::string> &notes)
 {
-    static const MetabolicTexts kAcidosis{rules::kMetabolicAcidosis, WinterFormula, LimitMetabolicAcidosis,
-                                          MetabolicAcidosisWithin, MetabolicAcidosisAbove, MetabolicAcidosisBelow};
+    static const MetabolicTexts kAcidosis{rules::kMetabolicAcidosis, WinterFormula,          LimitMetabolicAcidosis,
+                                          MetabolicAcidosisWithin,   MetabolicAcidosisAbove, MetabolicAcidosisBelow};
     static const MetabolicTexts kAlkalosis{rules::kMetabolicAlkalosis, MetabolicAlkalosisFormula,
-                                           LimitMetabolicAlkalosis, MetabolicAlkalosisWithin, MetabolicAlkalosisAbove,
-                                           MetabolicAlkalosisBelow};
+                                           LimitMetabolicAlkalosis,    MetabolicAlkalosisWithin,
+                                           MetabolicAlkalosisAbove,    MetabolicAlkalosisBelow};
     const MetabolicTexts &texts = range.family == CompensationFamily::MetabolicAcidosis ? kAcidosis : kAlkalosis;
     notes.push_back(out.text(texts.formula, {formulaWithNumbers(out, range.family, texts.rule.slope, s.PaCO2, s.HCO3),
                                              out.computed(range.first.formula, 1)}));
@@ -348,22 +348,22 @@ struct RespiratoryTexts {
 std::string explainRespiratory(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
                                std::vector<std::string> &notes)
 {
-    static const RespiratoryTexts kAcidosis{rules::kRespiratoryAcidosis,     RespiratoryAcidosisFormula,
-                                            LimitAcuteRespiratoryAcidosis,   LimitChronicRespiratoryAcidosis,
-                                            RespiratoryAcidosisAbove,        RespiratoryAcidosisBelow,
-                                            AcuteRespiratoryAcidosis,        ChronicRespiratoryAcidosis};
-    static const RespiratoryTexts kAlkalosis{rules::kRespiratoryAlkalosis,    RespiratoryAlkalosisFormula,
-                                             LimitAcuteRespiratoryAlkalosis,  LimitChronicRespiratoryAlkalosis,
-                                             RespiratoryAlkalosisAbove,       RespiratoryAlkalosisBelow,
-                                             AcuteRespiratoryAlkalosis,       ChronicRespiratoryAlkalosis};
+    static const RespiratoryTexts kAcidosis{rules::kRespiratoryAcidosis,   RespiratoryAcidosisFormula,
+                                            LimitAcuteRespiratoryAcidosis, LimitChronicRespiratoryAcidosis,
+                                            RespiratoryAcidosisAbove,      RespiratoryAcidosisBelow,
+                                            AcuteRespiratoryAcidosis,      ChronicRespiratoryAcidosis};
+    static const RespiratoryTexts kAlkalosis{rules::kRespiratoryAlkalosis,   RespiratoryAlkalosisFormula,
+                                             LimitAcuteRespiratoryAlkalosis, LimitChronicRespiratoryAlkalosis,
+                                             RespiratoryAlkalosisAbove,      RespiratoryAlkalosisBelow,
+                                             AcuteRespiratoryAlkalosis,      ChronicRespiratoryAlkalosis};
     const RespiratoryTexts &texts = range.family == CompensationFamily::RespiratoryAcidosis ? kAcidosis : kAlkalosis;
     const ExpectedValue &acute = range.first;
     const ExpectedValue &chronic = *range.chronic;
-    notes.push_back(out.text(texts.formula,
-                             {formulaWithNumbers(out, range.family, texts.rule.acuteSlope, s.PaCO2, s.HCO3),
-                              out.number(acute.formula, 1),
-                              formulaWithNumbers(out, range.family, texts.rule.chronicSlope, s.PaCO2, s.HCO3),
-                              out.number(chronic.formula, 1)}));
+    notes.push_back(
+        out.text(texts.formula, {formulaWithNumbers(out, range.family, texts.rule.acuteSlope, s.PaCO2, s.HCO3),
+                                 out.number(acute.formula, 1),
+                                 formulaWithNumbers(out, range.family, texts.rule.chronicSlope, s.PaCO2, s.HCO3),
+                                 out.number(chronic.formula, 1)}));
     addLimitNote(out, texts.acuteLimit, acute, notes);
     addLimitNote(out, texts.chronicLimit, chronic, notes);
     notes.push_back(out.text(RespiratoryRange,
@@ -383,8 +383,8 @@ std::string explainRespiratory(const Writer &out, const BloodGasSample &s, const
 void explainCompensation(const Writer &out, const BloodGasSample &s, AbgCategory category, const ExpectedRange &range,
                          std::vector<std::string> &notes)
 {
-    std::string judgement = range.ofPaCO2() ? explainMetabolic(out, s, range, notes)
-                                            : explainRespiratory(out, s, range, notes);
+    std::string judgement =
+        range.ofPaCO2() ? explainMetabolic(out, s, range, notes) : explainRespiratory(out, s, range, notes);
     if (const std::optional<ExplanationText> joined = reconciliation(category, range))
         judgement += " " + out.text(*joined);
     notes.push_back(judgement);
@@ -403,20 +403,22 @@ void explainOxygenNotes(const Writer &out, const BloodGasSample &s, const Oxygen
     if (o.aaVerdict == AaVerdict::Impossible)
         notes.push_back(out.text(AaImpossible, {subtraction, gradient, out.computed(o.alveolar, 1)}));
     else if (o.aaExpected)
-        notes.push_back(out.text(AaOnRoomAir, {subtraction, gradient, out.number(s.Age, 1), out.computed(*o.aaExpected, 2),
-                                               out.text(o.aaVerdict == AaVerdict::Raised ? AaRaised : AaWithin)}));
+        notes.push_back(
+            out.text(AaOnRoomAir, {subtraction, gradient, out.number(s.Age, 1), out.computed(*o.aaExpected, 2),
+                                   out.text(o.aaVerdict == AaVerdict::Raised ? AaRaised : AaWithin)}));
     else if (s.FiO2 == kRoomAirFiO2)
         notes.push_back(out.text(AaWithoutAge, {subtraction, gradient}));
     else
         notes.push_back(out.text(AaOnOxygen, {subtraction, gradient}));
 
     if (s.FiO2 == kRoomAirFiO2 && s.PaO2 >= 100)
-        notes.push_back(out.text(o.aaGradient < 0 ? HighPaO2Impossible : HighPaO2Possible, {out.computed(o.alveolar, 1)}));
+        notes.push_back(
+            out.text(o.aaGradient < 0 ? HighPaO2Impossible : HighPaO2Possible, {out.computed(o.alveolar, 1)}));
 
     static constexpr std::array<ExplanationText, 4> kBands{PfNotImpaired, PfMild, PfModerate, PfSevere};
-    notes.push_back(out.text(PfRatio, {out.number(s.PaO2, 2) + " / " + out.number(o.fio2Fraction, 3),
-                                       out.computed(o.pfRatio, 0),
-                                       out.text(kBands[static_cast<std::size_t>(o.pfBand)])}));
+    notes.push_back(
+        out.text(PfRatio, {out.number(s.PaO2, 2) + " / " + out.number(o.fio2Fraction, 3), out.computed(o.pfRatio, 0),
+                           out.text(kBands[static_cast<std::size_t>(o.pfBand)])}));
 }
 
 } // namespace
@@ -453,8 +455,7 @@ std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view languag
         return text(VerdictCategory, {translated, whySentence(outcome.category, language)});
     case AcidBaseOutcomeKind::Question:
         return text(VerdictQuestion, {translated});
-    case AcidBaseOutcomeKind::FullCompensation:
-    {
+    case AcidBaseOutcomeKind::FullCompensation: {
         const Presentation presentation{PressureUnit::MmHg, std::string(language)};
         return text(VerdictFullCompensation, {translated, Writer(presentation).fixed(kPhNeutral, 2)});
     }

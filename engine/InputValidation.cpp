@@ -1,7 +1,7 @@
 #include "engine/InputValidation.h"
 
-#include "language/Language.h"
 #include "engine/PressureUnits.h"
+#include "language/Language.h"
 
 namespace halvex {
 namespace {
@@ -49,7 +49,10 @@ constexpr PressureChecks kKpaChecks{
 constexpr RangeCheck kHco3{kHco3Of, Lower::Included, 0, 200, error("HCO3 is out of range!  Range: 0 to 200 mEq/L")};
 constexpr RangeCheck kAge{kAgeOf, Lower::Included, 0, 135, error("AGE is out of range!  Range 0 to 135 Years")};
 // Shown in English whatever the interface language, in an information box.
-constexpr RangeCheck kFiO2{kFio2Of, Lower::Included, kRoomAirFiO2, 100,
+constexpr RangeCheck kFiO2{kFio2Of,
+                           Lower::Included,
+                           kRoomAirFiO2,
+                           100,
                            {"O2(%) is out of range!  Range: 21 to 100 %", false, MessageBoxKind::Information}};
 
 // Written so that a NaN is refused as well.

@@ -24,7 +24,7 @@ struct PaO2Limit {
 };
 
 struct OxygenationRow {
-    PaO2Limit from; // included
+    PaO2Limit from;  // included
     PaO2Limit below; // excluded
     OxygenRule rule;
     std::string_view roomAir;
@@ -118,8 +118,7 @@ std::string_view oxygenationGrade(double PaO2, double Age, double FiO2, Pressure
     return finding ? finding->grade : std::string_view();
 }
 
-std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units,
-                              std::string_view language)
+std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units, std::string_view language)
 {
     return Translate(oxygenationGrade(PaO2, Age, FiO2, units), language);
 }

@@ -36,7 +36,6 @@ struct GradeLimits {
 GradeLimits gradeLimits(double Age);
 
 // The grade in the interface language.
-std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units,
-                              std::string_view language);
+std::string AssessOxygenation(double PaO2, double Age, double FiO2, PressureUnit units, std::string_view language);
 
 } // namespace halvex

@@ -5,8 +5,8 @@
 // options; both hand it to whatever shows a pressure or a text. Also the facts
 // that go with the unit: how many decimals a pressure shows, and its captions.
 
-#include "language/Language.h"
 #include "engine/PressureUnits.h"
+#include "language/Language.h"
 
 #include <string>
 #include <string_view>

@@ -29,8 +29,7 @@ SeedSource countingSeeds(std::uint32_t first)
     return [next = first]() mutable { return next++; };
 }
 
-RandomSource::RandomSource(SeedSource seeds)
-    : m_seeds(std::move(seeds))
+RandomSource::RandomSource(SeedSource seeds) : m_seeds(std::move(seeds))
 {
     // Draws before the first reseed come from a fixed start; no seed is taken
     // here, so a counting seed source starts with its first value at the first reseed.

@@ -27,12 +27,16 @@ ExpectedValue kept(double formula, double limit, bool limitIsFloor)
     return {value, limitIsFloor ? std::max(value, limit) : std::min(value, limit)};
 }
 
-ExpectedRange metabolicRange(CompensationFamily family, const rules::MetabolicResponse &rule, double PaCO2,
-                             double HCO3)
+ExpectedRange metabolicRange(CompensationFamily family, const rules::MetabolicResponse &rule, double PaCO2, double HCO3)
 {
     const bool acidosis = family == CompensationFamily::MetabolicAcidosis;
-    ExpectedRange range{family, kept(rule.slope * HCO3 + rule.intercept, rule.limit, acidosis), std::nullopt, 0, 0,
-                        Compensation::Within, std::nullopt};
+    ExpectedRange range{family,
+                        kept(rule.slope * HCO3 + rule.intercept, rule.limit, acidosis),
+                        std::nullopt,
+                        0,
+                        0,
+                        Compensation::Within,
+                        std::nullopt};
     range.low = roundedTo(range.first.kept - rule.tolerance, 1);
     range.high = roundedTo(range.first.kept + rule.tolerance, 1);
     range.measured = placed(PaCO2, range.low, range.high);
@@ -146,9 +150,8 @@ OxygenFigures oxygenFigures(const BloodGasSample &s)
 {
     OxygenFigures figures;
     figures.fio2Fraction = s.FiO2 / 100;
-    figures.alveolar = roundedTo(figures.fio2Fraction * (rules::kBarometric - rules::kWaterVapour)
-                                     - s.PaCO2 / rules::kRespiratoryQuotient,
-                                 1);
+    figures.alveolar = roundedTo(
+        figures.fio2Fraction * (rules::kBarometric - rules::kWaterVapour) - s.PaCO2 / rules::kRespiratoryQuotient, 1);
     figures.aaGradient = roundedTo(figures.alveolar - s.PaO2, 2);
     if (s.FiO2 == kRoomAirFiO2 && s.Age > 0)
         figures.aaExpected = roundedTo(s.Age / rules::kAaAgeDivisor + rules::kAaAgeOffset, 2);

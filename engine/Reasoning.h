@@ -42,7 +42,7 @@ struct ExpectedRange {
     double low = 0;                       // the range with its tolerance, to one decimal
     double high = 0;
     Compensation measured = Compensation::Within;
-    std::optional<Acuity> acuity;         // respiratory families, within the range
+    std::optional<Acuity> acuity; // respiratory families, within the range
 
     bool ofPaCO2() const
     {
@@ -56,12 +56,12 @@ enum class AaVerdict { Impossible, Within, Raised };
 enum class PfBand { None, Mild, Moderate, Severe };
 
 struct OxygenFigures {
-    double fio2Fraction = 0;          // FiO2 / 100
-    double alveolar = 0;              // PAO2, to one decimal
-    double aaGradient = 0;            // PAO2 − PaO2
-    std::optional<double> aaExpected; // age / 4 + 4, on room air with an age only
+    double fio2Fraction = 0;            // FiO2 / 100
+    double alveolar = 0;                // PAO2, to one decimal
+    double aaGradient = 0;              // PAO2 − PaO2
+    std::optional<double> aaExpected;   // age / 4 + 4, on room air with an age only
     std::optional<AaVerdict> aaVerdict; // impossible below 0 at any O2 %; within or raised on room air with an age
-    double pfRatio = 0;               // whole
+    double pfRatio = 0;                 // whole
     PfBand pfBand = PfBand::None;
 };
 

@@ -31,8 +31,7 @@ bool isQuick(const QStringList &arguments)
         if (arguments[i] == QLatin1String("sheet"))
             return false;
         if (arguments[i].startsWith(QLatin1String("--count"))) {
-            const QString value = arguments[i].contains(u'=') ? arguments[i].section(u'=', 1)
-                                                               : arguments.value(i + 1);
+            const QString value = arguments[i].contains(u'=') ? arguments[i].section(u'=', 1) : arguments.value(i + 1);
             bool ok = false;
             const long long count = value.toLongLong(&ok);
             if (ok && count > 1000)

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0; // beyond what a field holds; fixed decimals lose the last digits there
     for (int decimals = 0; decimals <= 3; ++decimals) {
         const std::optional<double> back = halvex::parseNumber(halvex::formatFixed(*value, decimals));
-        if (!back || std::fabs(*back - *value) > 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-9 * std::fabs(*value))
+        if (!back
+            || std::fabs(*back - *value) > 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-9 * std::fabs(*value))
             std::abort();
     }
     return 0;

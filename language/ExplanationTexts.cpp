@@ -34,27 +34,22 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "a real sample would be checked for an entry error.",
      "Ces valeurs ne concordent pas : avec des HCO3 à 0 mEq/L, aucun pH ne peut être calculé "
      "(Henderson-Hasselbalch) ; devant un vrai prélèvement, on rechercherait une erreur de saisie."},
-    {KpaForFormulas,
-     "The limits and formulas work in mmHg: kpa × 7.5 = mmHg, and mmHg × 0.133 = kpa.",
+    {KpaForFormulas, "The limits and formulas work in mmHg: kpa × 7.5 = mmHg, and mmHg × 0.133 = kpa.",
      "Les limites et les formules s'expriment en mmHg : kpa × 7,5 = mmHg, et mmHg × 0,133 = kpa."},
-    {PhAcidemic, "pH %1 is below %2: acidemic.",
-     "Le pH de %1 est inférieur à %2 : acidémie."},
+    {PhAcidemic, "pH %1 is below %2: acidemic.", "Le pH de %1 est inférieur à %2 : acidémie."},
     {PhLowNormal, "pH %1 is from %2 to below %3: normal, on the acid side.",
      "Le pH de %1 est compris entre %2 et %3 (exclu) : normal, du côté acide."},
-    {PhExactly, "pH %1 is exactly %2: normal.",
-     "Le pH de %1 est exactement de %2 : normal."},
+    {PhExactly, "pH %1 is exactly %2: normal.", "Le pH de %1 est exactement de %2 : normal."},
     {PhHighNormal, "pH %1 is above %2 up to %3: normal, on the alkaline side.",
      "Le pH de %1 est supérieur à %2, jusqu'à %3 (inclus) : normal, du côté alcalin."},
-    {PhAlkalemic, "pH %1 is above %2: alkalemic.",
-     "Le pH de %1 est supérieur à %2 : alcalémie."},
+    {PhAlkalemic, "pH %1 is above %2: alkalemic.", "Le pH de %1 est supérieur à %2 : alcalémie."},
     {Paco2Low, "PaCO2 %1 is below %2 mmHg: low, alkalotic.",
      "La PaCO2 de %1 est inférieure à %2 mmHg : basse, du côté alcalin."},
     {Paco2Normal, "PaCO2 %1 is from %2 to %3 mmHg: normal.",
      "La PaCO2 de %1 est comprise entre %2 et %3 mmHg : normale."},
     {Paco2High, "PaCO2 %1 is above %2 mmHg: high, acidic.",
      "La PaCO2 de %1 est supérieure à %2 mmHg : élevée, du côté acide."},
-    {Paco2LimitsInKpa,
-     "In kpa these limits are %1 and %2; the normal-values page shows the table's rounded %3 – %4.",
+    {Paco2LimitsInKpa, "In kpa these limits are %1 and %2; the normal-values page shows the table's rounded %3 – %4.",
      "En kpa, ces limites valent %1 et %2 ; la page des valeurs normales affiche le tableau arrondi, %3 – %4."},
     {Hco3Low, "HCO3 %1 mEq/L is below %2: low, acidic.",
      "Les HCO3 à %1 mEq/L sont inférieurs à %2 : bas, du côté acide."},
@@ -62,10 +57,8 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "Les HCO3 à %1 mEq/L sont compris entre %2 et %3 : normaux."},
     {Hco3High, "HCO3 %1 mEq/L is above %2: high, alkalotic.",
      "Les HCO3 à %1 mEq/L sont supérieurs à %2 : élevés, du côté alcalin."},
-    {VerdictCategory, "Verdict: %1. %2",
-     "Verdict : %1. %2"},
-    {VerdictQuestion, "Verdict: the values contradict each other. %1",
-     "Verdict : les valeurs se contredisent. %1"},
+    {VerdictCategory, "Verdict: %1. %2", "Verdict : %1. %2"},
+    {VerdictQuestion, "Verdict: the values contradict each other. %1", "Verdict : les valeurs se contredisent. %1"},
     {VerdictFullCompensation,
      "Verdict: %1. The pH is exactly %2 while the PaCO2 and the HCO3 are both out of their normal limits, one on "
      "the acid side and the other on the alkaline side: they offset each other exactly, so which came first cannot "
@@ -73,8 +66,7 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "Verdict : %1. Le pH est exactement de %2 alors que la PaCO2 et les HCO3 sont tous deux hors de leurs limites "
      "normales, de part et d'autre : ils se compensent exactement, et ce seul gaz ne dit pas lequel est venu en "
      "premier (deux troubles associés sont aussi possibles)."},
-    {WhyNormal, "pH, PaCO2 and HCO3 are all normal.",
-     "Le pH, la PaCO2 et les HCO3 sont tous normaux."},
+    {WhyNormal, "pH, PaCO2 and HCO3 are all normal.", "Le pH, la PaCO2 et les HCO3 sont tous normaux."},
     {WhyRA,
      "The high PaCO2 explains the acidemic pH; the HCO3 is still within its normal limits, so the table calls it "
      "uncompensated.",
@@ -105,8 +97,7 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "is within its normal range, so the table calls it compensated.",
      "Les HCO3 bas expliquent le pH du côté acide ; la PaCO2 est basse elle aussi, dans le sens qui s'y oppose, "
      "et le pH est dans ses limites normales, d'où le verdict « compensée »."},
-    {WhyCRMA,
-     "The high PaCO2 and the low HCO3 both push the pH down: a respiratory and a metabolic acidosis together.",
+    {WhyCRMA, "The high PaCO2 and the low HCO3 both push the pH down: a respiratory and a metabolic acidosis together.",
      "La PaCO2 élevée et les HCO3 bas font tous deux baisser le pH : une acidose respiratoire et une acidose "
      "métabolique associées."},
     {WhyRAK,
@@ -139,8 +130,7 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "the pH is within its normal range, so the table calls it compensated.",
      "Les HCO3 élevés expliquent le pH du côté alcalin ; la PaCO2 est élevée elle aussi, dans le sens qui s'y "
      "oppose, et le pH est dans ses limites normales, d'où le verdict « compensée »."},
-    {WhyCRMAK,
-     "The low PaCO2 and the high HCO3 both push the pH up: a respiratory and a metabolic alkalosis together.",
+    {WhyCRMAK, "The low PaCO2 and the high HCO3 both push the pH up: a respiratory and a metabolic alkalosis together.",
      "La PaCO2 basse et les HCO3 élevés font tous deux monter le pH : une alcalose respiratoire et une alcalose "
      "métabolique associées."},
     {AgeNotGiven, "No age given: the limits for 60 or under apply.",
@@ -156,8 +146,7 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "%3 mmHg."},
     {GradesOver80, "Grades: without hypoxemia from %1, moderate from %2, severe below %2 mmHg.",
      "Degrés : sans hypoxémie à partir de %1, modérée à partir de %2, sévère en dessous de %2 mmHg."},
-    {PaO2Grade, "PaO2 %1 lies in the grade “%2”.",
-     "La PaO2 de %1 se situe dans le degré « %2 »."},
+    {PaO2Grade, "PaO2 %1 lies in the grade “%2”.", "La PaO2 de %1 se situe dans le degré « %2 »."},
     {RoomAir, "On room air (21 %), the grade stands as measured.",
      "À l'air ambiant (21 %), le degré est celui mesuré."},
     {RoomAirError,
@@ -203,11 +192,9 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "%4 mEq/L.",
      "HCO3 attendus : en aigu, 24 − 0,2 × (40 − PaCO2) = %1 = %2 mEq/L ; en chronique, 24 − 0,5 × (40 − PaCO2) = "
      "%3 = %4 mEq/L."},
-    {LimitMetabolicAcidosis,
-     "The lungs cannot bring the PaCO2 much below %1 mmHg: %1 is taken instead of %2.",
+    {LimitMetabolicAcidosis, "The lungs cannot bring the PaCO2 much below %1 mmHg: %1 is taken instead of %2.",
      "Les poumons ne peuvent guère abaisser la PaCO2 sous %1 mmHg : on retient %1 au lieu de %2."},
-    {LimitMetabolicAlkalosis,
-     "The breathing seldom lets the PaCO2 rise much above %1 mmHg: %1 is taken instead of %2.",
+    {LimitMetabolicAlkalosis, "The breathing seldom lets the PaCO2 rise much above %1 mmHg: %1 is taken instead of %2.",
      "La ventilation laisse rarement la PaCO2 dépasser %1 mmHg : on retient %1 au lieu de %2."},
     {LimitAcuteRespiratoryAcidosis,
      "Within hours the kidneys cannot raise the HCO3 much above %1 mEq/L: %1 is taken for the acute value instead "
@@ -227,13 +214,10 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "Even over days the HCO3 seldom falls much below %1 mEq/L: %1 is taken for the chronic value instead of %2.",
      "Même en quelques jours, les HCO3 descendent rarement sous %1 mEq/L : on retient %1 pour la valeur chronique "
      "au lieu de %2."},
-    {MetabolicRange, "Allowing %2 mmHg either way: %1 ± %2 = %3.",
-     "À %2 mmHg près de part et d'autre : %1 ± %2 = %3."},
-    {RespiratoryRange,
-     "Allowing %3 mEq/L either way for individual variation: from %1 − %3 to %2 + %3 = %4 mEq/L.",
+    {MetabolicRange, "Allowing %2 mmHg either way: %1 ± %2 = %3.", "À %2 mmHg près de part et d'autre : %1 ± %2 = %3."},
+    {RespiratoryRange, "Allowing %3 mEq/L either way for individual variation: from %1 − %3 to %2 + %3 = %4 mEq/L.",
      "Avec %3 mEq/L de part et d'autre pour les variations individuelles : de %1 − %3 à %2 + %3 = %4 mEq/L."},
-    {ValueRange, "%1 to %2",
-     "%1 à %2"},
+    {ValueRange, "%1 to %2", "%1 à %2"},
     {MetabolicAcidosisWithin,
      "The measured PaCO2, %1, lies within this range: the breathing has lowered it as far as expected for this "
      "HCO3.",
@@ -348,12 +332,9 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "A–a gradient = PAO2 − PaO2 = %1 = %2; on room air the usual upper value at age %3 is %3 / 4 + 4 = %4: %5.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; à l'air ambiant, la valeur haute habituelle à %3 ans est %3 / 4 + 4 = "
      "%4 : %5."},
-    {AaWithin, "within it",
-     "dans la norme"},
-    {AaRaised, "raised",
-     "élevé"},
-    {AaWithoutAge,
-     "A–a gradient = PAO2 − PaO2 = %1 = %2; no age given, so no age-expected value to compare it with.",
+    {AaWithin, "within it", "dans la norme"},
+    {AaRaised, "raised", "élevé"},
+    {AaWithoutAge, "A–a gradient = PAO2 − PaO2 = %1 = %2; no age given, so no age-expected value to compare it with.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; âge non renseigné, donc pas de valeur attendue pour l'âge."},
     {AaOnOxygen,
      "A–a gradient = PAO2 − PaO2 = %1 = %2; the age rule (age / 4 + 4) holds on room air only: on oxygen the "
@@ -371,17 +352,14 @@ constexpr std::array<ExplanationRow, 100> kRows{{
      "Une PaO2 de 100 mmHg ou plus à l'air ambiant exige une PAO2 plus haute encore : une PaCO2 basse "
      "(hyperventilation) élève la PAO2, mais elle n'est ici que de %1 ; cette PaO2 ne peut donc pas être à l'air "
      "ambiant."},
-    {PfRatio,
-     "PaO2/FiO2 = %1 = %2: %3 (the bands of the Berlin definition; a grade of oxygenation, not a diagnosis).",
+    {PfRatio, "PaO2/FiO2 = %1 = %2: %3 (the bands of the Berlin definition; a grade of oxygenation, not a diagnosis).",
      "PaO2/FiO2 = %1 = %2 : %3 (seuils de la définition de Berlin ; un degré d'oxygénation, non un diagnostic)."},
-    {PfNotImpaired, "300 or more, oxygenation not impaired",
-     "300 ou plus, oxygénation non altérée"},
+    {PfNotImpaired, "300 or more, oxygenation not impaired", "300 ou plus, oxygénation non altérée"},
     {PfMild, "from 200 to below 300, oxygenation mildly impaired",
      "de 200 à moins de 300, oxygénation légèrement altérée"},
     {PfModerate, "from 100 to below 200, oxygenation moderately impaired",
      "de 100 à moins de 200, oxygénation modérément altérée"},
-    {PfSevere, "below 100, oxygenation severely impaired",
-     "moins de 100, oxygénation sévèrement altérée"},
+    {PfSevere, "below 100, oxygenation severely impaired", "moins de 100, oxygénation sévèrement altérée"},
 }};
 
 constexpr bool rowsInOrder()

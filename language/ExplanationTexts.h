@@ -11,26 +11,26 @@ namespace halvex {
 
 enum class ExplanationText {
     // Steps: whether the values fit, the unit, the pH, PaCO2 and HCO3 levels, the verdict.
-    NoFit,             // %1 PaCO2, %2 HCO3, %3 the pH they give, %4 the pH measured
-    NoFitExercise,     // the same, for a generated case
+    NoFit,         // %1 PaCO2, %2 HCO3, %3 the pH they give, %4 the pH measured
+    NoFitExercise, // the same, for a generated case
     NoFitWithoutHco3,
     KpaForFormulas,
-    PhAcidemic,        // %1 the pH, then the limits
+    PhAcidemic, // %1 the pH, then the limits
     PhLowNormal,
     PhExactly,
     PhHighNormal,
     PhAlkalemic,
-    Paco2Low,          // %1 the value, %2 the limit (mmHg)
-    Paco2Normal,       // %1 the value, %2 and %3 the limits (mmHg)
+    Paco2Low,    // %1 the value, %2 the limit (mmHg)
+    Paco2Normal, // %1 the value, %2 and %3 the limits (mmHg)
     Paco2High,
-    Paco2LimitsInKpa,  // %1 and %2 the limits in kpa, %3 and %4 the normal-values page's
-    Hco3Low,           // %1 the value, then the limits
+    Paco2LimitsInKpa, // %1 and %2 the limits in kpa, %3 and %4 the normal-values page's
+    Hco3Low,          // %1 the value, then the limits
     Hco3Normal,
     Hco3High,
-    VerdictCategory,   // %1 the category, %2 why
-    VerdictQuestion,   // %1 the question
+    VerdictCategory,         // %1 the category, %2 why
+    VerdictQuestion,         // %1 the question
     VerdictFullCompensation, // %1 the outcome, %2 the pH 7.40
-    WhyNormal,         // why each category, in category order
+    WhyNormal,               // why each category, in category order
     WhyRA,
     WhyPCRA,
     WhyCRA,
@@ -47,22 +47,22 @@ enum class ExplanationText {
     WhyCRMAK,
     // Steps: oxygenation.
     AgeNotGiven,
-    AgeNoCorrection,   // %1 the age
-    AgeCorrection,     // %1 the age, %2 the correction in mmHg
-    AgeOver80,         // %1 the age
-    Grades,            // the limits in mmHg
+    AgeNoCorrection, // %1 the age
+    AgeCorrection,   // %1 the age, %2 the correction in mmHg
+    AgeOver80,       // %1 the age
+    Grades,          // the limits in mmHg
     GradesOver80,
-    PaO2Grade,         // %1 the PaO2, %2 the grade
+    PaO2Grade, // %1 the PaO2, %2 the grade
     RoomAir,
     RoomAirError,
-    OxygenCorrected,   // %1 the O2 %
+    OxygenCorrected, // %1 the O2 %
     OxygenUncorrected,
     OxygenExcessive,
     // Notes.
     NotesOnUnfitValues,
-    HhFits,            // %1 the formula with its numbers, %2 the pH it gives, %3 the pH measured
+    HhFits, // %1 the formula with its numbers, %2 the pH it gives, %3 the pH measured
     HhDoesNotFit,
-    WinterFormula,     // %1 the formula with its numbers, %2 the result
+    WinterFormula, // %1 the formula with its numbers, %2 the result
     MetabolicAlkalosisFormula,
     RespiratoryAcidosisFormula, // %1 and %2 acute, %3 and %4 chronic
     RespiratoryAlkalosisFormula,
@@ -72,9 +72,9 @@ enum class ExplanationText {
     LimitChronicRespiratoryAcidosis,
     LimitAcuteRespiratoryAlkalosis,
     LimitChronicRespiratoryAlkalosis,
-    MetabolicRange,    // %1 the expected value, %2 the tolerance, %3 the range
-    RespiratoryRange,  // %1 the lower value, %2 the higher, %3 the tolerance, %4 the range
-    ValueRange,        // %1 to %2
+    MetabolicRange,          // %1 the expected value, %2 the tolerance, %3 the range
+    RespiratoryRange,        // %1 the lower value, %2 the higher, %3 the tolerance, %4 the range
+    ValueRange,              // %1 to %2
     MetabolicAcidosisWithin, // %1 the measured PaCO2
     MetabolicAcidosisAbove,
     MetabolicAcidosisBelow,
@@ -99,16 +99,16 @@ enum class ExplanationText {
     PartlyCompensatedMoreThanExpected,
     CompensatedAsExpected,
     NoCompensationFormula,
-    AlveolarGas,       // %1 the formula with its numbers, %2 the PAO2
-    AaImpossible,      // %1 the subtraction, %2 the gradient, %3 the PAO2
-    AaOnRoomAir,       // %1 the subtraction, %2 the gradient, %3 the age, %4 the expected value, %5 the judgement
+    AlveolarGas,  // %1 the formula with its numbers, %2 the PAO2
+    AaImpossible, // %1 the subtraction, %2 the gradient, %3 the PAO2
+    AaOnRoomAir,  // %1 the subtraction, %2 the gradient, %3 the age, %4 the expected value, %5 the judgement
     AaWithin,
     AaRaised,
-    AaWithoutAge,      // %1 the subtraction, %2 the gradient
+    AaWithoutAge, // %1 the subtraction, %2 the gradient
     AaOnOxygen,
-    HighPaO2Possible,  // %1 the PAO2
+    HighPaO2Possible, // %1 the PAO2
     HighPaO2Impossible,
-    PfRatio,           // %1 the division, %2 the ratio, %3 its band
+    PfRatio, // %1 the division, %2 the ratio, %3 its band
     PfNotImpaired,
     PfMild,
     PfModerate,

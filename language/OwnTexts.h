@@ -11,24 +11,24 @@ namespace halvex {
 
 enum class OwnText {
     NoPrinter,
-    PrinterFailed, // %1 the printer
+    PrinterFailed,     // %1 the printer
     PrintingCancelled, // and nothing went out
-    PrintingStopped, // but what was painted may still go out
-    CannotWrite, // %1 the file, %2 why
-    WritingCancelled, // %1 the file
+    PrintingStopped,   // but what was painted may still go out
+    CannotWrite,       // %1 the file, %2 why
+    WritingCancelled,  // %1 the file
     NameThePdf,
     ReplaceFile, // %1 the file
-    PrintCount, // accessible names from here
+    PrintCount,  // accessible names from here
     PrintButton,
     SuccessGauge,
     PhDecimals,
     PaCO2Decimals,
     PaO2Decimals,
     HCO3Decimals,
-    StatisticsEntry, // %1 the category, %2 its percentage
-    TeacherCorrect, // %1 the generated category
+    StatisticsEntry,  // %1 the category, %2 its percentage
+    TeacherCorrect,   // %1 the generated category
     TeacherIncorrect, // %1 the generated category, %2 the ticked one
-    TeacherFailed, // %1 the ticked category
+    TeacherFailed,    // %1 the ticked category
     ExplanationTitle,
     StepByStep,
     TeachingNotes,
@@ -44,16 +44,16 @@ enum class OwnText {
     CsvFiles,
     PracticeWeak,
     RealisticCases,
-    PracticeFocus, // %1 what new cases favour
+    PracticeFocus,  // %1 what new cases favour
     PracticeWeight, // %1 a category, %2 its weight
     PracticeNotMet, // %1 how many categories
     PracticeNothingFavoured,
     ListAnd, // %1 the list so far, %2 its last item
     WrongOnlyHint,
     SaveReviewHint,
-    ReviewSaved, // %1 the file
+    ReviewSaved,       // %1 the file
     CannotOpenAddress, // %1 the address
-    SettingsNotSaved, // %1 the settings file
+    SettingsNotSaved,  // %1 the settings file
     NoAnswerYet,
     AnswerCorrect,
     AnswerIncorrect,

@@ -16,22 +16,21 @@ std::string formatFixed(double value, int decimals)
 
     // Enough for the longest fixed text of a double (a subnormal's 1074 decimals).
     std::array<char, 1200> buffer{};
-    const auto converted = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                         std::chars_format::fixed);
+    const auto converted =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
     const std::string_view shortest(buffer.data(), static_cast<std::size_t>(converted.ptr - buffer.data()));
 
     const std::size_t point = shortest.find('.');
     std::string digits(shortest.substr(0, point)); // integer part, then the kept decimals
     const std::size_t integerLength = digits.size();
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : shortest.substr(point + 1);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : shortest.substr(point + 1);
 
     digits.append(fraction.substr(0, static_cast<std::size_t>(decimals)));
     digits.append(static_cast<std::size_t>(decimals) - std::min(fraction.size(), static_cast<std::size_t>(decimals)),
                   '0');
 
-    const bool roundUp = fraction.size() > static_cast<std::size_t>(decimals)
-                         && fraction[static_cast<std::size_t>(decimals)] >= '5';
+    const bool roundUp =
+        fraction.size() > static_cast<std::size_t>(decimals) && fraction[static_cast<std::size_t>(decimals)] >= '5';
     std::size_t carryLength = integerLength;
     if (roundUp) {
         auto it = digits.rbegin();

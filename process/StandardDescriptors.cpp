@@ -2,8 +2,8 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <cerrno>
-#include <initializer_list>
 #include <fcntl.h>
+#include <initializer_list>
 #include <unistd.h>
 #endif
 

@@ -1,9 +1,9 @@
 #include "report/ExerciseSheet.h"
 
 #include "engine/Explanation.h"
-#include "language/Language.h"
-#include "engine/SampleGenerator.h"
 #include "engine/Presentation.h"
+#include "engine/SampleGenerator.h"
+#include "language/Language.h"
 
 namespace {
 
@@ -83,13 +83,13 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website, boo
                                     field(3.95, 0.5, QStringLiteral("AGE"), Qt::AlignHCenter),
                                 }};
     const ReportFont underlined{10, false, true};
-    const ReportBand answerHeader{0.4,
-                                  {
-                                      {ReportItem::Kind::Rule, 1.0, 0.06, 4.6, 0.01, {}, {}, Qt::AlignLeft,
-                                       kRuleColour, {}},
-                                      text(0.28, 0.2, 0.5, QStringLiteral("#"), underlined),
-                                      text(1.05, 0.2, 1.0, QStringLiteral("Answer"), underlined),
-                                  }};
+    const ReportBand answerHeader{
+        0.4,
+        {
+            {ReportItem::Kind::Rule, 1.0, 0.06, 4.6, 0.01, {}, {}, Qt::AlignLeft, kRuleColour, {}},
+            text(0.28, 0.2, 0.5, QStringLiteral("#"), underlined),
+            text(1.05, 0.2, 1.0, QStringLiteral("Answer"), underlined),
+        }};
     ReportBand answerRow{0.2,
                          {
                              field(0.28, 0.4, QStringLiteral("ABGCode"), Qt::AlignLeft),
@@ -124,8 +124,8 @@ ExerciseSheet::ExerciseSheet(QImage logo, QString website)
     , m_explainedDefinition(sheetDefinition(logo, website, true))
     , m_samples({QStringLiteral("ABGCode"), QStringLiteral("PH"), QStringLiteral("PACO2"), QStringLiteral("PAO2"),
                  QStringLiteral("HCO3"), QStringLiteral("AGE"), QStringLiteral("FIO2")})
-    , m_answers({QStringLiteral("ABGCode"), QStringLiteral("Result"), QStringLiteral("Reason1"),
-                 QStringLiteral("Reason2")})
+    , m_answers(
+          {QStringLiteral("ABGCode"), QStringLiteral("Result"), QStringLiteral("Reason1"), QStringLiteral("Reason2")})
 {
     m_samples.setDisplayDecimals(QStringLiteral("PH"), 2);
     m_answers.setMaximumLength(QStringLiteral("Result"), kAnswerLength);
@@ -159,7 +159,8 @@ void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentatio
         QStringList reason;
         const std::optional<halvex::AbgCategory> category = halvex::categoryFromCode(code);
         if (explained && category)
-            reason = wrapped(QString::fromStdString(halvex::whySentence(*category, presentation.language)), kReasonLine);
+            reason =
+                wrapped(QString::fromStdString(halvex::whySentence(*category, presentation.language)), kReasonLine);
         m_answers.append({row, QString::fromStdString(answer), reason.value(0), reason.value(1)});
     }
 }

@@ -15,7 +15,7 @@
 namespace halvex {
 class TABG;
 struct Presentation;
-}
+} // namespace halvex
 
 class ExerciseSheet {
 public:

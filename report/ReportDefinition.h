@@ -24,11 +24,11 @@ struct ReportItem {
     double left = 0;
     double top = 0;
     double width = 0;
-    double height = 0;           // pictures and rules; text takes its font's line
-    QString content;             // the text, the field name or the parameter name
+    double height = 0; // pictures and rules; text takes its font's line
+    QString content;   // the text, the field name or the parameter name
     ReportFont font;
     Qt::Alignment alignment = Qt::AlignLeft;
-    QColor colour = Qt::black;   // text and rules
+    QColor colour = Qt::black; // text and rules
     QImage picture;
 };
 
@@ -38,15 +38,15 @@ struct ReportBand {
 };
 
 struct ReportSection {
-    QString dataView;            // the name the data view is bound by
-    ReportBand header;           // at the top of the section and of each further page of it
-    ReportBand row;              // once per row of the data view
+    QString dataView;  // the name the data view is bound by
+    ReportBand header; // at the top of the section and of each further page of it
+    ReportBand row;    // once per row of the data view
     bool startsNewPage = false;
 };
 
 struct ReportDefinition {
-    QSizeF pageSize;             // inches
-    QRectF region;               // inches from the page's top left corner
+    QSizeF pageSize; // inches
+    QRectF region;   // inches from the page's top left corner
     QString fontFamily = QStringLiteral("Arial");
     std::vector<ReportSection> sections;
 };

@@ -11,8 +11,8 @@ struct PlacedBand {
     enum class Kind { Header, Row };
     Kind kind;
     int section;
-    int row;      // the data row, for row bands; -1 for headers
-    double top;   // inches from the top of the region
+    int row;    // the data row, for row bands; -1 for headers
+    double top; // inches from the top of the region
 };
 
 struct LaidOutPage {

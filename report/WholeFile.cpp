@@ -7,10 +7,7 @@
 #include <unistd.h>
 #endif
 
-WholeFile::WholeFile(const QString &path)
-    : m_file(path)
-{
-}
+WholeFile::WholeFile(const QString &path) : m_file(path) {}
 
 void WholeFile::fail(const QString &reason)
 {

@@ -9,8 +9,8 @@ namespace {
 constexpr char kGroup[] = "AppSettings";
 
 // In the order they are declared and written.
-constexpr std::array<const char *, 8> kNames{"Units",   "Language", "phDec",        "HCO3Dec",
-                                             "PaCO2Dec", "PaO2Dec", "PracticeWeak", "RealisticCases"};
+constexpr std::array<const char *, 8> kNames{"Units",    "Language", "phDec",        "HCO3Dec",
+                                             "PaCO2Dec", "PaO2Dec",  "PracticeWeak", "RealisticCases"};
 // Settings of our own, not of the design: deleted from the store when they are empty.
 constexpr std::size_t kFirstOwnSetting = 6;
 
@@ -47,7 +47,8 @@ int AppSettings::Value::integer() const
 
 bool AppSettings::Value::sameAs(Kind kind, const QString &text, int integer) const
 {
-    return kind == m_kind && (kind != Kind::String || text == m_text) && (kind != Kind::Integer || integer == m_integer);
+    return kind == m_kind && (kind != Kind::String || text == m_text)
+           && (kind != Kind::Integer || integer == m_integer);
 }
 
 void AppSettings::Value::set(Kind kind, const QString &text, int integer)

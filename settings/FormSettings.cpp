@@ -55,10 +55,7 @@ Path splitName(const QString &name)
 
 } // namespace
 
-FormSettings::FormSettings(QString formName)
-    : m_formName(std::move(formName))
-{
-}
+FormSettings::FormSettings(QString formName) : m_formName(std::move(formName)) {}
 
 void FormSettings::bind(Binding binding)
 {

@@ -29,7 +29,7 @@ void Practice::generated(int variant, std::optional<AbgCategory> category)
 {
     m_lastVariant = variant;
     m_teacher.sampleGenerated(category);
-    m_ticked.reset();
+    ClearCategoryChecks();
     m_verdict = Verdict::None;
 }
 
@@ -44,15 +44,15 @@ void Practice::caseLeft()
     if (!m_teacher.caseInFields())
         return;
     m_teacher.caseLeft();
-    m_ticked.reset();
+    ClearCategoryChecks();
 }
 
-std::optional<AnswerVerdict> Practice::analyzed(const std::array<double, 6> &values, PressureUnit unit)
+std::optional<AnswerVerdict> Practice::ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit)
 {
     if (!m_ticked)
         return std::nullopt;
     if (!m_teacher.caseInFields()) {
-        m_ticked.reset();
+        ClearCategoryChecks();
         return std::nullopt;
     }
     const TeacherSession::Score score = m_teacher.scoreAnswer();

@@ -44,24 +44,23 @@ public:
     // The variant of the last sample the Generate button made, if any.
     std::optional<int> lastVariant() const { return m_lastVariant; }
 
-    // CreateCategoryStats.
-    void createCategoryStats() { m_teacher.createCategoryStats(); }
+    void CreateCategoryStats() { m_teacher.createCategoryStats(); }
     // The Generate button made a sample of the variant (no category when it
     // failed): a new case, so no box is ticked and no verdict is shown.
     void generated(int variant, std::optional<AbgCategory> category);
     // chkNormalClick: exactly the clicked box is ticked.
     void tick(AbgCategory category);
-    // ClearCategoryChecks.
-    void untick() { m_ticked.reset(); }
+    // No box is ticked; the chosen category keeps its value.
+    void ClearCategoryChecks() { m_ticked.reset(); }
     void analysisStarted() { m_teacher.analysisStarted(); }
     // The fields no longer hold the generated case: its box is cleared.
     void caseLeft();
 
-    // ScoreTeacherAnswer for an Analyze of these values (as the fields show
+    // The teacher step of an Analyze of these values (as the fields show
     // them, in the unit): scored and recorded only when a box is ticked and
     // the fields still hold the case it was given for; otherwise the box is
     // cleared and nothing is scored.
-    std::optional<AnswerVerdict> analyzed(const std::array<double, 6> &values, PressureUnit unit);
+    std::optional<AnswerVerdict> ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit);
 
 private:
     TeacherSession m_teacher;

@@ -1,9 +1,9 @@
 #include "teaching/SessionReview.h"
 
 #include "csv/CsvWriter.h"
+#include "engine/SampleGenerator.h"
 #include "language/Language.h"
 #include "numbers/NumberText.h"
-#include "engine/SampleGenerator.h"
 
 #include <string>
 
@@ -39,9 +39,9 @@ void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answe
         const std::string code = answer.generated ? std::to_string(categoryCode(*answer.generated)) : std::string();
         const std::string category = answer.generated ? name(*answer.generated) : std::string();
         const auto &v = answer.values;
-        csv.writeRecord({variant, code, category, number(v[0]), number(v[1]), number(v[2]), number(v[3]),
-                         number(v[4]), number(v[5]), std::to_string(categoryCode(answer.answered)),
-                         name(answer.answered), answer.correct ? "yes" : "no"});
+        csv.writeRecord({variant, code, category, number(v[0]), number(v[1]), number(v[2]), number(v[3]), number(v[4]),
+                         number(v[5]), std::to_string(categoryCode(answer.answered)), name(answer.answered),
+                         answer.correct ? "yes" : "no"});
     }
     csv.flush();
 }

@@ -18,8 +18,8 @@ namespace halvex {
 struct AnswerRecord {
     std::array<double, 6> values{}; // pH, PaCO2, PaO2, HCO3, O2 %, Age, as the fields showed them
     PressureUnit unit = PressureUnit::MmHg;
-    std::optional<int> variant;             // of the generated sample; none before any
-    std::optional<AbgCategory> generated;   // none after a failed generation
+    std::optional<int> variant;           // of the generated sample; none before any
+    std::optional<AbgCategory> generated; // none after a failed generation
     AbgCategory answered = AbgCategory::Normal;
     bool correct = false;
 };

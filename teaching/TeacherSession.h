@@ -26,9 +26,9 @@ public:
     // What scoring one answer changes on the screen.
     struct Score {
         bool correct;
-        int gauge;                                 // 0 to 100 is shown; may exceed 100
-        std::optional<AbgCategory> statsCategory;  // the category whose percentage changed
-        std::string statsText;                     // its new text, as "67 %"
+        int gauge;                                // 0 to 100 is shown; may exceed 100
+        std::optional<AbgCategory> statsCategory; // the category whose percentage changed
+        std::string statsText;                    // its new text, as "67 %"
     };
 
     int generatedCount() const { return m_generatedCount; }

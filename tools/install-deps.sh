@@ -10,6 +10,7 @@ packages="
   clang
   libclang-rt-14-dev
   make
+  clang-format
   qt6-base-dev
   qt6-qpa-plugins
   qt6-translations-l10n

@@ -31,7 +31,8 @@ constexpr std::array<FieldRow, 6> kRows{{
     {"edtPaCO2", "lblPaCO2", "PaCO2", "lblCO2Unit", "mmHg", false, 0, 1, 0, 400, 40, 6, 38},
     {"edtPaO2", "lblPaO2", "PaO2", "lblPO2Unit", "mmHg", false, 0, 1, 0, 700, 90, 6, 68},
     {"edtHCO3", "lblHCO3", "HCO3", "lblHCo3Unit", "mEq/L", false, 0, 1, 0, 200, 24, 6, 98},
-    {"edtFIO2", "lblFIO2", "O2 %", "lblFIO2Unit", "%", true, 0, 1, halvex::kRoomAirFiO2, 100, halvex::kRoomAirFiO2, 3, 128},
+    {"edtFIO2", "lblFIO2", "O2 %", "lblFIO2Unit", "%", true, 0, 1, halvex::kRoomAirFiO2, 100, halvex::kRoomAirFiO2, 3,
+     128},
     {"edtAge", "lblAge", "Age", "lblYears", "Years", true, 0, 1, 0, 135, 40, 3, 159},
 }};
 
@@ -102,9 +103,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text, c
 
 } // namespace
 
-AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent)
-    : QFrame(parent)
-    , m_context(context)
+AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(parent), m_context(context)
 {
     setObjectName(QStringLiteral("pnlABG"));
     setFrameShape(QFrame::NoFrame);
@@ -114,8 +113,8 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent)
         m_rowLabels[i] = rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label),
                                   QPoint(kLabelX, row.y), true);
         m_fields[i] = field(this, row);
-        m_unitLabels[i] =
-            rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), QPoint(kUnitX, row.y), false);
+        m_unitLabels[i] = rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit),
+                                   QPoint(kUnitX, row.y), false);
     }
 
     m_acidBaseHeading = label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"),
@@ -125,8 +124,8 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent)
                                QPoint(kResultX, 103), true);
     m_edtAssessO2 = resultField(this, QStringLiteral("edtAssessO2"), 125);
 
-    m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"), QStringLiteral("Clear the current ABGs"),
-                        261);
+    m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"),
+                        QStringLiteral("Clear the current ABGs"), 261);
     m_btnGenerate = button(this, QStringLiteral("btnGenerate"), QStringLiteral("Generate"),
                            QStringLiteral("|Generate new random ABG"), 364);
     m_btnAnalyze = button(this, QStringLiteral("btnAnalyze"), QStringLiteral("Analyze"),
@@ -137,9 +136,9 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent)
     m_btnWhy->resize(70, kButtonSize.height());
 
     QWidget *previous = nullptr;
-    for (QWidget *next : std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3],
-                                                          m_fields[4], m_fields[5], m_btnClear, m_btnGenerate,
-                                                          m_btnAnalyze, m_btnWhy}) {
+    for (QWidget *next :
+         std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3], m_fields[4], m_fields[5],
+                                          m_btnClear, m_btnGenerate, m_btnAnalyze, m_btnWhy}) {
         if (previous)
             setTabOrder(previous, next);
         previous = next;

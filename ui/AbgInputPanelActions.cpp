@@ -27,7 +27,8 @@ void AbgInputPanel::connectHandlers()
     connect(m_btnWhy, &QPushButton::clicked, this, [&session] { session.requestPage(Page::Explanation); });
     edtPh()->setExitHandler([this] { edtPhExit(); });
     for (NumericSpinField *field : m_fields)
-        connect(field, &NumericSpinField::edited, &session, [&session] { session.fieldsWritten(halvex::CaseOrigin::Typed); });
+        connect(field, &NumericSpinField::edited, &session,
+                [&session] { session.fieldsWritten(halvex::CaseOrigin::Typed); });
     connect(&session, &WindowSession::sampleLoaded, this, &AbgInputPanel::showSample);
     connect(&session, &WindowSession::unitChanged, this, &AbgInputPanel::showPressureUnits);
     connect(&session, &WindowSession::decimalsChanged, this, &AbgInputPanel::applySavedDecimals);
@@ -124,7 +125,8 @@ void AbgInputPanel::showPressureUnits(halvex::PressureUnit from, halvex::Pressur
     // already in force converts nothing: kPa to kPa would scale the user's
     // values by 0.9975 at every click.
     const AppSettings &settings = m_context.session.settings();
-    for (const auto &[field, value] : {std::pair{edtPaCO2(), DecimalValue::PaCO2}, std::pair{edtPaO2(), DecimalValue::PaO2}}) {
+    for (const auto &[field, value] :
+         {std::pair{edtPaCO2(), DecimalValue::PaCO2}, std::pair{edtPaO2(), DecimalValue::PaO2}}) {
         const double shown = field->value();
         field->setDecimals(halvex::pressureDecimals(to, storedDecimals(settings, value)));
         if (from != to)
@@ -137,7 +139,8 @@ void AbgInputPanel::applyStoredDecimals()
     // The saved pH and HCO3 decimals survive a restart, as the pressure decimals
     // do through the mmHg selection.
     const AppSettings &settings = m_context.session.settings();
-    for (const auto &[value, field] : {std::pair{DecimalValue::Ph, edtPh()}, std::pair{DecimalValue::HCO3, edtHCO3()}}) {
+    for (const auto &[value, field] :
+         {std::pair{DecimalValue::Ph, edtPh()}, std::pair{DecimalValue::HCO3, edtHCO3()}}) {
         if (!settings[decimalPreference(value).setting].isEmpty())
             field->setDecimals(storedDecimals(settings, value));
     }
@@ -147,9 +150,10 @@ void AbgInputPanel::applySavedDecimals()
 {
     // As the preferences Save writes them, in either unit.
     const AppSettings &settings = m_context.session.settings();
-    const std::pair<DecimalValue, NumericSpinField *> targets[] = {
-        {DecimalValue::Ph, edtPh()}, {DecimalValue::PaCO2, edtPaCO2()}, {DecimalValue::PaO2, edtPaO2()},
-        {DecimalValue::HCO3, edtHCO3()}};
+    const std::pair<DecimalValue, NumericSpinField *> targets[] = {{DecimalValue::Ph, edtPh()},
+                                                                   {DecimalValue::PaCO2, edtPaCO2()},
+                                                                   {DecimalValue::PaO2, edtPaO2()},
+                                                                   {DecimalValue::HCO3, edtHCO3()}};
     for (const auto &[value, field] : targets)
         field->setDecimals(settings[decimalPreference(value).setting].integer());
 }

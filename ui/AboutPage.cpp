@@ -4,9 +4,9 @@
 #include "ui/WindowSession.h"
 #include "widgets/Contrast.h"
 
+#include "product/ProductInfo.h"
 #include "resources/artwork/Artwork.h"
 #include "widgets/ClickableLabel.h"
-#include "product/ProductInfo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,8 +41,7 @@ QLabel *versionLine(QWidget *parent, const char *name, const QString &text, QPoi
 
 } // namespace
 
-AboutPage::AboutPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+AboutPage::AboutPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
@@ -59,12 +58,14 @@ AboutPage::AboutPage(PageContext &context, QWidget *parent)
     const QString designed = QStringLiteral("MS Sans Serif");
     const QString sansSerif = QFontDatabase::hasFamily(designed) ? designed : QStringLiteral("Arial");
     const std::pair<ClickableLabel *, void (AboutPage::*)()> links[] = {
-        {link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74)), &AboutPage::lblWebsiteClick},
+        {link(this, "lblWebsite", QStringLiteral(HALVEX_WEBSITE), sansSerif, QPoint(320, 74)),
+         &AboutPage::lblWebsiteClick},
         {link(this, "lblEmailSales", QStringLiteral(HALVEX_SALES_EMAIL), sansSerif, QPoint(320, 98)),
          &AboutPage::lblEmailSalesClick},
         {link(this, "lblEmailSupport", QStringLiteral(HALVEX_SUPPORT_EMAIL), sansSerif, QPoint(320, 122)),
          &AboutPage::lblEmailSupportClick},
-        {link(this, "lblLicenseAgreement", QStringLiteral("License Agreement"), QStringLiteral("Arial"), QPoint(320, 144)),
+        {link(this, "lblLicenseAgreement", QStringLiteral("License Agreement"), QStringLiteral("Arial"),
+              QPoint(320, 144)),
          &AboutPage::lblLicenseAgreementClick},
     };
     for (const auto &[label, handler] : links)

@@ -1,5 +1,7 @@
 #include "ui/CategoryControls.h"
 
+#include "language/Language.h"
+
 namespace {
 constexpr int kAcidoses = 7;
 }
@@ -20,6 +22,11 @@ QString categoryEnglishName(halvex::AbgCategory category)
 {
     const std::string_view name = halvex::categoryInfo(category).englishName;
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString categoryName(halvex::AbgCategory category, std::string_view language)
+{
+    return QString::fromStdString(halvex::Translate(halvex::categoryInfo(category).englishName, language));
 }
 
 GridPlace categoryGridPlace(halvex::AbgCategory category)

@@ -1,6 +1,5 @@
 #include "ui/DecimalPreferences.h"
 
-
 int storedDecimals(const AppSettings &settings, DecimalValue value)
 {
     const DecimalPreference &preference = decimalPreference(value);

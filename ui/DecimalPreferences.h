@@ -3,8 +3,8 @@
 // The four decimal-place preferences: which setting each one is, its limits
 // and its design value.
 
-#include "settings/AppSettings.h"
 #include "language/OwnTexts.h"
+#include "settings/AppSettings.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ struct DecimalPreference {
     DecimalValue value;
     AppSetting setting;
     halvex::OwnText accessibleName; // of the decimals field
-    const char *spinName; // the decimals field on the preferences page
+    const char *spinName;           // the decimals field on the preferences page
     const char *label;
     const char *example;
     const char *exampleName;
@@ -27,14 +27,14 @@ struct DecimalPreference {
 
 // In the order the page lists them and Save applies them: pH, PaCO2, PaO2, HCO3.
 inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
-    {DecimalValue::Ph, AppSetting::phDec, halvex::OwnText::PhDecimals,
-     "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1, 3, 2},
-    {DecimalValue::PaCO2, AppSetting::PaCO2Dec, halvex::OwnText::PaCO2Decimals,
-     "edtPaCO2Dec", "PaCO2", "40", "lblPaCO2", "mmHg", 0, 2, 0},
-    {DecimalValue::PaO2, AppSetting::PaO2Dec, halvex::OwnText::PaO2Decimals,
-     "edtPaO2Dec", "PaO2", "80", "lblPaO2", "mmHg", 0, 2, 0},
-    {DecimalValue::HCO3, AppSetting::HCO3Dec, halvex::OwnText::HCO3Decimals,
-     "edtHCO3Dec", "HCO3", "24", "lblHCO3", "mEq/L", 0, 2, 0},
+    {DecimalValue::Ph, AppSetting::phDec, halvex::OwnText::PhDecimals, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1,
+     3, 2},
+    {DecimalValue::PaCO2, AppSetting::PaCO2Dec, halvex::OwnText::PaCO2Decimals, "edtPaCO2Dec", "PaCO2", "40",
+     "lblPaCO2", "mmHg", 0, 2, 0},
+    {DecimalValue::PaO2, AppSetting::PaO2Dec, halvex::OwnText::PaO2Decimals, "edtPaO2Dec", "PaO2", "80", "lblPaO2",
+     "mmHg", 0, 2, 0},
+    {DecimalValue::HCO3, AppSetting::HCO3Dec, halvex::OwnText::HCO3Decimals, "edtHCO3Dec", "HCO3", "24", "lblHCO3",
+     "mEq/L", 0, 2, 0},
 }};
 
 constexpr const DecimalPreference &decimalPreference(DecimalValue value)

@@ -35,8 +35,7 @@ constexpr HelpLine kLines[] = {
 
 } // namespace
 
-HelpPage::HelpPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+HelpPage::HelpPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     for (const HelpLine &line : kLines) {
         auto *label = new QLabel(QString::fromUtf8(line.text), this);
@@ -51,7 +50,8 @@ HelpPage::HelpPage(PageContext &context, QWidget *parent)
         }
         label->move(line.x, line.y);
     }
-    auto *stats = new QLabel(QStringLiteral("5. Detailed statistics are kept on each ABG, Click Statistics to view"), this);
+    auto *stats =
+        new QLabel(QStringLiteral("5. Detailed statistics are kept on each ABG, Click Statistics to view"), this);
     stats->setObjectName(QStringLiteral("lblStats"));
     stats->setWordWrap(true);
     stats->setGeometry(16, 192, 593, 33);

@@ -43,12 +43,10 @@ HelpWindow::HelpWindow(QWidget *owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
 
-    connect(m_contents, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        m_text->scrollToAnchor(item->data(kAnchorRole).toString());
-    });
-    connect(m_contents, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        m_text->scrollToAnchor(item->data(kAnchorRole).toString());
-    });
+    connect(m_contents, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { m_text->scrollToAnchor(item->data(kAnchorRole).toString()); });
+    connect(m_contents, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_text->scrollToAnchor(item->data(kAnchorRole).toString()); });
 }
 
 void HelpWindow::showBook(const QString &path)

@@ -33,8 +33,8 @@ constexpr int kStatusHeight = 19;
 constexpr int kInputPanelHeight = 188;
 constexpr int kBodyHeight = kClientSize.height() - kTitleHeight - kStatusHeight;
 
-constexpr std::array<artwork::GroupIcon, kBarGroupCount> kGroupIcons{
-    artwork::GroupIcon::Abg, artwork::GroupIcon::Units, artwork::GroupIcon::Language};
+constexpr std::array<artwork::GroupIcon, kBarGroupCount> kGroupIcons{artwork::GroupIcon::Abg, artwork::GroupIcon::Units,
+                                                                     artwork::GroupIcon::Language};
 
 } // namespace
 
@@ -154,7 +154,7 @@ void TfrmMain::createSideBar(QWidget *client)
         action->setImageIndex(row.designedImage);
         setHint(action, QString::fromUtf8(row.hint));
         m_groups[static_cast<std::size_t>(row.group)]->addItem(action, QString::fromLatin1(row.item), row.visible,
-                                                                QString::fromUtf8(row.itemCaption));
+                                                               QString::fromUtf8(row.itemCaption));
         m_actions[static_cast<std::size_t>(row.id)] = action;
     }
 }
@@ -177,9 +177,9 @@ void TfrmMain::connectHandlers()
     for (const PageRow &row : pageRows())
         connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { showPage(page); });
     const std::pair<BarAction, void (TfrmMain::*)()> handlers[] = {
-        {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},       {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
-        {BarAction::English, &TfrmMain::alBarEnglishExecute}, {BarAction::French, &TfrmMain::alBarFrenchExecute},
-        {BarAction::German, &TfrmMain::alBarGermanExecute},   {BarAction::Spanish, &TfrmMain::alBarSpanishExecute},
+        {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},          {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
+        {BarAction::English, &TfrmMain::alBarEnglishExecute},    {BarAction::French, &TfrmMain::alBarFrenchExecute},
+        {BarAction::German, &TfrmMain::alBarGermanExecute},      {BarAction::Spanish, &TfrmMain::alBarSpanishExecute},
         {BarAction::Website, &TfrmMain::alBarABGWebsiteExecute},
     };
     for (const auto &[which, handler] : handlers)
@@ -196,8 +196,8 @@ void TfrmMain::connectHandlers()
     // window, it comes before any control's own handling of the key.
     auto *enter = new QShortcut(this);
     enter->setObjectName(QStringLiteral("FormKeyPress"));
-    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                    QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
+    enter->setKeys(
+        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
     enter->setContext(Qt::WindowShortcut);
     connect(enter, &QShortcut::activated, this, &TfrmMain::FormKeyPress);
 }

@@ -70,7 +70,7 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    m_session->practice().createCategoryStats();
+    m_session->practice().CreateCategoryStats();
     m_session->loadSettings();
     // The stored unit: a name other than mmHg's, in any letter case, is kPa; nothing stored is mmHg.
     const QString units = m_session->settings()[AppSetting::Units].text();
@@ -98,6 +98,7 @@ void TfrmMain::FormClose()
     const QScreen *screen = this->screen();
     // The window's position is its frame's corner, as move() and every desktop take it.
     const QPoint frameOffset = frameGeometry().topLeft() - geometry().topLeft();
-    m_formSettings.save(m_session->store(), normalGeometry().topLeft() + frameOffset, screen ? screen->size() : QSize());
+    m_formSettings.save(m_session->store(), normalGeometry().topLeft() + frameOffset,
+                        screen ? screen->size() : QSize());
     m_session->checkStoreWritten();
 }

@@ -60,8 +60,7 @@ QFont withPixelSize(QFont font, int pixels, bool bold)
 
 } // namespace
 
-NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(24, 16, 24, 16);

@@ -1,10 +1,10 @@
 #include "ui/PreferencesPage.h"
 
-#include "widgets/ButtonSpinBox.h"
-#include "ui/DecimalPreferences.h"
-#include "widgets/Hints.h"
 #include "ui/ControlCaptions.h"
+#include "ui/DecimalPreferences.h"
 #include "ui/WindowSession.h"
+#include "widgets/ButtonSpinBox.h"
+#include "widgets/Hints.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,8 +31,7 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-PreferencesPage::PreferencesPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+PreferencesPage::PreferencesPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     auto *group = new QGroupBox(QStringLiteral("Decimals"), this);
     group->setObjectName(QStringLiteral("gbDecimals"));

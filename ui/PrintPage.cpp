@@ -56,7 +56,7 @@ void PrintPage::btnPrintABGsClick()
     const halvex::Presentation &presentation = session().presentation();
     if (m_count->text().trimmed().isEmpty() || !(m_count->value() > 0)) {
         const std::string_view language = presentation.language;
-        context().seams.boxes.error(language == halvex::kLanguageEnglish  ? QStringLiteral("Please enter a valid number")
+        context().seams.boxes.error(language == halvex::kLanguageEnglish ? QStringLiteral("Please enter a valid number")
                                     : language == halvex::kLanguageFrench ? QStringLiteral("Le nombre est inadmissible")
                                                                           : QString());
         return;

@@ -4,10 +4,7 @@
 
 #include <QDesktopServices>
 
-QtDesktop::QtDesktop(QWidget *owner)
-    : m_owner(owner)
-{
-}
+QtDesktop::QtDesktop(QWidget *owner) : m_owner(owner) {}
 
 QtDesktop::~QtDesktop()
 {

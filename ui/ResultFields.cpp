@@ -5,11 +5,7 @@
 
 #include <QLineEdit>
 
-ResultFields::ResultFields(AbgInputPanel &panel, MessageBoxes &boxes)
-    : m_panel(panel)
-    , m_boxes(boxes)
-{
-}
+ResultFields::ResultFields(AbgInputPanel &panel, MessageBoxes &boxes) : m_panel(panel), m_boxes(boxes) {}
 
 void ResultFields::setAcidBaseText(const std::string &text)
 {

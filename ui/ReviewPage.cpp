@@ -89,7 +89,8 @@ void ReviewPage::showReview()
         const QString values = QStringLiteral("pH %1 / PaCO2 %2 %3 / HCO3 %4")
                                    .arg(QString::number(answer.values[0]), QString::number(answer.values[1]),
                                         unitPresentation(answer.unit).label(), QString::number(answer.values[3]));
-        const std::string line = halvex::answerVerdictLine(halvex::verdictOf(answer), session().presentation().language);
+        const std::string line =
+            halvex::answerVerdictLine(halvex::verdictOf(answer), session().presentation().language);
         auto *item = new QListWidgetItem(
             QStringLiteral("%1. %2\n%3").arg(index + 1).arg(QString::fromStdString(line), values), m_answers);
         if (!answer.correct)

@@ -12,8 +12,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-SamplesPage::SamplesPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+SamplesPage::SamplesPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     QLabel *title = pageTitle(QStringLiteral("lblSampleABG"), QStringLiteral("Sample ABGs"), this);
     auto *instruction = new QLabel(QStringLiteral("Click on an ABG type to insert into analyzer"), this);
@@ -28,7 +27,8 @@ SamplesPage::SamplesPage(PageContext &context, QWidget *parent)
         label->setObjectName(categoryControlName(QStringLiteral("lbl"), info.category));
         setTag(label, kCategoryLabelTag);
         setTextColour(label, categoryColour(info.category));
-        connect(label, &HoverBoldLabel::clicked, this, [this, category = info.category] { sampleLabelClick(category); });
+        connect(label, &HoverBoldLabel::clicked, this,
+                [this, category = info.category] { sampleLabelClick(category); });
         const GridPlace place = categoryGridPlace(info.category);
         grid->addWidget(label, place.row, place.column);
         m_labels[static_cast<std::size_t>(halvex::categoryCode(info.category))] = label;
@@ -47,7 +47,7 @@ SamplesPage::SamplesPage(PageContext &context, QWidget *parent)
 void SamplesPage::sampleLabelClick(halvex::AbgCategory category)
 {
     ShowSample(halvex::drawVariantOf(category, session().generator().random()));
-    resetLabels();
+    ResetSampleLabels();
     m_labels[std::size_t(halvex::categoryCode(category))]->setBold(true);
 }
 
@@ -58,7 +58,7 @@ void SamplesPage::ShowSample(int variant)
     session().loadSample(generator.sample(), halvex::CaseOrigin::Generated);
 }
 
-void SamplesPage::resetLabels()
+void SamplesPage::ResetSampleLabels()
 {
     for (HoverBoldLabel *label : m_labels)
         label->setBold(false);
@@ -68,7 +68,6 @@ void SamplesPage::retranslate()
 {
     if (const std::optional<bool> french = session().frenchCaptions()) {
         writeCaptionSet(*this, *french);
-        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-            m_labels[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+        SetCategoryCaptions(m_labels, session().captionLanguage());
     }
 }

@@ -21,15 +21,16 @@ public:
     SamplesPage(PageContext &context, QWidget *parent);
 
     void retranslate() override;
-    // tsSamplesShow: no label in bold.
-    void shown() override { resetLabels(); }
+    void shown() override { tsSamplesShow(); }
 
 private:
     void sampleLabelClick(halvex::AbgCategory category);
     // ShowSample: a sample of the variant into the fields.
     void ShowSample(int variant);
-    // ResetSampleLabels: no label in bold.
-    void resetLabels();
+    // Runs each time the page is shown: no label in bold.
+    void tsSamplesShow() { ResetSampleLabels(); }
+    // No category label in bold (the labels tagged as such are all this page's).
+    void ResetSampleLabels();
 
     std::array<HoverBoldLabel *, halvex::kCategoryCount> m_labels{};
 };

@@ -21,9 +21,23 @@ inline constexpr Page kDesignPage = Page::About;
 
 // In the order of kBarActions.
 enum class BarAction {
-    Teacher, Statistics, Explanation, Review, NormalValues, Samples, Print, Preferences, Website, Help, About,
-    MmHg, Kpa,
-    English, French, German, Spanish,
+    Teacher,
+    Statistics,
+    Explanation,
+    Review,
+    NormalValues,
+    Samples,
+    Print,
+    Preferences,
+    Website,
+    Help,
+    About,
+    MmHg,
+    Kpa,
+    English,
+    French,
+    German,
+    Spanish,
 };
 inline constexpr int kBarActionCount = static_cast<int>(BarAction::Spanish) + 1;
 

@@ -10,8 +10,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent)
-    : PageWidget(context, parent)
+StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
     QLabel *title = pageTitle(QStringLiteral("lblStatsTitle"),
                               QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);
@@ -73,16 +72,15 @@ void StatisticsPage::showStatistics()
 void StatisticsPage::nameEntry(int code)
 {
     QLabel *name = m_names[std::size_t(code)];
-    name->setAccessibleName(session().text(halvex::OwnText::StatisticsEntry)
-                                .arg(name->text(), m_percentages[std::size_t(code)]->text()));
+    name->setAccessibleName(
+        session().text(halvex::OwnText::StatisticsEntry).arg(name->text(), m_percentages[std::size_t(code)]->text()));
 }
 
 void StatisticsPage::retranslate()
 {
     if (const std::optional<bool> french = session().frenchCaptions()) {
         writeCaptionSet(*this, *french);
-        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-            m_names[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+        SetCategoryCaptions(m_names, session().captionLanguage());
     }
     for (int code = 0; code < halvex::kCategoryCount; ++code)
         nameEntry(code);

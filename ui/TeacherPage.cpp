@@ -48,7 +48,8 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     for (int row = 0; row < 2; ++row) {
         const auto &[box, setting] = options[row];
         box->setFixedHeight(kRowHeight);
-        connect(box, &QCheckBox::clicked, this, [this, setting = setting](bool on) { session().setOption(setting, on); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, setting = setting](bool on) { session().setOption(setting, on); });
         boxes->addWidget(box, row, 1);
     }
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
@@ -138,8 +139,7 @@ void TeacherPage::retranslate()
 {
     if (const std::optional<bool> french = session().frenchCaptions()) {
         writeCaptionSet(*this, *french);
-        for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-            m_boxes[std::size_t(halvex::categoryCode(info.category))]->setText(session().categoryName(info.category));
+        SetCategoryCaptions(m_boxes, session().captionLanguage());
     }
     m_practiceWeak->setText(session().text(halvex::OwnText::PracticeWeak));
     m_realisticCases->setText(session().text(halvex::OwnText::RealisticCases));

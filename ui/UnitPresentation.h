@@ -26,10 +26,10 @@ struct UnitPresentation {
 };
 
 // Fixed texts, not conversions: the page shows 11.9 for 90 mmHg.
-inline constexpr UnitPresentation kMmHgPresentation{halvex::PressureUnit::MmHg, "40", "35 - 45", "90", "80 - 98", 1,
-                                                    400, 700};
-inline constexpr UnitPresentation kKpaPresentation{halvex::PressureUnit::Kpa, "5.3", "4.6 - 5.9", "11.9", "10.6 - 13",
-                                                   0.1, 53, 93};
+inline constexpr UnitPresentation kMmHgPresentation{
+    halvex::PressureUnit::MmHg, "40", "35 - 45", "90", "80 - 98", 1, 400, 700};
+inline constexpr UnitPresentation kKpaPresentation{
+    halvex::PressureUnit::Kpa, "5.3", "4.6 - 5.9", "11.9", "10.6 - 13", 0.1, 53, 93};
 
 constexpr const UnitPresentation &unitPresentation(halvex::PressureUnit unit)
 {

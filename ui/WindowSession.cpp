@@ -3,6 +3,7 @@
 #include "language/Language.h"
 #include "settings/SettingsStore.h"
 #include "teaching/WeakCategories.h"
+#include "ui/CategoryControls.h"
 
 #include <QSettings>
 
@@ -40,7 +41,7 @@ QString WindowSession::text(halvex::OwnText which) const
 
 QString WindowSession::categoryName(halvex::AbgCategory category) const
 {
-    return QString::fromStdString(halvex::Translate(halvex::categoryInfo(category).englishName, captionLanguage()));
+    return ::categoryName(category, captionLanguage());
 }
 
 void WindowSession::selectUnit(halvex::PressureUnit unit)
@@ -134,12 +135,6 @@ void WindowSession::tick(halvex::AbgCategory category)
     emit practiceChanged();
 }
 
-void WindowSession::untick()
-{
-    m_practice.untick();
-    emit practiceChanged();
-}
-
 void WindowSession::setOption(AppSetting option, bool on)
 {
     m_settings[option].setOn(on);
@@ -158,10 +153,14 @@ void WindowSession::analysisRefused()
 
 void WindowSession::assessed(const halvex::AbgInput &input, const halvex::BloodGasSample &sample)
 {
-    const std::array<double, 6> shown{input.pH.value_or(0), input.PaCO2.value_or(0), input.PaO2.value_or(0),
-                                      input.HCO3.value_or(0), input.FiO2,           input.Age};
+    const std::array<double, 6> shown{input.pH.value_or(0),
+                                      input.PaCO2.value_or(0),
+                                      input.PaO2.value_or(0),
+                                      input.HCO3.value_or(0),
+                                      input.FiO2,
+                                      input.Age};
     const bool ticked = m_practice.ticked().has_value();
-    m_assessment = Assessment{sample, m_fieldsOrigin, m_practice.analyzed(shown, m_presentation.unit)};
+    m_assessment = Assessment{sample, m_fieldsOrigin, m_practice.ScoreTeacherAnswer(shown, m_presentation.unit)};
     if (ticked)
         emit practiceChanged();
     emit assessmentChanged();

@@ -78,7 +78,6 @@ public:
 
     // The answer boxes.
     void tick(halvex::AbgCategory category);
-    void untick();
     // The practice options of the teacher page, stored only while on.
     void setOption(AppSetting option, bool on);
 

@@ -51,7 +51,8 @@ private:
 class LinkAccessible final : public PressableAccessible {
 public:
     explicit LinkAccessible(ClickableLabel *label)
-        : PressableAccessible(label, QAccessible::Link, [label] { label->activate(); }, [label] { return label->text(); })
+        : PressableAccessible(
+            label, QAccessible::Link, [label] { label->activate(); }, [label] { return label->text(); })
     {
     }
 
@@ -65,10 +66,7 @@ public:
 
 class CheckBoxAccessible final : public QAccessibleWidget {
 public:
-    explicit CheckBoxAccessible(QCheckBox *box)
-        : QAccessibleWidget(box, QAccessible::CheckBox)
-    {
-    }
+    explicit CheckBoxAccessible(QCheckBox *box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text which) const override
     {
@@ -100,10 +98,7 @@ private:
 
 class GaugeAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit GaugeAccessible(CylinderGauge *gauge)
-        : QAccessibleWidget(gauge, QAccessible::ProgressBar)
-    {
-    }
+    explicit GaugeAccessible(CylinderGauge *gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -132,8 +127,8 @@ private:
 class GroupHeaderAccessible final : public PressableAccessible {
 public:
     GroupHeaderAccessible(QToolButton *header, SideBarGroup *group)
-        : PressableAccessible(header, QAccessible::Button, [header] { header->click(); },
-                              [header] { return header->text(); })
+        : PressableAccessible(
+            header, QAccessible::Button, [header] { header->click(); }, [header] { return header->text(); })
         , m_group(group)
     {
     }

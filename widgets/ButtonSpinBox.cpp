@@ -4,8 +4,7 @@
 #include <QLineEdit>
 #include <QWheelEvent>
 
-ButtonSpinBox::ButtonSpinBox(QWidget *parent)
-    : QSpinBox(parent)
+ButtonSpinBox::ButtonSpinBox(QWidget *parent) : QSpinBox(parent)
 {
     lineEdit()->setReadOnly(true);
 }

@@ -5,8 +5,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-ClickableLabel::ClickableLabel(QWidget *parent)
-    : QLabel(parent)
+ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

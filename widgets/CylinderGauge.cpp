@@ -25,10 +25,7 @@ void paintBody(QPainter &painter, const QRectF &body, const QColor &light, const
 
 } // namespace
 
-CylinderGauge::CylinderGauge(QWidget *parent)
-    : QWidget(parent)
-{
-}
+CylinderGauge::CylinderGauge(QWidget *parent) : QWidget(parent) {}
 
 void CylinderGauge::setValue(int value)
 {

@@ -1,7 +1,6 @@
 #include "widgets/ImageList.h"
 
-ImageList::ImageList(QSize size)
-    : m_size(size)
+ImageList::ImageList(QSize size) : m_size(size)
 {
     QPixmap transparent(size);
     transparent.fill(Qt::transparent);

@@ -1,7 +1,7 @@
 #include "widgets/NumericSpinField.h"
 
-#include "widgets/AccessibleInterfaces.h"
 #include "numbers/NumberText.h"
+#include "widgets/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-NumericSpinField::NumericSpinField(QWidget *parent)
-    : QAbstractSpinBox(parent)
+NumericSpinField::NumericSpinField(QWidget *parent) : QAbstractSpinBox(parent)
 {
     // Every change of the value, typed or written, is told to screen readers.
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { announceValueChange(this, value()); });

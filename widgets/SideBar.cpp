@@ -5,9 +5,7 @@
 
 #include <QVBoxLayout>
 
-SideBar::SideBar(QWidget *parent)
-    : QWidget(parent)
-    , m_layout(new QVBoxLayout(this))
+SideBar::SideBar(QWidget *parent) : QWidget(parent), m_layout(new QVBoxLayout(this))
 {
     // A pale background around the groups. Colours come from the palette, not
     // a style sheet, which would cost a noticeable part of the start-up.

@@ -8,10 +8,7 @@
 #include <QLabel>
 #include <QWidget>
 
-StatusHints::StatusHints(QWidget *window, QLabel *line)
-    : QObject(window)
-    , m_window(window)
-    , m_line(line)
+StatusHints::StatusHints(QWidget *window, QLabel *line) : QObject(window), m_window(window), m_line(line)
 {
     qApp->installEventFilter(this);
 }

@@ -1,10 +1,10 @@
 #include "report/dialogs/DialogReportRunner.h"
 
 #include "language/OwnTexts.h"
-#include "report/dialogs/OutputOptionsDialog.h"
 #include "report/PdfOutput.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
+#include "report/dialogs/OutputOptionsDialog.h"
 #include "report/dialogs/ReportPreviewDialog.h"
 #include "report/dialogs/ReportProgress.h"
 
@@ -34,11 +34,14 @@ void DialogReportRunner::run(const Report &report)
 
     switch (options.destination()) {
     case OutputOptionsDialog::Destination::Preview: {
-        ReportPreviewDialog preview(report, [&] {
-            QPrintDialog dialog(&options.printer(), m_parent);
-            if (dialog.exec() == QDialog::Accepted)
-                print(report, options.printer());
-        }, m_parent);
+        ReportPreviewDialog preview(
+            report,
+            [&] {
+                QPrintDialog dialog(&options.printer(), m_parent);
+                if (dialog.exec() == QDialog::Accepted)
+                    print(report, options.printer());
+            },
+            m_parent);
         preview.exec();
         break;
     }

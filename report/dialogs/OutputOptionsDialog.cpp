@@ -91,7 +91,8 @@ void OutputOptionsDialog::fitFileField()
 {
     const QScreen *screen = this->screen();
     const int widest = screen ? screen->availableGeometry().width() * 2 / 3 : 800;
-    const int needed = m_file->fontMetrics().horizontalAdvance(m_file->text()) + 3 * m_file->fontMetrics().averageCharWidth();
+    const int needed =
+        m_file->fontMetrics().horizontalAdvance(m_file->text()) + 3 * m_file->fontMetrics().averageCharWidth();
     m_file->setMinimumWidth(std::clamp(needed, 300, widest));
     m_file->setToolTip(m_file->text());
     adjustSize();

@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,7 +30,8 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<voi
                      [this] { m_preview->setCurrentPage(m_preview->currentPage() - 1); });
     tools->addAction(QStringLiteral("Next page"), m_preview,
                      [this] { m_preview->setCurrentPage(m_preview->currentPage() + 1); });
-    tools->addAction(QStringLiteral("Last page"), m_preview, [this] { m_preview->setCurrentPage(m_preview->pageCount()); });
+    tools->addAction(QStringLiteral("Last page"), m_preview,
+                     [this] { m_preview->setCurrentPage(m_preview->pageCount()); });
     tools->addSeparator();
     tools->addAction(QStringLiteral("Zoom in"), m_preview, [this] { m_preview->zoomIn(); });
     tools->addAction(QStringLiteral("Zoom out"), m_preview, [this] { m_preview->zoomOut(); });

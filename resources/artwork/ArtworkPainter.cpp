@@ -110,8 +110,8 @@ QPixmap arrowMarker()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kMarkerRed);
-    painter.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(8, 6), QPointF(8, 2), QPointF(15, 8), QPointF(8, 14),
-                                   QPointF(8, 10), QPointF(2, 10)}));
+    painter.drawPolygon(QPolygonF(
+        {QPointF(2, 6), QPointF(8, 6), QPointF(8, 2), QPointF(15, 8), QPointF(8, 14), QPointF(8, 10), QPointF(2, 10)}));
     return pixmap;
 }
 

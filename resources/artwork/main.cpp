@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QGuiApplication>
+#include <QImage>
 
 #include <cstdio>
 
@@ -22,8 +22,10 @@ bool save(const QPixmap &picture, const QString &path)
     const QImage pixels = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const quint32 size[2] = {quint32(pixels.width()), quint32(pixels.height())};
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char *>(size), sizeof size) == sizeof size
-           && file.write(reinterpret_cast<const char *>(pixels.constBits()), pixels.sizeInBytes()) == pixels.sizeInBytes();
+    return file.open(QIODevice::WriteOnly)
+           && file.write(reinterpret_cast<const char *>(size), sizeof size) == sizeof size
+           && file.write(reinterpret_cast<const char *>(pixels.constBits()), pixels.sizeInBytes())
+                  == pixels.sizeInBytes();
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-#include "ui/ErrorForm.h"
-#include "ui/MainForm.h"
 #include "app/StartUp.h"
 #include "app/splashform.h"
+#include "ui/ErrorForm.h"
+#include "ui/MainForm.h"
 
 #include <QLabel>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 class TestStartUp : public QObject {
     Q_OBJECT
@@ -27,10 +27,10 @@ void TestStartUp::sequence()
                 QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size(), QSize(302, 149));
             }
         }
-        mainExistedDuringWait = !QApplication::topLevelWidgets().isEmpty()
-                                && std::any_of(QApplication::topLevelWidgets().begin(),
-                                               QApplication::topLevelWidgets().end(),
-                                               [](QWidget *w) { return qobject_cast<TfrmMain *>(w) != nullptr; });
+        mainExistedDuringWait =
+            !QApplication::topLevelWidgets().isEmpty()
+            && std::any_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                           [](QWidget *w) { return qobject_cast<TfrmMain *>(w) != nullptr; });
     });
 
     QCOMPARE(waits, QList<std::chrono::milliseconds>{std::chrono::milliseconds(2000)});

@@ -82,32 +82,34 @@ void TestCliFaults::faults_data()
     QTest::addColumn<QString>("said");
 
     const QStringList none;
-    QTest::newRow("assess into a full disk") << R"("$CLI" assess "$DIR/good.csv" > /dev/full)" << none << 2
-                                             << "halvex-cli: cannot write the output\n";
-    QTest::newRow("generate into a full disk") << R"("$CLI" generate --count 100000 > /dev/full)" << none << 2
-                                               << "halvex-cli: cannot write the output\n";
-    QTest::newRow("help into a full disk") << R"("$CLI" --help > /dev/full)" << none << 2
-                                           << "halvex-cli: cannot write the output\n";
-    QTest::newRow("command help into a full disk") << R"("$CLI" generate --help > /dev/full)" << none << 2
-                                                   << "halvex-cli: cannot write the output\n";
-    QTest::newRow("generate with the output closed") << R"("$CLI" generate >&-)" << none << 2
-                                                     << "halvex-cli: cannot write the output\n";
-    QTest::newRow("version with the output closed") << R"("$CLI" --version >&-)" << none << 2
-                                                    << "halvex-cli: cannot write the output\n";
-    QTest::newRow("input a folder") << R"("$CLI" assess < "$DIR")" << none << 2
-                                    << "halvex-cli: error while reading standard input; the rows before it were written\n";
-    QTest::newRow("input closed") << R"("$CLI" assess <&-)" << none << 2
-                                  << "halvex-cli: error while reading standard input; the rows before it were written\n";
+    QTest::newRow("assess into a full disk")
+        << R"("$CLI" assess "$DIR/good.csv" > /dev/full)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("generate into a full disk")
+        << R"("$CLI" generate --count 100000 > /dev/full)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("help into a full disk")
+        << R"("$CLI" --help > /dev/full)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("command help into a full disk")
+        << R"("$CLI" generate --help > /dev/full)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("generate with the output closed")
+        << R"("$CLI" generate >&-)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("version with the output closed")
+        << R"("$CLI" --version >&-)" << none << 2 << "halvex-cli: cannot write the output\n";
+    QTest::newRow("input a folder")
+        << R"("$CLI" assess < "$DIR")" << none << 2
+        << "halvex-cli: error while reading standard input; the rows before it were written\n";
+    QTest::newRow("input closed")
+        << R"("$CLI" assess <&-)" << none << 2
+        << "halvex-cli: error while reading standard input; the rows before it were written\n";
     QTest::newRow("a file that is a folder") << R"("$CLI" assess "$DIR")" << none << 2 << "it is a directory";
-    QTest::newRow("a file that is not there") << R"("$CLI" assess "$DIR/missing.csv")" << none << 2
-                                              << "No such file or directory";
+    QTest::newRow("a file that is not there")
+        << R"("$CLI" assess "$DIR/missing.csv")" << none << 2 << "No such file or directory";
     if (QFileInfo::exists("/proc/self/mem"))
-        QTest::newRow("a file that cannot be read") << R"("$CLI" assess /proc/self/mem)" << none << 2
-                                                    << "error while reading /proc/self/mem";
-    QTest::newRow("a sheet where no folder is") << R"("$CLI" sheet --count 2 --out "$DIR/plain/sheet.pdf")" << none
-                                                << 2 << "cannot write";
-    QTest::newRow("a file name that is not UTF-8") << "\"$CLI\" assess \"$DIR/caf$(printf '\\351').csv\" > /dev/null"
-                                                   << none << 0 << "";
+        QTest::newRow("a file that cannot be read")
+            << R"("$CLI" assess /proc/self/mem)" << none << 2 << "error while reading /proc/self/mem";
+    QTest::newRow("a sheet where no folder is")
+        << R"("$CLI" sheet --count 2 --out "$DIR/plain/sheet.pdf")" << none << 2 << "cannot write";
+    QTest::newRow("a file name that is not UTF-8")
+        << "\"$CLI\" assess \"$DIR/caf$(printf '\\351').csv\" > /dev/null" << none << 0 << "";
     // The disk "fills" past 20,000 bytes: the sheet written before stays, whole, and no temporary file is left.
     QTest::newRow("a sheet over an old one on a full disk")
         << R"sh("$CLI" sheet --count 2 --out "$DIR/old.pdf" --seed 1 && cp "$DIR/old.pdf" "$DIR/kept.pdf" &&
@@ -118,9 +120,9 @@ void TestCliFaults::faults_data()
     QTest::newRow("Qt's platform arguments are left aside")
         << R"("$CLI" sheet --count 2 --out "$DIR/sheet.pdf" -platform xcb -platformtheme gtk3)"
         << QStringList{"DISPLAY="} << 0 << "";
-    QTest::newRow("a sheet with no display") << R"("$CLI" sheet --count 2 --out "$DIR/sheet.pdf")"
-                                             << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=", "XDG_RUNTIME_DIR="} << 0
-                                             << "";
+    QTest::newRow("a sheet with no display")
+        << R"("$CLI" sheet --count 2 --out "$DIR/sheet.pdf")"
+        << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=", "XDG_RUNTIME_DIR="} << 0 << "";
 }
 
 void TestCliFaults::faults()
@@ -163,7 +165,8 @@ void TestCliFaults::aFullDiskKeepsTheOldSheet()
     QDir().mkpath(disk);
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=40k", "tmpfs", disk}) != 0)
         QSKIP("no small file system can be mounted here");
-    const Ran ran = runShell(R"sh(cd "$DIR/disk" && "$CLI" sheet --count 3 --out a.pdf --seed 1 && cp a.pdf ../kept-a.pdf &&
+    const Ran ran =
+        runShell(R"sh(cd "$DIR/disk" && "$CLI" sheet --count 3 --out a.pdf --seed 1 && cp a.pdf ../kept-a.pdf &&
                                "$CLI" sheet --count 40 --out a.pdf --seed 2; status=$?;
                                cmp -s a.pdf ../kept-a.pdf && [ "$(ls)" = a.pdf ] || exit 9; exit $status)sh");
     QProcess::execute("umount", {disk});

@@ -34,8 +34,7 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
     return result;
 }
 
-const QString kAssessHeader =
-    "pH,PaCO2,PaO2,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
+const QString kAssessHeader = "pH,PaCO2,PaO2,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
 const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
 
 } // namespace
@@ -86,8 +85,8 @@ void TestCommandLine::assessRows_data()
         << "7.40,30,90,18,21,40,full-compensation,,\"Fully Compensated Acid/Base, unknown compensation component\","
            "\"Refer to previous ABG to help determine, what is effecting the pH\","
         << 0;
-    QTest::newRow("missing columns read as empty") << QByteArray("7.4,40,90")
-                                                   << "7.4,40,90,,,,invalid,,,,One or more fields are Empty!" << 1;
+    QTest::newRow("missing columns read as empty")
+        << QByteArray("7.4,40,90") << "7.4,40,90,,,,invalid,,,,One or more fields are Empty!" << 1;
     QTest::newRow("extra column") << QByteArray("7.4,40,90,24,21,40,x")
                                   << "7.4,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\"" << 1;
     QTest::newRow("not a number") << QByteArray("7.4,forty,90,24,21,40")
@@ -99,23 +98,23 @@ void TestCommandLine::assessRows_data()
     QTest::newRow("out of range") << QByteArray("7.4,0,90,24,21,40")
                                   << "7.4,0,90,24,21,40,invalid,,,,PaCO2 is out of range!  Range: 0 to 400 mmHg" << 1;
     QTest::newRow("O2 out of range") << QByteArray("7.4,40,90,24,20,40")
-                                     << "7.4,40,90,24,20,40,invalid,,,,O2(%) is out of range!  Range: 21 to 100 %"
-                                     << 1;
+                                     << "7.4,40,90,24,20,40,invalid,,,,O2(%) is out of range!  Range: 21 to 100 %" << 1;
     QTest::newRow("blanks around numbers") << QByteArray(" 7.40 , 40,90 ,24,21,40")
                                            << " 7.40 , 40,90 ,24,21,40,category,0,Normal Acid/Base balance,"
                                               "without Hypoxemia,"
                                            << 0;
     QTest::newRow("a field too long to be a number")
         << "7.4," + QByteArray(5000, '4') + ",90,24,21,40"
-        << "7.4," + QString(100, '4') + ",90,24,21,40,invalid,,,,a field is too long to be a number (more than 100 "
-                                          "characters); it is shown cut short"
+        << "7.4," + QString(100, '4')
+               + ",90,24,21,40,invalid,,,,a field is too long to be a number (more than 100 "
+                 "characters); it is shown cut short"
         << 1;
-    QTest::newRow("thousands of columns") << "7.4" + QByteArray(5000, ',')
-                                          << "7.4,,,,,,invalid,,,,\"expected 6 columns, found 5001\"" << 1;
+    QTest::newRow("thousands of columns")
+        << "7.4" + QByteArray(5000, ',') << "7.4,,,,,,invalid,,,,\"expected 6 columns, found 5001\"" << 1;
     QTest::newRow("bytes that are not UTF-8") << QByteArray("7.4,4\xff,90,24,21,40")
-                                             << QString::fromUtf8("7.4,4\uFFFD,90,24,21,40,invalid,,,,PaCO2 is not a "
-                                                                  "number: 4\uFFFD")
-                                             << 1;
+                                              << QString::fromUtf8("7.4,4\uFFFD,90,24,21,40,invalid,,,,PaCO2 is not a "
+                                                                   "number: 4\uFFFD")
+                                              << 1;
     QTest::newRow("unterminated quote") << QByteArray("7.4,40,\"90,24,21,40")
                                         << "7.4,40,\"90,24,21,40\n\",,,,invalid,,,,unterminated quoted field" << 1;
 }
@@ -182,37 +181,102 @@ void TestCommandLine::assessExplained_data()
     QTest::addColumn<QStringList>("explained"); // reason's start, then the eleven figures
 
     QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
-                                         << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.", "28.5", "32.5",
-                                                        "within", "22.2", "14.0", "429", "7.32", "yes", "", "raised",
+                                         << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.",
+                                                        "28.5",
+                                                        "32.5",
+                                                        "within",
+                                                        "22.2",
+                                                        "14.0",
+                                                        "429",
+                                                        "7.32",
+                                                        "yes",
+                                                        "",
+                                                        "raised",
                                                         "none"};
     QTest::newRow("metabolic alkalosis above, on oxygen: no age rule")
         << QStringList{} << QByteArray("7.48,48,60,32,40,85")
-        << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.", "41.4", "45.4", "above", "165.2", "", "150",
-                       "7.45", "yes", "", "", "moderate"};
-    QTest::newRow("acute respiratory acidosis, HCO3 normal") << QStringList{} << QByteArray("7.34,52,75,24,21,40")
-                                                              << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
-                                                                             "23.2", "30.2", "within", "9.7", "14.0",
-                                                                             "357", "7.29", "yes", "acute", "within",
-                                                                             "none"};
+        << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
+                       "41.4",
+                       "45.4",
+                       "above",
+                       "165.2",
+                       "",
+                       "150",
+                       "7.45",
+                       "yes",
+                       "",
+                       "",
+                       "moderate"};
+    QTest::newRow("acute respiratory acidosis, HCO3 normal")
+        << QStringList{} << QByteArray("7.34,52,75,24,21,40")
+        << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
+                       "23.2",
+                       "30.2",
+                       "within",
+                       "9.7",
+                       "14.0",
+                       "357",
+                       "7.29",
+                       "yes",
+                       "acute",
+                       "within",
+                       "none"};
     QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
-                                      << QStringList{"Verdict: Normal Acid/Base balance.", "", "", "", "9.7", "14.0",
-                                                     "429", "7.40", "yes", "", "within", "none"};
-    QTest::newRow("no age, PaO2 above the PAO2") << QStringList{} << QByteArray("7.40,40,105,24,21,")
-                                                 << QStringList{"Verdict: Normal Acid/Base balance.", "", "", "",
-                                                                "-5.3", "", "500", "7.40", "yes", "", "impossible",
-                                                                "none"};
+                                      << QStringList{"Verdict: Normal Acid/Base balance.",
+                                                     "",
+                                                     "",
+                                                     "",
+                                                     "9.7",
+                                                     "14.0",
+                                                     "429",
+                                                     "7.40",
+                                                     "yes",
+                                                     "",
+                                                     "within",
+                                                     "none"};
+    QTest::newRow("no age, PaO2 above the PAO2")
+        << QStringList{} << QByteArray("7.40,40,105,24,21,") << QStringList{"Verdict: Normal Acid/Base balance.",
+                                                                            "",
+                                                                            "",
+                                                                            "",
+                                                                            "-5.3",
+                                                                            "",
+                                                                            "500",
+                                                                            "7.40",
+                                                                            "yes",
+                                                                            "",
+                                                                            "impossible",
+                                                                            "none"};
     QTest::newRow("values that do not fit") << QStringList{} << QByteArray("7.30,60,80,24,21,40")
-                                            << QStringList{"Verdict: Uncompensated Respiratory Acidosis.", "24.0",
-                                                           "33.0", "within", "-5.3", "14.0", "381", "7.22", "no",
-                                                           "acute", "impossible", "none"};
+                                            << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
+                                                           "24.0",
+                                                           "33.0",
+                                                           "within",
+                                                           "-5.3",
+                                                           "14.0",
+                                                           "381",
+                                                           "7.22",
+                                                           "no",
+                                                           "acute",
+                                                           "impossible",
+                                                           "none"};
     QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
                                  << QByteArray("7.30,4.0,12.0,15,21,40")
                                  << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
-                                                "3.8", "4.3", "within", "3.0", "1.9", "57", "7.32", "yes", "", "raised",
+                                                "3.8",
+                                                "4.3",
+                                                "within",
+                                                "3.0",
+                                                "1.9",
+                                                "57",
+                                                "7.32",
+                                                "yes",
+                                                "",
+                                                "raised",
                                                 "none"};
-    QTest::newRow("question: the reason only") << QStringList{} << QByteArray("7.30,40,90,24,21,40")
-                                               << (QStringList{"Verdict: the values contradict each other."}
-                                                   + QStringList(11, QString()));
+    QTest::newRow("question: the reason only")
+        << QStringList{} << QByteArray("7.30,40,90,24,21,40")
+        << (QStringList{"Verdict: the values contradict each other."} + QStringList(11, QString()));
     QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(12, QString());
 }
 
@@ -224,8 +288,9 @@ void TestCommandLine::assessExplained()
 
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.lines.size(), 2);
-    QCOMPARE(result.lines[0], kAssessHeader + ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,"
-                                              "pf_ratio,hh_ph,fits,acuity,aa_verdict,pf_band");
+    QCOMPARE(result.lines[0], kAssessHeader
+                                  + ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,"
+                                    "pf_ratio,hh_ph,fits,acuity,aa_verdict,pf_band");
     std::istringstream written(result.lines[1].toStdString());
     CsvReader reader(written);
     CsvRecord record;
@@ -255,7 +320,8 @@ void TestCommandLine::assessReadsNamedColumns()
 
     // Any order and letter case, FiO2 and Age left out.
     const Run reordered = run({"assess"}, "Note,HCO3,ph,PaO2,paco2\nx,24,7.40,90,40\n");
-    QCOMPARE(reordered.lines.value(1), QString("7.40,40,90,24,,,category,0,Normal Acid/Base balance,without Hypoxemia,"));
+    QCOMPARE(reordered.lines.value(1),
+             QString("7.40,40,90,24,,,category,0,Normal Acid/Base balance,without Hypoxemia,"));
     // A first row that names only some of the four values is no header.
     const Run partial = run({"assess"}, "pH,PaCO2,PaO2\n");
     QCOMPARE(partial.lines.value(1).section(',', 6, 6), QString("invalid"));
@@ -390,8 +456,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("variant 30") << QStringList{"generate", "--variant", "30"} << "--variant";
     QTest::newRow("variant 0") << QStringList{"generate", "--variant", "0"} << "--variant";
     QTest::newRow("category 15") << QStringList{"generate", "--category", "15"} << "--category";
-    QTest::newRow("variant and category") << QStringList{"generate", "--variant", "3", "--category", "1"}
-                                          << "together";
+    QTest::newRow("variant and category") << QStringList{"generate", "--variant", "3", "--category", "1"} << "together";
     QTest::newRow("negative seed") << QStringList{"generate", "--seed", "-1"} << "--seed";
     QTest::newRow("seed beyond 32 bits") << QStringList{"generate", "--seed", "4294967296"} << "--seed";
     QTest::newRow("generate with a file") << QStringList{"generate", "out.csv"} << "no file";
@@ -436,14 +501,16 @@ void TestCommandLine::processExitCodesAndFiles()
     QVERIFY(dir.isValid());
     const QString good = dir.filePath("good.csv");
     const QString bad = dir.filePath("bad.csv");
-    for (const auto &[path, content] : {std::pair{good, QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.4,40,90,24,21,40\n")},
-                                        std::pair{bad, QByteArray("7.4,40,90,24,21,40\n7.4,40\n")}}) {
+    for (const auto &[path, content] :
+         {std::pair{good, QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.4,40,90,24,21,40\n")},
+          std::pair{bad, QByteArray("7.4,40,90,24,21,40\n7.4,40\n")}}) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
 
-    const auto exitCodeOf = [](const QStringList &arguments, QByteArray *output = nullptr, QByteArray *errors = nullptr) {
+    const auto exitCodeOf = [](const QStringList &arguments, QByteArray *output = nullptr,
+                               QByteArray *errors = nullptr) {
         QProcess process;
         process.start(HALVEX_CLI_PATH, arguments);
         process.closeWriteChannel();
@@ -496,17 +563,17 @@ void TestCommandLine::sheetAsPdf()
     const QString pdf = dir.filePath("sheet.pdf");
 
     int status = -1;
-    const QString said = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "100", "--out", pdf, "--units", "kPa",
-                                                  "--language", "FRENCH", "--seed", "7"},
-                                 &status);
+    const QString said = runTool(
+        HALVEX_CLI_PATH,
+        {"sheet", "--count", "100", "--out", pdf, "--units", "kPa", "--language", "FRENCH", "--seed", "7"}, &status);
     QVERIFY2(status == 0, qPrintable(said));
 
     // 100 rows: 42 + 42 + 16 on listing pages, then 47 + 47 + 6 answers.
     const QString info = runTool(QStandardPaths::findExecutable("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression("Pages:\\s+6\\b")), qPrintable(info));
     for (int page = 1; page <= 6; ++page) {
-        const QString text = runTool(pdftotext, {"-layout", "-f", QString::number(page), "-l", QString::number(page),
-                                                 pdf, "-"});
+        const QString text =
+            runTool(pdftotext, {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
         if (page <= 3) {
             QVERIFY2(text.contains("ABG Listing") && text.contains("(KPA)") && text.contains("(mEq/L)"),
                      qPrintable(text));
@@ -514,7 +581,8 @@ void TestCommandLine::sheetAsPdf()
         } else {
             QVERIFY(!text.contains("ABG Listing"));
             QVERIFY(text.contains("Answer"));
-            QVERIFY(text.contains(QString::fromUtf8("Acidose")) || text.contains("Alcalose") || text.contains("Base/Acide"));
+            QVERIFY(text.contains(QString::fromUtf8("Acidose")) || text.contains("Alcalose")
+                    || text.contains("Base/Acide"));
         }
     }
     const QString first = runTool(pdftotext, {"-layout", "-f", "1", "-l", "1", pdf, "-"});
@@ -542,8 +610,8 @@ void TestCommandLine::sheetWithReasons()
     QTemporaryDir dir;
     const QString pdf = dir.filePath("sheet.pdf");
     int status = -1;
-    const QString said = runTool(HALVEX_CLI_PATH, {"sheet", "--count", "12", "--out", pdf, "--seed", "3", "--explain"},
-                                 &status);
+    const QString said =
+        runTool(HALVEX_CLI_PATH, {"sheet", "--count", "12", "--out", pdf, "--seed", "3", "--explain"}, &status);
     QVERIFY2(status == 0, qPrintable(said));
     const QString text = runTool(pdftotext, {"-layout", pdf, "-"});
     // Under each answer its reason: as many reasons as answers.
@@ -556,4 +624,3 @@ void TestCommandLine::sheetWithReasons()
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
-

@@ -123,9 +123,9 @@ void TestCsv::longFieldsAreCutAndCounted()
 
 void TestCsv::fieldsAreCutWhereACharacterBegins_data()
 {
-    QTest::addColumn<int>("before");     // ASCII bytes before the character
+    QTest::addColumn<int>("before"); // ASCII bytes before the character
     QTest::addColumn<QByteArray>("character");
-    QTest::addColumn<int>("kept");       // bytes kept of the field
+    QTest::addColumn<int>("kept"); // bytes kept of the field
     const int limit = int(CsvRecord::kMaxFieldBytes);
     QTest::newRow("é split after its first byte") << limit - 1 << QByteArray("\xC3\xA9") << limit - 1;
     QTest::newRow("é whole at the end") << limit - 2 << QByteArray("\xC3\xA9") << limit;
@@ -203,7 +203,10 @@ void TestCsv::writingValidUtf8_data()
 
     const QByteArray replacement("\xEF\xBF\xBD");
     QTest::newRow("ASCII") << QByteArray("7.40") << QByteArray("7.40");
-    QTest::newRow("UTF-8 kept") << QByteArray("combin\xC3\xA9""e \xF0\x9F\x98\x80") << QByteArray("combin\xC3\xA9""e \xF0\x9F\x98\x80");
+    QTest::newRow("UTF-8 kept") << QByteArray("combin\xC3\xA9"
+                                              "e \xF0\x9F\x98\x80")
+                                << QByteArray("combin\xC3\xA9"
+                                              "e \xF0\x9F\x98\x80");
     QTest::newRow("Latin-1") << QByteArray("caf\xE9") << "caf" + replacement;
     QTest::newRow("NUL") << QByteArray("a\0b", 3) << "a" + replacement + "b";
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << replacement + replacement;

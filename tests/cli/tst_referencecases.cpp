@@ -69,8 +69,10 @@ void TestReferenceCases::assessedAsTheFileSays_data()
     int line = 0;
     for (const auto &row : rows) {
         ++line;
-        QVERIFY2(row.size() == std::size_t(kColumns), qPrintable(QStringLiteral("row %1 has %2 columns").arg(line).arg(row.size())));
-        QTest::addRow("%d: %s %s %s", line, row[0].c_str(), row[1].c_str(), qPrintable(qs(row, kValues, kExpected).join(',')))
+        QVERIFY2(row.size() == std::size_t(kColumns),
+                 qPrintable(QStringLiteral("row %1 has %2 columns").arg(line).arg(row.size())));
+        QTest::addRow("%d: %s %s %s", line, row[0].c_str(), row[1].c_str(),
+                      qPrintable(qs(row, kValues, kExpected).join(',')))
             << QString::fromStdString(row[0]) << QString::fromStdString(row[1]) << qs(row, kValues, kExpected)
             << qs(row, kValues, kColumns);
     }

@@ -172,8 +172,8 @@ inline std::vector<double> leftValues(const std::string &left)
 {
     for (std::size_t start = 0; start < left.size(); ++start) {
         const char c = left[start];
-        if ((start > 0 && left[start - 1] != ' ') || !(std::isdigit(static_cast<unsigned char>(c)) || c == '('
-                                                          || c == 'l' || c == '-'))
+        if ((start > 0 && left[start - 1] != ' ')
+            || !(std::isdigit(static_cast<unsigned char>(c)) || c == '(' || c == 'l' || c == '-'))
             continue;
         const std::string tail = left.substr(start);
         for (const std::string_view separator : {std::string_view(" to "), std::string_view(" ~ ")}) {
@@ -233,8 +233,9 @@ inline void auditLine(const std::string &original, bool french, Audit &audit)
     // Pressures in both units: "8.0 kpa (60 mmHg)", "29 mmHg (3.9 kpa)", "27 to 31 mmHg (3.6 to 4.1 kpa)".
     const auto numberBefore = [&line](std::size_t end) -> std::optional<Printed> {
         std::size_t start = end;
-        while (start > 0 && (std::isdigit(static_cast<unsigned char>(line[start - 1])) || line[start - 1] == '.'
-                             || line[start - 1] == '-'))
+        while (start > 0
+               && (std::isdigit(static_cast<unsigned char>(line[start - 1])) || line[start - 1] == '.'
+                   || line[start - 1] == '-'))
             --start;
         if (start == end)
             return std::nullopt;

@@ -1,6 +1,6 @@
 #include "engine/AbgCategory.h"
-#include "language/Language.h"
 #include "engine/SampleGenerator.h"
+#include "language/Language.h"
 #include "tests/support/TestText.h"
 
 #include <QTest>

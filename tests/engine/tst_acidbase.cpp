@@ -1,6 +1,6 @@
+#include "RecordingOutput.h"
 #include "engine/AcidBaseTable.h"
 #include "engine/AssessAcidBase.h"
-#include "RecordingOutput.h"
 #include "tests/support/TestText.h"
 
 #include <QTest>
@@ -138,10 +138,10 @@ void TestAcidBase::limits_data()
     QTest::newRow("pH 7.35 is low normal") << 7.35 << 40.0 << 24.0 << normal;
     QTest::newRow("pH 7.34 is acidaemic") << 7.34 << 40.0 << 24.0 << "A normal PaCO2 and HCO3, the pH is acidic?";
     QTest::newRow("pH 7.45 is high normal") << 7.45 << 40.0 << 24.0 << normal;
-    QTest::newRow("pH 7.46 is alkalaemic") << 7.46 << 40.0 << 24.0
-                                           << "A normal PaCO2 and HCO3 and the ph is alkalotic?";
-    QTest::newRow("pH 7.4 typed without its zero") << 7.4 << 30.0 << 18.0
-                                                   << "Fully Compensated Acid/Base, unknown compensation component";
+    QTest::newRow("pH 7.46 is alkalaemic")
+        << 7.46 << 40.0 << 24.0 << "A normal PaCO2 and HCO3 and the ph is alkalotic?";
+    QTest::newRow("pH 7.4 typed without its zero")
+        << 7.4 << 30.0 << 18.0 << "Fully Compensated Acid/Base, unknown compensation component";
     QTest::newRow("pH 7.401 is high normal") << 7.401 << 30.0 << 18.0 << "Compensated Respiratory Alkalosis";
     QTest::newRow("pH 7.399 is low normal") << 7.399 << 30.0 << 18.0 << "Compensated Metabolic Acidosis";
     QTest::newRow("PaCO2 35 and HCO3 22 are normal") << 7.40 << 35.0 << 22.0 << normal;
@@ -168,11 +168,17 @@ void TestAcidBase::categoryWritesBothFieldsInTheLanguage_data()
     QTest::addColumn<QString>("acidBase");
     QTest::addColumn<QString>("oxygenation");
 
-    QTest::newRow("English") << "ENGLISH" << "MMHG" << "Combined Respiratory and Metabolic Acidosis"
+    QTest::newRow("English") << "ENGLISH"
+                             << "MMHG"
+                             << "Combined Respiratory and Metabolic Acidosis"
                              << "Possible Oxygenation Error (PaO2 is >= 100 mmHg on room air)";
-    QTest::newRow("English, kPa wording") << "english" << "KPA" << "Combined Respiratory and Metabolic Acidosis"
+    QTest::newRow("English, kPa wording") << "english"
+                                          << "KPA"
+                                          << "Combined Respiratory and Metabolic Acidosis"
                                           << "Possible Oxygenation Error (PaO2 is >= 13 kpa on room air)";
-    QTest::newRow("French") << "FRENCH" << "MMHG" << "Acidose respiratoire et métabolique combinée"
+    QTest::newRow("French") << "FRENCH"
+                            << "MMHG"
+                            << "Acidose respiratoire et métabolique combinée"
                             << "Erreur Possible D'Oxygénation, le PaO2 est >= 100 mmHg a 21%";
 }
 

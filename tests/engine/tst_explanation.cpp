@@ -4,15 +4,15 @@
 // thousands of generated cases in both units and languages, lines that can be
 // redone by hand and notes that agree with the verdict beside them.
 
+#include "FormulaLines.h"
 #include "engine/AcidBaseTable.h"
 #include "engine/ClinicalRules.h"
 #include "engine/Explanation.h"
-#include "language/ExplanationTexts.h"
-#include "FormulaLines.h"
-#include "numbers/NumberText.h"
 #include "engine/PressureUnits.h"
 #include "engine/Reasoning.h"
 #include "engine/SampleGenerator.h"
+#include "language/ExplanationTexts.h"
+#include "numbers/NumberText.h"
 #include "tests/support/DataFile.h"
 #include "tests/support/TestText.h"
 
@@ -92,8 +92,8 @@ void TestExplanation::asReviewed()
     const auto mmHg = [&](const QString &typed) {
         return ConvertPressure(presentation.unit, PressureUnit::MmHg, typed.toDouble());
     };
-    const BloodGasSample sample{f[2].toDouble(), mmHg(f[3]), mmHg(f[4]), f[5].toDouble(), f[7].toDouble(),
-                                f[6].toDouble()};
+    const BloodGasSample sample{f[2].toDouble(), mmHg(f[3]),      mmHg(f[4]),
+                                f[5].toDouble(), f[7].toDouble(), f[6].toDouble()};
     const Explanation explanation =
         explainAssessment(sample, presentation, f.size() == 9 ? CaseOrigin::Generated : CaseOrigin::Typed);
     const auto lines = [](const std::vector<std::string> &texts) {
@@ -118,8 +118,8 @@ void TestExplanation::theVerdictIsTheTables()
                 const AcidBaseOutcome outcome = classifyAcidBase(pH, paco2, hco3);
                 const Explanation explanation = explainAssessment({pH, paco2, 90, hco3, 40, 21}, english);
                 QVERIFY2(explanation.reason.find(outcome.text) != std::string::npos, explanation.reason.c_str());
-                const bool single = outcome.kind == AcidBaseOutcomeKind::Category
-                                    && compensationFamilyOf(outcome.category).has_value();
+                const bool single =
+                    outcome.kind == AcidBaseOutcomeKind::Category && compensationFamilyOf(outcome.category).has_value();
                 QCOMPARE(explanation.reasoning.expected.has_value(), single);
             }
         }
@@ -141,47 +141,47 @@ void TestExplanation::textbookRanges_data()
     const std::optional<Acuity> none;
     // Winter's formula, 1.5 × HCO3 + 8 ± 2 (Albert, Dell and Winters 1967): the
     // classic HCO3 12 gives 26 ± 2; the lungs stop near 10 mmHg (Narins and Emmett 1980).
-    QTest::newRow("Winter, HCO3 12, PaCO2 26") << MetabolicAcidosis << 26.0 << 12.0 << 24.0 << 28.0 << false
-                                               << Compensation::Within << none;
-    QTest::newRow("Winter, HCO3 12, PaCO2 35: too high") << MetabolicAcidosis << 35.0 << 12.0 << 24.0 << 28.0 << false
-                                                         << Compensation::Above << none;
-    QTest::newRow("Winter, HCO3 12, PaCO2 20: too low") << MetabolicAcidosis << 20.0 << 12.0 << 24.0 << 28.0 << false
-                                                        << Compensation::Below << none;
-    QTest::newRow("Winter at its floor, HCO3 1") << MetabolicAcidosis << 11.0 << 1.0 << 8.0 << 12.0 << true
-                                                 << Compensation::Within << none;
+    QTest::newRow("Winter, HCO3 12, PaCO2 26")
+        << MetabolicAcidosis << 26.0 << 12.0 << 24.0 << 28.0 << false << Compensation::Within << none;
+    QTest::newRow("Winter, HCO3 12, PaCO2 35: too high")
+        << MetabolicAcidosis << 35.0 << 12.0 << 24.0 << 28.0 << false << Compensation::Above << none;
+    QTest::newRow("Winter, HCO3 12, PaCO2 20: too low")
+        << MetabolicAcidosis << 20.0 << 12.0 << 24.0 << 28.0 << false << Compensation::Below << none;
+    QTest::newRow("Winter at its floor, HCO3 1")
+        << MetabolicAcidosis << 11.0 << 1.0 << 8.0 << 12.0 << true << Compensation::Within << none;
     // Metabolic alkalosis, 0.7 × HCO3 + 21 ± 2; the breathing stops near 55 mmHg.
     QTest::newRow("alkalosis, HCO3 34") << MetabolicAlkalosis << 45.0 << 34.0 << 42.8 << 46.8 << false
                                         << Compensation::Within << none;
-    QTest::newRow("alkalosis at its ceiling, HCO3 200") << MetabolicAlkalosis << 50.0 << 200.0 << 53.0 << 57.0
-                                                        << true << Compensation::Below << none;
+    QTest::newRow("alkalosis at its ceiling, HCO3 200")
+        << MetabolicAlkalosis << 50.0 << 200.0 << 53.0 << 57.0 << true << Compensation::Below << none;
     // Respiratory acidosis: acute +1, chronic +3.5 per 10 mmHg, widened by 2
     // (Narins and Emmett; Berend, de Vries and Gans 2014).
-    QTest::newRow("acute respiratory acidosis, 7.33/45.8/24") << RespiratoryAcidosis << 45.8 << 24.0 << 22.6 << 28.0
-                                                               << false << Compensation::Within
-                                                               << std::optional(Acuity::Either);
-    QTest::newRow("respiratory acidosis 60, HCO3 26: acute") << RespiratoryAcidosis << 60.0 << 26.0 << 24.0 << 33.0
-                                                              << false << Compensation::Within
-                                                              << std::optional(Acuity::Acute);
-    QTest::newRow("respiratory acidosis 60, HCO3 31: chronic") << RespiratoryAcidosis << 60.0 << 31.0 << 24.0 << 33.0
-                                                                << false << Compensation::Within
-                                                                << std::optional(Acuity::Chronic);
-    QTest::newRow("respiratory acidosis 80, HCO3 33: between") << RespiratoryAcidosis << 80.0 << 33.0 << 26.0 << 40.0
-                                                                << false << Compensation::Within
-                                                                << std::optional(Acuity::Between);
-    QTest::newRow("respiratory acidosis 80, HCO3 24: too low") << RespiratoryAcidosis << 80.0 << 24.0 << 26.0 << 40.0
-                                                                << false << Compensation::Below << none;
+    QTest::newRow("acute respiratory acidosis, 7.33/45.8/24")
+        << RespiratoryAcidosis << 45.8 << 24.0 << 22.6 << 28.0 << false << Compensation::Within
+        << std::optional(Acuity::Either);
+    QTest::newRow("respiratory acidosis 60, HCO3 26: acute")
+        << RespiratoryAcidosis << 60.0 << 26.0 << 24.0 << 33.0 << false << Compensation::Within
+        << std::optional(Acuity::Acute);
+    QTest::newRow("respiratory acidosis 60, HCO3 31: chronic")
+        << RespiratoryAcidosis << 60.0 << 31.0 << 24.0 << 33.0 << false << Compensation::Within
+        << std::optional(Acuity::Chronic);
+    QTest::newRow("respiratory acidosis 80, HCO3 33: between")
+        << RespiratoryAcidosis << 80.0 << 33.0 << 26.0 << 40.0 << false << Compensation::Within
+        << std::optional(Acuity::Between);
+    QTest::newRow("respiratory acidosis 80, HCO3 24: too low")
+        << RespiratoryAcidosis << 80.0 << 24.0 << 26.0 << 40.0 << false << Compensation::Below << none;
     QTest::newRow("respiratory acidosis at the kidneys' limits, PaCO2 160")
         << RespiratoryAcidosis << 160.0 << 40.0 << 28.0 << 47.0 << true << Compensation::Within
         << std::optional(Acuity::Between);
     // Respiratory alkalosis: acute −2, chronic −5 per 10 mmHg, widened by 2.
-    QTest::newRow("respiratory alkalosis 25, HCO3 21: acute") << RespiratoryAlkalosis << 25.0 << 21.0 << 14.5 << 23.0
-                                                               << false << Compensation::Within
-                                                               << std::optional(Acuity::Acute);
-    QTest::newRow("respiratory alkalosis 25, HCO3 16: chronic") << RespiratoryAlkalosis << 25.0 << 16.0 << 14.5
-                                                                 << 23.0 << false << Compensation::Within
-                                                                 << std::optional(Acuity::Chronic);
-    QTest::newRow("respiratory alkalosis 25, HCO3 26: too high") << RespiratoryAlkalosis << 25.0 << 26.0 << 14.5
-                                                                  << 23.0 << false << Compensation::Above << none;
+    QTest::newRow("respiratory alkalosis 25, HCO3 21: acute")
+        << RespiratoryAlkalosis << 25.0 << 21.0 << 14.5 << 23.0 << false << Compensation::Within
+        << std::optional(Acuity::Acute);
+    QTest::newRow("respiratory alkalosis 25, HCO3 16: chronic")
+        << RespiratoryAlkalosis << 25.0 << 16.0 << 14.5 << 23.0 << false << Compensation::Within
+        << std::optional(Acuity::Chronic);
+    QTest::newRow("respiratory alkalosis 25, HCO3 26: too high")
+        << RespiratoryAlkalosis << 25.0 << 26.0 << 14.5 << 23.0 << false << Compensation::Above << none;
     QTest::newRow("respiratory alkalosis at its floors, PaCO2 5")
         << RespiratoryAlkalosis << 5.0 << 14.0 << 10.0 << 20.0 << true << Compensation::Within
         << std::optional(Acuity::Chronic);
@@ -223,8 +223,8 @@ void TestExplanation::oxygenFigures_data()
                                       << std::optional(AaVerdict::Raised) << PfBand::Mild;
     QTest::newRow("above the PAO2: impossible") << 40.0 << 105.0 << 21.0 << 40.0 << -5.3 << std::optional(14.0)
                                                 << std::optional(AaVerdict::Impossible) << PfBand::None;
-    QTest::newRow("no age: no expected value") << 40.0 << 90.0 << 21.0 << 0.0 << 9.7 << std::optional<double>()
-                                               << std::optional<AaVerdict>() << PfBand::None;
+    QTest::newRow("no age: no expected value")
+        << 40.0 << 90.0 << 21.0 << 0.0 << 9.7 << std::optional<double>() << std::optional<AaVerdict>() << PfBand::None;
     QTest::newRow("on oxygen: no age rule") << 40.0 << 60.0 << 40.0 << 40.0 << 175.2 << std::optional<double>()
                                             << std::optional<AaVerdict>() << PfBand::Moderate;
     QTest::newRow("on oxygen, above the PAO2") << 20.0 << 300.0 << 40.0 << 40.0 << -39.8 << std::optional<double>()
@@ -312,7 +312,8 @@ void TestExplanation::generatedCasesHoldTogether()
         QVERIFY2(audit.checks >= 4, context.c_str());
 
         // Values that do not fit are said to, first, and the notes say what they rest on.
-        QCOMPARE(explanation.steps.front().starts_with(said(ExplanationText::NoFitExercise).substr(0, 20)), !r.fit.fits);
+        QCOMPARE(explanation.steps.front().starts_with(said(ExplanationText::NoFitExercise).substr(0, 20)),
+                 !r.fit.fits);
         QCOMPARE(explanation.notes.front() == said(ExplanationText::NotesOnUnfitValues), !r.fit.fits);
         if (realistic) {
             QVERIFY2(r.fit.fits, context.c_str());
@@ -326,17 +327,19 @@ void TestExplanation::generatedCasesHoldTogether()
         }
         // The table's word and the formula's judgement are joined wherever they could seem to disagree.
         if (r.expected) {
-            const auto judgement = std::find_if(explanation.notes.begin(), explanation.notes.end(), [](const std::string &note) {
-                return note.starts_with("The measured") || note.find(" mesurée, ") != std::string::npos
-                       || note.find(" mesurés, ") != std::string::npos;
-            });
+            const auto judgement =
+                std::find_if(explanation.notes.begin(), explanation.notes.end(), [](const std::string &note) {
+                    return note.starts_with("The measured") || note.find(" mesurée, ") != std::string::npos
+                           || note.find(" mesurés, ") != std::string::npos;
+                });
             QVERIFY2(judgement != explanation.notes.end(), context.c_str());
-            const std::string word = french ? (explanation.reason.find("« non") != std::string::npos       ? "« non compensée »"
-                                               : explanation.reason.find("« en partie") != std::string::npos ? "« en partie compensée »"
-                                                                                                             : "« compensée »")
-                                            : (explanation.reason.find("uncompensated") != std::string::npos ? "uncompensated"
-                                               : explanation.reason.find("partly") != std::string::npos       ? "partly compensated"
-                                                                                                             : "calls it compensated");
+            const std::string word =
+                french ? (explanation.reason.find("« non") != std::string::npos         ? "« non compensée »"
+                          : explanation.reason.find("« en partie") != std::string::npos ? "« en partie compensée »"
+                                                                                        : "« compensée »")
+                       : (explanation.reason.find("uncompensated") != std::string::npos ? "uncompensated"
+                          : explanation.reason.find("partly") != std::string::npos      ? "partly compensated"
+                                                                                        : "calls it compensated");
             const bool partly = word.find("partie") != std::string::npos || word.find("partly") != std::string::npos;
             if (r.expected->measured == Compensation::Within || (partly && r.expected->moreThanExpected()))
                 QVERIFY2(judgement->find(word) != std::string::npos, (context + "\n" + *judgement).c_str());
@@ -352,8 +355,8 @@ void TestExplanation::formulaTextsNameTheTable()
     };
     QVERIFY(has(ExplanationText::WinterFormula, "1.5 × HCO3 + 8") && rules::kMetabolicAcidosis.slope == 1.5
             && rules::kMetabolicAcidosis.intercept == 8);
-    QVERIFY(has(ExplanationText::MetabolicAlkalosisFormula, "0.7 × HCO3 + 21") && rules::kMetabolicAlkalosis.slope == 0.7
-            && rules::kMetabolicAlkalosis.intercept == 21);
+    QVERIFY(has(ExplanationText::MetabolicAlkalosisFormula, "0.7 × HCO3 + 21")
+            && rules::kMetabolicAlkalosis.slope == 0.7 && rules::kMetabolicAlkalosis.intercept == 21);
     QVERIFY(has(ExplanationText::RespiratoryAcidosisFormula, "0.1 × (PaCO2 − 40)")
             && has(ExplanationText::RespiratoryAcidosisFormula, "0.35 × (PaCO2 − 40)")
             && rules::kRespiratoryAcidosis.acuteSlope == 0.1 && rules::kRespiratoryAcidosis.chronicSlope == 0.35);
@@ -399,10 +402,14 @@ void TestExplanation::filledIn_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("filled");
-    QTest::newRow("in order") << "%1 to %2" << "a to b";
-    QTest::newRow("twice") << "%2, %2 and %1" << "b, b and a";
-    QTest::newRow("percent sign kept") << "21 % of %1" << "21 % of a";
-    QTest::newRow("beyond the arguments") << "%3%" << "%3%";
+    QTest::newRow("in order") << "%1 to %2"
+                              << "a to b";
+    QTest::newRow("twice") << "%2, %2 and %1"
+                           << "b, b and a";
+    QTest::newRow("percent sign kept") << "21 % of %1"
+                                       << "21 % of a";
+    QTest::newRow("beyond the arguments") << "%3%"
+                                          << "%3%";
 }
 
 void TestExplanation::filledIn()

@@ -1,8 +1,8 @@
 #include "engine/AcidBaseTable.h"
 #include "engine/Presentation.h"
-#include "numbers/NumberText.h"
 #include "engine/Reasoning.h"
 #include "engine/SampleGenerator.h"
+#include "numbers/NumberText.h"
 #include "tests/support/TestText.h"
 
 #include <QTest>
@@ -119,7 +119,10 @@ void TestGenerator::everyVariantStaysInItsRangesAndCategory()
             const AcidBaseOutcome outcome = assessShown(s, phDecimals, unit);
             QVERIFY2(outcome.kind == AcidBaseOutcomeKind::Category && qs(outcome.text) == name,
                      qPrintable(QStringLiteral("pH %1 PaCO2 %2 HCO3 %3 in %4 gave \"%5\"")
-                                    .arg(s.pH).arg(s.PaCO2).arg(s.HCO3).arg(qs(unitName(unit)), qs(outcome.text))));
+                                    .arg(s.pH)
+                                    .arg(s.PaCO2)
+                                    .arg(s.HCO3)
+                                    .arg(qs(unitName(unit)), qs(outcome.text))));
         }
     }
     // Both ends of the pH range come up.
@@ -191,8 +194,9 @@ int fittingValues(const ExpectedVariant &variant)
         for (int paco2 = variant.paco2.lowest; paco2 <= variant.paco2.highest; ++paco2) {
             for (int hco3 = variant.hco3.lowest; hco3 <= variant.hco3.highest; ++hco3) {
                 const double pH = (700 + n) / 100.0;
-                const double inKpa = ConvertPressure(PressureUnit::Kpa, PressureUnit::MmHg,
-                                                     shown(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, paco2), 1));
+                const double inKpa =
+                    ConvertPressure(PressureUnit::Kpa, PressureUnit::MmHg,
+                                    shown(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, paco2), 1));
                 fitting += checkFit(pH, paco2, hco3).fits && checkFit(pH, inKpa, hco3).fits ? 1 : 0;
             }
         }
@@ -244,8 +248,9 @@ void TestGenerator::realisticCasesFitAndStayInTheirRanges()
         for (const PressureUnit unit : {PressureUnit::MmHg, PressureUnit::Kpa}) {
             BloodGasSample asShown = s;
             for (double *pressure : {&asShown.PaCO2, &asShown.PaO2})
-                *pressure = ConvertPressure(unit, PressureUnit::MmHg,
-                                            shown(ConvertPressure(PressureUnit::MmHg, unit, *pressure), pressureDecimals(unit)));
+                *pressure = ConvertPressure(
+                    unit, PressureUnit::MmHg,
+                    shown(ConvertPressure(PressureUnit::MmHg, unit, *pressure), pressureDecimals(unit)));
             QVERIFY(checkFit(asShown.pH, asShown.PaCO2, asShown.HCO3).fits);
             QVERIFY(oxygenFigures(asShown).aaGradient >= 0);
             QCOMPARE(qs(assessShown(s, 2, unit).text), name);

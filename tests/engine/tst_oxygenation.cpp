@@ -26,7 +26,9 @@ void TestOxygenation::grades_data()
     const QString errorMmHg = "Possible Oxygenation Error (PaO2 is >= 100 mmHg on room air)";
     const QString errorKpa = "Possible Oxygenation Error (PaO2 is >= 13 kpa on room air)";
     const auto row = [](const char *name, double paO2, double age, double fiO2, const char *units,
-                        const QString &grade) { QTest::newRow(name) << paO2 << age << fiO2 << QString(units) << grade; };
+                        const QString &grade) {
+        QTest::newRow(name) << paO2 << age << fiO2 << QString(units) << grade;
+    };
 
     // Room air against supplemental oxygen.
     row("90, 40 y, room air", 90, 40, 21, "MMHG", "without Hypoxemia");
@@ -98,11 +100,16 @@ void TestOxygenation::translated_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("English") << 75.0 << 30.0 << "ENGLISH" << "Mild Hypoxemia (uncorrected)";
-    QTest::newRow("French suffix") << 75.0 << 30.0 << "French" << "Hypoxemia légère (Non Corrigé)";
-    QTest::newRow("French room air") << 30.0 << 21.0 << "FRENCH" << "Hypoxemia Sévère";
-    QTest::newRow("French corrected") << 90.0 << 40.0 << "FRENCH" << "sans Hypoxemia (Corrigé)";
-    QTest::newRow("no grade stays empty in French") << 0.0 << 21.0 << "FRENCH" << "";
+    QTest::newRow("English") << 75.0 << 30.0 << "ENGLISH"
+                             << "Mild Hypoxemia (uncorrected)";
+    QTest::newRow("French suffix") << 75.0 << 30.0 << "French"
+                                   << "Hypoxemia légère (Non Corrigé)";
+    QTest::newRow("French room air") << 30.0 << 21.0 << "FRENCH"
+                                     << "Hypoxemia Sévère";
+    QTest::newRow("French corrected") << 90.0 << 40.0 << "FRENCH"
+                                      << "sans Hypoxemia (Corrigé)";
+    QTest::newRow("no grade stays empty in French") << 0.0 << 21.0 << "FRENCH"
+                                                    << "";
 }
 
 void TestOxygenation::translated()
@@ -111,7 +118,8 @@ void TestOxygenation::translated()
     QFETCH(double, fiO2);
     QFETCH(QString, language);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(AssessOxygenation(paO2, 40, fiO2, PressureUnit::MmHg, language.toStdString())), text);
+    QCOMPARE(QString::fromStdString(AssessOxygenation(paO2, 40, fiO2, PressureUnit::MmHg, language.toStdString())),
+             text);
 }
 
 QTEST_APPLESS_MAIN(TestOxygenation)

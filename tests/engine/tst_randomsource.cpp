@@ -33,7 +33,8 @@ void TestRandomSource::drawsCoverTheRangeEvenly()
     double chiSquare = 0;
     const double expected = kDraws / 28.0;
     for (int v = 1; v <= 28; ++v)
-        chiSquare += (counts[static_cast<std::size_t>(v)] - expected) * (counts[static_cast<std::size_t>(v)] - expected) / expected;
+        chiSquare += (counts[static_cast<std::size_t>(v)] - expected) * (counts[static_cast<std::size_t>(v)] - expected)
+                     / expected;
     QVERIFY2(chiSquare < 60, qPrintable(QString::number(chiSquare))); // 27 degrees of freedom
 }
 

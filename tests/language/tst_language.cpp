@@ -62,15 +62,30 @@ void TestLanguage::outsideTheCatalogue_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("English returns any message") << "Hello there" << "English" << "Hello there";
-    QTest::newRow("English returns the empty message") << "" << "ENGLISH" << "";
-    QTest::newRow("French of a non-key") << "Hello there" << "FRENCH" << "";
-    QTest::newRow("German of a non-key") << "Hello there" << "GERMAN" << "";
-    QTest::newRow("Spanish of the empty message") << "" << "SPANISH" << "";
-    QTest::newRow("one blank after the exclamation mark")
-        << "PaCO2 is out of range! Range: 0 to 53 kpa" << "FRENCH" << "";
-    QTest::newRow("the O2 message is not a key") << "O2(%) is out of range!  Range: 21 to 100 %" << "FRENCH" << "";
-    QTest::newRow("only a-z are upper-cased") << "without Hypoxemia" << "FRENCH\u00e9" << "";
+    QTest::newRow("English returns any message") << "Hello there"
+                                                 << "English"
+                                                 << "Hello there";
+    QTest::newRow("English returns the empty message") << ""
+                                                       << "ENGLISH"
+                                                       << "";
+    QTest::newRow("French of a non-key") << "Hello there"
+                                         << "FRENCH"
+                                         << "";
+    QTest::newRow("German of a non-key") << "Hello there"
+                                         << "GERMAN"
+                                         << "";
+    QTest::newRow("Spanish of the empty message") << ""
+                                                  << "SPANISH"
+                                                  << "";
+    QTest::newRow("one blank after the exclamation mark") << "PaCO2 is out of range! Range: 0 to 53 kpa"
+                                                          << "FRENCH"
+                                                          << "";
+    QTest::newRow("the O2 message is not a key") << "O2(%) is out of range!  Range: 21 to 100 %"
+                                                 << "FRENCH"
+                                                 << "";
+    QTest::newRow("only a-z are upper-cased") << "without Hypoxemia"
+                                              << "FRENCH\u00e9"
+                                              << "";
 }
 
 void TestLanguage::outsideTheCatalogue()

@@ -1,8 +1,8 @@
-#include "report/ExerciseSheet.h"
 #include "engine/Presentation.h"
+#include "engine/SampleGenerator.h"
+#include "report/ExerciseSheet.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
-#include "engine/SampleGenerator.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -35,7 +35,8 @@ QList<PageSummary> summarise(const std::vector<LaidOutPage> &pages)
     return summaries;
 }
 
-ExerciseSheet filledSheet(int count, const char *units = "MMHG", const char *language = "ENGLISH", std::uint32_t seed = 5)
+ExerciseSheet filledSheet(int count, const char *units = "MMHG", const char *language = "ENGLISH",
+                          std::uint32_t seed = 5)
 {
     ExerciseSheet sheet(QImage(), QStringLiteral("www.example.org"));
     halvex::TABG abg(halvex::countingSeeds(seed));
@@ -124,8 +125,10 @@ void TestExerciseSheet::formats_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("pressureDecimals");
 
-    QTest::newRow("mmHg") << "MMHG" << "(mmHg)" << 0;
-    QTest::newRow("kPa") << "KPA" << "(KPA)" << 1;
+    QTest::newRow("mmHg") << "MMHG"
+                          << "(mmHg)" << 0;
+    QTest::newRow("kPa") << "KPA"
+                         << "(KPA)" << 1;
 }
 
 void TestExerciseSheet::formats()

@@ -28,8 +28,8 @@ private:
 
 void TestSettingsComponents::init()
 {
-    m_store = std::make_unique<QSettings>(m_folder.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".conf"),
-                                          QSettings::IniFormat);
+    m_store = std::make_unique<QSettings>(
+        m_folder.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".conf"), QSettings::IniFormat);
     m_store->clear();
 }
 
@@ -40,13 +40,27 @@ void TestSettingsComponents::readingAValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("integer");
 
-    QTest::newRow("empty") << "empty" << "" << "" << 0;
-    QTest::newRow("string of digits") << "string" << "12" << "12" << 12;
-    QTest::newRow("string, not a number") << "string" << "MMHG" << "MMHG" << 0;
-    QTest::newRow("string with a fraction") << "string" << "1.9" << "1.9" << 1;
-    QTest::newRow("negative string") << "string" << "-2" << "-2" << -2;
-    QTest::newRow("huge string") << "string" << "99999999999" << "99999999999" << 0;
-    QTest::newRow("integer") << "integer" << "3" << "3" << 3;
+    QTest::newRow("empty") << "empty"
+                           << ""
+                           << "" << 0;
+    QTest::newRow("string of digits") << "string"
+                                      << "12"
+                                      << "12" << 12;
+    QTest::newRow("string, not a number") << "string"
+                                          << "MMHG"
+                                          << "MMHG" << 0;
+    QTest::newRow("string with a fraction") << "string"
+                                            << "1.9"
+                                            << "1.9" << 1;
+    QTest::newRow("negative string") << "string"
+                                     << "-2"
+                                     << "-2" << -2;
+    QTest::newRow("huge string") << "string"
+                                 << "99999999999"
+                                 << "99999999999" << 0;
+    QTest::newRow("integer") << "integer"
+                             << "3"
+                             << "3" << 3;
 }
 
 void TestSettingsComponents::readingAValue()
@@ -111,9 +125,16 @@ void TestSettingsComponents::formSettingsStoreOnlyChanges()
     QString page = "tsHelpAbout";
     FormSettings form("frmMain");
     form.bind({"barABG.Collapsed", FormSettings::Kind::Boolean, false, [&] { return QVariant(collapsed); },
-               [&](const QVariant &v) { collapsed = v.toBool(); return true; }});
-    form.bind({"pcABGDetails.ActivePage", FormSettings::Kind::Text, QString("tsHelpAbout"), [&] { return QVariant(page); },
-               [&](const QVariant &v) { page = v.toString(); return true; }});
+               [&](const QVariant &v) {
+                   collapsed = v.toBool();
+                   return true;
+               }});
+    form.bind({"pcABGDetails.ActivePage", FormSettings::Kind::Text, QString("tsHelpAbout"),
+               [&] { return QVariant(page); },
+               [&](const QVariant &v) {
+                   page = v.toString();
+                   return true;
+               }});
 
     collapsed = true;
     page = "tsPrint";
@@ -142,10 +163,14 @@ void TestSettingsComponents::formSettingsRestore_data()
     QTest::addColumn<bool>("collapsed");
     QTest::addColumn<int>("index");
 
-    QTest::newRow("well formed") << "True" << "1" << true << 1;
-    QTest::newRow("other case") << "false" << "-1" << false << -1;
-    QTest::newRow("not a boolean, not a number") << "maybe" << "abc" << false << 7;
-    QTest::newRow("refused by the control") << "True" << "99" << true << 7;
+    QTest::newRow("well formed") << "True"
+                                 << "1" << true << 1;
+    QTest::newRow("other case") << "false"
+                                << "-1" << false << -1;
+    QTest::newRow("not a boolean, not a number") << "maybe"
+                                                 << "abc" << false << 7;
+    QTest::newRow("refused by the control") << "True"
+                                            << "99" << true << 7;
 }
 
 void TestSettingsComponents::formSettingsRestore()
@@ -161,7 +186,10 @@ void TestSettingsComponents::formSettingsRestore()
     int restoredIndex = 0;
     FormSettings form("frmMain");
     form.bind({"barUnits.Collapsed", FormSettings::Kind::Boolean, false, [] { return QVariant(); },
-               [&](const QVariant &v) { restoredCollapsed = v.toBool(); return true; }});
+               [&](const QVariant &v) {
+                   restoredCollapsed = v.toBool();
+                   return true;
+               }});
     // The control takes -1 to 1; anything else leaves it at its design value 7.
     form.bind({"alBarABGStats.ImageIndex", FormSettings::Kind::Integer, 7, [] { return QVariant(); },
                [&](const QVariant &v) {

@@ -37,8 +37,9 @@ void TestPractice::verdictLines_data()
                                              << "Incorrect: no sample could be made; you ticked Normal Acid/Base "
                                                 "balance.";
     QTest::newRow("French, one colon") << false << std::optional(AbgCategory::RA) << "FRENCH"
-                                       << QString::fromUtf8("Incorrect : c'était « Acidose Respiratoire Non Compensée » ; "
-                                                            "vous avez coché « Base/Acide normal ».");
+                                       << QString::fromUtf8(
+                                              "Incorrect : c'était « Acidose Respiratoire Non Compensée » ; "
+                                              "vous avez coché « Base/Acide normal ».");
 }
 
 void TestPractice::verdictLines()
@@ -70,7 +71,7 @@ void TestPractice::anAnalyzeScoresOnlyItsCase()
     QFETCH(bool, leave);
     QFETCH(bool, scored);
     Practice practice;
-    practice.createCategoryStats();
+    practice.CreateCategoryStats();
     if (generate)
         practice.generated(9, AbgCategory::MA);
     if (tick)
@@ -78,7 +79,8 @@ void TestPractice::anAnalyzeScoresOnlyItsCase()
     if (leave)
         practice.caseLeft();
     QCOMPARE(practice.ticked().has_value(), tick && !leave);
-    const std::optional<AnswerVerdict> verdict = practice.analyzed({7.3, 40, 90, 15, 21, 40}, PressureUnit::MmHg);
+    const std::optional<AnswerVerdict> verdict =
+        practice.ScoreTeacherAnswer({7.3, 40, 90, 15, 21, 40}, PressureUnit::MmHg);
     QCOMPARE(verdict.has_value(), scored);
     QCOMPARE(practice.review().answers().size(), std::size_t(scored ? 1 : 0));
     QCOMPARE(practice.verdict(), scored ? Verdict::Correct : Verdict::None);
@@ -90,11 +92,12 @@ void TestPractice::anAnalyzeScoresOnlyItsCase()
 void TestPractice::recordsHoldWhatWasScored()
 {
     Practice practice;
-    practice.createCategoryStats();
+    practice.CreateCategoryStats();
     practice.generated(12, AbgCategory::CMA);
     QCOMPARE(practice.lastVariant(), std::optional(12));
     practice.tick(AbgCategory::PCMA);
-    const std::optional<AnswerVerdict> verdict = practice.analyzed({7.36, 4.0, 12.0, 15, 21, 60}, PressureUnit::Kpa);
+    const std::optional<AnswerVerdict> verdict =
+        practice.ScoreTeacherAnswer({7.36, 4.0, 12.0, 15, 21, 60}, PressureUnit::Kpa);
     QVERIFY(verdict && !verdict->correct);
     QCOMPARE(practice.verdict(), Verdict::Incorrect);
     const AnswerRecord &record = practice.review().answers().front();
@@ -115,11 +118,11 @@ void TestPractice::gaugeStopsAt100()
 {
     // Analyze twice on one sample, the right box ticked: both count, the rate is 200, the gauge 100.
     Practice practice;
-    practice.createCategoryStats();
+    practice.CreateCategoryStats();
     practice.generated(2, AbgCategory::RA);
     practice.tick(AbgCategory::RA);
-    practice.analyzed({7.1, 80, 60, 24, 21, 60}, PressureUnit::MmHg);
-    practice.analyzed({7.1, 80, 60, 24, 21, 60}, PressureUnit::MmHg);
+    practice.ScoreTeacherAnswer({7.1, 80, 60, 24, 21, 60}, PressureUnit::MmHg);
+    practice.ScoreTeacherAnswer({7.1, 80, 60, 24, 21, 60}, PressureUnit::MmHg);
     QCOMPARE(practice.teacher().successRate(), 200.0);
     QCOMPARE(practice.gauge(), 100);
     QCOMPARE(practice.review().answers().size(), std::size_t(2));

@@ -145,10 +145,10 @@ void TestReview::csvRoundTrip()
         rows.push_back(record.fields);
     QCOMPARE(rows.size(), std::size_t(4));
     QCOMPARE(rows[0], (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3",
-                                               "FiO2", "Age", "answered_code", "answered", "correct"}));
-    QCOMPARE(rows[1], (std::vector<std::string>{"9", "5", "Acidose Métabolique En Partie Compensée", "7.31", "5.3",
-                                               "12", "24", "21", "40", "4", "Acidose Métabolique Non Compensée",
-                                               "no"}));
+                                                "FiO2", "Age", "answered_code", "answered", "correct"}));
+    QCOMPARE(rows[1],
+             (std::vector<std::string>{"9", "5", "Acidose Métabolique En Partie Compensée", "7.31", "5.3", "12", "24",
+                                       "21", "40", "4", "Acidose Métabolique Non Compensée", "no"}));
     QCOMPARE(rows[2][0], std::string()); // no sample generated yet
     QCOMPARE(rows[2][11], std::string("yes"));
     QCOMPARE(rows[3][1], std::string()); // a failed generation has no category

@@ -2,20 +2,20 @@
 // names in the language in force, values, links, actions that count as the
 // user's, group headers that say their state.
 
-#include "ui/AboutPage.h"
-#include "widgets/AccessibleInterfaces.h"
 #include "product/ProductInfo.h"
-#include "widgets/ClickableLabel.h"
-#include "widgets/CylinderGauge.h"
+#include "tests/support/WindowFixture.h"
+#include "ui/AboutPage.h"
 #include "ui/Desktop.h"
-#include "widgets/HoverBoldLabel.h"
-#include "widgets/NumericSpinField.h"
 #include "ui/PrintPage.h"
 #include "ui/SamplesPage.h"
-#include "widgets/SideBarGroup.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
-#include "tests/support/WindowFixture.h"
+#include "widgets/AccessibleInterfaces.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/CylinderGauge.h"
+#include "widgets/HoverBoldLabel.h"
+#include "widgets/NumericSpinField.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -62,7 +62,10 @@ private slots:
 
 private:
     template <typename T>
-    T *child(const QString &name) const { return m_fixture.child<T>(name); }
+    T *child(const QString &name) const
+    {
+        return m_fixture.child<T>(name);
+    }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     QString nameOf(QObject *object) const { return accessible(object)->text(QAccessible::Name); }
 
@@ -87,17 +90,17 @@ void TestAccessibility::namesFollowTheLanguage_data()
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<QStringList>("pages"); // count, print button, gauge, pH decimals
 
-    QTest::newRow("English, mmHg")
-        << "alBarEnglish" << "alBarMMHG"
-        << QStringList{"pH, -log[H]", "PaCO2, mmHg", "PaO2, mmHg", "HCO3, mEq/L", "O2 %, %", "Age, Years"}
-        << QStringList{"Assessment of Acid/Base status", "Assessment of Hypoxemic state"}
-        << QStringList{"Number of ABGs to print", "Print", "Success rate", "Decimals of pH"};
+    QTest::newRow("English, mmHg") << "alBarEnglish"
+                                   << "alBarMMHG" << QStringList{"pH, -log[H]", "PaCO2, mmHg", "PaO2, mmHg",
+                                                                 "HCO3, mEq/L", "O2 %, %",     "Age, Years"}
+                                   << QStringList{"Assessment of Acid/Base status", "Assessment of Hypoxemic state"}
+                                   << QStringList{"Number of ABGs to print", "Print", "Success rate", "Decimals of pH"};
     QTest::newRow("French, kPa")
-        << "alBarFrench" << "alBarKPa"
-        << QStringList{"pH, -log[H]", "PaCO2, kpa", "PaO2, kpa", "HCO3, mEq/L", "O2 %, %", "Age, Ans"}
+        << "alBarFrench"
+        << "alBarKPa" << QStringList{"pH, -log[H]", "PaCO2, kpa", "PaO2, kpa", "HCO3, mEq/L", "O2 %, %", "Age, Ans"}
         << QStringList{QString::fromUtf8("Évaluation Base/Acid"), QString::fromUtf8("Évaluation d'état de Hypoxemic")}
-        << QStringList{QString::fromUtf8("Nombre de gaz du sang à imprimer"), "Imprimer", QString::fromUtf8("Taux de réussite"),
-                       QString::fromUtf8("Décimales du pH")};
+        << QStringList{QString::fromUtf8("Nombre de gaz du sang à imprimer"), "Imprimer",
+                       QString::fromUtf8("Taux de réussite"), QString::fromUtf8("Décimales du pH")};
 }
 
 void TestAccessibility::namesFollowTheLanguage()
@@ -120,9 +123,10 @@ void TestAccessibility::namesFollowTheLanguage()
     QCOMPARE(named, fields);
     QCOMPARE((QStringList{nameOf(m_fixture.panel()->edtAssessAcidBase()), nameOf(m_fixture.panel()->edtAssessO2())}),
              results);
-    QCOMPARE((QStringList{nameOf(child<NumericSpinField>("spinABGCount")), nameOf(child<QPushButton>("btnPrintABGs")),
-                          nameOf(m_fixture.onPage<TeacherPage, CylinderGauge>("pb")), nameOf(child<QWidget>("edtPHDec"))}),
-             pages);
+    QCOMPARE(
+        (QStringList{nameOf(child<NumericSpinField>("spinABGCount")), nameOf(child<QPushButton>("btnPrintABGs")),
+                     nameOf(m_fixture.onPage<TeacherPage, CylinderGauge>("pb")), nameOf(child<QWidget>("edtPHDec"))}),
+        pages);
 }
 
 void TestAccessibility::fieldsExposeTheirValue()
@@ -176,10 +180,9 @@ void TestAccessibility::statisticsReadNameAndPercentage()
 {
     trigger("alBarABGStats");
     const auto name = [this](halvex::AbgCategory category) {
-        return category == halvex::AbgCategory::RA
-                   ? child<QLabel>("lblRAstats")
-                   : (m_fixture.onPage<StatisticsPage, QLabel>(
-                         categoryControlName(QStringLiteral("lbl"), category, QStringLiteral("Stats"))));
+        return category == halvex::AbgCategory::RA ? child<QLabel>("lblRAstats")
+                                                   : (m_fixture.onPage<StatisticsPage, QLabel>(categoryControlName(
+                                                       QStringLiteral("lbl"), category, QStringLiteral("Stats"))));
     };
     QCOMPARE(nameOf(name(halvex::AbgCategory::Normal)), QString("Normal Acid/Base balance: N/A"));
 
@@ -272,8 +275,10 @@ void TestAccessibility::samplesFromTheKeyboard()
 
 void TestAccessibility::descriptionsFromTheHints()
 {
-    QCOMPARE(accessible(m_fixture.panel()->btnAnalyze())->text(QAccessible::Description), QString("Analyze current ABG"));
-    QCOMPARE(accessible(m_fixture.panel()->btnClear())->text(QAccessible::Description), QString("Clear the current ABGs"));
+    QCOMPARE(accessible(m_fixture.panel()->btnAnalyze())->text(QAccessible::Description),
+             QString("Analyze current ABG"));
+    QCOMPARE(accessible(m_fixture.panel()->btnClear())->text(QAccessible::Description),
+             QString("Clear the current ABGs"));
     trigger("alBarABGPrint");
     QCOMPARE(accessible(child<QPushButton>("btnPrintABGs"))->text(QAccessible::Description),
              QString("Prints the selected number of ABGs"));
@@ -289,15 +294,26 @@ void TestAccessibility::tabReachesEveryControl()
         QVERIFY(focus);
         // A group's header by its group and caption.
         const QString name = focus->objectName() == "header" ? focus->parentWidget()->objectName() + "/" + nameOf(focus)
-                                                              : focus->objectName();
+                                                             : focus->objectName();
         if (reached.contains(name))
             break;
         reached << name;
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    const QStringList expected{"edtPh", "edtAge", "btnClear", "btnGenerate", "btnAnalyze", "lblWebsite",
-                               "lblLicenseAgreement", "barABG/ABG", "barABGTeacher", "barABGHelpAbout",
-                               "barUnits/Units", "unitKPA", "barLanguage/Language", "LanguageFrench"};
+    const QStringList expected{"edtPh",
+                               "edtAge",
+                               "btnClear",
+                               "btnGenerate",
+                               "btnAnalyze",
+                               "lblWebsite",
+                               "lblLicenseAgreement",
+                               "barABG/ABG",
+                               "barABGTeacher",
+                               "barABGHelpAbout",
+                               "barUnits/Units",
+                               "unitKPA",
+                               "barLanguage/Language",
+                               "LanguageFrench"};
     for (const QString &control : expected)
         QVERIFY2(reached.contains(control), qPrintable(control + " not in " + reached.join(", ")));
     // A group's items follow its header.

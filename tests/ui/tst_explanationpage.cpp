@@ -2,11 +2,11 @@
 // the side bar; in both languages and both units; after a scored answer it
 // starts with the verdict on the answer.
 
+#include "tests/support/WindowFixture.h"
 #include "ui/ExplanationPage.h"
+#include "ui/TeacherPage.h"
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
-#include "ui/TeacherPage.h"
-#include "tests/support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -62,8 +62,9 @@ void TestExplanationPage::whyOpensTheExplanation()
     QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsExplanation"));
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->imageIndex(), 1);
     const QString text = shown();
-    QVERIFY2(text.contains("pH 7.34 is below 7.35: acidemic.") && text.contains("PaCO2 52 mmHg is above 45 mmHg: high, acidic.")
-                 && text.contains("Step by step") && text.contains("Teaching notes")
+    QVERIFY2(text.contains("pH 7.34 is below 7.35: acidemic.")
+                 && text.contains("PaCO2 52 mmHg is above 45 mmHg: high, acidic.") && text.contains("Step by step")
+                 && text.contains("Teaching notes")
                  && text.contains("close to the acute value only: an acute respiratory acidosis"),
              qPrintable(text));
     QVERIFY(!text.contains("Correct") && !text.contains("Incorrect")); // nothing was scored
@@ -73,8 +74,8 @@ void TestExplanationPage::afterAScoredAnswer()
 {
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
     const halvex::AbgCategory generated = m_fixture.teacher().generatedCategory().value();
-    const halvex::AbgCategory wrong = generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
-                                                                               : halvex::AbgCategory::Normal;
+    const halvex::AbgCategory wrong =
+        generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA : halvex::AbgCategory::Normal;
     QCheckBox *box = m_fixture.answerBox(wrong);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     analyze();
@@ -94,7 +95,8 @@ void TestExplanationPage::followsLanguageAndUnit()
     why();
     QCOMPARE(m_fixture.child<QLabel>("lblExplanationTitle")->text(), QString("Explication"));
     QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("Pourquoi ?"));
-    QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"), qPrintable(shown()));
+    QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"),
+             qPrintable(shown()));
     m_fixture.child<QAction>("alBarKPa")->trigger();
     QVERIFY2(shown().contains("La PaCO2 de 4,0 kpa (30 mmHg)"), qPrintable(shown()));
     m_fixture.child<QAction>("alBarEnglish")->trigger();

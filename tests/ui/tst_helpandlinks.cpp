@@ -1,16 +1,16 @@
-#include "ui/AboutPage.h"
-#include "widgets/ClickableLabel.h"
-#include "ui/HelpWindow.h"
-#include "widgets/IndexedAction.h"
 #include "product/ProductInfo.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/AboutPage.h"
+#include "ui/HelpWindow.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/IndexedAction.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QScrollBar>
 #include <QTextBrowser>
 
 class TestHelpAndLinks : public QObject {

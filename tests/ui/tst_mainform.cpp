@@ -1,11 +1,11 @@
-#include "ui/AbgInputPanel.h"
-#include "widgets/IndexedAction.h"
-#include "ui/MainForm.h"
-#include "widgets/NumericSpinField.h"
 #include "product/ProductInfo.h"
 #include "tests/support/RecordingMessageBoxes.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/AbgInputPanel.h"
+#include "ui/MainForm.h"
 #include "ui/NormalValuesPage.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
 
 #include <QLabel>
@@ -19,8 +19,8 @@
 
 namespace {
 
-const QStringList kPageActions{"alBarABGTeacher", "alBarABGStats",   "alBarABGShowNormalVals", "alBarABGSamples",
-                               "alBarABGPrint",   "alBarABGPrefs",   "alBarABGHelp",           "alBarABGHelpAbout"};
+const QStringList kPageActions{"alBarABGTeacher", "alBarABGStats", "alBarABGShowNormalVals", "alBarABGSamples",
+                               "alBarABGPrint",   "alBarABGPrefs", "alBarABGHelp",           "alBarABGHelpAbout"};
 
 struct Values {
     QString pH, PaCO2, PaO2, HCO3, FiO2, Age;
@@ -127,12 +127,12 @@ void TestMainForm::frame()
     QVERIFY(child<QLabel>("lblAcidBase")->width() >= child<QLabel>("lblAcidBase")->sizeHint().width());
 
     m_window->page<NormalValuesPage>(); // made on first need
-    const QStringList normalValues{"lblValues", "lblUnitsOfMesure", "lblNormalVal", "lblExpectedRange",
-                                   "lblNVPCO2", "lblPCo2Normal",    "lblPCO2Range", "lblNVPO2",
+    const QStringList normalValues{"lblValues",    "lblUnitsOfMesure", "lblNormalVal", "lblExpectedRange",
+                                   "lblNVPCO2",    "lblPCo2Normal",    "lblPCO2Range", "lblNVPO2",
                                    "lblPo2Normal", "lblPO2Range"};
     // The English captions are applied at start-up: "Normal" loses the design text's trailing blank.
     const QStringList texts{"Values", "Units of measure", "Normal", "Excepted range", "mmHg", "40", "35 - 45", "mmHg",
-                            "90", "80 - 98"};
+                            "90",     "80 - 98"};
     for (int i = 0; i < normalValues.size(); ++i)
         QCOMPARE(child<QLabel>(normalValues[i])->text(), texts[i]);
 }
@@ -181,8 +181,10 @@ void TestMainForm::validationInOrder_data()
     row("PaO2 94 in kPa", "KPA", "ENGLISH", {"7.4", "5.3", "94", "24", "21", "40"},
         "PaO2 is out range!  Range: 0 to 93 kpa");
     row("French empty", "MMHG", "FRENCH", {"7.4", "40", "", "24", "21", "40"}, "Un ou plusieurs champs sont vides!");
-    row("French age", "MMHG", "FRENCH", {"7.4", "40", "90", "24", "21", "136"}, "L'Age est invalid! Valeur: 0 - 135 ans");
-    row("French kPa", "KPA", "FRENCH", {"7.4", "5.3", "94", "24", "21", "40"}, "Le PaO2 est invalid! Valeur: 0 to 93 kpa");
+    row("French age", "MMHG", "FRENCH", {"7.4", "40", "90", "24", "21", "136"},
+        "L'Age est invalid! Valeur: 0 - 135 ans");
+    row("French kPa", "KPA", "FRENCH", {"7.4", "5.3", "94", "24", "21", "40"},
+        "Le PaO2 est invalid! Valeur: 0 to 93 kpa");
     row("O2 stays English", "MMHG", "FRENCH", {"7.4", "40", "90", "24", "101", "40"}, {},
         "O2(%) is out of range!  Range: 21 to 100 %");
 }
@@ -260,12 +262,18 @@ void TestMainForm::phExitRule_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("735") << "735" << "7.35";
-    QTest::newRow("7350") << "7350" << "7.35";
-    QTest::newRow("73500") << "73500" << "7.35";
-    QTest::newRow("7.3 is left as typed") << "7.3" << "7.3";
-    QTest::newRow("74 is pulled to 14") << "74" << "14.00";
-    QTest::newRow("100 reads as 1") << "100" << "1.00";
+    QTest::newRow("735") << "735"
+                         << "7.35";
+    QTest::newRow("7350") << "7350"
+                          << "7.35";
+    QTest::newRow("73500") << "73500"
+                           << "7.35";
+    QTest::newRow("7.3 is left as typed") << "7.3"
+                                          << "7.3";
+    QTest::newRow("74 is pulled to 14") << "74"
+                                        << "14.00";
+    QTest::newRow("100 reads as 1") << "100"
+                                    << "1.00";
 }
 
 void TestMainForm::phExitRule()
@@ -286,7 +294,7 @@ void TestMainForm::enterWalksThroughTheFields()
 {
     AbgInputPanel *panel = m_window->inputPanel();
     panel->edtPh()->setFocus();
-    const QList<QWidget *> expected{panel->edtPaCO2(), panel->edtPaO2(), panel->edtHCO3(),   panel->edtFIO2(),
+    const QList<QWidget *> expected{panel->edtPaCO2(), panel->edtPaO2(),  panel->edtHCO3(),     panel->edtFIO2(),
                                     panel->edtAge(),   panel->btnClear(), panel->btnGenerate(), panel->btnAnalyze()};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
@@ -302,7 +310,8 @@ void TestMainForm::clear()
     analyze();
     panel->setInputFieldsReadOnly(true);
     QTest::mouseClick(panel->btnClear(), Qt::LeftButton);
-    for (NumericSpinField *field : {panel->edtPh(), panel->edtPaCO2(), panel->edtPaO2(), panel->edtHCO3(), panel->edtAge()})
+    for (NumericSpinField *field :
+         {panel->edtPh(), panel->edtPaCO2(), panel->edtPaO2(), panel->edtHCO3(), panel->edtAge()})
         QVERIFY(field->text().isEmpty());
     QCOMPARE(panel->edtFIO2()->text(), QString("21"));
     for (NumericSpinField *field : panel->inputFields())
@@ -359,8 +368,8 @@ void TestMainForm::sideBarGroups()
 {
     for (const char *hidden : {"barABGPrefs", "LanguageGerman", "LanguageSpanish"})
         QVERIFY2(child<QToolButton>(hidden)->isHidden(), hidden);
-    for (const char *shown : {"barABGTeacher", "barABGHelpAbout", "unitmmHG", "unitKPA", "LanguageEnglish",
-                              "LanguageFrench"})
+    for (const char *shown :
+         {"barABGTeacher", "barABGHelpAbout", "unitmmHG", "unitKPA", "LanguageEnglish", "LanguageFrench"})
         QVERIFY2(child<QToolButton>(shown)->isVisible(), shown);
     QCOMPARE(child<QToolButton>("LanguageGerman")->text(), QString("Deutsch"));
     QCOMPARE(child<QToolButton>("LanguageFrench")->text(), QString("Français"));

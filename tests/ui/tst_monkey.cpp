@@ -7,21 +7,21 @@
 // its seed and step; HALVEX_MONKEY_SEED and HALVEX_MONKEY_EVENTS repeat or
 // lengthen a run.
 
+#include "report/dialogs/ReportRunner.h"
+#include "tests/support/WindowFixture.h"
+#include "ui/SideBarActions.h"
+#include "ui/TeacherPage.h"
 #include "widgets/CylinderGauge.h"
 #include "widgets/Hints.h"
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
-#include "report/dialogs/ReportRunner.h"
-#include "ui/SideBarActions.h"
-#include "ui/TeacherPage.h"
-#include "tests/support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QSet>
+#include <QStackedWidget>
 #include <QWindow>
 
 #include <random>
@@ -32,9 +32,9 @@ struct SilentRunner final : ReportRunner {
     void run(const Report &) override {}
 };
 
-const int kKeys[] = {Qt::Key_0, Qt::Key_3, Qt::Key_5, Qt::Key_7, Qt::Key_9, Qt::Key_Period, Qt::Key_A,
-                     Qt::Key_Minus, Qt::Key_E, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Up,
-                     Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
+const int kKeys[] = {Qt::Key_0,  Qt::Key_3,     Qt::Key_5,     Qt::Key_7,      Qt::Key_9,         Qt::Key_Period,
+                     Qt::Key_A,  Qt::Key_Minus, Qt::Key_E,     Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Return,
+                     Qt::Key_Up, Qt::Key_Down,  Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
 
 } // namespace
 
@@ -59,12 +59,11 @@ void TestMonkey::randomUse_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("events");
 
-    const int events = qEnvironmentVariableIsSet("HALVEX_MONKEY_EVENTS")
-                           ? qEnvironmentVariableIntValue("HALVEX_MONKEY_EVENTS")
-                           : 1000;
+    const int events =
+        qEnvironmentVariableIsSet("HALVEX_MONKEY_EVENTS") ? qEnvironmentVariableIntValue("HALVEX_MONKEY_EVENTS") : 1000;
     if (qEnvironmentVariableIsSet("HALVEX_MONKEY_SEED")) {
-        QTest::newRow("seed from the environment") << quint32(qEnvironmentVariableIntValue("HALVEX_MONKEY_SEED"))
-                                                   << events;
+        QTest::newRow("seed from the environment")
+            << quint32(qEnvironmentVariableIntValue("HALVEX_MONKEY_SEED")) << events;
         return;
     }
     // Among them seeds that once reached a file dialog no one answered.
@@ -113,8 +112,10 @@ QString TestMonkey::brokenInvariant() const
     if (const TeacherPage *teacher = window.findChild<TeacherPage *>()) {
         int ticked = 0;
         for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
-            ticked += teacher->findChild<QCheckBox *>(categoryControlName(QStringLiteral("chk"), info.category))
-                          ->isChecked() ? 1 : 0;
+            ticked +=
+                teacher->findChild<QCheckBox *>(categoryControlName(QStringLiteral("chk"), info.category))->isChecked()
+                    ? 1
+                    : 0;
         if (ticked > 1)
             return QStringLiteral("%1 answers ticked").arg(ticked);
         const int gauge = teacher->findChild<CylinderGauge *>(QStringLiteral("pb"))->value();
@@ -162,7 +163,8 @@ void TestMonkey::randomUse()
             const int key = kKeys[below(int(std::size(kKeys)))];
             QWidget *focus = QApplication::focusWidget();
             QTest::keyClick(focus ? focus : &window, Qt::Key(key));
-            did = QStringLiteral("key %1 on %2").arg(key).arg(focus ? focus->objectName() : QStringLiteral("the window"));
+            did =
+                QStringLiteral("key %1 on %2").arg(key).arg(focus ? focus->objectName() : QStringLiteral("the window"));
         }
         QApplication::processEvents();
         const QString broken = brokenInvariant();

@@ -42,7 +42,7 @@ struct PageBench {
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         session = std::make_unique<WindowSession>(halvex::countingSeeds(3));
-        session->practice().createCategoryStats();
+        session->practice().CreateCategoryStats();
         context = std::make_unique<PageContext>(PageContext{*session, seams});
     }
 
@@ -59,9 +59,9 @@ struct PageBench {
     {
         session->generateCase();
         const halvex::AbgCategory generated = *session->practice().teacher().generatedCategory();
-        session->tick(right ? generated
-                            : generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
-                                                                       : halvex::AbgCategory::Normal);
+        session->tick(right                                      ? generated
+                      : generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
+                                                                 : halvex::AbgCategory::Normal);
         const halvex::BloodGasSample &sample = session->generator().sample();
         session->assessed({sample.pH, sample.PaCO2, sample.PaO2, sample.HCO3, sample.FiO2, sample.Age}, sample);
     }

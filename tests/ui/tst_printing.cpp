@@ -1,10 +1,10 @@
-#include "report/dialogs/DialogReportRunner.h"
 #include "report/ExerciseSheet.h"
-#include "widgets/NumericSpinField.h"
-#include "ui/PrintPage.h"
+#include "report/dialogs/DialogReportRunner.h"
 #include "report/dialogs/ReportRunner.h"
-#include "ui/TeacherPage.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/PrintPage.h"
+#include "ui/TeacherPage.h"
+#include "widgets/NumericSpinField.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -14,9 +14,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryFile>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
@@ -120,10 +120,10 @@ private:
     // A runner with the real dialogs, telling its messages into `errors` and `notes`.
     std::unique_ptr<DialogReportRunner> dialogRunner(std::string language = "ENGLISH")
     {
-        return std::make_unique<DialogReportRunner>(
-            m_fixture.window.get(), ReportMessages{[this](const QString &text) { m_errors << text; },
-                                                   [this](const QString &text) { m_notes << text; },
-                                                   [language] { return language; }});
+        return std::make_unique<DialogReportRunner>(m_fixture.window.get(),
+                                                    ReportMessages{[this](const QString &text) { m_errors << text; },
+                                                                   [this](const QString &text) { m_notes << text; },
+                                                                   [language] { return language; }});
     }
     void runSheet(DialogReportRunner &runner)
     {
@@ -182,12 +182,24 @@ void TestPrinting::refusedCounts_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty") << "ENGLISH" << "" << "Please enter a valid number";
-    QTest::newRow("blanks only") << "ENGLISH" << "  " << "Please enter a valid number";
-    QTest::newRow("zero") << "ENGLISH" << "0" << "Please enter a valid number";
-    QTest::newRow("negative") << "ENGLISH" << "-3" << "Please enter a valid number";
-    QTest::newRow("French") << "FRENCH" << "" << "Le nombre est inadmissible";
-    QTest::newRow("German: no text") << "GERMAN" << "0" << "";
+    QTest::newRow("empty") << "ENGLISH"
+                           << ""
+                           << "Please enter a valid number";
+    QTest::newRow("blanks only") << "ENGLISH"
+                                 << "  "
+                                 << "Please enter a valid number";
+    QTest::newRow("zero") << "ENGLISH"
+                          << "0"
+                          << "Please enter a valid number";
+    QTest::newRow("negative") << "ENGLISH"
+                              << "-3"
+                              << "Please enter a valid number";
+    QTest::newRow("French") << "FRENCH"
+                            << ""
+                            << "Le nombre est inadmissible";
+    QTest::newRow("German: no text") << "GERMAN"
+                                     << "0"
+                                     << "";
 }
 
 void TestPrinting::refusedCounts()

@@ -12,7 +12,6 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
 };
 
-
 class TestQtMessageBoxes : public QObject {
     Q_OBJECT
 

@@ -3,16 +3,16 @@
 // each explained, loaded back without touching teacher mode, saved as CSV; and
 // the practice option, off by default and stored only while on.
 
-#include "widgets/NumericSpinField.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/ReviewPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/Contrast.h"
-#include "tests/support/FileSizeLimit.h"
-#include "tests/support/WindowFixture.h"
+#include "widgets/NumericSpinField.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,7 +89,8 @@ void TestReviewPage::answersAreRecorded()
     playARound();
     const QStringList rows = listed();
     QCOMPARE(rows.size(), 3);
-    QVERIFY2(rows[0].startsWith("3. Incorrect") && rows[1].startsWith("2. Incorrect") && rows[2].startsWith("1. Correct"),
+    QVERIFY2(rows[0].startsWith("3. Incorrect") && rows[1].startsWith("2. Incorrect")
+                 && rows[2].startsWith("1. Correct"),
              qPrintable(rows.join('\n')));
     // Each row with the values it was given for, whole, on its lines.
     const QString ph = m_fixture.panel()->edtPh()->text();
@@ -191,8 +192,9 @@ void TestReviewPage::aFullDiskLeavesTheOldFile()
         saveAs(path);
     }
     QCOMPARE(m_fixture.boxes.errors.size(), 1);
-    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Cannot write " + QDir::toNativeSeparators(path) + ": File too large"),
-             qPrintable(m_fixture.boxes.errors[0]));
+    QVERIFY2(
+        m_fixture.boxes.errors[0].startsWith("Cannot write " + QDir::toNativeSeparators(path) + ": File too large"),
+        qPrintable(m_fixture.boxes.errors[0]));
     QVERIFY(m_fixture.boxes.informations.isEmpty());
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));

@@ -1,15 +1,14 @@
-#include "widgets/ButtonSpinBox.h"
 #include "language/CaptionSets.h"
-#include "widgets/IndexedAction.h"
-#include "widgets/NumericSpinField.h"
-#include "widgets/SideBarGroup.h"
-#include "ui/StatisticsPage.h"
-#include "ui/TeacherPage.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/NormalValuesPage.h"
 #include "ui/PrintPage.h"
 #include "ui/SamplesPage.h"
 #include "ui/StatisticsPage.h"
+#include "ui/TeacherPage.h"
+#include "widgets/ButtonSpinBox.h"
+#include "widgets/IndexedAction.h"
+#include "widgets/NumericSpinField.h"
+#include "widgets/SideBarGroup.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -70,7 +69,10 @@ private slots:
 
 private:
     template <typename T>
-    T *child(const QString &name) const { return m_fixture.child<T>(name); }
+    T *child(const QString &name) const
+    {
+        return m_fixture.child<T>(name);
+    }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void restart()
     {
@@ -85,8 +87,14 @@ private:
     }
     QVariant stored(const QString &key) const { return WindowFixture::stored(key); }
     QString text(const char *field) const { return child<NumericSpinField>(field)->text(); }
-    QString unitInForce() const { return QString::fromLatin1(m_fixture.window->session().presentation().CurrentUnits().data()); }
-    QString languageInForce() const { return QString::fromStdString(m_fixture.window->session().presentation().CurrentLanguage()); }
+    QString unitInForce() const
+    {
+        return QString::fromLatin1(m_fixture.window->session().presentation().CurrentUnits().data());
+    }
+    QString languageInForce() const
+    {
+        return QString::fromStdString(m_fixture.window->session().presentation().CurrentLanguage());
+    }
     QString label(const char *name) const { return child<QLabel>(name)->text(); }
     int tick(const char *action) const { return child<IndexedAction>(action)->imageIndex(); }
     ButtonSpinBox *decimals(const char *name) const { return child<ButtonSpinBox>(name); }
@@ -241,9 +249,12 @@ void TestSettingsAndUnits::startInKpa_data()
 {
     QTest::addColumn<QString>("units");
     QTest::addColumn<QString>("current");
-    QTest::newRow("KPA") << "KPA" << "KPA";
-    QTest::newRow("small letters") << "kpa" << "KPA";
-    QTest::newRow("neither unit") << "psi" << "KPA";
+    QTest::newRow("KPA") << "KPA"
+                         << "KPA";
+    QTest::newRow("small letters") << "kpa"
+                                   << "KPA";
+    QTest::newRow("neither unit") << "psi"
+                                  << "KPA";
 }
 
 void TestSettingsAndUnits::startInKpa()
@@ -268,14 +279,15 @@ void TestSettingsAndUnits::frenchAndBack()
     m_fixture.window->page<NormalValuesPage>();
     m_fixture.window->page<PrintPage>();
     for (const halvex::Caption &caption : halvex::captionSets()) {
-        QObject *control = m_fixture.window->findChild<QObject *>(QString::fromLatin1(caption.control.data(),
-                                                                                      qsizetype(caption.control.size())));
+        QObject *control = m_fixture.window->findChild<QObject *>(
+            QString::fromLatin1(caption.control.data(), qsizetype(caption.control.size())));
         if (!control)
             continue; // the help page
         QCOMPARE(control->property("text").toString(),
                  QString::fromUtf8(caption.french.data(), qsizetype(caption.french.size())));
         // A longer text is not cut off where no layout sizes the label.
-        if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap() && !label->parentWidget()->layout())
+        if (auto *label = qobject_cast<QLabel *>(control);
+            label && !label->wordWrap() && !label->parentWidget()->layout())
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
     }
     QCOMPARE(child<QCheckBox>("chkCMA")->text(), QString("Acidose Métabolique Compensée"));
@@ -288,8 +300,8 @@ void TestSettingsAndUnits::frenchAndBack()
 
     trigger("alBarEnglish");
     for (const halvex::Caption &caption : halvex::captionSets()) {
-        QObject *control = m_fixture.window->findChild<QObject *>(QString::fromLatin1(caption.control.data(),
-                                                                                      qsizetype(caption.control.size())));
+        QObject *control = m_fixture.window->findChild<QObject *>(
+            QString::fromLatin1(caption.control.data(), qsizetype(caption.control.size())));
         if (control)
             QCOMPARE(control->property("text").toString(),
                      QString::fromUtf8(caption.english.data(), qsizetype(caption.english.size())));
@@ -317,10 +329,10 @@ void TestSettingsAndUnits::statisticsShowEveryNameWhole()
     const QRect inside = page->contentsRect();
     for (int code = 0; code < halvex::kCategoryCount; ++code) {
         const auto category = *halvex::categoryFromCode(code);
-        QLabel *name = page->findChild<QLabel *>(category == halvex::AbgCategory::RA
-                                                     ? QStringLiteral("lblRAstats")
-                                                     : categoryControlName(QStringLiteral("lbl"), category,
-                                                                           QStringLiteral("Stats")));
+        QLabel *name = page->findChild<QLabel *>(
+            category == halvex::AbgCategory::RA
+                ? QStringLiteral("lblRAstats")
+                : categoryControlName(QStringLiteral("lbl"), category, QStringLiteral("Stats")));
         QLabel *percentage = page->findChild<QLabel *>(QStringLiteral("lblStats%1").arg(code));
         percentage->setText("100 %"); // the widest a percentage gets
         QApplication::processEvents();
@@ -355,12 +367,26 @@ void TestSettingsAndUnits::storedLanguages_data()
     QTest::addColumn<QString>("heading");      // lblAcidBase after start-up
     QTest::addColumn<QString>("emptyMessage");
 
-    QTest::newRow("French") << "FRENCH" << "alBarFrench" << "Évaluation Base/Acid :" << "Un ou plusieurs champs sont vides!";
-    QTest::newRow("French in small letters") << "french" << "" << "Assessment of Acid/Base status:"
+    QTest::newRow("French") << "FRENCH"
+                            << "alBarFrench"
+                            << "Évaluation Base/Acid :"
+                            << "Un ou plusieurs champs sont vides!";
+    QTest::newRow("French in small letters") << "french"
+                                             << ""
+                                             << "Assessment of Acid/Base status:"
                                              << "Un ou plusieurs champs sont vides!";
-    QTest::newRow("German") << "GERMAN" << "alBarGerman" << "Assessment of Acid/Base status:" << "Guten Tag!";
-    QTest::newRow("Spanish") << "SPANISH" << "alBarSpanish" << "Assessment of Acid/Base status:" << "Zoro!";
-    QTest::newRow("unknown") << "KLINGON" << "" << "Assessment of Acid/Base status:" << "";
+    QTest::newRow("German") << "GERMAN"
+                            << "alBarGerman"
+                            << "Assessment of Acid/Base status:"
+                            << "Guten Tag!";
+    QTest::newRow("Spanish") << "SPANISH"
+                             << "alBarSpanish"
+                             << "Assessment of Acid/Base status:"
+                             << "Zoro!";
+    QTest::newRow("unknown") << "KLINGON"
+                             << ""
+                             << "Assessment of Acid/Base status:"
+                             << "";
 }
 
 void TestSettingsAndUnits::storedLanguages()
@@ -461,11 +487,15 @@ void TestSettingsAndUnits::preferencesPageRestoredAtStart_data()
     QTest::addColumn<QList<Stored>>("values");
     QTest::addColumn<QList<int>>("shown"); // pH, PaCO2, PaO2, HCO3 decimals on the page
 
-    QTest::newRow("all stored") << QList<Stored>{{"AppSettings/phDec", "3"}, {"AppSettings/PaCO2Dec", "1"},
-                                                 {"AppSettings/PaO2Dec", "2"}, {"AppSettings/HCO3Dec", "2"}}
+    QTest::newRow("all stored") << QList<Stored>{{"AppSettings/phDec", "3"},
+                                                 {"AppSettings/PaCO2Dec", "1"},
+                                                 {"AppSettings/PaO2Dec", "2"},
+                                                 {"AppSettings/HCO3Dec", "2"}}
                                 << QList<int>{3, 1, 2, 2};
-    QTest::newRow("stored as empty texts") << QList<Stored>{{"AppSettings/phDec", ""}, {"AppSettings/PaCO2Dec", ""},
-                                                            {"AppSettings/PaO2Dec", "2"}, {"AppSettings/HCO3Dec", ""}}
+    QTest::newRow("stored as empty texts") << QList<Stored>{{"AppSettings/phDec", ""},
+                                                            {"AppSettings/PaCO2Dec", ""},
+                                                            {"AppSettings/PaO2Dec", "2"},
+                                                            {"AppSettings/HCO3Dec", ""}}
                                            << QList<int>{2, 0, 2, 0};
 }
 
@@ -484,7 +514,8 @@ void TestSettingsAndUnits::preferencesPageRestoredAtStart()
 
     // Save without touching anything keeps what the page showed.
     QTest::mouseClick(child<QPushButton>("btnSave"), Qt::LeftButton);
-    const char *settings[] = {"AppSettings/phDec", "AppSettings/PaCO2Dec", "AppSettings/PaO2Dec", "AppSettings/HCO3Dec"};
+    const char *settings[] = {"AppSettings/phDec", "AppSettings/PaCO2Dec", "AppSettings/PaO2Dec",
+                              "AppSettings/HCO3Dec"};
     for (int i = 0; i < 4; ++i)
         QCOMPARE(stored(settings[i]).toInt(), shown[i]);
 }
@@ -497,20 +528,32 @@ void TestSettingsAndUnits::corruptStore_data()
     QTest::addColumn<QString>("paco2");
 
     QTest::newRow("unknown page") << QList<Stored>{{"frmMain/pcABGDetails/ActivePage", "tsNowhere"}} << "tsHelpAbout"
-                                  << "7.40" << "40";
+                                  << "7.40"
+                                  << "40";
     QTest::newRow("marker out of range") << QList<Stored>{{"frmMain/alBarABGTeacher/ImageIndex", "12345"}}
-                                         << "tsHelpAbout" << "7.40" << "40";
+                                         << "tsHelpAbout"
+                                         << "7.40"
+                                         << "40";
     QTest::newRow("collapsed not a boolean") << QList<Stored>{{"frmMain/barABG/Collapsed", "perhaps"}} << "tsHelpAbout"
-                                             << "7.40" << "40";
-    QTest::newRow("decimals not a number") << QList<Stored>{{"AppSettings/phDec", "banana"}, {"AppSettings/PaCO2Dec", "x"}}
-                                           << "tsHelpAbout" << "7.40" << "40";
-    QTest::newRow("decimals huge") << QList<Stored>{{"AppSettings/phDec", "2000000000"}, {"AppSettings/PaCO2Dec", "99999"}}
-                                   << "tsHelpAbout" << "7.40" << "40";
+                                             << "7.40"
+                                             << "40";
+    QTest::newRow("decimals not a number")
+        << QList<Stored>{{"AppSettings/phDec", "banana"}, {"AppSettings/PaCO2Dec", "x"}} << "tsHelpAbout"
+        << "7.40"
+        << "40";
+    QTest::newRow("decimals huge") << QList<Stored>{{"AppSettings/phDec", "2000000000"},
+                                                    {"AppSettings/PaCO2Dec", "99999"}}
+                                   << "tsHelpAbout"
+                                   << "7.40"
+                                   << "40";
     QTest::newRow("decimals negative") << QList<Stored>{{"AppSettings/HCO3Dec", "-4"}, {"AppSettings/PaO2Dec", "-1"}}
-                                       << "tsHelpAbout" << "7.40" << "40";
+                                       << "tsHelpAbout"
+                                       << "7.40"
+                                       << "40";
     QTest::newRow("good page beside bad values")
         << QList<Stored>{{"frmMain/pcABGDetails/ActivePage", "tsSamples"}, {"AppSettings/phDec", "-9"}} << "tsSamples"
-        << "7.40" << "40";
+        << "7.40"
+        << "40";
 }
 
 void TestSettingsAndUnits::corruptStore()
@@ -562,7 +605,8 @@ void TestSettingsAndUnits::unusableStore()
     store({}); // nothing
     QVERIFY(m_fixture.open());
     QCOMPARE(m_fixture.boxes.errors.size(), 1);
-    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Halvex cannot save its settings: "), qPrintable(m_fixture.boxes.errors[0]));
+    QVERIFY2(m_fixture.boxes.errors[0].startsWith("Halvex cannot save its settings: "),
+             qPrintable(m_fixture.boxes.errors[0]));
     trigger("alBarFrench");
     trigger("alBarKPa");
     m_fixture.window->close();

@@ -1,13 +1,13 @@
-#include "widgets/Contrast.h"
-#include "widgets/CylinderGauge.h"
 #include "engine/PressureUnits.h"
-#include "widgets/HoverBoldLabel.h"
+#include "engine/SampleGenerator.h"
 #include "numbers/NumberText.h"
-#include "widgets/NumericSpinField.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
-#include "engine/SampleGenerator.h"
-#include "tests/support/WindowFixture.h"
+#include "widgets/Contrast.h"
+#include "widgets/CylinderGauge.h"
+#include "widgets/HoverBoldLabel.h"
+#include "widgets/NumericSpinField.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -31,7 +31,7 @@ bool inDesignHue(const QWidget *widget, const QColor &design)
 }
 
 const QString kConfirmation = "Last generated ABG not analyzed, are you sure you want to generate another?";
-}
+} // namespace
 
 class TestTeacherMode : public QObject {
     Q_OBJECT
@@ -67,7 +67,10 @@ private:
     QCheckBox *box(int code) const { return m_fixture.answerBox(*halvex::categoryFromCode(code)); }
     QLabel *verdict() const { return (m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase")); }
     int gauge() const { return (m_fixture.onPage<TeacherPage, CylinderGauge>("pb"))->value(); }
-    QString stats(int code) const { return (m_fixture.onPage<StatisticsPage, QLabel>(QStringLiteral("lblStats%1").arg(code)))->text(); }
+    QString stats(int code) const
+    {
+        return (m_fixture.onPage<StatisticsPage, QLabel>(QStringLiteral("lblStats%1").arg(code)))->text();
+    }
     int generated() const { return halvex::categoryCode(m_fixture.teacher().generatedCategory().value()); }
     QList<int> ticked() const;
     void showSamplesPage();

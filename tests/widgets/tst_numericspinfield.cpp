@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 // A field beside a button that can take the focus away from it.
@@ -139,15 +139,24 @@ void TestNumericSpinField::typing_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("digits") << false << "735" << "735";
-    QTest::newRow("point") << false << "7.35" << "7.35";
-    QTest::newRow("second point refused") << false << "7.3.5" << "7.35";
-    QTest::newRow("letters refused") << false << "7a,b3" << "73";
-    QTest::newRow("one exponent letter") << false << "7e1e" << "7e1";
-    QTest::newRow("signs") << false << "-+5" << "-+5";
-    QTest::newRow("at most six characters") << false << "1234567" << "123456";
-    QTest::newRow("whole field refuses the point") << true << "2.5" << "25";
-    QTest::newRow("whole field refuses the exponent") << true << "2e5" << "25";
+    QTest::newRow("digits") << false << "735"
+                            << "735";
+    QTest::newRow("point") << false << "7.35"
+                           << "7.35";
+    QTest::newRow("second point refused") << false << "7.3.5"
+                                          << "7.35";
+    QTest::newRow("letters refused") << false << "7a,b3"
+                                     << "73";
+    QTest::newRow("one exponent letter") << false << "7e1e"
+                                         << "7e1";
+    QTest::newRow("signs") << false << "-+5"
+                           << "-+5";
+    QTest::newRow("at most six characters") << false << "1234567"
+                                            << "123456";
+    QTest::newRow("whole field refuses the point") << true << "2.5"
+                                                   << "25";
+    QTest::newRow("whole field refuses the exponent") << true << "2e5"
+                                                      << "25";
 }
 
 void TestNumericSpinField::typing()
@@ -167,10 +176,14 @@ void TestNumericSpinField::leavingPullsIntoTheLimits_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("inside the limits is left as typed") << "7.3" << "7.3";
-    QTest::newRow("above is pulled to the maximum") << "20" << "14.00";
-    QTest::newRow("below is pulled to the minimum") << "0.5" << "1.00";
-    QTest::newRow("empty stays empty") << "" << "";
+    QTest::newRow("inside the limits is left as typed") << "7.3"
+                                                        << "7.3";
+    QTest::newRow("above is pulled to the maximum") << "20"
+                                                    << "14.00";
+    QTest::newRow("below is pulled to the minimum") << "0.5"
+                                                    << "1.00";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
 }
 
 void TestNumericSpinField::leavingPullsIntoTheLimits()

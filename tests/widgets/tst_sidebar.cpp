@@ -1,15 +1,15 @@
+#include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/ImageList.h"
 #include "widgets/IndexedAction.h"
-#include "widgets/Contrast.h"
 #include "widgets/SideBar.h"
 #include "widgets/SideBarGroup.h"
 #include "widgets/StatusHints.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -118,7 +118,8 @@ void TestSideBar::readableOnLightAndDarkPalettes()
         QImage shown = group->grab().toImage();
         // The caption on the header's background, the item on the items' background.
         const QColor header = shown.pixelColor(group->width() - 3, group->header()->geometry().center().y());
-        const QColor items = shown.pixelColor(group->width() - 3, item->geometry().center().y() + group->header()->height());
+        const QColor items =
+            shown.pixelColor(group->width() - 3, item->geometry().center().y() + group->header()->height());
         QVERIFY2(contrastRatio(group->header()->palette().color(QPalette::ButtonText), header) >= kTextContrast,
                  qPrintable(header.name()));
         QVERIFY2(contrastRatio(item->palette().color(QPalette::ButtonText), items) >= kTextContrast,
@@ -180,10 +181,18 @@ void TestSideBar::hintParts_data()
     QTest::addColumn<QString>("shortPart");
     QTest::addColumn<QString>("longPart");
 
-    QTest::newRow("both parts") << "Go to Website|http://example.org" << "Go to Website" << "http://example.org";
-    QTest::newRow("long part only") << "|Analyze current ABG" << "" << "Analyze current ABG";
-    QTest::newRow("no bar: both") << "Clear the current ABGs" << "Clear the current ABGs" << "Clear the current ABGs";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("both parts") << "Go to Website|http://example.org"
+                                << "Go to Website"
+                                << "http://example.org";
+    QTest::newRow("long part only") << "|Analyze current ABG"
+                                    << ""
+                                    << "Analyze current ABG";
+    QTest::newRow("no bar: both") << "Clear the current ABGs"
+                                  << "Clear the current ABGs"
+                                  << "Clear the current ABGs";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void TestSideBar::hintParts()
