@@ -1,11 +1,12 @@
 #pragma once
 
+// Where an assessment shows what it found: the window's two result fields and
+// its error dialog, the command line's output row, or a test's recorder.
+
 #include <string>
 
 namespace halvex {
 
-// Where an assessment shows what it found: the window's two result fields and
-// its error dialog, the command line's output row, or a test's recorder.
 class AssessmentOutput {
 public:
     virtual ~AssessmentOutput() = default;

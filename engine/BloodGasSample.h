@@ -1,12 +1,13 @@
 #pragma once
 
+// One arterial blood gas. Inside the engine the pressures are in mmHg, HCO3 in
+// mEq/L, Age in years (0 when not given) and FiO2 in percent (21 is room air).
+
 namespace halvex {
 
 // The inspired oxygen of room air, in percent: an empty O2 % field reads as it.
 inline constexpr double kRoomAirFiO2 = 21;
 
-// One arterial blood gas. Inside the engine the pressures are in mmHg, HCO3 in
-// mEq/L, Age in years (0 when not given) and FiO2 in percent (21 is room air).
 struct BloodGasSample {
     double pH = 0;
     double PaCO2 = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+// The real desktop: QDesktopServices, and a help window of our own.
+
 #include "ui/Desktop.h"
 
 #include <QPointer>
@@ -7,7 +9,6 @@
 class HelpWindow;
 class QWidget;
 
-// The real desktop: QDesktopServices, and a help window of our own.
 class QtDesktop final : public Desktop {
 public:
     explicit QtDesktop(QWidget *owner);

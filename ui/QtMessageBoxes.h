@@ -1,5 +1,7 @@
 #pragma once
 
+// The real message boxes: QMessageBox, and the error dialog created at start-up.
+
 #include "ui/MessageBoxes.h"
 
 #include <QPointer>
@@ -7,7 +9,6 @@
 class QWidget;
 class TfrmABGError;
 
-// The real message boxes: QMessageBox, and the error dialog created at start-up.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void setParentWindow(QWidget *parent);

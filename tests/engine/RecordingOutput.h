@@ -1,11 +1,12 @@
 #pragma once
 
+// Records what an assessment shows, as the window's result fields and error
+// dialog would hold it.
+
 #include "engine/AssessmentOutput.h"
 
 #include <string>
 
-// Records what an assessment shows, as the window's result fields and error
-// dialog would hold it.
 struct RecordingOutput final : halvex::AssessmentOutput {
     std::string acidBase;
     std::string oxygenation;

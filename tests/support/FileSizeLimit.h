@@ -1,11 +1,12 @@
 #pragma once
 
-#include <csignal>
-#include <sys/resource.h>
-
 // While it lives, files this process writes cannot grow beyond `bytes`: a
 // write past the limit fails (EFBIG) as it would on a full disk, and the
 // signal the system sends for it is ignored.
+
+#include <csignal>
+#include <sys/resource.h>
+
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes)

@@ -1,12 +1,13 @@
 #pragma once
 
+// Records what the window asks of the desktop ("url …", "document …", "help …")
+// instead of starting a browser or a document viewer; `takes` says whether a
+// program takes the addresses.
+
 #include "ui/Desktop.h"
 
 #include <QStringList>
 
-// Records what the window asks of the desktop ("url …", "document …", "help …")
-// instead of starting a browser or a document viewer; `takes` says whether a
-// program takes the addresses.
 struct RecordingDesktop final : Desktop {
     QStringList *opened;
     bool *takes;

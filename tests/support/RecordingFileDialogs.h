@@ -1,11 +1,12 @@
 #pragma once
 
+// Answers every file dialog with the path a test sets (empty: cancelled) and
+// records what was asked, so no test blocks on a modal dialog.
+
 #include "ui/FileDialogs.h"
 
 #include <QStringList>
 
-// Answers every file dialog with the path a test sets (empty: cancelled) and
-// records what was asked, so no test blocks on a modal dialog.
 struct RecordingFileDialogs final : FileDialogs {
     QString *answer;
     QStringList *asked;

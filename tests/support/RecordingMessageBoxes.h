@@ -1,10 +1,11 @@
 #pragma once
 
+// Records every message instead of showing it, so no test blocks on a modal box.
+
 #include "ui/MessageBoxes.h"
 
 #include <QStringList>
 
-// Records every message instead of showing it, so no test blocks on a modal box.
 struct RecordingMessageBoxes final : MessageBoxes {
     QStringList errors;
     QStringList informations;
