@@ -5,11 +5,14 @@
 
 #include "language/OwnTexts.h"
 #include "settings/AppSettings.h"
+#include "ui/TableOrder.h"
 
 #include <array>
+#include <cstddef>
 
 // The four values whose decimals are a preference, in the order of the table below.
 enum class DecimalValue { Ph, PaCO2, PaO2, HCO3 };
+inline constexpr std::size_t kDecimalValueCount = static_cast<std::size_t>(DecimalValue::HCO3) + 1;
 
 struct DecimalPreference {
     DecimalValue value;
@@ -26,7 +29,7 @@ struct DecimalPreference {
 };
 
 // In the order the page lists them and Save applies them: pH, PaCO2, PaO2, HCO3.
-inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
+inline constexpr std::array<DecimalPreference, kDecimalValueCount> kDecimalPreferences{{
     {DecimalValue::Ph, AppSetting::phDec, halvex::OwnText::PhDecimals, "edtPHDec", "pH", "7.40", "lblPh", "-log[H]", 1,
      3, 2},
     {DecimalValue::PaCO2, AppSetting::PaCO2Dec, halvex::OwnText::PaCO2Decimals, "edtPaCO2Dec", "PaCO2", "40",
@@ -36,6 +39,9 @@ inline constexpr std::array<DecimalPreference, 4> kDecimalPreferences{{
     {DecimalValue::HCO3, AppSetting::HCO3Dec, halvex::OwnText::HCO3Decimals, "edtHCO3Dec", "HCO3", "24", "lblHCO3",
      "mEq/L", 0, 2, 0},
 }};
+
+static_assert(rowsInEnumOrder(kDecimalPreferences, &DecimalPreference::value),
+              "one decimal preference a value, in the order of DecimalValue");
 
 constexpr const DecimalPreference &decimalPreference(DecimalValue value)
 {

@@ -11,6 +11,7 @@
 #include "ui/ReviewPage.h"
 #include "ui/SamplesPage.h"
 #include "ui/StatisticsPage.h"
+#include "ui/TableOrder.h"
 #include "ui/TeacherPage.h"
 #include "ui/WindowSession.h"
 #include "widgets/IndexedAction.h"
@@ -53,15 +54,8 @@ constexpr std::array<TfrmMain::PageRow, kPageCount> kPageRows{{
     {Page::Review, "tsReview", BarAction::Review, &make<ReviewPage>},
 }};
 
-constexpr bool pageRowsInOrder()
-{
-    for (std::size_t i = 0; i < kPageRows.size(); ++i) {
-        if (static_cast<std::size_t>(kPageRows[i].page) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(pageRowsInOrder(), "one page row a page, in the order of the page stack");
+static_assert(rowsInEnumOrder(kPageRows, &TfrmMain::PageRow::page),
+              "one page row a page, in the order of the page stack");
 
 } // namespace
 

@@ -5,6 +5,7 @@
 // order; counts and heights are derived from them.
 
 #include "product/ProductInfo.h"
+#include "ui/TableOrder.h"
 
 #include <array>
 #include <cstddef>
@@ -109,16 +110,5 @@ constexpr int barGroupHeight(BarGroup group)
     return height;
 }
 
-constexpr bool barTablesInOrder()
-{
-    for (std::size_t i = 0; i < kBarActions.size(); ++i) {
-        if (static_cast<std::size_t>(kBarActions[i].id) != i)
-            return false;
-    }
-    for (std::size_t i = 0; i < kBarGroups.size(); ++i) {
-        if (static_cast<std::size_t>(kBarGroups[i].group) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(barTablesInOrder(), "the side bar's tables are in the order of their enumerations");
+static_assert(rowsInEnumOrder(kBarActions, &BarActionRow::id), "one side-bar row an action, in the order of BarAction");
+static_assert(rowsInEnumOrder(kBarGroups, &BarGroupRow::group), "one group row a group, in the order of BarGroup");
