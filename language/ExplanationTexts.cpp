@@ -2,6 +2,7 @@
 
 #include "language/AsciiCase.h"
 #include "language/Language.h"
+#include "language/TableOrder.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ using enum ExplanationText;
 
 // In the order of the enumeration. American spelling, as the design's grades;
 // units as the design's fields write them ("mmHg", "kpa").
-constexpr std::array<ExplanationRow, 100> kRows{{
+constexpr std::array<ExplanationRow, static_cast<std::size_t>(PfSevere) + 1> kRows{{
     {NoFit,
      "These values do not fit together: a PaCO2 of %1 and an HCO3 of %2 give a pH of %3 (Henderson–Hasselbalch), "
      "not %4; a real sample would be checked for an entry error.",
@@ -362,15 +363,7 @@ constexpr std::array<ExplanationRow, 100> kRows{{
     {PfSevere, "below 100, oxygenation severely impaired", "moins de 100, oxygénation sévèrement altérée"},
 }};
 
-constexpr bool rowsInOrder()
-{
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        if (static_cast<std::size_t>(kRows[i].text) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(rowsInOrder() && kRows.size() == static_cast<std::size_t>(PfSevere) + 1);
+static_assert(rowsInEnumOrder(kRows, &ExplanationRow::text), "one row a text, in the order of ExplanationText");
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "language/AsciiCase.h"
 #include "language/Language.h"
+#include "language/TableOrder.h"
 
 #include <array>
 
@@ -15,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, 47> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::AnswerIncorrect) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -86,15 +87,7 @@ constexpr std::array<OwnTextRow, 47> kOwnTexts{{
     {OwnText::AnswerIncorrect, "Incorrect", "Incorrect"},
 }};
 
-constexpr bool rowsInOrder()
-{
-    for (std::size_t i = 0; i < kOwnTexts.size(); ++i) {
-        if (static_cast<std::size_t>(kOwnTexts[i].text) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(rowsInOrder() && kOwnTexts.size() == static_cast<std::size_t>(OwnText::AnswerIncorrect) + 1);
+static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");
 
 } // namespace
 

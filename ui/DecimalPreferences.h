@@ -4,8 +4,8 @@
 // and its design value.
 
 #include "language/OwnTexts.h"
+#include "language/TableOrder.h"
 #include "settings/AppSettings.h"
-#include "ui/TableOrder.h"
 
 #include <array>
 #include <cstddef>

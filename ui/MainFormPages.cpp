@@ -2,6 +2,7 @@
 
 #include "ui/MainForm.h"
 
+#include "language/TableOrder.h"
 #include "ui/AboutPage.h"
 #include "ui/ExplanationPage.h"
 #include "ui/HelpPage.h"
@@ -11,7 +12,6 @@
 #include "ui/ReviewPage.h"
 #include "ui/SamplesPage.h"
 #include "ui/StatisticsPage.h"
-#include "ui/TableOrder.h"
 #include "ui/TeacherPage.h"
 #include "ui/WindowSession.h"
 #include "widgets/IndexedAction.h"

@@ -4,8 +4,8 @@
 // and the pages of the details area in their order. The tables guard their own
 // order; counts and heights are derived from them.
 
+#include "language/TableOrder.h"
 #include "product/ProductInfo.h"
-#include "ui/TableOrder.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,9 @@
 #pragma once
 
 // Whether a table indexed by an enumeration holds one row per value, in the
-// enumeration's order: tables of pages, side-bar actions and preferences
-// check it with a static_assert, so a row added out of place fails to build.
+// enumeration's order: the catalogue's tables of texts, and the window's
+// tables of pages, side-bar actions and preferences, check it with a
+// static_assert, so a row added out of place fails to build.
 
 #include <array>
 #include <cstddef>
