@@ -84,8 +84,10 @@ void TfrmMain::showLanguage()
         if (language == halvex::kLanguageEnglish || language == halvex::kLanguageFrench)
             useQtTexts(*french);
     }
-    action(BarAction::Explanation)->setText(m_session->text(halvex::OwnText::ExplanationTitle));
-    action(BarAction::Review)->setText(m_session->text(halvex::OwnText::Review));
+    for (const BarActionRow &row : kBarActions) {
+        if (row.ours)
+            action(row.id)->setText(m_session->text(*row.ours));
+    }
 }
 
 void TfrmMain::useQtTexts(bool french)

@@ -4,11 +4,13 @@
 // and the pages of the details area in their order. The tables guard their own
 // order; counts and heights are derived from them.
 
+#include "language/OwnTexts.h"
 #include "language/TableOrder.h"
 #include "product/ProductInfo.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 inline constexpr int kTickImage = 0;
 inline constexpr int kArrowImage = 1;
@@ -54,7 +56,9 @@ struct BarActionRow {
     const char *hint;
     int designedImage;
     bool visible;
-    bool ours = false;            // an item of ours beyond the design's, which its group grows for
+    // An item of ours beyond the design's: its caption in the language of the
+    // captions (which `caption` only starts); its group grows for it.
+    std::optional<halvex::OwnText> ours = std::nullopt;
     const char *itemCaption = ""; // the item's own caption, when it differs from the action's
 };
 
@@ -63,8 +67,9 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true},
     {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true},
     {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true,
-     true},
-    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true, true},
+     halvex::OwnText::ExplanationTitle},
+    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true,
+     halvex::OwnText::Review},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
      "Show normal ABG values", kNoImage, true},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},
@@ -78,8 +83,8 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Kpa, "alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true},
     {BarAction::English, "alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true},
     {BarAction::French, "alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true},
-    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false, false,
-     "Deutsch"},
+    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false,
+     std::nullopt, "Deutsch"},
     {BarAction::Spanish, "alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false},
 }};
 

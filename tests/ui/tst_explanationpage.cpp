@@ -94,6 +94,7 @@ void TestExplanationPage::followsLanguageAndUnit()
     m_fixture.child<QAction>("alBarFrench")->trigger();
     why();
     QCOMPARE(m_fixture.child<QLabel>("lblExplanationTitle")->text(), QString("Explication"));
+    QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explication"));
     QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("Pourquoi ?"));
     QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"),
              qPrintable(shown()));

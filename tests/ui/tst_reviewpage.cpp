@@ -118,6 +118,7 @@ void TestReviewPage::inFrench()
     m_fixture.child<QAction>("alBarFrench")->trigger();
     showReview();
     QCOMPARE(m_fixture.child<QLabel>("lblReviewTitle")->text(), QString::fromUtf8("Révision"));
+    QCOMPARE(m_fixture.child<QAction>("alBarABGReview")->text(), QString::fromUtf8("Révision"));
     QCOMPARE(m_fixture.child<QCheckBox>("chkWrongOnly")->text(), QString("Seulement les erreurs"));
     QVERIFY2(listed()[0].startsWith(QString::fromUtf8("3. Incorrect : c'était « ")), qPrintable(listed()[0]));
     QVERIFY(m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
