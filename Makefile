@@ -1,11 +1,12 @@
 # The two everyday commands: `make run` builds and starts Halvex, `make test`
 # builds everything and runs every test, the fuzz targets' bounded runs
-# included. Both install missing Debian packages first.
+# included. Both install missing Debian packages first. `make build` is the
+# release build alone, which `make run` starts from.
 
 RUN_PRESET := release
 TEST_PRESET := dev
 
-.PHONY: run test format-check fuzz bench package deps clean
+.PHONY: build run test format-check fuzz bench package deps clean
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_TIME := 300
@@ -13,9 +14,11 @@ FUZZ_TIME := 300
 deps:
 	@sh tools/install-deps.sh
 
-run: deps
+build: deps
 	cmake --preset $(RUN_PRESET)
 	cmake --build --preset $(RUN_PRESET)
+
+run: build
 	./build/$(RUN_PRESET)/app/halvex
 
 test: deps

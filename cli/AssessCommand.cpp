@@ -171,7 +171,9 @@ int runExplain(std::istream &input, std::ostream &output, const Presentation &pr
     bool anyInvalid = false;
     while (rows.next(read)) {
         // One block a row, each after a blank line; no blank line inside.
-        block.assign(number++ > 0 ? "\n" : "");
+        block.clear();
+        if (number++ > 0)
+            block.push_back('\n');
         std::string values;
         for (const std::string_view column : read.columns)
             values.append(values.empty() ? "" : ",").append(column);

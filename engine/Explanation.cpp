@@ -159,10 +159,10 @@ std::string paco2Step(const Writer &out, double PaCO2)
         const auto kpa = [&](double mmHg) {
             return out.fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
         };
-        step += " "
-                + out.text(Paco2LimitsInKpa,
-                           {kpa(kPaco2NormalRange.lowest), kpa(kPaco2NormalRange.highest),
-                            out.fixed(kPaco2TableInKpa.lowest, 1), out.fixed(kPaco2TableInKpa.highest, 1)});
+        step += ' ';
+        step +=
+            out.text(Paco2LimitsInKpa, {kpa(kPaco2NormalRange.lowest), kpa(kPaco2NormalRange.highest),
+                                        out.fixed(kPaco2TableInKpa.lowest, 1), out.fixed(kPaco2TableInKpa.highest, 1)});
     }
     return step;
 }
@@ -385,8 +385,10 @@ void explainCompensation(const Writer &out, const BloodGasSample &s, AbgCategory
 {
     std::string judgement =
         range.ofPaCO2() ? explainMetabolic(out, s, range, notes) : explainRespiratory(out, s, range, notes);
-    if (const std::optional<ExplanationText> joined = reconciliation(category, range))
-        judgement += " " + out.text(*joined);
+    if (const std::optional<ExplanationText> joined = reconciliation(category, range)) {
+        judgement += ' ';
+        judgement += out.text(*joined);
+    }
     notes.push_back(judgement);
 }
 
