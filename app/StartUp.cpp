@@ -5,6 +5,7 @@
 #include "ui/ErrorForm.h"
 #include "ui/MainForm.h"
 #include "ui/QtMessageBoxes.h"
+#include "widgets/AccessibleInterfaces.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,6 +47,9 @@ HalvexWindows::~HalvexWindows() = default;
 
 HalvexWindows startHalvex(const SplashWait &wait)
 {
+    // Before any widget: Qt keeps the first accessible interface it makes for
+    // an object, and a screen reader may already be asking.
+    installAccessibleInterfaces();
     {
         TfrmSplash splash;
         splash.show();

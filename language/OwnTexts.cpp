@@ -16,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::AnswerIncorrect) + 1> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::SheetPreview) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -33,7 +33,7 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::AnswerIncorre
      "%1 existe déjà. Voulez-vous le remplacer ?"},
     {OwnText::PrintCount, "Number of ABGs to print", "Nombre de gaz du sang à imprimer"},
     {OwnText::PrintButton, "Print", "Imprimer"},
-    {OwnText::SuccessGauge, "Success rate", "Taux de réussite"},
+    {OwnText::SuccessGauge, "Success rate", "Taux de succès"},
     {OwnText::PhDecimals, "Decimals of pH", "Décimales du pH"},
     {OwnText::PaCO2Decimals, "Decimals of PaCO2", "Décimales de la PaCO2"},
     {OwnText::PaO2Decimals, "Decimals of PaO2", "Décimales de la PaO2"},
@@ -85,6 +85,14 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::AnswerIncorre
      "Aucune réponse notée : cochez une catégorie, puis Analysez."},
     {OwnText::AnswerCorrect, "Correct", "Correct"},
     {OwnText::AnswerIncorrect, "Incorrect", "Incorrect"},
+    {OwnText::ClearDescription, "Clear the current ABGs", "Efface les gaz du sang en cours"},
+    {OwnText::GenerateDescription, "Generate new random ABG", "Génère un nouveau gaz du sang au hasard"},
+    {OwnText::AnalyzeDescription, "Analyze current ABG", "Analyse le gaz du sang en cours"},
+    {OwnText::PrintDescription, "Prints the selected number of ABGs", "Imprime le nombre choisi de gaz du sang"},
+    {OwnText::NormalValuesDescription, "Show normal ABG values", "Affiche les valeurs normales des gaz du sang"},
+    {OwnText::HelpContents, "Contents", "Sommaire"},
+    {OwnText::HelpText, "Help text", "Texte de l'aide"},
+    {OwnText::SheetPreview, "Exercise sheet, page %1 of %2", "Feuille d'exercices, page %1 sur %2"},
 }};
 
 static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");

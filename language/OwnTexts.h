@@ -57,6 +57,14 @@ enum class OwnText {
     NoAnswerYet,
     AnswerCorrect,
     AnswerIncorrect,
+    ClearDescription, // screen-reader descriptions from here; the English ones are the status-line hints
+    GenerateDescription,
+    AnalyzeDescription,
+    PrintDescription,
+    NormalValuesDescription,
+    HelpContents, // the help window's parts
+    HelpText,
+    SheetPreview, // the print preview's picture of the sheet
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

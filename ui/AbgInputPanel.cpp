@@ -1,5 +1,6 @@
 #include "ui/AbgInputPanel.h"
 
+#include "ui/PageText.h"
 #include "widgets/Hints.h"
 #include "widgets/NumericSpinField.h"
 
@@ -86,7 +87,8 @@ QLineEdit *resultField(QWidget *parent, const QString &name, int y)
     auto *result = new QLineEdit(parent);
     result->setObjectName(name);
     result->setReadOnly(true);
-    result->setFocusPolicy(Qt::ClickFocus); // outside the tab sequence
+    // In the tab sequence after the buttons, so that Enter still walks from Age to the buttons.
+    result->setFocusPolicy(Qt::StrongFocus);
     result->setGeometry(QRect(QPoint(kResultX, y), kResultSize));
     return result;
 }
@@ -125,11 +127,11 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(par
     m_edtAssessO2 = resultField(this, QStringLiteral("edtAssessO2"), 125);
 
     m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"),
-                        QStringLiteral("Clear the current ABGs"), 261);
+                        englishText(halvex::OwnText::ClearDescription), 261);
     m_btnGenerate = button(this, QStringLiteral("btnGenerate"), QStringLiteral("Generate"),
-                           QStringLiteral("|Generate new random ABG"), 364);
+                           QStringLiteral("|") + englishText(halvex::OwnText::GenerateDescription), 364);
     m_btnAnalyze = button(this, QStringLiteral("btnAnalyze"), QStringLiteral("Analyze"),
-                          QStringLiteral("|Analyze current ABG"), 467);
+                          QStringLiteral("|") + englishText(halvex::OwnText::AnalyzeDescription), 467);
     // Beside the design's three buttons; its caption and hint follow the language.
     // Wide enough for "Pourquoi ?" with room around it.
     m_btnWhy = button(this, QStringLiteral("btnWhy"), QStringLiteral("Why?"), QString(), 548);
@@ -138,7 +140,8 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(par
     QWidget *previous = nullptr;
     for (QWidget *next :
          std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3], m_fields[4], m_fields[5],
-                                          m_btnClear, m_btnGenerate, m_btnAnalyze, m_btnWhy}) {
+                                          m_btnClear, m_btnGenerate, m_btnAnalyze, m_btnWhy, m_edtAssessAcidBase,
+                                          m_edtAssessO2}) {
         if (previous)
             setTabOrder(previous, next);
         previous = next;
@@ -169,9 +172,12 @@ halvex::AbgInput AbgInputPanel::readInput() const
 
 void AbgInputPanel::nameFields()
 {
-    // "PaCO2, mmHg": the field's label and its unit, as they stand.
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setAccessibleName(m_rowLabels[i]->text() + QStringLiteral(", ") + m_unitLabels[i]->text());
+    // "PaCO2, mmHg": the field's label and its unit, as they stand; "O2 %" alone, its label naming its unit.
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const QString label = m_rowLabels[i]->text();
+        const QString unit = m_unitLabels[i]->text();
+        m_fields[i]->setAccessibleName(label.endsWith(unit) ? label : label + QStringLiteral(", ") + unit);
+    }
     // A result field by its heading, without the colon that ends it.
     const auto heading = [](const QLabel *label) {
         QString text = label->text().trimmed();

@@ -3,6 +3,7 @@
 // unit, the decimal preferences and the samples the session puts into them.
 
 #include "ui/AbgInputPanel.h"
+#include "ui/PageText.h"
 
 #include "engine/AssessAcidBase.h"
 #include "language/CaptionSets.h"
@@ -165,7 +166,15 @@ void AbgInputPanel::retranslate()
         writeCaptionSet(*this, *french);
     m_btnWhy->setText(session.text(halvex::OwnText::Why));
     // In English whatever the language, as the hints of the design's buttons beside it.
-    setHint(m_btnWhy, QStringLiteral("|")
-                          + QString::fromUtf8(halvex::ownText(halvex::OwnText::WhyHint, halvex::kLanguageEnglish)));
+    setHint(m_btnWhy, QStringLiteral("|") + englishText(halvex::OwnText::WhyHint));
+    // A screen reader reads the buttons' descriptions in the language in force.
+    const std::pair<QPushButton *, halvex::OwnText> described[] = {
+        {m_btnClear, halvex::OwnText::ClearDescription},
+        {m_btnGenerate, halvex::OwnText::GenerateDescription},
+        {m_btnAnalyze, halvex::OwnText::AnalyzeDescription},
+        {m_btnWhy, halvex::OwnText::WhyHint},
+    };
+    for (const auto &[button, description] : described)
+        button->setAccessibleDescription(session.text(description));
     nameFields();
 }

@@ -88,6 +88,9 @@ void TfrmMain::showLanguage()
         if (row.ours)
             action(row.id)->setText(m_session->text(*row.ours));
     }
+    // The one item with a description of its own, read in the language in force.
+    findChild<QWidget *>(QString::fromLatin1(kBarActions[std::size_t(BarAction::NormalValues)].item))
+        ->setAccessibleDescription(m_session->text(halvex::OwnText::NormalValuesDescription));
 }
 
 void TfrmMain::useQtTexts(bool french)

@@ -1,5 +1,6 @@
 #include "ui/PageText.h"
 
+#include "language/Language.h"
 #include "widgets/Contrast.h"
 
 #include <QLabel>
@@ -23,4 +24,9 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, readable);
     palette.setColor(QPalette::ButtonText, readable);
     widget->setPalette(palette);
+}
+
+QString englishText(halvex::OwnText text)
+{
+    return QString::fromUtf8(halvex::ownText(text, halvex::kLanguageEnglish));
 }

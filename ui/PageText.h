@@ -2,6 +2,8 @@
 
 // Small helpers for the texts of the pages.
 
+#include "language/OwnTexts.h"
+
 #include <QColor>
 #include <QString>
 
@@ -13,3 +15,5 @@ QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent);
 // Writes the widget's text (a label's or a check box's caption) in the
 // colour's hue, dark or light enough to be read on the widget's background.
 void setTextColour(QWidget *widget, const QColor &colour);
+// One of our own texts in English, as the design's hints beside it stand whatever the language.
+QString englishText(halvex::OwnText text);

@@ -42,7 +42,7 @@ PrintPage::PrintPage(PageContext &context, QWidget *parent)
     // The count is checked as typed: the button does not take the focus, which
     // would first pull the count into 1 to 1000.
     m_print->setFocusPolicy(Qt::TabFocus);
-    setHint(m_print, QStringLiteral("|Prints the selected number of ABGs"));
+    setHint(m_print, QStringLiteral("|") + englishText(halvex::OwnText::PrintDescription));
 
     m_explain->setObjectName(QStringLiteral("chkExplainAnswers"));
     m_explain->move(16, 126);
@@ -77,4 +77,5 @@ void PrintPage::retranslate()
     m_explain->adjustSize(); // placed by hand: as wide as its caption in each language
     m_count->setAccessibleName(session().text(halvex::OwnText::PrintCount));
     m_print->setAccessibleName(session().text(halvex::OwnText::PrintButton));
+    m_print->setAccessibleDescription(session().text(halvex::OwnText::PrintDescription));
 }

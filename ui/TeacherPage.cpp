@@ -4,6 +4,7 @@
 #include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
 #include "ui/WindowSession.h"
+#include "widgets/AnnouncedLabel.h"
 #include "widgets/CylinderGauge.h"
 #include "widgets/Tags.h"
 
@@ -32,7 +33,7 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     : PageWidget(context, parent)
     , m_practiceWeak(new QCheckBox(this))
     , m_realisticCases(new QCheckBox(this))
-    , m_result(new QLabel)
+    , m_result(new AnnouncedLabel)
     , m_generated(new QLabel(QStringLiteral("0")))
     , m_gauge(new CylinderGauge)
 {
@@ -100,6 +101,10 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     page->addWidget(strip);
 
     connect(&session(), &WindowSession::practiceChanged, this, &TeacherPage::showPractice);
+    connect(&session(), &WindowSession::assessmentChanged, this, [this] {
+        if (const auto &assessment = session().assessment(); assessment && assessment->verdict)
+            m_result->announce();
+    });
     showPractice();
 }
 

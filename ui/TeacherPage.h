@@ -11,6 +11,7 @@
 
 #include <array>
 
+class AnnouncedLabel;
 class CylinderGauge;
 class QCheckBox;
 class QLabel;
@@ -35,7 +36,7 @@ private:
     std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};
     QCheckBox *m_practiceWeak;
     QCheckBox *m_realisticCases;
-    QLabel *m_result;
+    AnnouncedLabel *m_result; // the verdict, spoken to a screen reader when an answer is scored
     QLabel *m_generated;
     CylinderGauge *m_gauge;
 };

@@ -1,9 +1,14 @@
 #include "widgets/AccessibleInterfaces.h"
 
+#include "widgets/AnnouncedLabel.h"
+#include "widgets/ButtonSpinBox.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/CylinderGauge.h"
+#include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
+#include "widgets/SideBarItem.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QToolButton>
@@ -124,6 +129,100 @@ private:
     CylinderGauge *gauge() const { return static_cast<CylinderGauge *>(widget()); }
 };
 
+// Our spin boxes: their value, limits and step as numbers, their text as the
+// value's text, and a locked field read only.
+class SpinFieldAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SpinFieldAccessible(QAbstractSpinBox *box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Value)
+            return box()->text();
+        return QAccessibleWidget::text(which);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !box()->isReadOnly() && qobject_cast<NumericSpinField *>(box());
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << increaseAction() << decreaseAction();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == increaseAction())
+            box()->stepUp();
+        else if (name == decreaseAction())
+            box()->stepDown();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+    QVariant currentValue() const override { return box()->property("value"); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        if (!box()->isReadOnly())
+            box()->setProperty("value", value);
+    }
+    QVariant maximumValue() const override { return box()->property("maximum"); }
+    QVariant minimumValue() const override { return box()->property("minimum"); }
+    QVariant minimumStepSize() const override { return box()->property("stepSize"); }
+
+private:
+    QAbstractSpinBox *box() const { return static_cast<QAbstractSpinBox *>(widget()); }
+};
+
+// A side-bar item: a radio button checked while it carries its marker, or a link.
+class SideBarItemAccessible final : public PressableAccessible {
+public:
+    explicit SideBarItemAccessible(SideBarItem *item)
+        : PressableAccessible(
+            item, item->kind() == SideBarItem::Kind::Link ? QAccessible::Link : QAccessible::RadioButton,
+            [item] { item->click(); }, [item] { return item->text(); })
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto *item = static_cast<const SideBarItem *>(widget());
+        if (item->kind() == SideBarItem::Kind::Link) {
+            state.linked = true;
+        } else {
+            state.checkable = true;
+            state.checked = item->isMarked();
+        }
+        return state;
+    }
+};
+
+// Spoken when announced: a notification named by its text.
+class AnnouncedLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncedLabelAccessible(AnnouncedLabel *label) : QAccessibleWidget(label, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name)
+            return static_cast<const AnnouncedLabel *>(widget())->text();
+        return QAccessibleWidget::text(which);
+    }
+};
+
 class GroupHeaderAccessible final : public PressableAccessible {
 public:
     GroupHeaderAccessible(QToolButton *header, SideBarGroup *group)
@@ -133,12 +232,16 @@ public:
     {
     }
 
+    // As toolkits expose an expander: a toggle, pressed while expanded. The
+    // pressed state is what the bridge sends a change event for.
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
         state.expanded = !m_group->isCollapsed();
         state.collapsed = m_group->isCollapsed();
+        state.checkable = true;
+        state.checked = !m_group->isCollapsed();
         return state;
     }
 
@@ -150,8 +253,14 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ClickableLabel"))
         return new LinkAccessible(static_cast<ClickableLabel *>(object));
+    if (className == QLatin1String("AnnouncedLabel"))
+        return new AnnouncedLabelAccessible(static_cast<AnnouncedLabel *>(object));
+    if (className == QLatin1String("SideBarItem"))
+        return new SideBarItemAccessible(static_cast<SideBarItem *>(object));
     if (className == QLatin1String("CylinderGauge"))
         return new GaugeAccessible(static_cast<CylinderGauge *>(object));
+    if (className == QLatin1String("NumericSpinField") || className == QLatin1String("ButtonSpinBox"))
+        return new SpinFieldAccessible(static_cast<QAbstractSpinBox *>(object));
     if (className == QLatin1String("QCheckBox"))
         return new CheckBoxAccessible(static_cast<QCheckBox *>(object));
     if (className == QLatin1String("QToolButton")) {

@@ -133,7 +133,13 @@ void NumericSpinField::keyPressEvent(QKeyEvent *event)
     const QString typed = event->text();
     const bool printable = typed.size() == 1 && typed.front().isPrint()
                            && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (!printable || isReadOnly()) {
+    if (printable && isReadOnly()) {
+        // A locked field says so rather than dropping the key unheard.
+        refuse();
+        event->accept();
+        return;
+    }
+    if (!printable) {
         QAbstractSpinBox::keyPressEvent(event);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
+#include "widgets/SideBarItem.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,13 +26,15 @@ const QColor kLinkColour(0, 0, 192);
 constexpr char kOwnCaption[] = "ownCaption";
 
 // The item follows its action, but for a caption of its own.
-void showAction(QToolButton *item, const QAction *action)
+void showAction(SideBarItem *item, const QAction *action)
 {
     const QString own = item->property(kOwnCaption).toString();
     item->setText(own.isEmpty() ? action->text() : own);
-    item->setIcon(action->icon());
+    item->showMarker(action->icon());
     item->setEnabled(action->isEnabled());
-    setHint(item, hintOf(action));
+    // Only a new hint is written: the description a window gave the item in its language stays.
+    if (hintOf(item) != hintOf(action))
+        setHint(item, hintOf(action));
 }
 
 const QColor kBorderColour(170, 185, 220);
@@ -42,32 +45,6 @@ void setTextColour(QWidget *widget, const QColor &text)
     colours.setColor(QPalette::ButtonText, text);
     widget->setPalette(colours);
 }
-
-// A link-like item: its caption is underlined while the mouse is over it.
-class SideBarItem : public QToolButton {
-public:
-    using QToolButton::QToolButton;
-
-protected:
-    void enterEvent(QEnterEvent *event) override
-    {
-        setUnderline(true);
-        QToolButton::enterEvent(event);
-    }
-    void leaveEvent(QEvent *event) override
-    {
-        setUnderline(false);
-        QToolButton::leaveEvent(event);
-    }
-
-private:
-    void setUnderline(bool underline)
-    {
-        QFont linkFont = font();
-        linkFont.setUnderline(underline);
-        setFont(linkFont);
-    }
-};
 
 } // namespace
 
@@ -105,9 +82,10 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     layout->addWidget(m_items);
 }
 
-QToolButton *SideBarGroup::addItem(QAction *action, const QString &objectName, bool visible, const QString &ownCaption)
+SideBarItem *SideBarGroup::addItem(QAction *action, const QString &objectName, SideBarItem::Kind kind, bool visible,
+                                   const QString &ownCaption)
 {
-    auto *item = new SideBarItem(m_items);
+    auto *item = new SideBarItem(kind, m_items);
     item->setObjectName(objectName);
     item->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     item->setIconSize(QSize(kItemIconSize, kItemIconSize));
@@ -137,6 +115,7 @@ void SideBarGroup::setCollapsed(bool collapsed)
         QAccessible::State changed;
         changed.expanded = true;
         changed.collapsed = true;
+        changed.checked = true;
         QAccessibleStateChangeEvent event(m_header, changed);
         QAccessible::updateAccessibility(&event);
     }

@@ -4,6 +4,8 @@
 // over a vertical list of link-like items, each bound to an action. A click on
 // the header collapses or expands the group.
 
+#include "widgets/SideBarItem.h"
+
 #include <QWidget>
 
 class QAction;
@@ -18,8 +20,8 @@ public:
 
     // Adds an item that shows the action's text (or a caption of its own) and
     // icon, and runs the action when clicked. A hidden item stays hidden.
-    QToolButton *addItem(QAction *action, const QString &objectName, bool visible = true,
-                         const QString &ownCaption = {});
+    SideBarItem *addItem(QAction *action, const QString &objectName, SideBarItem::Kind kind = SideBarItem::Kind::Choice,
+                         bool visible = true, const QString &ownCaption = {});
     QToolButton *header() const { return m_header; }
 
     bool isCollapsed() const { return m_collapsed; }

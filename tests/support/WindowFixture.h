@@ -16,6 +16,7 @@
 #include "ui/MainForm.h"
 #include "ui/TeacherPage.h"
 #include "ui/WindowSession.h"
+#include "widgets/AccessibleInterfaces.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,6 +61,8 @@ struct WindowFixture {
     bool open(std::uint32_t firstSeed = 1)
     {
         boxes = RecordingMessageBoxes();
+        // As the program's start-up does, before the window's first widget.
+        installAccessibleInterfaces();
         window = std::make_unique<TfrmMain>(boxes, halvex::countingSeeds(firstSeed));
         fileDialogAnswer.clear();
         fileDialogsAsked.clear();

@@ -92,15 +92,15 @@ void TestAccessibility::namesFollowTheLanguage_data()
 
     QTest::newRow("English, mmHg") << "alBarEnglish"
                                    << "alBarMMHG" << QStringList{"pH, -log[H]", "PaCO2, mmHg", "PaO2, mmHg",
-                                                                 "HCO3, mEq/L", "O2 %, %",     "Age, Years"}
+                                                                 "HCO3, mEq/L", "O2 %",        "Age, Years"}
                                    << QStringList{"Assessment of Acid/Base status", "Assessment of Hypoxemic state"}
                                    << QStringList{"Number of ABGs to print", "Print", "Success rate", "Decimals of pH"};
     QTest::newRow("French, kPa")
         << "alBarFrench"
-        << "alBarKPa" << QStringList{"pH, -log[H]", "PaCO2, kpa", "PaO2, kpa", "HCO3, mEq/L", "O2 %, %", "Age, Ans"}
+        << "alBarKPa" << QStringList{"pH, -log[H]", "PaCO2, kpa", "PaO2, kpa", "HCO3, mEq/L", "O2 %", "Age, Ans"}
         << QStringList{QString::fromUtf8("Évaluation Base/Acid"), QString::fromUtf8("Évaluation d'état de Hypoxemic")}
         << QStringList{QString::fromUtf8("Nombre de gaz du sang à imprimer"), "Imprimer",
-                       QString::fromUtf8("Taux de réussite"), QString::fromUtf8("Décimales du pH")};
+                       QString::fromUtf8("Taux de succès"), QString::fromUtf8("Décimales du pH")};
 }
 
 void TestAccessibility::namesFollowTheLanguage()
@@ -305,6 +305,9 @@ void TestAccessibility::tabReachesEveryControl()
                                "btnClear",
                                "btnGenerate",
                                "btnAnalyze",
+                               "btnWhy",
+                               "edtAssessAcidBase",
+                               "edtAssessO2",
                                "lblWebsite",
                                "lblLicenseAgreement",
                                "barABG/ABG",
@@ -316,6 +319,10 @@ void TestAccessibility::tabReachesEveryControl()
                                "LanguageFrench"};
     for (const QString &control : expected)
         QVERIFY2(reached.contains(control), qPrintable(control + " not in " + reached.join(", ")));
+    // Enter walks from Age to the buttons; the results come after them.
+    QCOMPARE(reached.indexOf("btnClear"), reached.indexOf("edtAge") + 1);
+    QCOMPARE(reached.indexOf("edtAssessO2"), reached.indexOf("edtAssessAcidBase") + 1);
+    QVERIFY(reached.indexOf("edtAssessAcidBase") > reached.indexOf("btnWhy"));
     // A group's items follow its header.
     QCOMPARE(reached.indexOf("barABGTeacher"), reached.indexOf("barABG/ABG") + 1);
     QCOMPARE(reached.indexOf("barUnits/Units"), reached.indexOf("barABGHelpAbout") + 1);

@@ -422,14 +422,27 @@ void TestSettingsAndUnits::preferences()
     QCOMPARE(decimals("edtPaO2Dec")->value(), 0);
     QCOMPARE(decimals("edtHCO3Dec")->value(), 0);
 
-    // Only the buttons step the fields.
-    decimals("edtPHDec")->setFocus();
-    QTest::keyClick(decimals("edtPHDec"), Qt::Key_Up);
-    QTest::keyClicks(decimals("edtPHDec"), "3");
-    QCOMPARE(decimals("edtPHDec")->value(), 2);
-    decimals("edtPHDec")->stepUp();
+    // The keys a spin box takes step the fields, within their limits; the text takes no typing.
+    ButtonSpinBox *ph = decimals("edtPHDec");
+    ph->setFocus();
+    QTest::keyClick(ph, Qt::Key_Up);
+    QCOMPARE(ph->value(), 3);
+    QTest::keyClick(ph, Qt::Key_Up);
+    QCOMPARE(ph->value(), 3);
+    QTest::keyClick(ph, Qt::Key_Home);
+    QCOMPARE(ph->value(), 1);
+    QTest::keyClick(ph, Qt::Key_End);
+    QCOMPARE(ph->value(), 3);
+    QTest::keyClick(ph, Qt::Key_PageDown);
+    QCOMPARE(ph->value(), 1);
+    QTest::keyClicks(ph, "2");
+    QCOMPARE(ph->value(), 2);
+    QTest::keyClicks(ph, "7"); // beyond the limits: refused
+    QCOMPARE(ph->value(), 2);
+    QCOMPARE(ph->text(), QString("2"));
+    ph->stepUp();
     decimals("edtPaCO2Dec")->stepUp();
-    QCOMPARE(decimals("edtPHDec")->value(), 3);
+    QCOMPARE(ph->value(), 3);
 
     QTest::mouseClick(child<QPushButton>("btnCancel"), Qt::LeftButton);
     QCOMPARE(decimals("edtPHDec")->value(), 3); // Cancel changes nothing

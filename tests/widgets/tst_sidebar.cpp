@@ -40,7 +40,7 @@ void TestSideBar::itemsFollowTheirActions()
     SideBarGroup *group = bar.addGroup(QStringLiteral("barTest"), QStringLiteral("Test"), QIcon());
     IndexedAction action(QStringLiteral("First"), images, nullptr);
     QToolButton *item = group->addItem(&action, QStringLiteral("itemFirst"));
-    QToolButton *hidden = group->addItem(&action, QStringLiteral("itemHidden"), false);
+    QToolButton *hidden = group->addItem(&action, QStringLiteral("itemHidden"), SideBarItem::Kind::Choice, false);
     bar.show();
 
     QCOMPARE(item->objectName(), QString("itemFirst"));

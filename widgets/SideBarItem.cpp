@@ -1,0 +1,37 @@
+#include "widgets/SideBarItem.h"
+
+#include <QAccessible>
+#include <QEnterEvent>
+
+SideBarItem::SideBarItem(Kind kind, QWidget *parent) : QToolButton(parent), m_kind(kind) {}
+
+void SideBarItem::showMarker(const QIcon &marker)
+{
+    const bool wasMarked = isMarked();
+    setIcon(marker);
+    if (wasMarked != isMarked() && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void SideBarItem::enterEvent(QEnterEvent *event)
+{
+    setUnderline(true);
+    QToolButton::enterEvent(event);
+}
+
+void SideBarItem::leaveEvent(QEvent *event)
+{
+    setUnderline(false);
+    QToolButton::leaveEvent(event);
+}
+
+void SideBarItem::setUnderline(bool underline)
+{
+    QFont linkFont = font();
+    linkFont.setUnderline(underline);
+    setFont(linkFont);
+}
