@@ -90,8 +90,6 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::SheetPreview)
     {OwnText::AnalyzeDescription, "Analyze current ABG", "Analyse le gaz du sang en cours"},
     {OwnText::PrintDescription, "Prints the selected number of ABGs", "Imprime le nombre choisi de gaz du sang"},
     {OwnText::NormalValuesDescription, "Show normal ABG values", "Affiche les valeurs normales des gaz du sang"},
-    {OwnText::HelpContents, "Contents", "Sommaire"},
-    {OwnText::HelpText, "Help text", "Texte de l'aide"},
     {OwnText::SheetPreview, "Exercise sheet, page %1 of %2", "Feuille d'exercices, page %1 sur %2"},
 }};
 

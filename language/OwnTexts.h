@@ -62,8 +62,6 @@ enum class OwnText {
     AnalyzeDescription,
     PrintDescription,
     NormalValuesDescription,
-    HelpContents, // the help window's parts
-    HelpText,
     SheetPreview, // the print preview's picture of the sheet
 };
 

@@ -138,10 +138,9 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(par
     m_btnWhy->resize(70, kButtonSize.height());
 
     QWidget *previous = nullptr;
-    for (QWidget *next :
-         std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3], m_fields[4], m_fields[5],
-                                          m_btnClear, m_btnGenerate, m_btnAnalyze, m_btnWhy, m_edtAssessAcidBase,
-                                          m_edtAssessO2}) {
+    for (QWidget *next : std::initializer_list<QWidget *>{m_fields[0], m_fields[1], m_fields[2], m_fields[3],
+                                                          m_fields[4], m_fields[5], m_btnClear, m_btnGenerate,
+                                                          m_btnAnalyze, m_btnWhy, m_edtAssessAcidBase, m_edtAssessO2}) {
         if (previous)
             setTabOrder(previous, next);
         previous = next;

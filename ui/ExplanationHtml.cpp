@@ -12,11 +12,12 @@ QString html(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size())).toHtmlEscaped();
 }
 
-QString listOf(const std::vector<std::string> &lines, const char *tag)
+// Each item with the attributes given, if any.
+QString listOf(const std::vector<std::string> &lines, const char *tag, const QString &itemAttributes = {})
 {
     QString list = QStringLiteral("<%1>").arg(QLatin1String(tag));
     for (const std::string &line : lines)
-        list += QStringLiteral("<li>") + html(line) + QStringLiteral("</li>");
+        list += QStringLiteral("<li%1>").arg(itemAttributes) + html(line) + QStringLiteral("</li>");
     return list + QStringLiteral("</%1>").arg(QLatin1String(tag));
 }
 
@@ -43,11 +44,12 @@ QString explanationHtml(const halvex::BloodGasSample &sample, const std::optiona
     }
     page += QStringLiteral("<h4>") + own(halvex::OwnText::StepByStep) + QStringLiteral("</h4>");
     page += listOf(explanation.steps, "ol");
-    // The notes apart from the reasoning: they teach, they do not decide.
-    page += QStringLiteral("<table width=\"100%\" cellpadding=\"4\" style=\"background-color:%1\"><tr><td>")
-                .arg(designBackground(QColor(0xee, 0xf2, 0xfb), palette, QPalette::Base).name());
-    page += QStringLiteral("<h4>") + own(halvex::OwnText::TeachingNotes) + QStringLiteral("</h4>");
-    page += listOf(explanation.notes, "ul");
-    page += QStringLiteral("</td></tr></table>");
+    // The notes apart from the reasoning: they teach, they do not decide. Shaded
+    // block by block rather than boxed in a table, whose frame would reach a
+    // screen reader as invisible characters.
+    const QString shade = QStringLiteral(" style=\"background-color:%1\"")
+                              .arg(designBackground(QColor(0xee, 0xf2, 0xfb), palette, QPalette::Base).name());
+    page += QStringLiteral("<h4%1>").arg(shade) + own(halvex::OwnText::TeachingNotes) + QStringLiteral("</h4>");
+    page += listOf(explanation.notes, "ul", shade);
     return page;
 }

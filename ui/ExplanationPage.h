@@ -9,7 +9,7 @@
 #include "ui/SideBarActions.h"
 
 class QLabel;
-class QTextBrowser;
+class QTextEdit;
 
 class ExplanationPage : public PageWidget {
     Q_OBJECT
@@ -26,5 +26,5 @@ private:
     void showExplanation();
 
     QLabel *m_title;
-    QTextBrowser *m_text;
+    QTextEdit *m_text;
 };

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
@@ -23,7 +23,7 @@ QString unreadable(const QString &path, const QString &reason)
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *owner)
-    : QWidget(owner, Qt::Window)
+    : QMainWindow(owner)
     , m_contents(new QListWidget(this))
     , m_text(new QTextBrowser(this))
 {
@@ -31,7 +31,9 @@ HelpWindow::HelpWindow(QWidget *owner)
     setWindowTitle(QStringLiteral("Halvex Help"));
     resize(820, 600);
     m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_contents->setAccessibleName(QStringLiteral("Contents"));
     m_text->setObjectName(QStringLiteral("helpText"));
+    m_text->setAccessibleName(QStringLiteral("Help text"));
     m_text->setOpenExternalLinks(true); // web and mail links go to the desktop; the book's own stay here
 
     auto *splitter = new QSplitter(this);
@@ -39,9 +41,9 @@ HelpWindow::HelpWindow(QWidget *owner)
     splitter->addWidget(m_text);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({200, 620});
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    setCentralWidget(splitter);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     connect(m_contents, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { m_text->scrollToAnchor(item->data(kAnchorRole).toString()); });

@@ -2,13 +2,14 @@
 
 // The help window: the help book's contents on the left, its text on the right;
 // links are followed inside it. A book that cannot be read says so in the window.
+// Escape or Ctrl+W closes it. It opens for the English help only, so it speaks English.
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QListWidget;
 class QTextBrowser;
 
-class HelpWindow : public QWidget {
+class HelpWindow : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -153,7 +153,8 @@ void TfrmMain::createSideBar(QWidget *client)
         action->setImageIndex(row.designedImage);
         setHint(action, QString::fromUtf8(row.hint));
         // Every item marks a choice (a page, a unit, a language) but the web site, which is an address.
-        const SideBarItem::Kind kind = row.id == BarAction::Website ? SideBarItem::Kind::Link : SideBarItem::Kind::Choice;
+        const SideBarItem::Kind kind =
+            row.id == BarAction::Website ? SideBarItem::Kind::Link : SideBarItem::Kind::Choice;
         m_groups[static_cast<std::size_t>(row.group)]->addItem(action, QString::fromLatin1(row.item), kind, row.visible,
                                                                QString::fromUtf8(row.itemCaption));
         m_actions[static_cast<std::size_t>(row.id)] = action;

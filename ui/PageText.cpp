@@ -4,6 +4,7 @@
 #include "widgets/Contrast.h"
 
 #include <QLabel>
+#include <QTextEdit>
 
 QLabel *pageTitle(const QString &name, const QString &text, QWidget *parent)
 {
@@ -24,6 +25,16 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, readable);
     palette.setColor(QPalette::ButtonText, readable);
     widget->setPalette(palette);
+}
+
+QTextEdit *readOnlyDocument(const QString &name, QWidget *parent)
+{
+    auto *document = new QTextEdit(parent);
+    document->setObjectName(name);
+    document->setReadOnly(true);
+    document->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    document->setFocusPolicy(Qt::StrongFocus);
+    return document;
 }
 
 QString englishText(halvex::OwnText text)

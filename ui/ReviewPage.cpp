@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <sstream>
@@ -25,7 +25,7 @@ ReviewPage::ReviewPage(PageContext &context, QWidget *parent)
     , m_title(pageTitle(QStringLiteral("lblReviewTitle"), QStringLiteral("Review"), this))
     , m_wrongOnly(new QCheckBox(QStringLiteral("Wrong answers only"), this))
     , m_answers(new QListWidget(this))
-    , m_answer(new QTextBrowser(this))
+    , m_answer(readOnlyDocument(QStringLiteral("txtAnswer"), this))
     , m_load(new QPushButton(QStringLiteral("Load into the fields"), this))
     , m_save(new QPushButton(QStringLiteral("Save as CSV..."), this))
     , m_practiceFocus(new QLabel(this))
@@ -40,9 +40,6 @@ ReviewPage::ReviewPage(PageContext &context, QWidget *parent)
     m_practiceFocus->setObjectName(QStringLiteral("lblPracticeFocus"));
     m_practiceFocus->setWordWrap(true);
     m_practiceFocus->hide();
-    m_answer->setObjectName(QStringLiteral("txtAnswer"));
-    m_answer->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_answer->setFocusPolicy(Qt::StrongFocus);
     m_load->setObjectName(QStringLiteral("btnLoadAnswer"));
     m_save->setObjectName(QStringLiteral("btnSaveReview"));
     for (QPushButton *button : {m_load, m_save})

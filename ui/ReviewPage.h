@@ -15,7 +15,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTextBrowser;
+class QTextEdit;
 
 class ReviewPage : public PageWidget {
     Q_OBJECT
@@ -40,7 +40,7 @@ private:
     QLabel *m_title;
     QCheckBox *m_wrongOnly;
     QListWidget *m_answers;
-    QTextBrowser *m_answer;
+    QTextEdit *m_answer;
     QPushButton *m_load;
     QPushButton *m_save;
     QLabel *m_practiceFocus;

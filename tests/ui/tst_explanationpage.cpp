@@ -8,13 +8,14 @@
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 class TestExplanationPage : public QObject {
     Q_OBJECT
@@ -32,7 +33,7 @@ private slots:
     void showsOnlyWhatTheFieldsHold();
 
 private:
-    QString shown() const { return m_fixture.child<QTextBrowser>("txtExplanation")->toPlainText(); }
+    QString shown() const { return m_fixture.child<QTextEdit>("txtExplanation")->toPlainText(); }
     void enter(const QStringList &values)
     {
         const auto fields = m_fixture.panel()->inputFields();
@@ -68,6 +69,16 @@ void TestExplanationPage::whyOpensTheExplanation()
                  && text.contains("close to the acute value only: an acute respiratory acidosis"),
              qPrintable(text));
     QVERIFY(!text.contains("Correct") && !text.contains("Incorrect")); // nothing was scored
+
+    // To a screen reader a read-only text to move through, its characters those shown.
+    QAccessibleInterface *document =
+        QAccessible::queryAccessibleInterface(m_fixture.child<QTextEdit>("txtExplanation"));
+    QCOMPARE(document->role(), QAccessible::EditableText);
+    QVERIFY(document->state().readOnly);
+    QVERIFY(document->state().multiLine);
+    const QString read = document->textInterface()->text(0, document->textInterface()->characterCount());
+    QVERIFY2(read.contains("Teaching notes"), qPrintable(read));
+    QVERIFY(!read.contains(QChar(0xFDD0)) && !read.contains(QChar(0xFDD1)));
 }
 
 void TestExplanationPage::afterAScoredAnswer()

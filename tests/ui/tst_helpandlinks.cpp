@@ -5,6 +5,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/IndexedAction.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -29,6 +30,8 @@ private slots:
     void aboutPage();
     void helpWindowShowsTheBook();
     void helpWindowSaysWhatIsMissing();
+    void helpWindowClosesFromTheKeyboard_data();
+    void helpWindowClosesFromTheKeyboard();
 
 private:
     QString currentPage() const { return m_fixture.window->pcABGDetails()->currentWidget()->objectName(); }
@@ -164,6 +167,28 @@ void TestHelpAndLinks::helpWindowSaysWhatIsMissing()
     QVERIFY(help.text()->toPlainText().contains("The help cannot be shown"));
     QVERIFY(help.text()->toPlainText().contains("is missing"));
     QCOMPARE(help.contents()->count(), 0);
+}
+
+void TestHelpAndLinks::helpWindowClosesFromTheKeyboard_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::newRow("Escape") << QKeyCombination(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
+}
+
+void TestHelpAndLinks::helpWindowClosesFromTheKeyboard()
+{
+    QFETCH(QKeyCombination, keys);
+    HelpWindow help;
+    help.showBook(HALVEX_HELP_BOOK);
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    // A window, its parts named, as a screen reader meets them.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);
+    QCOMPARE(help.contents()->accessibleName(), QString("Contents"));
+    QCOMPARE(help.text()->accessibleName(), QString("Help text"));
+    help.text()->setFocus();
+    QTest::keyClick(help.text(), keys.key(), keys.keyboardModifiers());
+    QVERIFY(!help.isVisible());
 }
 
 QTEST_MAIN(TestHelpAndLinks)

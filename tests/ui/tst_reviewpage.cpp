@@ -18,7 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 
 class TestReviewPage : public QObject {
@@ -108,7 +108,7 @@ void TestReviewPage::answersAreRecorded()
     QCOMPARE(listed().size(), 2);
     QVERIFY(listed()[0].startsWith("3. Incorrect") && listed()[1].startsWith("2. Incorrect"));
     // The chosen one is explained.
-    const QString shown = m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText();
+    const QString shown = m_fixture.child<QTextEdit>("txtAnswer")->toPlainText();
     QVERIFY2(shown.startsWith("Incorrect: this is") && shown.contains("Step by step"), qPrintable(shown));
 }
 
@@ -121,7 +121,7 @@ void TestReviewPage::inFrench()
     QCOMPARE(m_fixture.child<QAction>("alBarABGReview")->text(), QString::fromUtf8("Révision"));
     QCOMPARE(m_fixture.child<QCheckBox>("chkWrongOnly")->text(), QString("Seulement les erreurs"));
     QVERIFY2(listed()[0].startsWith(QString::fromUtf8("3. Incorrect : c'était « ")), qPrintable(listed()[0]));
-    QVERIFY(m_fixture.child<QTextBrowser>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
+    QVERIFY(m_fixture.child<QTextEdit>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
 }
 
 void TestReviewPage::loadingBackTouchesNoTeacherState()
