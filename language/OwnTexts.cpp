@@ -16,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::SheetPreview) + 1> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::NormalValuesDescription) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -90,7 +90,6 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::SheetPreview)
     {OwnText::AnalyzeDescription, "Analyze current ABG", "Analyse le gaz du sang en cours"},
     {OwnText::PrintDescription, "Prints the selected number of ABGs", "Imprime le nombre choisi de gaz du sang"},
     {OwnText::NormalValuesDescription, "Show normal ABG values", "Affiche les valeurs normales des gaz du sang"},
-    {OwnText::SheetPreview, "Exercise sheet, page %1 of %2", "Feuille d'exercices, page %1 sur %2"},
 }};
 
 static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");

@@ -62,7 +62,6 @@ enum class OwnText {
     AnalyzeDescription,
     PrintDescription,
     NormalValuesDescription,
-    SheetPreview, // the print preview's picture of the sheet
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

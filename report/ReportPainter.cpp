@@ -64,6 +64,24 @@ void paintBand(QPainter &painter, const Report &report, const ReportBand &band, 
 
 } // namespace
 
+QString reportPageText(const Report &report, const LaidOutPage &page)
+{
+    QStringList lines;
+    for (const PlacedBand &placed : page.bands) {
+        const ReportSection &section = report.definition.sections[static_cast<std::size_t>(placed.section)];
+        const DataTable *view = report.dataViews.value(section.dataView);
+        const ReportBand &band = placed.kind == PlacedBand::Kind::Header ? section.header : section.row;
+        QStringList words;
+        for (const ReportItem &item : band.items) {
+            if (const QString text = textOf(item, report, view, placed.row); !text.isEmpty())
+                words << text;
+        }
+        if (!words.isEmpty())
+            lines << words.join(u' ');
+    }
+    return lines.join(u'\n');
+}
+
 void paintReportPage(QPainter &painter, const Report &report, const LaidOutPage &page)
 {
     const Inches inch{static_cast<double>(painter.device()->logicalDpiX())};

@@ -12,6 +12,8 @@ class QPagedPaintDevice;
 class QPainter;
 
 void paintReportPage(QPainter &painter, const Report &report, const LaidOutPage &page);
+// What the page says, for a reader that cannot see it: its texts a band a line, in the order painted.
+QString reportPageText(const Report &report, const LaidOutPage &page);
 
 // Sets the device's page to the report's page size with no margins, in the
 // device's own orientation, and paints every page; `pageStarted` is told each

@@ -8,6 +8,7 @@
 #include "ui/WindowSession.h"
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
+#include "widgets/QuietListWidget.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -24,7 +25,7 @@ ReviewPage::ReviewPage(PageContext &context, QWidget *parent)
     : PageWidget(context, parent)
     , m_title(pageTitle(QStringLiteral("lblReviewTitle"), QStringLiteral("Review"), this))
     , m_wrongOnly(new QCheckBox(QStringLiteral("Wrong answers only"), this))
-    , m_answers(new QListWidget(this))
+    , m_answers(new QuietListWidget(this))
     , m_answer(readOnlyDocument(QStringLiteral("txtAnswer"), this))
     , m_load(new QPushButton(QStringLiteral("Load into the fields"), this))
     , m_save(new QPushButton(QStringLiteral("Save as CSV..."), this))

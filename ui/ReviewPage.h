@@ -13,7 +13,7 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
+class QuietListWidget;
 class QPushButton;
 class QTextEdit;
 
@@ -39,7 +39,7 @@ private:
 
     QLabel *m_title;
     QCheckBox *m_wrongOnly;
-    QListWidget *m_answers;
+    QuietListWidget *m_answers;
     QTextEdit *m_answer;
     QPushButton *m_load;
     QPushButton *m_save;

@@ -1,20 +1,23 @@
 #include "report/dialogs/ReportPreviewDialog.h"
 
-#include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
 #include "report/dialogs/ReportProgress.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<void()> print, QWidget *parent)
     : QDialog(parent)
     , m_report(report)
     , m_preview(new QPrintPreviewWidget(&m_printer, this))
+    , m_pages(layOutReport(report))
 {
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(QStringLiteral("Report Preview"));
@@ -39,6 +42,13 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<voi
     tools->addAction(QStringLiteral("Fit width"), m_preview, [this] { m_preview->fitToWidth(); });
     tools->addSeparator();
     tools->addAction(QStringLiteral("&Close"), this, &QDialog::accept);
+    // A tool bar's buttons take no focus by default: here Tab reaches each.
+    for (QToolButton *button : tools->findChildren<QToolButton *>())
+        button->setFocusPolicy(Qt::TabFocus);
+    // The page shown changes with the zoom and as the pages scroll by.
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::describePage);
+    if (auto *view = m_preview->findChild<QGraphicsView *>())
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, &ReportPreviewDialog::describePage);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -53,9 +63,18 @@ ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<voi
     setWindowState(Qt::WindowMaximized);
 }
 
+void ReportPreviewDialog::describePage()
+{
+    auto *view = m_preview->findChild<QGraphicsView *>();
+    const int page = m_preview->currentPage();
+    if (!view || page < 1 || std::size_t(page) > m_pages.size())
+        return;
+    view->setAccessibleName(QStringLiteral("Page %1 of %2").arg(page).arg(m_pages.size()));
+    view->setAccessibleDescription(reportPageText(m_report, m_pages[std::size_t(page) - 1]));
+}
+
 void ReportPreviewDialog::paintPages(QPrinter *printer)
 {
-    ReportProgress progress(QStringLiteral("Generating page %p"), static_cast<int>(layOutReport(m_report).size()),
-                            this);
+    ReportProgress progress(QStringLiteral("Generating page %p"), static_cast<int>(m_pages.size()), this);
     renderReport(*printer, m_report, progress.pageStarted(), [printer] { printer->abort(); });
 }

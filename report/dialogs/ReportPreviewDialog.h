@@ -1,14 +1,17 @@
 #pragma once
 
 // The "Report Preview" window: the report's pages at 100 %, with buttons to
-// move between pages, zoom, and print.
+// move between pages, zoom, and print. Every button takes the focus; the page
+// shown is named by its number and read as text.
 
 #include "report/Report.h"
+#include "report/ReportLayout.h"
 
 #include <QDialog>
 #include <QPrinter>
 
 #include <functional>
+#include <vector>
 
 class QPrintPreviewWidget;
 
@@ -21,8 +24,11 @@ public:
 
 private:
     void paintPages(QPrinter *printer);
+    // The page view's name and text follow the page shown.
+    void describePage();
 
     const Report &m_report;
     QPrinter m_printer{QPrinter::HighResolution};
     QPrintPreviewWidget *m_preview;
+    std::vector<LaidOutPage> m_pages;
 };

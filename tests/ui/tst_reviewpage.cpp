@@ -10,6 +10,7 @@
 #include "widgets/Contrast.h"
 #include "widgets/NumericSpinField.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ private slots:
 
     void answersAreRecorded();
     void inFrench();
+    void aRowChosenByAScreenReaderIsExplained();
     void loadingBackTouchesNoTeacherState();
     void savedAsCsv();
     void aFullDiskLeavesTheOldFile();
@@ -122,6 +124,23 @@ void TestReviewPage::inFrench()
     QCOMPARE(m_fixture.child<QCheckBox>("chkWrongOnly")->text(), QString("Seulement les erreurs"));
     QVERIFY2(listed()[0].startsWith(QString::fromUtf8("3. Incorrect : c'était « ")), qPrintable(listed()[0]));
     QVERIFY(m_fixture.child<QTextEdit>("txtAnswer")->toPlainText().contains(QString::fromUtf8("Pas à pas")));
+}
+
+void TestReviewPage::aRowChosenByAScreenReaderIsExplained()
+{
+    playARound();
+    showReview();
+    auto *list = m_fixture.child<QListWidget>("lstAnswers");
+    QCOMPARE(list->currentRow(), 0);
+    // The row's own accessibility action, as a screen reader chooses a row.
+    QAccessibleInterface *row = QAccessible::queryAccessibleInterface(list)->child(2);
+    QVERIFY(row && row->actionInterface());
+    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(list->currentRow(), 2);
+    QVERIFY(list->item(2)->isSelected());
+    const QString shown = m_fixture.child<QTextEdit>("txtAnswer")->toPlainText();
+    QVERIFY2(shown.contains(list->item(2)->text().section('\n', 0, 0).section(". ", 1).section(';', 0, 0)),
+             qPrintable(shown));
 }
 
 void TestReviewPage::loadingBackTouchesNoTeacherState()
