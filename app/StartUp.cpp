@@ -6,6 +6,7 @@
 #include "ui/MainForm.h"
 #include "ui/QtMessageBoxes.h"
 #include "widgets/AccessibleInterfaces.h"
+#include "widgets/ReadableStyle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,6 +51,7 @@ HalvexWindows startHalvex(const SplashWait &wait)
     // Before any widget: Qt keeps the first accessible interface it makes for
     // an object, and a screen reader may already be asking.
     installAccessibleInterfaces();
+    useReadableStyle();
     {
         TfrmSplash splash;
         splash.show();

@@ -101,32 +101,21 @@ private:
     QCheckBox *box() const { return static_cast<QCheckBox *>(widget()); }
 };
 
-class GaugeAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+// A progress bar read by its name and its percentage. No value interface: the
+// bridge would offer Increase and Decrease on it, and nobody sets a score.
+class GaugeAccessible final : public QAccessibleWidget {
 public:
     explicit GaugeAccessible(CylinderGauge *gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
 
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
     QString text(QAccessible::Text which) const override
     {
+        const QString shown = static_cast<const CylinderGauge *>(widget())->text();
         if (which == QAccessible::Value)
-            return gauge()->text();
+            return shown;
+        if (which == QAccessible::Name)
+            return QAccessibleWidget::text(which) + u' ' + shown;
         return QAccessibleWidget::text(which);
     }
-
-    QVariant currentValue() const override { return gauge()->value(); }
-    void setCurrentValue(const QVariant &) override {} // shown, not set by the user
-    QVariant maximumValue() const override { return 100; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
-
-private:
-    CylinderGauge *gauge() const { return static_cast<CylinderGauge *>(widget()); }
 };
 
 // Our spin boxes: their value, limits and step as numbers, their text as the

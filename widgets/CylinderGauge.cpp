@@ -1,10 +1,11 @@
 #include "widgets/CylinderGauge.h"
 
-#include "widgets/AccessibleInterfaces.h"
-
+#include <QAccessible>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -25,7 +26,11 @@ void paintBody(QPainter &painter, const QRectF &body, const QColor &light, const
 
 } // namespace
 
-CylinderGauge::CylinderGauge(QWidget *parent) : QWidget(parent) {}
+CylinderGauge::CylinderGauge(QWidget *parent) : QWidget(parent)
+{
+    // Reached by Tab, so that the keyboard and a screen reader can read it.
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void CylinderGauge::setValue(int value)
 {
@@ -34,7 +39,11 @@ void CylinderGauge::setValue(int value)
         return;
     m_value = inRange;
     update();
-    announceValueChange(this, m_value);
+    // Its accessible name carries the percentage.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 QString CylinderGauge::text() const
@@ -82,4 +91,9 @@ void CylinderGauge::paintEvent(QPaintEvent *)
 
     painter.setPen(Qt::black);
     painter.drawText(area, Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }

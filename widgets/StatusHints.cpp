@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QWidget>
 
@@ -32,6 +33,15 @@ QString StatusHints::hintFor(const QWidget *widget) const
 
 bool StatusHints::eventFilter(QObject *watched, QEvent *event)
 {
+    // The keyboard's user sees the hint of the control the keyboard moves to
+    // (a click or the program moving the focus leaves the mouse's hint).
+    if (event->type() == QEvent::FocusIn && watched->isWidgetType() && m_line) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->window() == m_window
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
+            m_line->setText(hintFor(widget));
+    }
     if ((event->type() == QEvent::Enter || event->type() == QEvent::Leave) && watched->isWidgetType() && m_line) {
         auto *widget = static_cast<QWidget *>(watched);
         if (widget->window() == m_window) {

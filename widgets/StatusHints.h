@@ -1,8 +1,8 @@
 #pragma once
 
 // Shows in a label the long part of the hint of the control under the mouse,
-// or of its nearest enclosing control that has one, and empties the label
-// where there is none.
+// or of the control the keyboard moves the focus to, or of its nearest enclosing
+// control that has one, and empties the label where there is none.
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +14,7 @@ class StatusHints : public QObject {
     Q_OBJECT
 
 public:
-    // Follows the mouse over the widgets of `window` and writes into `line`.
+    // Follows the mouse and the focus over the widgets of `window` and writes into `line`.
     StatusHints(QWidget *window, QLabel *line);
     ~StatusHints() override;
 

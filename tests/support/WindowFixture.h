@@ -17,6 +17,7 @@
 #include "ui/TeacherPage.h"
 #include "ui/WindowSession.h"
 #include "widgets/AccessibleInterfaces.h"
+#include "widgets/ReadableStyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -63,6 +64,7 @@ struct WindowFixture {
         boxes = RecordingMessageBoxes();
         // As the program's start-up does, before the window's first widget.
         installAccessibleInterfaces();
+        useReadableStyle();
         window = std::make_unique<TfrmMain>(boxes, halvex::countingSeeds(firstSeed));
         fileDialogAnswer.clear();
         fileDialogsAsked.clear();

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -220,6 +221,20 @@ void TestSideBar::statusHintsTakeTheNearestHint()
     QCOMPARE(line->text(), QString("The panel's long hint"));
     QApplication::sendEvent(lonely, &enter);
     QCOMPARE(line->text(), QString());
+
+    // The keyboard's focus shows the hint as the mouse does; the program's moving it does not.
+    auto *field = new QLineEdit(panel);
+    auto *other = new QLineEdit(&window);
+    field->show();
+    other->show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(line->text(), QString());
+    field->setFocus(Qt::TabFocusReason);
+    QCOMPARE(line->text(), QString("The panel's long hint"));
+    other->setFocus(Qt::OtherFocusReason); // a control without a hint: the line stays
+    QCOMPARE(line->text(), QString("The panel's long hint"));
 }
 
 QTEST_MAIN(TestSideBar)

@@ -1,0 +1,23 @@
+#pragma once
+
+// The desktop's own style, with two things made readable whatever its
+// palette: focus frames drawn at 3:1 against what they surround, and the text
+// of disabled controls at 4.5:1 against their background.
+
+#include <QProxyStyle>
+
+class ReadableStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    // Over the style of that name, as QStyleFactory knows it.
+    explicit ReadableStyle(const QString &baseStyle);
+
+    void polish(QPalette &palette) override;
+    using QProxyStyle::polish;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+};
+
+// Puts the readable style over the application's style in force, once.
+void useReadableStyle();
