@@ -174,7 +174,11 @@ void AbgInputPanel::retranslate()
         {m_btnAnalyze, halvex::OwnText::AnalyzeDescription},
         {m_btnWhy, halvex::OwnText::WhyHint},
     };
-    for (const auto &[button, description] : described)
+    for (const auto &[button, description] : described) {
         button->setAccessibleDescription(session.text(description));
+        // Alt and the caption's first letter presses it, in either language: C, G, A, W; E, N, A, P.
+        if (!button->text().startsWith(u'&'))
+            button->setText(u'&' + button->text());
+    }
     nameFields();
 }

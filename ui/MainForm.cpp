@@ -24,6 +24,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace {
 
 constexpr QSize kClientSize{807, 498};
@@ -177,7 +181,7 @@ void TfrmMain::createStatusLine()
 void TfrmMain::connectHandlers()
 {
     for (const PageRow &row : pageRows())
-        connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { showPage(page); });
+        connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { goToPage(page); });
     const std::pair<BarAction, void (TfrmMain::*)()> handlers[] = {
         {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},          {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
         {BarAction::English, &TfrmMain::alBarEnglishExecute},    {BarAction::French, &TfrmMain::alBarFrenchExecute},
@@ -187,7 +191,7 @@ void TfrmMain::connectHandlers()
     for (const auto &[which, handler] : handlers)
         connect(action(which), &QAction::triggered, this, handler);
 
-    connect(m_session, &WindowSession::pageRequested, this, &TfrmMain::switchPage);
+    connect(m_session, &WindowSession::pageRequested, this, &TfrmMain::goToPage);
     connect(m_session, &WindowSession::unitChanged, this, &TfrmMain::showUnitTicks);
     connect(m_session, &WindowSession::languageChanged, this, &TfrmMain::showLanguage);
     connect(m_session, &WindowSession::settingsNotWritten, this, [this](const QString &file) {
@@ -202,6 +206,29 @@ void TfrmMain::connectHandlers()
         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
     enter->setContext(Qt::WindowShortcut);
     connect(enter, &QShortcut::activated, this, &TfrmMain::FormKeyPress);
+
+    // F6 and Shift+F6 go from place to place: a few keys from the fields to the answers and back.
+    for (const auto &[keys, step] :
+         {std::pair{QKeySequence(Qt::Key_F6), 1}, std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F6), -1}}) {
+        auto *places = new QShortcut(keys, this);
+        places->setContext(Qt::WindowShortcut);
+        connect(places, &QShortcut::activated, this, [this, step = step] { focusNextPlace(step); });
+    }
+}
+
+void TfrmMain::focusNextPlace(int step)
+{
+    Pane *page = content(static_cast<Page>(m_pages->currentIndex()));
+    const std::array<QWidget *, 3> places{m_input, page, m_sideBar};
+    const QWidget *focus = QApplication::focusWidget();
+    const auto here = std::find_if(places.begin(), places.end(),
+                                   [focus](const QWidget *place) { return place->isAncestorOf(focus); });
+    const int from = here == places.end() ? (step > 0 ? -1 : 0) : int(here - places.begin());
+    QWidget *next = places[std::size_t((from + step + int(places.size())) % int(places.size()))];
+    if (next == page)
+        page->enter(Qt::ShortcutFocusReason);
+    else if (QWidget *first = firstTabStop(next))
+        first->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TfrmMain::setReportRunner(std::unique_ptr<ReportRunner> runner)

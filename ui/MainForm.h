@@ -103,6 +103,13 @@ private:
     // The page action's handler: the page shown, the arrow at its item.
     void showPage(Page page);
     void switchPage(Page page);
+    // A page the user asked for: shown, and the focus in it, so that a screen reader says where it went.
+    void goToPage(Page page);
+    // Each page made so far named as its item, in the language in force.
+    void namePages();
+    // F6 and Shift+F6: the focus to the next or previous place of the window
+    // (the input fields, the page shown, the side bar).
+    void focusNextPlace(int step);
 
     // The side bar's own items.
     void alBarABGHelpExecute();

@@ -79,8 +79,18 @@ PageWidget *TfrmMain::content(Page page)
     QWidget *host = m_pages->widget(static_cast<int>(page));
     made = kPageRows[static_cast<std::size_t>(page)].make(m_context, host);
     host->layout()->addWidget(made);
+    made->show(); // now, not when the event loop next runs: the focus may go into it at once
     made->retranslate();
+    namePages();
     return made;
+}
+
+void TfrmMain::namePages()
+{
+    for (const PageRow &row : kPageRows) {
+        if (PageWidget *made = m_contents[static_cast<std::size_t>(row.page)])
+            made->setAccessibleName(action(row.action)->text().remove(u'&'));
+    }
 }
 
 void TfrmMain::showPage(Page page)
@@ -89,6 +99,13 @@ void TfrmMain::showPage(Page page)
     if (row.opensInstead && row.opensInstead(m_context))
         return;
     switchPage(page);
+}
+
+void TfrmMain::goToPage(Page page)
+{
+    showPage(page);
+    if (m_pages->currentIndex() == static_cast<int>(page))
+        content(page)->enter(Qt::OtherFocusReason);
 }
 
 void TfrmMain::switchPage(Page page)

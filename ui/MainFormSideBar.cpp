@@ -88,6 +88,7 @@ void TfrmMain::showLanguage()
         if (row.ours)
             action(row.id)->setText(m_session->text(*row.ours));
     }
+    namePages();
     // The one item with a description of its own, read in the language in force.
     findChild<QWidget *>(QString::fromLatin1(kBarActions[std::size_t(BarAction::NormalValues)].item))
         ->setAccessibleDescription(m_session->text(halvex::OwnText::NormalValuesDescription));

@@ -2,7 +2,7 @@
 
 #include "ui/WindowSession.h"
 
-PageWidget::PageWidget(PageContext &context, QWidget *parent) : QWidget(parent), m_context(context)
+PageWidget::PageWidget(PageContext &context, QWidget *parent) : Pane(parent), m_context(context)
 {
     connect(&context.session, &WindowSession::languageChanged, this, [this] { retranslate(); });
 }

@@ -3,12 +3,12 @@
 // A page of the details area: it builds, connects and names its own widgets,
 // keeps them to itself, follows the session's signals and writes its texts in
 // the language in force. The window only makes it, shows it and switches to it.
+// A screen reader meets it as a panel named as its side-bar item.
 
 #include "ui/PageContext.h"
+#include "widgets/Pane.h"
 
-#include <QWidget>
-
-class PageWidget : public QWidget {
+class PageWidget : public Pane {
     Q_OBJECT
 
 public:

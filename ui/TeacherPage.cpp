@@ -108,6 +108,13 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     showPractice();
 }
 
+QWidget *TeacherPage::entry()
+{
+    const std::optional<halvex::AbgCategory> ticked = session().practice().ticked();
+    const halvex::AbgCategory first = ticked.value_or(halvex::abgCategories().front().category);
+    return m_boxes[static_cast<std::size_t>(halvex::categoryCode(first))];
+}
+
 void TeacherPage::chkNormalClick(halvex::AbgCategory category)
 {
     session().tick(category);

@@ -26,6 +26,10 @@ public:
 
     void retranslate() override;
 
+protected:
+    // The answer ticked, or the first answer box: the shortest way from the fields to an answer.
+    QWidget *entry() override;
+
     // The click handler of the fifteen answer boxes: exactly the clicked one stays ticked.
     void chkNormalClick(halvex::AbgCategory category);
 

@@ -242,6 +242,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ClickableLabel"))
         return new LinkAccessible(static_cast<ClickableLabel *>(object));
+    if (className == QLatin1String("Pane"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     if (className == QLatin1String("AnnouncedLabel"))
         return new AnnouncedLabelAccessible(static_cast<AnnouncedLabel *>(object));
     if (className == QLatin1String("SideBarItem"))

@@ -5,7 +5,9 @@
 #include "product/ProductInfo.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/AboutPage.h"
+#include "ui/CategoryControls.h"
 #include "ui/Desktop.h"
+#include "ui/PageWidget.h"
 #include "ui/PrintPage.h"
 #include "ui/SamplesPage.h"
 #include "ui/StatisticsPage.h"
@@ -61,6 +63,8 @@ private slots:
     void descriptionsFromTheHints_data();
     void descriptionsFromTheHints();
     void tabReachesEveryControl();
+    void aTeacherRoundFromTheKeyboard();
+    void aPageChosenTakesTheFocus();
 
 private:
     template <typename T>
@@ -354,6 +358,56 @@ void TestAccessibility::tabReachesEveryControl()
     QCOMPARE(reached.indexOf("barABGTeacher"), reached.indexOf("barABG/ABG") + 1);
     QCOMPARE(reached.indexOf("barUnits/Units"), reached.indexOf("barABGHelpAbout") + 1);
     QCOMPARE(reached.indexOf("LanguageEnglish"), reached.indexOf("barLanguage/Language") + 1);
+}
+
+void TestAccessibility::aTeacherRoundFromTheKeyboard()
+{
+    trigger("alBarABGTeacher");
+    QWidget *window = m_fixture.window.get();
+    m_fixture.panel()->edtPh()->setFocus();
+    const int generated = m_fixture.teacher().generatedCount();
+    QTest::keyClick(window, Qt::Key_G, Qt::AltModifier); // Generate
+    QTRY_COMPARE(m_fixture.teacher().generatedCount(), generated + 1);
+    // F6: from the fields to the page shown, its first answer box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    auto *first = qobject_cast<QCheckBox *>(QApplication::focusWidget());
+    QVERIFY(first);
+    QCOMPARE(first->objectName(), categoryControlName(QStringLiteral("chk"), halvex::abgCategories().front().category));
+    // Tab to the right box, Space ticks it, Alt+A analyzes.
+    while (QApplication::focusWidget() != m_fixture.answerBox(m_fixture.generated()))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_fixture.practice().ticked(), m_fixture.generated());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    // A mnemonic clicks as the mouse does, the button seen pressed for a moment.
+    QTRY_COMPARE(m_fixture.window->findChild<QLabel *>("lblResultAcidBase")->text(), QString("Correct !"));
+    // Analyze leaves the focus on Generate, as designed; F6 goes round the page, the side bar and the fields.
+    QCOMPARE(QApplication::focusWidget(), m_fixture.panel()->btnGenerate());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), m_fixture.answerBox(m_fixture.generated())); // the answer ticked
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(child<QWidget>("barABG")->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), m_fixture.panel()->edtPh());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    QVERIFY(child<QWidget>("barABG")->isAncestorOf(QApplication::focusWidget()));
+}
+
+void TestAccessibility::aPageChosenTakesTheFocus()
+{
+    // From the side bar's item, as a keyboard user presses it: the page named, the focus in it.
+    QWidget *item = child<QWidget>("barABGReview");
+    item->setFocus();
+    QTest::keyClick(item, Qt::Key_Space);
+    QWidget *page = m_fixture.window->pcABGDetails()->currentWidget();
+    QCOMPARE(page->objectName(), QString("tsReview"));
+    QVERIFY(page->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(nameOf(page->findChild<PageWidget *>()), QString("Review"));
+    trigger("alBarFrench");
+    QCOMPARE(nameOf(page->findChild<PageWidget *>()), QString::fromUtf8("Révision"));
+    // Why? too.
+    QTest::mouseClick(m_fixture.panel()->btnWhy(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtExplanation"));
 }
 
 QTEST_MAIN(TestAccessibility)

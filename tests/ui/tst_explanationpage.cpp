@@ -106,7 +106,7 @@ void TestExplanationPage::followsLanguageAndUnit()
     why();
     QCOMPARE(m_fixture.child<QLabel>("lblExplanationTitle")->text(), QString("Explication"));
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explication"));
-    QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("Pourquoi ?"));
+    QCOMPARE(m_fixture.panel()->btnWhy()->text(), QString("&Pourquoi ?")); // Alt+P
     QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"),
              qPrintable(shown()));
     m_fixture.child<QAction>("alBarKPa")->trigger();
