@@ -38,7 +38,6 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::NormalValuesD
     {OwnText::PaCO2Decimals, "Decimals of PaCO2", "Décimales de la PaCO2"},
     {OwnText::PaO2Decimals, "Decimals of PaO2", "Décimales de la PaO2"},
     {OwnText::HCO3Decimals, "Decimals of HCO3", "Décimales des HCO3"},
-    {OwnText::StatisticsEntry, "%1: %2", "%1 : %2"},
     {OwnText::TeacherCorrect, "Correct: this is %1.", "Correct : c'est bien « %1 »."},
     {OwnText::TeacherIncorrect, "Incorrect: this is %1; you ticked %2.",
      "Incorrect : c'était « %1 » ; vous avez coché « %2 »."},

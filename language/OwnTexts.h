@@ -25,7 +25,6 @@ enum class OwnText {
     PaCO2Decimals,
     PaO2Decimals,
     HCO3Decimals,
-    StatisticsEntry,  // %1 the category, %2 its percentage
     TeacherCorrect,   // %1 the generated category
     TeacherIncorrect, // %1 the generated category, %2 the ticked one
     TeacherFailed,    // %1 the ticked category

@@ -1,6 +1,7 @@
 #include "ui/NormalValuesPage.h"
 
 #include "widgets/Contrast.h"
+#include "widgets/LabelTable.h"
 
 #include "ui/ControlCaptions.h"
 #include "ui/UnitPresentation.h"
@@ -9,6 +10,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -40,14 +42,14 @@ constexpr ValueRow kRows[] = {
     {{"", "O2"}, {"", "% (percent)"}, {"", "21 %"}, {"", "21 - 100"}},
 };
 
-QLabel *cell(QGridLayout *grid, int row, int column, const Cell &cell, const QColor &colour)
+QLabel *cell(LabelTable *table, int row, int column, const Cell &cell, const QColor &colour)
 {
-    auto *label = new QLabel(QString::fromUtf8(cell.text));
+    auto *label = new QLabel(QString::fromUtf8(cell.text), table);
     label->setObjectName(QString::fromLatin1(cell.name));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, readableOn(colour, palette.color(QPalette::Window)));
     label->setPalette(palette);
-    grid->addWidget(label, row, column);
+    table->grid()->addWidget(label, row, column);
     return label;
 }
 
@@ -62,7 +64,12 @@ QFont withPixelSize(QFont font, int pixels, bool bold)
 
 NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent) : PageWidget(context, parent)
 {
-    auto *grid = new QGridLayout(this);
+    // Read as a table: the header row names the columns, each value's name its row.
+    auto *table = new LabelTable({.firstRow = true, .firstColumn = true}, this);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(table);
+    QGridLayout *grid = table->grid();
     grid->setContentsMargins(24, 16, 24, 16);
     grid->setHorizontalSpacing(28);
     grid->setVerticalSpacing(6);
@@ -75,7 +82,7 @@ NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent) : Page
     const QColor maroon(128, 0, 0);
     const auto addCell = [&](int gridRow, int column, const Cell &text, const QFont &font,
                              const QColor &colour = Qt::black) {
-        QLabel *label = cell(grid, gridRow, column, text, colour);
+        QLabel *label = cell(table, gridRow, column, text, colour);
         m_pendingFonts.emplace_back(label, font);
         return label;
     };
@@ -85,7 +92,7 @@ NormalValuesPage::NormalValuesPage(PageContext &context, QWidget *parent) : Page
     addCell(0, 2, kHeader.normal, headerFont);
     addCell(0, 3, kHeader.range, headerFont);
 
-    auto *rule = new QFrame(this);
+    auto *rule = new QFrame(table);
     rule->setObjectName(QStringLiteral("bvlHeader"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);

@@ -4,6 +4,7 @@
 #include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
 #include "ui/WindowSession.h"
+#include "widgets/LabelTable.h"
 #include "widgets/Tags.h"
 
 #include <QGridLayout>
@@ -15,7 +16,10 @@ StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent) : PageWidg
     QLabel *title = pageTitle(QStringLiteral("lblStatsTitle"),
                               QStringLiteral("Detailed Statistics of success rate per ABG type :"), this);
 
-    auto *grid = new QGridLayout;
+    // Read as a table: each category's name, then its percentage, in two pairs of columns.
+    auto *table = new LabelTable({}, this);
+    QGridLayout *grid = table->grid();
+    grid->setContentsMargins(0, 0, 0, 0);
     // Two columns of the longest names (in French above all) and their
     // percentages only just fit the page: the room between them is kept tight.
     grid->setVerticalSpacing(1);
@@ -29,12 +33,12 @@ StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent) : PageWidg
         const QString name = info.category == halvex::AbgCategory::RA
                                  ? QStringLiteral("lblRAstats")
                                  : categoryControlName(QStringLiteral("lbl"), info.category, QStringLiteral("Stats"));
-        auto *label = new QLabel(categoryEnglishName(info.category), this);
+        auto *label = new QLabel(categoryEnglishName(info.category), table);
         label->setObjectName(name);
         setTag(label, kCategoryLabelTag);
         setTextColour(label, categoryColour(info.category));
 
-        auto *percentage = new QLabel(QStringLiteral("N/A"), this);
+        auto *percentage = new QLabel(QStringLiteral("N/A"), table);
         percentage->setObjectName(QStringLiteral("lblStats%1").arg(code));
         percentage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         percentage->setFont(bold);
@@ -51,7 +55,7 @@ StatisticsPage::StatisticsPage(PageContext &context, QWidget *parent) : PageWidg
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(8, 6, 8, 6);
     page->addWidget(title);
-    page->addLayout(grid);
+    page->addWidget(table);
     page->addStretch();
 
     connect(&session(), &WindowSession::practiceChanged, this, &StatisticsPage::showStatistics);
@@ -65,15 +69,7 @@ void StatisticsPage::showStatistics()
         const int code = halvex::categoryCode(info.category);
         if (const std::optional<std::string> text = teacher.categoryStatsText(info.category))
             m_percentages[std::size_t(code)]->setText(QString::fromStdString(*text));
-        nameEntry(code);
     }
-}
-
-void StatisticsPage::nameEntry(int code)
-{
-    QLabel *name = m_names[std::size_t(code)];
-    name->setAccessibleName(
-        session().text(halvex::OwnText::StatisticsEntry).arg(name->text(), m_percentages[std::size_t(code)]->text()));
 }
 
 void StatisticsPage::retranslate()
@@ -82,6 +78,4 @@ void StatisticsPage::retranslate()
         writeCaptionSet(*this, *french);
         SetCategoryCaptions(m_names, session().captionLanguage());
     }
-    for (int code = 0; code < halvex::kCategoryCount; ++code)
-        nameEntry(code);
 }

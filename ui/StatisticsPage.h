@@ -25,8 +25,6 @@ public:
 private:
     // UpdateCategoryStats as shown: each percentage label from its tally.
     void showStatistics();
-    // The name and the percentage read together: "Compensated Metabolic Acidosis: 67 %".
-    void nameEntry(int code);
 
     std::array<QLabel *, halvex::kCategoryCount> m_names{};
     std::array<QLabel *, halvex::kCategoryCount> m_percentages{};

@@ -4,6 +4,7 @@
 #include "widgets/ButtonSpinBox.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/CylinderGauge.h"
+#include "widgets/LabelTableAccessible.h"
 #include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
 #include "widgets/SideBarItem.h"
@@ -240,6 +241,8 @@ private:
 
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
+    if (QAccessibleInterface *inTable = labelTableAccessible(className, object))
+        return inTable;
     if (className == QLatin1String("ClickableLabel"))
         return new LinkAccessible(static_cast<ClickableLabel *>(object));
     if (className == QLatin1String("Pane"))

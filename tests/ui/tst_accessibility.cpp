@@ -7,6 +7,7 @@
 #include "ui/AboutPage.h"
 #include "ui/CategoryControls.h"
 #include "ui/Desktop.h"
+#include "ui/NormalValuesPage.h"
 #include "ui/PageWidget.h"
 #include "ui/PrintPage.h"
 #include "ui/SamplesPage.h"
@@ -56,6 +57,7 @@ private slots:
     void valueChangesAreAnnounced();
     void gaugeIsAProgressBar();
     void statisticsReadNameAndPercentage();
+    void normalValuesAreATable();
     void linksAreLinks();
     void theAccessibilityActionTicksLikeAClick();
     void groupHeadersSayTheirState();
@@ -190,22 +192,52 @@ void TestAccessibility::gaugeIsAProgressBar()
 void TestAccessibility::statisticsReadNameAndPercentage()
 {
     trigger("alBarABGStats");
-    const auto name = [this](halvex::AbgCategory category) {
-        return category == halvex::AbgCategory::RA ? child<QLabel>("lblRAstats")
-                                                   : (m_fixture.onPage<StatisticsPage, QLabel>(categoryControlName(
-                                                       QStringLiteral("lbl"), category, QStringLiteral("Stats"))));
-    };
-    QCOMPARE(nameOf(name(halvex::AbgCategory::Normal)), QString("Normal Acid/Base balance: N/A"));
-
     QTest::mouseClick(m_fixture.panel()->btnGenerate(), Qt::LeftButton);
     const auto generated = m_fixture.teacher().generatedCategory().value();
     QCheckBox *right = m_fixture.answerBox(generated);
     QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(6, right->height() / 2));
     m_fixture.panel()->btnAnalyzeClick();
-    QCOMPARE(nameOf(name(generated)), name(generated)->text() + ": 100 %");
+
+    // A table: each category's name in one cell, its percentage in the next, each read once.
+    auto *percentage =
+        m_fixture.onPage<StatisticsPage, QLabel>(QStringLiteral("lblStats%1").arg(halvex::categoryCode(generated)));
+    QAccessibleInterface *cell = accessible(percentage);
+    QVERIFY(cell->tableCellInterface());
+    QAccessibleInterface *table = cell->tableCellInterface()->table();
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->tableInterface()->rowCount(), 8);
+    QCOMPARE(table->tableInterface()->columnCount(), 4);
+    QCOMPARE(cell->text(QAccessible::Name), QString("100 %"));
+    const int row = cell->tableCellInterface()->rowIndex();
+    const int column = cell->tableCellInterface()->columnIndex();
+    QCOMPARE(column % 2, 1);
+    QCOMPARE(table->tableInterface()->cellAt(row, column - 1)->text(QAccessible::Name),
+             categoryName(generated, "ENGLISH"));
+    QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), QString("Normal Acid/Base balance"));
+    QCOMPARE(table->tableInterface()->cellAt(0, 1)->text(QAccessible::Name), QString("N/A"));
 
     trigger("alBarFrench");
-    QCOMPARE(nameOf(name(generated)), name(generated)->text() + " : 100 %");
+    QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), QString("Base/Acide normal"));
+}
+
+void TestAccessibility::normalValuesAreATable()
+{
+    trigger("alBarABGShowNormalVals");
+    auto *pco2 = m_fixture.onPage<NormalValuesPage, QLabel>("lblPCo2Normal");
+    QAccessibleTableInterface *table = accessible(pco2)->tableCellInterface()->table()->tableInterface();
+    QCOMPARE(table->rowCount(), 6); // the header and five values; the rule is no row
+    QCOMPARE(table->columnCount(), 4);
+    QCOMPARE(table->columnDescription(2), QString("Normal"));
+    QCOMPARE(table->cellAt(0, 3)->role(), QAccessible::ColumnHeader);
+    QCOMPARE(table->cellAt(2, 0)->role(), QAccessible::RowHeader);
+    QAccessibleTableCellInterface *cell = accessible(pco2)->tableCellInterface();
+    QCOMPARE(cell->rowIndex(), 2);
+    QCOMPARE(cell->columnIndex(), 2);
+    QCOMPARE(cell->rowHeaderCells().front()->text(QAccessible::Name), QString("PaCO2"));
+    QCOMPARE(cell->columnHeaderCells().front()->text(QAccessible::Name), QString("Normal"));
+    trigger("alBarKPa");
+    QCOMPARE(table->cellAt(2, 2)->text(QAccessible::Name), pco2->text());
+    QCOMPARE(table->cellAt(2, 1)->text(QAccessible::Name), QString("kpa"));
 }
 
 void TestAccessibility::linksAreLinks()
