@@ -20,6 +20,10 @@ packages="
   desktop-file-utils
   appstream
   dpkg-dev
+  xvfb
+  dbus-daemon
+  at-spi2-core
+  python3-pyatspi
 "
 
 missing=""

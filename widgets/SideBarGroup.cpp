@@ -2,6 +2,7 @@
 
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
+#include "widgets/IndexedAction.h"
 #include "widgets/SideBarItem.h"
 
 #include <QAccessible>
@@ -30,7 +31,9 @@ void showAction(SideBarItem *item, const QAction *action)
 {
     const QString own = item->property(kOwnCaption).toString();
     item->setText(own.isEmpty() ? action->text() : own);
-    item->showMarker(action->icon());
+    // An action of an image list is marked while it shows an image of the list.
+    const auto *indexed = qobject_cast<const IndexedAction *>(action);
+    item->showMarker(action->icon(), indexed ? indexed->imageIndex() >= 0 : !action->icon().isNull());
     item->setEnabled(action->isEnabled());
     // Only a new hint is written: the description a window gave the item in its language stays.
     if (hintOf(item) != hintOf(action))

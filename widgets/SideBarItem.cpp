@@ -5,10 +5,11 @@
 
 SideBarItem::SideBarItem(Kind kind, QWidget *parent) : QToolButton(parent), m_kind(kind) {}
 
-void SideBarItem::showMarker(const QIcon &marker)
+void SideBarItem::showMarker(const QIcon &image, bool marked)
 {
     const bool wasMarked = isMarked();
-    setIcon(marker);
+    setIcon(image);
+    m_marked = marked;
     if (wasMarked != isMarked() && QAccessible::isActive()) {
         QAccessible::State changed;
         changed.checked = true;

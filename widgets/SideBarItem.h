@@ -17,9 +17,9 @@ public:
 
     Kind kind() const { return m_kind; }
     // A choice item carries its marker.
-    bool isMarked() const { return m_kind == Kind::Choice && !icon().isNull(); }
-    // Shows the image (none for a null icon) and tells a screen reader when the mark changes.
-    void showMarker(const QIcon &marker);
+    bool isMarked() const { return m_kind == Kind::Choice && m_marked; }
+    // Shows the image (an empty one beside an item without its mark) and tells a screen reader when the mark changes.
+    void showMarker(const QIcon &image, bool marked);
 
 protected:
     void enterEvent(QEnterEvent *event) override;
@@ -29,4 +29,5 @@ private:
     void setUnderline(bool underline);
 
     Kind m_kind;
+    bool m_marked = false;
 };
