@@ -36,6 +36,8 @@ def pump(seconds):
 
 
 def states(node):
+    if node is None:
+        return set()
     return {pyatspi.stateToString(s) for s in node.getState().getStates()}
 
 
@@ -48,6 +50,8 @@ def actions(node):
 
 
 def act(node, name):
+    if node is None:  # already told as missing
+        return
     names = actions(node)
     if not check(name in names, f"{node.getRoleName()} {node.name!r} offers no {name} (only {names})"):
         return
