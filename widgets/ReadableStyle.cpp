@@ -39,6 +39,44 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     painter->restore();
 }
 
+void ReadableStyle::drawFocusFrame(const QStyleOption &option, const QRect &around, QPainter *painter,
+                                   const QWidget *widget) const
+{
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(option);
+    frame.rect = around;
+    drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+}
+
+void ReadableStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                const QWidget *widget) const
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    if ((element != CE_CheckBox && element != CE_RadioButton) || !button || !(option->state & State_HasFocus)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionButton unfocused = *button;
+    unfocused.state &= ~State_HasFocus;
+    QProxyStyle::drawControl(element, &unfocused, painter, widget);
+    const SubElement label = element == CE_CheckBox ? SE_CheckBoxFocusRect : SE_RadioButtonFocusRect;
+    drawFocusFrame(*option, subElementRect(label, button, widget), painter, widget);
+}
+
+void ReadableStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                       const QWidget *widget) const
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionToolButton *>(option);
+    if (control != CC_ToolButton || !button || !(option->state & State_HasFocus)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QStyleOptionToolButton unfocused = *button;
+    unfocused.state &= ~State_HasFocus;
+    QProxyStyle::drawComplexControl(control, &unfocused, painter, widget);
+    drawFocusFrame(*option, option->rect.adjusted(1, 1, -1, -1), painter, widget);
+}
+
 void useReadableStyle()
 {
     if (!qobject_cast<ReadableStyle *>(QApplication::style()))

@@ -1,0 +1,110 @@
+// The readable style over the desktop's: focus frames that stand out at 3:1
+// and disabled text at 4.5:1, on a light palette and on a dark one.
+
+#include "widgets/Contrast.h"
+#include "widgets/ReadableStyle.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x50, 0x50, 0x50));
+    return dark;
+}
+
+// The strongest contrast any pixel of the rectangle's edge has with the background.
+double edgeContrast(const QImage &image, const QRect &edge, const QColor &background)
+{
+    double best = 1;
+    for (int x = edge.left(); x <= edge.right(); ++x) {
+        for (const int y : {edge.top(), edge.bottom()})
+            best = std::max(best, contrastRatio(image.pixelColor(x, y), background));
+    }
+    return best;
+}
+
+} // namespace
+
+class TestReadableStyle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useReadableStyle(); }
+    void palettes_data();
+    void disabledTextReads();
+    void focusFramesStandOut();
+    void focusFramesStandOut_data() { palettes_data(); }
+    void disabledTextReads_data() { palettes_data(); }
+};
+
+void TestReadableStyle::palettes_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void TestReadableStyle::disabledTextReads()
+{
+    QFETCH(bool, dark);
+    QPalette palette = dark ? darkPalette() : QApplication::style()->standardPalette();
+    QApplication::style()->polish(palette);
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::ButtonText, QPalette::Button},
+        {QPalette::WindowText, QPalette::Window},
+        {QPalette::Text, QPalette::Base},
+    };
+    for (const auto &[text, background] : pairs)
+        QVERIFY(contrastRatio(palette.color(QPalette::Disabled, text), palette.color(QPalette::Disabled, background))
+                >= kTextContrast);
+}
+
+void TestReadableStyle::focusFramesStandOut()
+{
+    QFETCH(bool, dark);
+    QWidget window;
+    if (dark)
+        window.setPalette(darkPalette());
+    auto *box = new QCheckBox(QStringLiteral("Normal Acid/Base balance"), &window);
+    auto *button = new QToolButton(&window);
+    button->setText(QStringLiteral("Units"));
+    button->setAutoRaise(true);
+    button->move(0, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QWidget *control : std::initializer_list<QWidget *>{box, button}) {
+        control->setFocus();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(control->hasFocus());
+        const QImage image = control->grab().toImage();
+        const QColor background = control->palette().color(control->backgroundRole());
+        QRect frame = control->rect().adjusted(1, 1, -2, -2);
+        if (control == box) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            frame = box->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &option, box);
+        }
+        QVERIFY2(edgeContrast(image, frame, background) >= kGraphicContrast, control->metaObject()->className());
+    }
+}
+
+QTEST_MAIN(TestReadableStyle)
+#include "tst_readablestyle.moc"
