@@ -84,9 +84,11 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     auto *line = new QHBoxLayout;
     line->addWidget(boldLabel(QStringLiteral("lblSuccessRate2"), QStringLiteral("Success Rate :   "), strip));
     line->addWidget(m_result, 1);
-    auto *total = new QLabel(QStringLiteral("Total"), strip);
-    total->setObjectName(QStringLiteral("lblTotal"));
-    line->addWidget(total);
+    m_total = new QLabel(QStringLiteral("Total"), strip);
+    m_total->setObjectName(QStringLiteral("lblTotal"));
+    // The caption labels the count, which a screen reader reads with it: "Total 3".
+    m_total->setBuddy(m_generated);
+    line->addWidget(m_total);
     line->addWidget(m_generated);
     auto *stripLayout = new QVBoxLayout(strip);
     stripLayout->setContentsMargins(0, 0, 0, 0);
@@ -127,6 +129,7 @@ void TeacherPage::showPractice()
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories())
         m_boxes[std::size_t(halvex::categoryCode(info.category))]->setChecked(practice.ticked() == info.category);
     m_generated->setText(QString::number(practice.teacher().generatedCount()));
+    nameCount();
     m_gauge->setValue(practice.gauge());
     const AppSettings &settings = session().settings();
     m_practiceWeak->setChecked(settings[AppSetting::PracticeWeak].isOn());
@@ -147,6 +150,11 @@ void TeacherPage::showPractice()
     }
 }
 
+void TeacherPage::nameCount()
+{
+    m_generated->setAccessibleName(m_total->text().trimmed() + u' ' + m_generated->text());
+}
+
 void TeacherPage::retranslate()
 {
     if (const std::optional<bool> french = session().frenchCaptions()) {
@@ -156,4 +164,5 @@ void TeacherPage::retranslate()
     m_practiceWeak->setText(session().text(halvex::OwnText::PracticeWeak));
     m_realisticCases->setText(session().text(halvex::OwnText::RealisticCases));
     m_gauge->setAccessibleName(session().text(halvex::OwnText::SuccessGauge));
+    nameCount();
 }

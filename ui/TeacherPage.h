@@ -36,11 +36,14 @@ protected:
 private:
     // The boxes, the verdict, the count, the gauge and the options, as the session holds them.
     void showPractice();
+    // The count named with its caption, in the language in force.
+    void nameCount();
 
     std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};
     QCheckBox *m_practiceWeak;
     QCheckBox *m_realisticCases;
     AnnouncedLabel *m_result; // the verdict, spoken to a screen reader when an answer is scored
     QLabel *m_generated;
+    QLabel *m_total = nullptr; // the count's caption
     CylinderGauge *m_gauge;
 };

@@ -247,6 +247,22 @@ def the_review_follows_a_chosen_row(session):
     check("\ufdd0" not in shown and "\ufdd1" not in shown, "the answer text carries invisible characters")
 
 
+def the_help_window(session):
+    """English help opens in a window of its own, its parts named; Escape closes it."""
+    act(session.find("radio button", "ABG Help"), "Press")
+    pump(1)
+    window = next((n for n in walk(session.app) if n.name == "Halvex Help"), None)
+    if not check(window is not None, "no help window"):
+        return
+    check(window.getRoleName() == "frame", f"the help window is a {window.getRoleName()}")
+    parts = {(n.getRoleName(), n.name) for n in walk(window)}
+    check(("list", "Contents") in parts, "the help's contents are not named")
+    check(any(name == "Help text" for role, name in parts), f"the help's text is not named: {sorted(parts)}")
+    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)  # Escape
+    pump(1)
+    check("showing" not in states(window), "Escape left the help window open")
+
+
 def french_names(session):
     act(session.find("radio button", "Français"), "Press")
     clear = session.find("push button", "Effacer")
@@ -280,7 +296,8 @@ def main():
     session = Session()
     try:
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
-                     unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row, french_names):
+                     unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row, the_help_window,
+                     french_names):
             step(session)
     finally:
         session.close()

@@ -187,6 +187,10 @@ void TestAccessibility::gaugeIsAProgressBar()
     QVERIFY(!gauge->valueInterface());
     QVERIFY(!gauge->actionInterface()->actionNames().contains(QAccessibleActionInterface::increaseAction()));
     QVERIFY(shown->focusPolicy() & Qt::TabFocus);
+    // The count read with its caption.
+    const QString count = child<QLabel>("lblGenerated")->text();
+    QCOMPARE(nameOf(child<QLabel>("lblGenerated")), "Total " + count);
+    QCOMPARE(child<QLabel>("lblTotal")->buddy(), child<QLabel>("lblGenerated"));
 }
 
 void TestAccessibility::statisticsReadNameAndPercentage()
