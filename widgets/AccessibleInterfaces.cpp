@@ -41,12 +41,17 @@ public:
         return own;
     }
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    // Press, and what every widget offers (SetFocus, which a screen reader's focus command runs).
+    QStringList actionNames() const override { return QStringList{pressAction()} << QAccessibleWidget::actionNames(); }
 
     void doAction(const QString &name) override
     {
-        if (name == pressAction() && widget()->isEnabled())
-            m_press();
+        if (name == pressAction()) {
+            if (widget()->isEnabled())
+                m_press();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
     }
 
 private:
@@ -90,12 +95,19 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override { return {toggleAction(), pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return QStringList{toggleAction(), pressAction()} << QAccessibleWidget::actionNames();
+    }
 
     void doAction(const QString &name) override
     {
-        if ((name == toggleAction() || name == pressAction()) && box()->isEnabled())
-            box()->click();
+        if (name == toggleAction() || name == pressAction()) {
+            if (box()->isEnabled())
+                box()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
     }
 
 private:

@@ -59,6 +59,18 @@ def act(node, name):
     pump(0.6)
 
 
+def key(keysym, over):
+    """A key pressed while the pointer rests on the node: without a window
+    manager, the X server gives the keyboard to the window under the pointer."""
+    box = over.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "abs")
+    pump(0.2)
+    over.queryComponent().grabFocus()
+    pump(0.3)
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    pump(0.6)
+
+
 def walk(node):
     yield node
     for i in range(node.childCount):
@@ -163,6 +175,10 @@ def roles_names_and_states(session):
         check(present <= have, f"{role} {name!r}: lacks {present - have}")
         check(not (absent & have), f"{role} {name!r}: should not be {absent & have}")
         check(set(offered) <= set(actions(node)), f"{role} {name!r}: offers {actions(node)}, not {offered}")
+    # A screen reader moves the focus through SetFocus (grabFocus): every control that takes the focus offers it.
+    for node in walk(session.app):
+        if {"focusable", "showing"} <= states(node) and node.getRoleName() != "frame":
+            check("SetFocus" in actions(node), f"{node.getRoleName()} {node.name!r} cannot be given the focus")
     analyze = session.find("push button", "Analyze")
     if analyze is not None:
         check(analyze.description == "Analyze current ABG", f"Analyze described as {analyze.description!r}")
@@ -212,6 +228,15 @@ def a_teacher_round(session):
     act(box, "Toggle")
     ticks = [e.detail1 for e in session.events_of("object:state-changed:checked") if e.source == box]
     check(ticks == [1], f"ticking a box sent checked events {ticks}")
+    # Space on another box: that one ticked, once; the first one unticked, once.
+    other = session.find("check box", "Uncompensated Respiratory Acidosis")
+    if other is not None:
+        session.events.clear()
+        key(0x20, other)  # Space
+        changes = [(e.source.name, e.detail1) for e in session.events_of("object:state-changed:checked", "check box")]
+        check(sorted(changes) == [("Normal Acid/Base balance", 0), ("Uncompensated Respiratory Acidosis", 1)],
+              f"Space on a box sent {changes}")
+        act(box, "Toggle")
     session.events.clear()
     act(session.find("push button", "Analyze"), "Press")
     shown = [e for e in session.events_of("object:state-changed:showing", "notification") if e.detail1 == 1]
@@ -258,8 +283,7 @@ def the_help_window(session):
     parts = {(n.getRoleName(), n.name) for n in walk(window)}
     check(("list", "Contents") in parts, "the help's contents are not named")
     check(any(name == "Help text" for role, name in parts), f"the help's text is not named: {sorted(parts)}")
-    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)  # Escape
-    pump(1)
+    key(0xFF1B, next(n for n in walk(window) if n.name == "Contents"))  # Escape
     check("showing" not in states(window), "Escape left the help window open")
 
 
@@ -283,10 +307,7 @@ def preferences_take_keys():
         value = field.queryValue()
         check(value.minimumIncrement == 1, f"the decimals step is {value.minimumIncrement}")
         check(value.currentValue == 2, f"pH decimals start at {value.currentValue}")
-        field.queryComponent().grabFocus()
-        pump(0.3)
-        pyatspi.Registry.generateKeyboardEvent(0xFF52, None, pyatspi.KEY_SYM)  # Up
-        pump(0.6)
+        key(0xFF52, field)  # Up
         check(field.queryValue().currentValue == 3, f"Up left pH decimals at {field.queryValue().currentValue}")
     finally:
         session.close()
