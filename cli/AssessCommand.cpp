@@ -103,9 +103,9 @@ private:
     RowResult &m_row;
 };
 
-RowResult assessRow(const AbgInput &input, const AssessOptions &options)
+// Fills the row in place, so that its strings keep their room from one row to the next.
+void assessRow(RowResult &row, const AbgInput &input, const AssessOptions &options)
 {
-    RowResult row;
     RowOutput output(row);
     const BloodGasSample sample = sampleInMmHg(input, options.unit);
     const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
@@ -123,7 +123,17 @@ RowResult assessRow(const AbgInput &input, const AssessOptions &options)
         row.outcome = "question";
         break;
     }
-    return row;
+}
+
+void clear(RowResult &row)
+{
+    row.outcome = {};
+    row.categoryCode.clear();
+    row.acidBase.clear();
+    row.oxygenation.clear();
+    row.message.clear();
+    for (std::string &column : row.explained)
+        column.clear();
 }
 
 } // namespace
@@ -139,12 +149,15 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     InputRows rows(input, options);
     InputRow read;
     bool anyInvalid = false;
+    RowResult row;
     while (rows.next(read)) {
-        RowResult row;
-        if (read.input)
-            row = assessRow(*read.input, options);
-        else
-            row = {"invalid", {}, {}, {}, read.invalid};
+        clear(row);
+        if (read.input) {
+            assessRow(row, *read.input, options);
+        } else {
+            row.outcome = "invalid";
+            row.message = read.invalid;
+        }
         anyInvalid = anyInvalid || !read.input;
 
         const auto &columns = read.columns;

@@ -42,10 +42,17 @@ bool CsvReader::refill()
     if (m_ended || !buffer)
         return false;
     using Traits = std::streambuf::traits_type;
-    // Byte by byte from the stream buffer (inline while it holds data), so that a
-    // read error, which the buffer throws, keeps every byte read before it.
+    // What the stream buffer already holds is taken in bulk: that cannot fail.
+    // A byte beyond it makes the buffer read, which may throw: that one is
+    // taken alone, so that a read error keeps every byte read before it.
     try {
         while (m_size < m_block.size()) {
+            const std::streamsize held =
+                std::min<std::streamsize>(buffer->in_avail(), static_cast<std::streamsize>(m_block.size() - m_size));
+            if (held > 0) {
+                m_size += static_cast<std::size_t>(buffer->sgetn(m_block.data() + m_size, held));
+                continue;
+            }
             const Traits::int_type c = buffer->sbumpc();
             if (Traits::eq_int_type(c, Traits::eof())) {
                 m_ended = true;
@@ -83,23 +90,40 @@ void CsvReader::startField(CsvRecord &record)
         record.fields.emplace_back();
 }
 
-void CsvReader::append(CsvRecord &record, char c)
+void CsvReader::append(CsvRecord &record, std::string_view run)
 {
-    if (record.fieldCount > CsvRecord::kMaxFields)
+    if (record.fieldCount > CsvRecord::kMaxFields || m_fieldFull)
         return;
     std::string &field = record.fields.back();
-    if (m_fieldFull)
-        return;
-    if (field.size() < CsvRecord::kMaxFieldBytes) {
-        field.push_back(c);
+    const std::size_t room = CsvRecord::kMaxFieldBytes - field.size();
+    if (run.size() <= room) {
+        field.append(run);
         return;
     }
+    field.append(run.substr(0, room));
     m_fieldFull = true;
     record.fieldCutShort = true;
     // Cut on a character's boundary: a UTF-8 character the cut would split is left out whole.
     const std::size_t start = field.find_last_not_of(kContinuationBytes);
     if (start != std::string::npos && field.size() - start < utf8LeadLength(field[start]))
         field.erase(start);
+}
+
+std::string_view CsvReader::takeRun(bool quoted)
+{
+    // The bytes that follow in the block and mean nothing to the record's shape.
+    const char *begin = m_block.data() + m_position - 1;
+    const char *end = m_block.data() + m_size;
+    const char *stop = begin + 1;
+    if (quoted) {
+        while (stop != end && *stop != '"')
+            ++stop;
+    } else {
+        while (stop != end && *stop != ',' && *stop != '"' && *stop != '\n' && *stop != '\r')
+            ++stop;
+    }
+    m_position += static_cast<std::size_t>(stop - begin - 1);
+    return {begin, static_cast<std::size_t>(stop - begin)};
 }
 
 CsvReader::Read CsvReader::readRecord(CsvRecord &record)
@@ -117,9 +141,9 @@ CsvReader::Read CsvReader::readRecord(CsvRecord &record)
         const char ch = static_cast<char>(c);
         if (quoted) {
             if (ch != '"') {
-                append(record, ch);
+                append(record, takeRun(true));
             } else if (peek() == '"') {
-                append(record, '"');
+                append(record, "\"");
                 get();
             } else {
                 quoted = false;
@@ -136,7 +160,7 @@ CsvReader::Read CsvReader::readRecord(CsvRecord &record)
                 get();
             return Read::Line;
         } else {
-            append(record, ch);
+            append(record, takeRun(false));
         }
     }
     record.unterminatedQuote = quoted;

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvex {
@@ -47,7 +48,11 @@ private:
     int peek();
     int get();
     bool refill();
-    void append(CsvRecord &record, char c);
+    // Keeps a run of the field's bytes, as much of it as the field has room for.
+    void append(CsvRecord &record, std::string_view run);
+    // The byte just read and those after it in the block up to the next one
+    // that ends or quotes a field (inside quotes: up to the next quote), now read.
+    std::string_view takeRun(bool quoted);
     void startField(CsvRecord &record);
 
     std::istream &m_input;

@@ -27,6 +27,8 @@ public:
     void flush();
 
 private:
+    // The field as it is written: valid UTF-8, and quoted when it must be.
+    void appendField(std::string_view field);
     void writeBuffer();
 
     std::ostream &m_output;

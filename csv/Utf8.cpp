@@ -38,6 +38,25 @@ std::size_t utf8CharacterLength(std::string_view text)
     return length;
 }
 
+bool isValidUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80) {
+            const std::size_t length = utf8CharacterLength(text.substr(i));
+            if (length == 0)
+                return false;
+            i += length;
+        } else if (byte == 0) {
+            return false;
+        } else {
+            ++i;
+        }
+    }
+    return true;
+}
+
 void appendValidUtf8(std::string &out, std::string_view text)
 {
     std::size_t i = 0;

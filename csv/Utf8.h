@@ -14,6 +14,9 @@ namespace halvex {
 // surrogates included).
 std::size_t utf8CharacterLength(std::string_view text);
 
+// Whether the text is valid UTF-8 without NUL: what appendValidUtf8 would copy unchanged.
+bool isValidUtf8(std::string_view text);
+
 // Appends the text with every byte that does not belong to a valid UTF-8 character, and NUL, as U+FFFD.
 void appendValidUtf8(std::string &out, std::string_view text);
 

@@ -12,7 +12,7 @@ constexpr double kKpaPerMmHg = 0.133;
 
 PressureUnit pressureUnitNamed(std::string_view name)
 {
-    return toUpperAscii(name) == kUnitsMmHg ? PressureUnit::MmHg : PressureUnit::Kpa;
+    return equalsUpperAscii(name, kUnitsMmHg) ? PressureUnit::MmHg : PressureUnit::Kpa;
 }
 
 std::string_view unitName(PressureUnit unit)
@@ -22,18 +22,19 @@ std::string_view unitName(PressureUnit unit)
 
 double ConvertPressure(std::string_view fromUnit, std::string_view toUnit, double value)
 {
-    const std::string from = toUpperAscii(fromUnit);
-    double mmHg = value;
-    if (from == kUnitsKpa)
-        mmHg = value * kMmHgPerKpa;
-    else if (from != kUnitsMmHg)
+    // An unknown unit to convert from leaves the value; one to convert to counts as mmHg.
+    const PressureUnit to = equalsUpperAscii(toUnit, kUnitsKpa) ? PressureUnit::Kpa : PressureUnit::MmHg;
+    if (equalsUpperAscii(fromUnit, kUnitsKpa))
+        return ConvertPressure(PressureUnit::Kpa, to, value);
+    if (!equalsUpperAscii(fromUnit, kUnitsMmHg))
         return value;
-    return toUpperAscii(toUnit) == kUnitsKpa ? mmHg * kKpaPerMmHg : mmHg;
+    return ConvertPressure(PressureUnit::MmHg, to, value);
 }
 
 double ConvertPressure(PressureUnit fromUnit, PressureUnit toUnit, double value)
 {
-    return ConvertPressure(unitName(fromUnit), unitName(toUnit), value);
+    const double mmHg = fromUnit == PressureUnit::Kpa ? value * kMmHgPerKpa : value;
+    return toUnit == PressureUnit::Kpa ? mmHg * kKpaPerMmHg : mmHg;
 }
 
 } // namespace halvex

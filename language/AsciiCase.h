@@ -18,4 +18,17 @@ inline std::string toUpperAscii(std::string_view text)
     return upper;
 }
 
+// Whether the text, upper-cased as above, is `upper`: without making a copy.
+inline bool equalsUpperAscii(std::string_view text, std::string_view upper)
+{
+    if (text.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != upper[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace halvex

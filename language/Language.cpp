@@ -103,19 +103,18 @@ const std::unordered_map<std::string_view, std::string_view> &frenchByKey()
 
 std::string Translate(std::string_view message, std::string_view language)
 {
-    const std::string upperLanguage = toUpperAscii(language);
-    if (upperLanguage == kLanguageEnglish)
+    if (equalsUpperAscii(language, kLanguageEnglish))
         return std::string(message);
 
     const auto &index = frenchByKey();
     const auto found = index.find(message);
     if (found == index.end())
         return {};
-    if (upperLanguage == kLanguageFrench)
+    if (equalsUpperAscii(language, kLanguageFrench))
         return std::string(found->second);
-    if (upperLanguage == kLanguageGerman)
+    if (equalsUpperAscii(language, kLanguageGerman))
         return "Guten Tag!";
-    if (upperLanguage == kLanguageSpanish)
+    if (equalsUpperAscii(language, kLanguageSpanish))
         return "Zoro!";
     return {};
 }

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace halvex {
 
@@ -71,6 +72,40 @@ double roundedTo(double value, int decimals)
     return parseNumber(formatFixed(value, decimals)).value_or(value);
 }
 
+namespace {
+
+// Digits with an optional point and more digits ("7.41", "40"), fifteen digits
+// at most: the whole number is exact in a double, and so is the power of ten,
+// so one division gives the correctly rounded value, the same as from_chars.
+// Anything else is none, for from_chars to read.
+std::optional<double> plainDecimal(std::string_view text)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::size_t kMostDigits = 15;
+    std::uint64_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            if (++digits > kMostDigits)
+                return std::nullopt;
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point && digits > 0) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || (point && decimals == 0))
+        return std::nullopt;
+    return static_cast<double>(whole) / kPowersOfTen[decimals];
+}
+
+} // namespace
+
 std::optional<double> parseNumber(std::string_view text)
 {
     // from_chars would also read "inf" and "nan"; only a digit or the point may
@@ -78,10 +113,12 @@ std::optional<double> parseNumber(std::string_view text)
     std::string_view magnitude = text;
     if (!magnitude.empty() && (magnitude.front() == '+' || magnitude.front() == '-'))
         magnitude.remove_prefix(1);
-    if (magnitude.empty() || !(std::isdigit(static_cast<unsigned char>(magnitude.front())) || magnitude.front() == '.'))
+    if (magnitude.empty() || !((magnitude.front() >= '0' && magnitude.front() <= '9') || magnitude.front() == '.'))
         return std::nullopt;
     if (text.front() == '+')
         text = magnitude;
+    if (const std::optional<double> plain = plainDecimal(magnitude))
+        return text.front() == '-' ? -*plain : *plain;
     double value = 0;
     const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
     if (parsed.ec != std::errc{} || parsed.ptr != text.data() + text.size() || !std::isfinite(value))

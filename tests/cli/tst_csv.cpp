@@ -4,7 +4,10 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <sstream>
+#include <string>
+#include <vector>
 
 using namespace halvex;
 
@@ -31,6 +34,29 @@ Records readAll(const QByteArray &bytes, QList<bool> *unterminated = nullptr)
 
 } // namespace
 
+// A stream buffer that hands out its text a few bytes at a time, as a pipe may.
+class TrickleBuffer : public std::streambuf {
+public:
+    TrickleBuffer(std::string text, std::size_t step) : m_text(std::move(text)), m_step(step) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (m_next >= m_text.size())
+            return traits_type::eof();
+        const std::size_t size = std::min(m_step, m_text.size() - m_next);
+        char *start = m_text.data() + m_next;
+        setg(start, start, start + size);
+        m_next += size;
+        return traits_type::to_int_type(*start);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_step;
+    std::size_t m_next = 0;
+};
+
 class TestCsv : public QObject {
     Q_OBJECT
 
@@ -48,6 +74,8 @@ private slots:
     void writingValidUtf8_data();
     void writingValidUtf8();
     void aStreamThatTakesNothingFails();
+    void recordsAcrossBlocks_data();
+    void recordsAcrossBlocks();
 };
 
 void TestCsv::reading_data()
@@ -234,6 +262,54 @@ void TestCsv::aStreamThatTakesNothingFails()
     CsvWriter writer(output);
     writer.writeRecord({"a"});
     QVERIFY_THROWS_EXCEPTION(WriteFailure, writer.flush());
+}
+
+void TestCsv::recordsAcrossBlocks_data()
+{
+    QTest::addColumn<int>("step"); // bytes the stream hands out at a time; 0 for all at once
+    QTest::newRow("all at once") << 0;
+    QTest::newRow("seven at a time") << 7;
+    QTest::newRow("a block and a bit at a time") << 70000;
+}
+
+// Far more than one read block, with quoted fields, doubled quotes, line breaks
+// inside quotes, CRLF and long fields wherever the blocks happen to end.
+void TestCsv::recordsAcrossBlocks()
+{
+    QFETCH(int, step);
+    std::vector<std::vector<std::string>> written;
+    std::ostringstream text;
+    {
+        CsvWriter writer(text);
+        for (int i = 0; i < 6000; ++i) {
+            std::vector<std::string> record{std::to_string(i),
+                                            "7." + std::to_string(i % 100),
+                                            "a, \"quoted\" one",
+                                            "two\nlines",
+                                            std::string(std::size_t(i % 130), char('a' + i % 26)),
+                                            "\xC3\xA9t\xC3\xA9"};
+            writer.writeRecord({record[0], record[1], record[2], record[3], record[4], record[5]});
+            // What reading keeps: a field cut at its limit.
+            record[4].resize(std::min(record[4].size(), CsvRecord::kMaxFieldBytes));
+            written.push_back(record);
+        }
+        writer.flush();
+    }
+    QVERIFY(text.str().size() > 4 * 65536);
+    TrickleBuffer trickle(text.str(), std::size_t(step));
+    std::istringstream whole(text.str());
+    std::istream trickled(&trickle);
+    CsvReader reader(step == 0 ? static_cast<std::istream &>(whole) : trickled);
+    CsvRecord record;
+    std::size_t read = 0;
+    while (reader.next(record)) {
+        QVERIFY(read < written.size());
+        QCOMPARE(record.fields, written[read]);
+        QCOMPARE(record.fieldCutShort, written[read][4].size() == CsvRecord::kMaxFieldBytes && read % 130 > 100);
+        ++read;
+    }
+    QCOMPARE(read, written.size());
+    QVERIFY(!reader.failed());
 }
 
 QTEST_APPLESS_MAIN(TestCsv)

@@ -2,7 +2,11 @@
 
 #include <QTest>
 
+#include <charconv>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 using namespace halvex;
 
@@ -16,6 +20,7 @@ private slots:
     void withoutTrailingZeros();
     void parsing_data();
     void parsing();
+    void plainDecimalsReadAsFromChars();
 };
 
 void TestNumberText::formatting_data()
@@ -112,6 +117,38 @@ void TestNumberText::parsing()
     QCOMPARE(parsed.has_value(), isNumber);
     if (isNumber)
         QCOMPARE(*parsed, value);
+}
+
+// Plain decimals take a quicker way than from_chars: it must give the very same
+// double, bit for bit, for every length and number of decimals it takes.
+void TestNumberText::plainDecimalsReadAsFromChars()
+{
+    std::mt19937_64 random(20261211);
+    int compared = 0;
+    for (int digits = 1; digits <= 17; ++digits) {
+        for (int trial = 0; trial < 3000; ++trial) {
+            std::string text;
+            for (int i = 0; i < digits; ++i)
+                text.push_back(static_cast<char>('0' + random() % 10));
+            if (const auto point = random() % (digits + 1); point > 0 && point < std::size_t(digits))
+                text.insert(point, ".");
+            if (random() % 4 == 0)
+                text.insert(0, "-");
+            double expected = 0;
+            std::from_chars(text.data(), text.data() + text.size(), expected);
+            const std::optional<double> parsed = parseNumber(text);
+            QVERIFY2(parsed && std::memcmp(&*parsed, &expected, sizeof expected) == 0, text.c_str());
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 50000);
+    // The forms it leaves to from_chars read as before.
+    for (const char *text : {"5.", ".5", "-0", "0.000000000000001", "123456789012345.6"}) {
+        double expected = 0;
+        const std::string_view view(text);
+        std::from_chars(view.data(), view.data() + view.size(), expected);
+        QCOMPARE(parseNumber(view), std::optional<double>(expected));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)
