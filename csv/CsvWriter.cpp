@@ -94,13 +94,13 @@ void CsvWriter::appendField(std::string_view field)
         m_buffer.append(field);
         return;
     }
+    // Quoted, each quote doubled: the runs between quotes copied whole.
     m_buffer.push_back('"');
-    for (const char c : field) {
-        if (c == '"')
-            m_buffer.push_back('"');
-        m_buffer.push_back(c);
+    for (std::size_t quote = field.find('"'); quote != std::string_view::npos; quote = field.find('"')) {
+        m_buffer.append(field.substr(0, quote + 1)).push_back('"');
+        field.remove_prefix(quote + 1);
     }
-    m_buffer.push_back('"');
+    m_buffer.append(field).push_back('"');
 }
 
 void CsvWriter::writeBuffer()

@@ -15,44 +15,43 @@ std::string formatFixed(double value, int decimals)
         return {};
     decimals = std::max(decimals, 0);
 
-    // Enough for the longest fixed text of a double (a subnormal's 1074 decimals).
-    std::array<char, 1200> buffer{};
+    // The shortest fixed text of the magnitude: enough room for the longest
+    // (a subnormal's 1074 decimals); left uninitialised, to_chars writes what is read.
+    std::array<char, 1200> buffer;
     const auto converted =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
     const std::string_view shortest(buffer.data(), static_cast<std::size_t>(converted.ptr - buffer.data()));
 
     const std::size_t point = shortest.find('.');
-    std::string digits(shortest.substr(0, point)); // integer part, then the kept decimals
-    const std::size_t integerLength = digits.size();
+    const std::string_view integer = shortest.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : shortest.substr(point + 1);
+    const auto kept = static_cast<std::size_t>(decimals);
 
-    digits.append(fraction.substr(0, static_cast<std::size_t>(decimals)));
-    digits.append(static_cast<std::size_t>(decimals) - std::min(fraction.size(), static_cast<std::size_t>(decimals)),
-                  '0');
-
-    const bool roundUp =
-        fraction.size() > static_cast<std::size_t>(decimals) && fraction[static_cast<std::size_t>(decimals)] >= '5';
-    std::size_t carryLength = integerLength;
-    if (roundUp) {
+    // The integer part, then the kept decimals (zeros where the shortest text has none), rounded half up.
+    std::string digits;
+    digits.reserve(integer.size() + kept + 1);
+    digits.append(integer).append(fraction.substr(0, kept));
+    digits.append(kept - std::min(fraction.size(), kept), '0');
+    std::size_t integerLength = integer.size();
+    if (fraction.size() > kept && fraction[kept] >= '5') {
         auto it = digits.rbegin();
         for (; it != digits.rend() && *it == '9'; ++it)
             *it = '0';
         if (it == digits.rend()) {
             digits.insert(digits.begin(), '1');
-            ++carryLength;
+            ++integerLength;
         } else {
             ++*it;
         }
     }
 
     std::string text;
+    text.reserve(digits.size() + 2);
     if (value < 0 && digits.find_first_not_of('0') != std::string::npos)
         text.push_back('-');
-    text.append(digits, 0, carryLength);
-    if (decimals > 0) {
-        text.push_back('.');
-        text.append(digits, carryLength, std::string::npos);
-    }
+    text.append(digits, 0, integerLength);
+    if (decimals > 0)
+        text.append(1, '.').append(digits, integerLength, std::string::npos);
     return text;
 }
 
