@@ -5,6 +5,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 struct Inches {
@@ -20,6 +24,45 @@ QFont fontFor(const ReportDefinition &definition, const ReportFont &style)
     font.setUnderline(style.underline);
     return font;
 }
+
+// The fonts of a page and their line heights, each made once, and the one the
+// painter holds: a page of cells uses a handful of styles.
+class PageFonts {
+public:
+    PageFonts(QPainter &painter, const ReportDefinition &definition) : m_painter(painter), m_definition(definition) {}
+
+    // Sets the style's font on the painter, if it is not the one set; its line height.
+    double use(const ReportFont &style)
+    {
+        const auto same = [&](const Made &made) {
+            return made.style.points == style.points && made.style.bold == style.bold
+                   && made.style.underline == style.underline;
+        };
+        auto found = std::find_if(m_made.begin(), m_made.end(), same);
+        if (found == m_made.end()) {
+            const QFont font = fontFor(m_definition, style);
+            m_made.push_back({style, font, QFontMetricsF(font, m_painter.device()).height()});
+            found = std::prev(m_made.end());
+        }
+        const auto index = static_cast<std::size_t>(found - m_made.begin());
+        if (m_current != index) {
+            m_painter.setFont(found->font);
+            m_current = index;
+        }
+        return found->lineHeight;
+    }
+
+private:
+    struct Made {
+        ReportFont style;
+        QFont font;
+        double lineHeight;
+    };
+    QPainter &m_painter;
+    const ReportDefinition &m_definition;
+    std::vector<Made> m_made;
+    std::size_t m_current = std::size_t(-1);
+};
 
 QString textOf(const ReportItem &item, const Report &report, const DataTable *view, int row)
 {
@@ -37,8 +80,8 @@ QString textOf(const ReportItem &item, const Report &report, const DataTable *vi
     return {};
 }
 
-void paintBand(QPainter &painter, const Report &report, const ReportBand &band, QPointF origin, const DataTable *view,
-               int row, Inches inch)
+void paintBand(QPainter &painter, PageFonts &fonts, const Report &report, const ReportBand &band, QPointF origin,
+               const DataTable *view, int row, Inches inch)
 {
     for (const ReportItem &item : band.items) {
         const QPointF at(origin.x() + inch(item.left), origin.y() + inch(item.top));
@@ -50,10 +93,8 @@ void paintBand(QPainter &painter, const Report &report, const ReportBand &band, 
             painter.fillRect(QRectF(at, QSizeF(inch(item.width), inch(item.height))), item.colour);
             break;
         default: {
-            const QFont font = fontFor(report.definition, item.font);
-            painter.setFont(font);
+            const double lineHeight = fonts.use(item.font);
             painter.setPen(item.colour);
-            const double lineHeight = QFontMetricsF(font, painter.device()).height();
             painter.drawText(QRectF(at, QSizeF(inch(item.width), lineHeight)),
                              static_cast<int>(item.alignment | Qt::AlignTop) | Qt::TextDontClip,
                              textOf(item, report, view, row));
@@ -86,12 +127,13 @@ void paintReportPage(QPainter &painter, const Report &report, const LaidOutPage 
 {
     const Inches inch{static_cast<double>(painter.device()->logicalDpiX())};
     const QRectF region = report.definition.region;
+    PageFonts fonts(painter, report.definition);
     for (const PlacedBand &placed : page.bands) {
         const ReportSection &section = report.definition.sections[static_cast<std::size_t>(placed.section)];
         const DataTable *view = report.dataViews.value(section.dataView);
         const bool header = placed.kind == PlacedBand::Kind::Header;
         const QPointF origin(inch(region.left()), inch(region.top() + placed.top));
-        paintBand(painter, report, header ? section.header : section.row, origin, view, placed.row, inch);
+        paintBand(painter, fonts, report, header ? section.header : section.row, origin, view, placed.row, inch);
     }
 }
 
