@@ -49,6 +49,7 @@ bench: deps
 	sh bench/cli_assess.sh build/release/cli/halvex-cli
 	sh bench/cli_sheet.sh build/release/cli/halvex-cli
 	./build/release/bench/startup_bench
+	sh bench/instructions.sh build/release
 
 # A Debian package of the release build, in build/release.
 package: deps
