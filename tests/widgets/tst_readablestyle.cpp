@@ -1,6 +1,7 @@
 // The readable style over the desktop's: focus frames that stand out at 3:1
 // and disabled text at 4.5:1, on a light palette and on a dark one.
 
+#include "tests/support/Palettes.h"
 #include "widgets/Contrast.h"
 #include "widgets/ReadableStyle.h"
 
@@ -12,21 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-QPalette darkPalette()
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(0x50, 0x50, 0x50));
-    return dark;
-}
 
 // The strongest contrast any pixel of the rectangle's edge has with the background.
 double edgeContrast(const QImage &image, const QRect &edge, const QColor &background)

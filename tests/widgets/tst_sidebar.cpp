@@ -1,3 +1,4 @@
+#include "tests/support/Palettes.h"
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/ImageList.h"
@@ -94,14 +95,7 @@ void TestSideBar::readableOnLightAndDarkPalettes_data()
     light.setColor(QPalette::WindowText, Qt::black);
     light.setColor(QPalette::Text, Qt::black);
     QTest::newRow("light") << light;
-    QPalette dark(QColor(53, 53, 53));
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
-    dark.setColor(QPalette::Base, QColor(45, 45, 45));
-    dark.setColor(QPalette::Text, QColor(238, 238, 236));
-    dark.setColor(QPalette::Button, QColor(60, 60, 60));
-    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
-    QTest::newRow("dark") << dark;
+    QTest::newRow("dark") << darkPalette();
 }
 
 void TestSideBar::readableOnLightAndDarkPalettes()
