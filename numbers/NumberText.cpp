@@ -6,10 +6,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <optional>
 
 namespace halvex {
 
-std::string formatFixed(double value, int decimals)
+std::string formatFixedFromShortest(double value, int decimals)
 {
     if (!std::isfinite(value))
         return {};
@@ -53,6 +55,67 @@ std::string formatFixed(double value, int decimals)
     if (decimals > 0)
         text.append(1, '.').append(digits, integerLength, std::string::npos);
     return text;
+}
+
+namespace {
+
+constexpr double kPowersOfTenForFixed[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The value in units of its last decimal, rounded, when it lies clearly on one
+// side of a half. The shortest text lies within half a unit in the last place
+// of the value, and scaling by an exact power of ten adds at most half a unit
+// in the last place of the product: eight of those kept from the half, the
+// shortest text and the value round the same way. None near a half, or where
+// a double no longer counts units exactly.
+std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
+{
+    if (decimals >= int(std::size(kPowersOfTenForFixed)))
+        return std::nullopt;
+    const double scaled = magnitude * kPowersOfTenForFixed[decimals];
+    if (!(scaled < 1e15))
+        return std::nullopt;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole; // exact: both below 2^53
+    const double margin = 8 * (std::nextafter(scaled, 2e15) - scaled);
+    if (std::fabs(fraction - 0.5) <= margin)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+}
+
+// units / 10^decimals as text, with its sign when it is not zero.
+std::string unitsText(bool negative, std::uint64_t units, int decimals)
+{
+    std::array<char, 24> buffer;
+    const char *end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), units).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto kept = static_cast<std::size_t>(decimals);
+    std::string text;
+    text.reserve(digits.size() + kept + 3);
+    if (negative && units != 0)
+        text.push_back('-');
+    if (digits.size() <= kept) {
+        text.push_back('0');
+        if (kept > 0)
+            text.append(1, '.').append(kept - digits.size(), '0').append(digits);
+    } else {
+        text.append(digits.substr(0, digits.size() - kept));
+        if (kept > 0)
+            text.append(1, '.').append(digits.substr(digits.size() - kept));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string formatFixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return {};
+    decimals = std::max(decimals, 0);
+    if (const std::optional<std::uint64_t> units = clearlyRounded(std::fabs(value), decimals))
+        return unitsText(value < 0, *units, decimals);
+    return formatFixedFromShortest(value, decimals);
 }
 
 std::string formatUpTo(double value, int maxDecimals)

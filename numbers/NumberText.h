@@ -13,6 +13,10 @@ namespace halvex {
 // shortest decimal text that reads back as the value, so 2.675 shows as 2.68
 // with two decimals and 37.5 as 38 with none. Never shows "-0".
 std::string formatFixed(double value, int decimals);
+// The same text, always by the way the definition above reads: the shortest
+// text, its digits rounded. formatFixed takes a quicker way where the value is
+// clearly off a half; this one is its reference.
+std::string formatFixedFromShortest(double value, int decimals);
 
 // The value with at most `maxDecimals` decimals, rounded as formatFixed
 // rounds, without trailing zeros: 90.0 shows as 90, 5.30 as 5.3.

@@ -3,10 +3,12 @@
 #include <QTest>
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace halvex;
 
@@ -21,6 +23,7 @@ private slots:
     void parsing_data();
     void parsing();
     void plainDecimalsReadAsFromChars();
+    void fixedTextAsTheShortestRounded();
 };
 
 void TestNumberText::formatting_data()
@@ -149,6 +152,30 @@ void TestNumberText::plainDecimalsReadAsFromChars()
         const std::string_view view(text);
         std::from_chars(view.data(), view.data() + view.size(), expected);
         QCOMPARE(parseNumber(view), std::optional<double>(expected));
+    }
+}
+
+// formatFixed's quick way writes what rounding the shortest text writes, for
+// values of every size, halves and near-halves included.
+void TestNumberText::fixedTextAsTheShortestRounded()
+{
+    std::mt19937_64 random(11122026);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::vector<double> values{0.0, -0.0, 2.675, 37.5, 0.125, -0.125, 1.005, 9.995, 999.9995, 1e-300, -1e-7, 1e14};
+    for (int exponent = -8; exponent <= 15; ++exponent) {
+        for (int trial = 0; trial < 2000; ++trial) {
+            const double value = (unit(random) - 0.5) * std::pow(10.0, exponent);
+            values.push_back(value);
+            // Halves and their neighbours, where the two ways could part.
+            const double half = (std::floor(std::fabs(value) * 100) + 0.5) / 100;
+            values.push_back(half);
+            values.push_back(std::nextafter(half, 0.0));
+            values.push_back(std::nextafter(half, 1e300));
+        }
+    }
+    for (const double value : values) {
+        for (int decimals = 0; decimals <= 4; ++decimals)
+            QCOMPARE(formatFixed(value, decimals), formatFixedFromShortest(value, decimals));
     }
 }
 
