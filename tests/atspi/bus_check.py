@@ -25,6 +25,16 @@ def check(condition, what):
     return condition
 
 
+def eventually(condition, what, seconds=10):
+    """Checks the condition as the bus catches up: true within the time, or a failure."""
+    end = time.time() + seconds
+    while not condition():
+        if time.time() > end:
+            return check(False, what() if callable(what) else what)
+        pump(0.1)
+    return True
+
+
 def pump(seconds):
     """Lets the bus deliver events for a while."""
     context = GLib.MainContext.default()
@@ -122,12 +132,16 @@ class Session:
     def main_window(app):
         return any(app.getChildAtIndex(i) and app.getChildAtIndex(i).name == "Halvex" for i in range(app.childCount))
 
-    def find(self, role, name, showing=True):
-        for node in walk(self.app):
-            if node.getRoleName() == role and node.name == name and (not showing or "showing" in states(node)):
-                return node
-        check(False, f"no {role} named {name!r}")
-        return None
+    def find(self, role, name, showing=True, seconds=5):
+        end = time.time() + seconds
+        while True:
+            for node in walk(self.app):
+                if node.getRoleName() == role and node.name == name and (not showing or "showing" in states(node)):
+                    return node
+            if time.time() > end:
+                check(False, f"no {role} named {name!r}")
+                return None
+            pump(0.2)
 
     def events_of(self, kind, role=None):
         found = []
@@ -191,60 +205,76 @@ def headers_say_their_state(session):
     for expected in ("collapsed", "expanded"):
         session.events.clear()
         act(header, "Press")
-        check(expected in states(header), f"the Units header is not {expected} after Press")
-        check(any(e.source == header for e in session.events_of("object:state-changed:checked")),
-              f"no state change sent when the Units header became {expected}")
+        eventually(lambda: expected in states(header), f"the Units header is not {expected} after Press")
+        eventually(lambda: any(e.source == header for e in session.events_of("object:state-changed:checked")),
+                   f"no state change sent when the Units header became {expected}")
 
 
 def links_open_their_address(session):
     act(session.find("link", "www.halvex-abg.org"), "Press")
-    pump(1)
-    opened = open(session.opened).read() if os.path.exists(session.opened) else ""
-    check("halvex-abg.org" in opened, f"Press on the web address opened {opened!r}")
+
+    def opened():
+        return open(session.opened).read() if os.path.exists(session.opened) else ""
+
+    eventually(lambda: "halvex-abg.org" in opened(), lambda: f"Press on the web address opened {opened()!r}")
 
 
 def unit_choice_is_checked(session):
     session.events.clear()
     act(session.find("radio button", "KPA"), "Press")
-    check("checked" in states(session.find("radio button", "KPA")), "KPA not checked once chosen")
-    check("checked" not in states(session.find("radio button", "mmHg")), "mmHg still checked")
-    checked = session.events_of("object:state-changed:checked", "radio button")
-    check(len(checked) == 2, f"{len(checked)} checked events for a change of unit, not 2")
+    kpa, mmhg = session.find("radio button", "KPA"), session.find("radio button", "mmHg")
+    eventually(lambda: "checked" in states(kpa), "KPA not checked once chosen")
+    eventually(lambda: "checked" not in states(mmhg), "mmHg still checked")
+
+    def checked():
+        return session.events_of("object:state-changed:checked", "radio button")
+
+    eventually(lambda: len(checked()) == 2, lambda: f"{len(checked())} checked events for a change of unit, not 2")
     check(session.find("spin button", "PaCO2, kpa") is not None, "the PaCO2 field does not name kPa")
     act(session.find("radio button", "mmHg"), "Press")
 
 
 def a_teacher_round(session):
     act(session.find("radio button", "Statistics"), "Press")
-    check("checked" in states(session.find("radio button", "Statistics")), "the page shown is not checked")
-    check("checked" not in states(session.find("radio button", "ABG Teacher")), "two pages checked")
+    statistics, teacher = session.find("radio button", "Statistics"), session.find("radio button", "ABG Teacher")
+    eventually(lambda: "checked" in states(statistics), "the page shown is not checked")
+    eventually(lambda: "checked" not in states(teacher), "two pages checked")
     act(session.find("radio button", "ABG Teacher"), "Press")
     act(session.find("push button", "Generate"), "Press")
     ph = session.find("spin button", "pH, -log[H]")
     if ph is not None:
-        check("read only" in states(ph) and "editable" not in states(ph), f"a locked field is {states(ph)}")
+        eventually(lambda: "read only" in states(ph) and "editable" not in states(ph),
+                   lambda: f"a locked field is {states(ph)}")
     box = session.find("check box", "Normal Acid/Base balance")
     session.events.clear()
     act(box, "Toggle")
-    ticks = [e.detail1 for e in session.events_of("object:state-changed:checked") if e.source == box]
-    check(ticks == [1], f"ticking a box sent checked events {ticks}")
+    def ticks():
+        return [e.detail1 for e in session.events_of("object:state-changed:checked") if e.source == box]
+
+    eventually(lambda: ticks() == [1], lambda: f"ticking a box sent checked events {ticks()}")
     # Space on another box: that one ticked, once; the first one unticked, once.
     other = session.find("check box", "Uncompensated Respiratory Acidosis")
     if other is not None:
         session.events.clear()
         key(0x20, other)  # Space
-        changes = [(e.source.name, e.detail1) for e in session.events_of("object:state-changed:checked", "check box")]
-        check(sorted(changes) == [("Normal Acid/Base balance", 0), ("Uncompensated Respiratory Acidosis", 1)],
-              f"Space on a box sent {changes}")
+        def changes():
+            return sorted((e.source.name, e.detail1)
+                          for e in session.events_of("object:state-changed:checked", "check box"))
+
+        eventually(lambda: changes() == [("Normal Acid/Base balance", 0), ("Uncompensated Respiratory Acidosis", 1)],
+                   lambda: f"Space on a box sent {changes()}")
         act(box, "Toggle")
     session.events.clear()
     act(session.find("push button", "Analyze"), "Press")
-    shown = [e for e in session.events_of("object:state-changed:showing", "notification") if e.detail1 == 1]
-    check(shown and shown[-1].source.name in ("Correct !", "Incorrect"),
-          f"the verdict was not announced: {[e.source.name for e in shown]}")
+    def shown():
+        return [e for e in session.events_of("object:state-changed:showing", "notification") if e.detail1 == 1]
+
+    eventually(lambda: shown() and shown()[-1].source.name in ("Correct !", "Incorrect"),
+               lambda: f"the verdict was not announced: {[e.source.name for e in shown()]}")
     gauge = next((n for n in walk(session.app) if n.getRoleName() == "progress bar"), None)
     if check(gauge is not None, "no progress bar"):
-        check(gauge.name.startswith("Success rate ") and gauge.name.endswith("%"), f"the gauge reads {gauge.name!r}")
+        eventually(lambda: gauge.name.startswith("Success rate ") and gauge.name.endswith("%"),
+                   lambda: f"the gauge reads {gauge.name!r}")
         check("Increase" not in actions(gauge), "the gauge offers to raise the score")
 
 
@@ -260,31 +290,40 @@ def the_review_follows_a_chosen_row(session):
         return
     focused_rows = [e for e in session.events_of("focus:") if e.source.getRoleName() == "list item"]
     check(not focused_rows, f"{len(focused_rows)} list rows said to have the focus while the list has not")
-    texts = [n for n in walk(session.app) if n.getRoleName() == "text" and "multi line" in states(n)
-             and "showing" in states(n)]
-    if not check(len(texts) == 1 and answers.childCount >= 3, "no answer text beside three rows"):
+    def texts():
+        return [n for n in walk(session.app) if n.getRoleName() == "text" and "multi line" in states(n)
+                and "showing" in states(n)]
+
+    if not eventually(lambda: len(texts()) == 1 and answers.childCount >= 3, "no answer text beside three rows"):
         return
+    answer = texts()[0]
     row = answers.getChildAtIndex(2)
     act(row, "Toggle")
-    shown = texts[0].queryText().getText(0, -1)
     verdict = row.name.split("\n")[0].split(". ", 1)[1].split(";")[0]
-    check(verdict in shown, f"choosing {row.name!r} explains {shown[:80]!r}")
-    check("\ufdd0" not in shown and "\ufdd1" not in shown, "the answer text carries invisible characters")
+
+    def shown():
+        return answer.queryText().getText(0, -1)
+
+    eventually(lambda: verdict in shown(), lambda: f"choosing {row.name!r} explains {shown()[:80]!r}")
+    check("\ufdd0" not in shown() and "\ufdd1" not in shown(), "the answer text carries invisible characters")
 
 
 def the_help_window(session):
     """English help opens in a window of its own, its parts named; Escape closes it."""
     act(session.find("radio button", "ABG Help"), "Press")
-    pump(1)
-    window = next((n for n in walk(session.app) if n.name == "Halvex Help"), None)
-    if not check(window is not None, "no help window"):
+
+    def help_window():
+        return next((n for n in walk(session.app) if n.name == "Halvex Help"), None)
+
+    if not eventually(lambda: help_window() is not None, "no help window"):
         return
+    window = help_window()
     check(window.getRoleName() == "frame", f"the help window is a {window.getRoleName()}")
     parts = {(n.getRoleName(), n.name) for n in walk(window)}
     check(("list", "Contents") in parts, "the help's contents are not named")
     check(any(name == "Help text" for role, name in parts), f"the help's text is not named: {sorted(parts)}")
     key(0xFF1B, next(n for n in walk(window) if n.name == "Contents"))  # Escape
-    check("showing" not in states(window), "Escape left the help window open")
+    eventually(lambda: "showing" not in states(window), "Escape left the help window open")
 
 
 def french_names(session):
@@ -308,7 +347,8 @@ def preferences_take_keys():
         check(value.minimumIncrement == 1, f"the decimals step is {value.minimumIncrement}")
         check(value.currentValue == 2, f"pH decimals start at {value.currentValue}")
         key(0xFF52, field)  # Up
-        check(field.queryValue().currentValue == 3, f"Up left pH decimals at {field.queryValue().currentValue}")
+        eventually(lambda: field.queryValue().currentValue == 3,
+                   lambda: f"Up left pH decimals at {field.queryValue().currentValue}")
     finally:
         session.close()
 
