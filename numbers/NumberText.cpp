@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +9,85 @@
 #include <optional>
 
 namespace halvex {
+namespace {
+
+// The powers of ten a double holds exactly, as far as fifteen-digit numbers need.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The value in units of its last decimal, rounded, when it lies clearly on one
+// side of a half. The shortest text lies within half a unit in the last place
+// of the value, and scaling by an exact power of ten adds at most half a unit
+// in the last place of the product: eight of those kept from the half, the
+// shortest text and the value round the same way. None near a half, or where
+// a double no longer counts units exactly.
+std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
+{
+    if (decimals >= int(std::size(kPowersOfTen)))
+        return std::nullopt;
+    const double scaled = magnitude * kPowersOfTen[decimals];
+    if (!(scaled < 1e15))
+        return std::nullopt;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole; // exact: both below 2^53
+    const double margin = 8 * (std::nextafter(scaled, 2e15) - scaled);
+    if (std::fabs(fraction - 0.5) <= margin)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+}
+
+// units / 10^decimals as text, with its sign when it is not zero.
+std::string unitsText(bool negative, std::uint64_t units, int decimals)
+{
+    std::array<char, 24> buffer;
+    const char *end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), units).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto kept = static_cast<std::size_t>(decimals);
+    std::string text;
+    text.reserve(digits.size() + kept + 3);
+    if (negative && units != 0)
+        text.push_back('-');
+    if (digits.size() <= kept) {
+        text.push_back('0');
+        if (kept > 0)
+            text.append(1, '.').append(kept - digits.size(), '0').append(digits);
+    } else {
+        text.append(digits.substr(0, digits.size() - kept));
+        if (kept > 0)
+            text.append(1, '.').append(digits.substr(digits.size() - kept));
+    }
+    return text;
+}
+
+// Digits with an optional point and more digits ("7.41", "40"), fifteen digits
+// at most: the whole number is exact in a double, and so is the power of ten,
+// so one division gives the correctly rounded value, the same as from_chars.
+// Anything else is none, for from_chars to read.
+std::optional<double> plainDecimal(std::string_view text)
+{
+    constexpr std::size_t kMostDigits = std::size(kPowersOfTen) - 1;
+    std::uint64_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            if (++digits > kMostDigits)
+                return std::nullopt;
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point && digits > 0) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || (point && decimals == 0))
+        return std::nullopt;
+    return static_cast<double>(whole) / kPowersOfTen[decimals];
+}
+
+} // namespace
 
 std::string formatFixedFromShortest(double value, int decimals)
 {
@@ -57,57 +135,6 @@ std::string formatFixedFromShortest(double value, int decimals)
     return text;
 }
 
-namespace {
-
-constexpr double kPowersOfTenForFixed[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// The value in units of its last decimal, rounded, when it lies clearly on one
-// side of a half. The shortest text lies within half a unit in the last place
-// of the value, and scaling by an exact power of ten adds at most half a unit
-// in the last place of the product: eight of those kept from the half, the
-// shortest text and the value round the same way. None near a half, or where
-// a double no longer counts units exactly.
-std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
-{
-    if (decimals >= int(std::size(kPowersOfTenForFixed)))
-        return std::nullopt;
-    const double scaled = magnitude * kPowersOfTenForFixed[decimals];
-    if (!(scaled < 1e15))
-        return std::nullopt;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole; // exact: both below 2^53
-    const double margin = 8 * (std::nextafter(scaled, 2e15) - scaled);
-    if (std::fabs(fraction - 0.5) <= margin)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-}
-
-// units / 10^decimals as text, with its sign when it is not zero.
-std::string unitsText(bool negative, std::uint64_t units, int decimals)
-{
-    std::array<char, 24> buffer;
-    const char *end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), units).ptr;
-    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const auto kept = static_cast<std::size_t>(decimals);
-    std::string text;
-    text.reserve(digits.size() + kept + 3);
-    if (negative && units != 0)
-        text.push_back('-');
-    if (digits.size() <= kept) {
-        text.push_back('0');
-        if (kept > 0)
-            text.append(1, '.').append(kept - digits.size(), '0').append(digits);
-    } else {
-        text.append(digits.substr(0, digits.size() - kept));
-        if (kept > 0)
-            text.append(1, '.').append(digits.substr(digits.size() - kept));
-    }
-    return text;
-}
-
-} // namespace
-
 std::string formatFixed(double value, int decimals)
 {
     if (!std::isfinite(value))
@@ -133,40 +160,6 @@ double roundedTo(double value, int decimals)
 {
     return parseNumber(formatFixed(value, decimals)).value_or(value);
 }
-
-namespace {
-
-// Digits with an optional point and more digits ("7.41", "40"), fifteen digits
-// at most: the whole number is exact in a double, and so is the power of ten,
-// so one division gives the correctly rounded value, the same as from_chars.
-// Anything else is none, for from_chars to read.
-std::optional<double> plainDecimal(std::string_view text)
-{
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    constexpr std::size_t kMostDigits = 15;
-    std::uint64_t whole = 0;
-    std::size_t digits = 0;
-    std::size_t decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            if (++digits > kMostDigits)
-                return std::nullopt;
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point && digits > 0) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0 || (point && decimals == 0))
-        return std::nullopt;
-    return static_cast<double>(whole) / kPowersOfTen[decimals];
-}
-
-} // namespace
 
 std::optional<double> parseNumber(std::string_view text)
 {
