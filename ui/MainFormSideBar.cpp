@@ -87,11 +87,11 @@ void TfrmMain::showLanguage()
     for (const BarActionRow &row : kBarActions) {
         if (row.ours)
             action(row.id)->setText(m_session->text(*row.ours));
+        if (row.description)
+            findChild<QWidget *>(QString::fromLatin1(row.item))
+                ->setAccessibleDescription(m_session->text(*row.description));
     }
     namePages();
-    // The one item with a description of its own, read in the language in force.
-    findChild<QWidget *>(QString::fromLatin1(kBarActions[std::size_t(BarAction::NormalValues)].item))
-        ->setAccessibleDescription(m_session->text(halvex::OwnText::NormalValuesDescription));
 }
 
 void TfrmMain::useQtTexts(bool french)

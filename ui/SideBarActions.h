@@ -60,6 +60,9 @@ struct BarActionRow {
     // captions (which `caption` only starts); its group grows for it.
     std::optional<halvex::OwnText> ours = std::nullopt;
     const char *itemCaption = ""; // the item's own caption, when it differs from the action's
+    // What a screen reader reads of the item beyond its caption, in the language
+    // in force; its English text is the hint's.
+    std::optional<halvex::OwnText> description = std::nullopt;
 };
 
 // Group by group, in the order the items stand.
@@ -71,7 +74,7 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
     {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true,
      halvex::OwnText::Review},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
-     "Show normal ABG values", kNoImage, true},
+     "Show normal ABG values", kNoImage, true, std::nullopt, "", halvex::OwnText::NormalValuesDescription},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},
     {BarAction::Print, "alBarABGPrint", "barABGPrint", BarGroup::Abg, "Print Samples", "", kNoImage, true},
     {BarAction::Preferences, "alBarABGPrefs", "barABGPrefs", BarGroup::Abg, "Preferences", "", kNoImage, false},

@@ -11,6 +11,7 @@
 #include "ui/PageWidget.h"
 #include "ui/PrintPage.h"
 #include "ui/SamplesPage.h"
+#include "ui/SideBarActions.h"
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/AccessibleInterfaces.h"
@@ -347,8 +348,13 @@ void TestAccessibility::descriptionsFromTheHints()
         accessible(child<QWidget>("barABGNormalVals"))->text(QAccessible::Description),
     };
     QCOMPARE(read, descriptions);
-    // The status line keeps the design's hint.
+    // The status line keeps the design's hint, which a description's English repeats.
     QCOMPARE(hintOf(m_fixture.panel()->btnAnalyze()), QString("|Analyze current ABG"));
+    for (const BarActionRow &row : kBarActions) {
+        if (row.description)
+            QCOMPARE(QString::fromUtf8(halvex::ownText(*row.description, "ENGLISH")),
+                     hintLongPart(QString::fromUtf8(row.hint)));
+    }
 }
 
 void TestAccessibility::tabReachesEveryControl()
