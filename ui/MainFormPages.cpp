@@ -89,7 +89,7 @@ void TfrmMain::namePages()
 {
     for (const PageRow &row : kPageRows) {
         if (PageWidget *made = m_contents[static_cast<std::size_t>(row.page)])
-            made->setAccessibleName(action(row.action)->text().remove(u'&'));
+            made->setAccessibleName(action(row.action)->text());
     }
 }
 

@@ -92,6 +92,9 @@ def walk(node):
 class Session:
     """The program started on settings of its own, and what the bus says of it."""
 
+    # The events listened to.
+    KINDS = ("object:state-changed", "object:property-change:accessible-name", "focus:")
+
     def __init__(self, stored=""):
         self.folder = tempfile.TemporaryDirectory()
         settings = os.path.join(self.folder.name, "config", "Ostrevane Software")
@@ -112,7 +115,7 @@ class Session:
         self.process = subprocess.Popen([PROGRAM], env=environment)
         self.events = []
         self.listener = lambda event: self.events.append(event)
-        for kind in ("object:state-changed", "object:property-change:accessible-name", "focus:"):
+        for kind in self.KINDS:
             pyatspi.Registry.registerEventListener(self.listener, kind)
         self.app = self.find_application()
 
@@ -155,7 +158,8 @@ class Session:
         return found
 
     def close(self):
-        pyatspi.Registry.deregisterEventListener(self.listener, "object:state-changed")
+        for kind in self.KINDS:
+            pyatspi.Registry.deregisterEventListener(self.listener, kind)
         self.process.terminate()
         self.process.wait(timeout=10)
         self.folder.cleanup()

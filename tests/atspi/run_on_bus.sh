@@ -6,14 +6,16 @@ set -eu
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"${TMPDIR:-/tmp}/halvex-bus-display.$$" 2>/dev/null &
+# The server writes the display it took into this file.
+display_file="${TMPDIR:-/tmp}/halvex-bus-display.$$"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -f "${TMPDIR:-/tmp}/halvex-bus-display.$$"' EXIT
+trap 'kill "$server" 2>/dev/null || true; rm -f "$display_file"' EXIT
 for _ in $(seq 50); do
-  [ -s "${TMPDIR:-/tmp}/halvex-bus-display.$$" ] && break
+  [ -s "$display_file" ] && break
   sleep 0.1
 done
-DISPLAY=":$(cat "${TMPDIR:-/tmp}/halvex-bus-display.$$")"
+DISPLAY=":$(cat "$display_file")"
 export DISPLAY
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 # Debian's own Python, where python3-pyatspi lives.
