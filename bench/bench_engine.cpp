@@ -16,9 +16,9 @@ using namespace halvex;
 struct FieldOutput final : AssessmentOutput {
     std::string acidBase;
     std::string oxygenation;
-    void setAcidBaseText(const std::string &text) override { acidBase = text; }
-    void setOxygenationText(const std::string &text) override { oxygenation = text; }
-    void showAbgError(const std::string &message) override { acidBase = message; }
+    void setAcidBaseText(std::string_view text) override { acidBase = text; }
+    void setOxygenationText(std::string_view text) override { oxygenation = text; }
+    void showAbgError(std::string_view message) override { acidBase = message; }
 };
 
 void fullAssessment(benchmark::State &state, const char *language)

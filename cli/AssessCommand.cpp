@@ -95,9 +95,9 @@ std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasS
 class RowOutput final : public AssessmentOutput {
 public:
     explicit RowOutput(RowResult &row) : m_row(row) {}
-    void setAcidBaseText(const std::string &text) override { m_row.acidBase = text; }
-    void setOxygenationText(const std::string &text) override { m_row.oxygenation = text; }
-    void showAbgError(const std::string &message) override { m_row.message = message; }
+    void setAcidBaseText(std::string_view text) override { m_row.acidBase = text; }
+    void setOxygenationText(std::string_view text) override { m_row.oxygenation = text; }
+    void showAbgError(std::string_view message) override { m_row.message = message; }
 
 private:
     RowResult &m_row;

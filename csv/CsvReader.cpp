@@ -95,12 +95,16 @@ void CsvReader::append(CsvRecord &record, std::string_view run)
     if (record.fieldCount > CsvRecord::kMaxFields || m_fieldFull)
         return;
     std::string &field = record.fields.back();
-    const std::size_t room = CsvRecord::kMaxFieldBytes - field.size();
-    if (run.size() <= room) {
+    if (run.size() <= CsvRecord::kMaxFieldBytes - field.size())
         field.append(run);
-        return;
-    }
-    field.append(run.substr(0, room));
+    else
+        appendCut(record, run);
+}
+
+void CsvReader::appendCut(CsvRecord &record, std::string_view run)
+{
+    std::string &field = record.fields.back();
+    field.append(run.substr(0, CsvRecord::kMaxFieldBytes - field.size()));
     m_fieldFull = true;
     record.fieldCutShort = true;
     // Cut on a character's boundary: a UTF-8 character the cut would split is left out whole.

@@ -50,6 +50,8 @@ private:
     bool refill();
     // Keeps a run of the field's bytes, as much of it as the field has room for.
     void append(CsvRecord &record, std::string_view run);
+    // Keeps what the field has room for of a run too long for it, and cuts the field there.
+    void appendCut(CsvRecord &record, std::string_view run);
     // The byte just read and those after it in the block up to the next one
     // that ends or quotes a field (inside quotes: up to the next quote), now read.
     std::string_view takeRun(bool quoted);

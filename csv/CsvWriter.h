@@ -27,12 +27,17 @@ public:
     void flush();
 
 private:
-    // The field as it is written: valid UTF-8, and quoted when it must be.
-    void appendField(std::string_view field);
+    // A field whose bytes ask for more than a copy (`needs`): made valid UTF-8,
+    // quoted when it must be.
+    void appendNeedy(std::string_view field, unsigned char needs);
+    // Room for `bytes` more bytes after what is buffered.
+    char *room(std::size_t bytes);
     void writeBuffer();
 
     std::ostream &m_output;
+    // Buffered output: the first m_used bytes of m_buffer, whose size is its room.
     std::string m_buffer;
+    std::size_t m_used = 0;
     std::string m_field; // a field made valid UTF-8
 };
 

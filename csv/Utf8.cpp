@@ -1,5 +1,6 @@
 #include "csv/Utf8.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -47,14 +48,19 @@ bool isValidUtf8(std::string_view text)
     constexpr std::uint64_t kHighs = 0x8080808080808080;
     std::size_t i = 0;
     while (i < text.size()) {
-        // Eight plain ASCII bytes, none NUL, at a time.
+        // Plain ASCII bytes, none NUL, eight at a time: up to the first that is not.
         if (i + 8 <= text.size()) {
             std::uint64_t word = 0;
             std::memcpy(&word, text.data() + i, sizeof word);
-            if ((word & kHighs) == 0 && ((word - kOnes) & ~word & kHighs) == 0) {
+            // In little-endian order the lowest marked byte is the first; a
+            // borrow may mark bytes after a NUL, never one before it.
+            const std::uint64_t marked = (word & kHighs) | ((word - kOnes) & ~word & kHighs);
+            if (marked == 0) {
                 i += 8;
                 continue;
             }
+            if constexpr (std::endian::native == std::endian::little)
+                i += static_cast<std::size_t>(std::countr_zero(marked)) / 8;
         }
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte == 0)

@@ -11,15 +11,16 @@ AcidBaseOutcome AssessAcidBase(AssessmentOutput &output, const BloodGasSample &s
     const AcidBaseOutcome outcome = classifyAcidBase(sample.pH, sample.PaCO2, sample.HCO3);
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
-        output.setAcidBaseText(Translate(outcome.text, language));
-        output.setOxygenationText(AssessOxygenation(sample.PaO2, sample.Age, sample.FiO2, units, language));
+        output.setAcidBaseText(translatedText(outcome.text, language));
+        output.setOxygenationText(
+            translatedText(oxygenationGrade(sample.PaO2, sample.Age, sample.FiO2, units), language));
         break;
     case AcidBaseOutcomeKind::Question:
-        output.showAbgError(Translate(outcome.text, language));
+        output.showAbgError(translatedText(outcome.text, language));
         break;
     case AcidBaseOutcomeKind::FullCompensation:
-        output.setAcidBaseText(Translate(outcome.text, language));
-        output.setOxygenationText(Translate(outcome.secondText, language));
+        output.setAcidBaseText(translatedText(outcome.text, language));
+        output.setOxygenationText(translatedText(outcome.secondText, language));
         break;
     }
     return outcome;

@@ -19,5 +19,7 @@ inline constexpr std::string_view kLanguageSpanish = "SPANISH";
 // English returns the message itself; a message that is not a key, or a
 // language the catalogue does not know, gives the empty string.
 std::string Translate(std::string_view message, std::string_view language);
+// The same text without a copy: the catalogue's own, or in English the message itself.
+std::string_view translatedText(std::string_view message, std::string_view language);
 
 } // namespace halvex

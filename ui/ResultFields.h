@@ -12,9 +12,9 @@ class ResultFields final : public halvex::AssessmentOutput {
 public:
     ResultFields(AbgInputPanel &panel, MessageBoxes &boxes);
 
-    void setAcidBaseText(const std::string &text) override;
-    void setOxygenationText(const std::string &text) override;
-    void showAbgError(const std::string &message) override;
+    void setAcidBaseText(std::string_view text) override;
+    void setOxygenationText(std::string_view text) override;
+    void showAbgError(std::string_view message) override;
 
 private:
     AbgInputPanel &m_panel;

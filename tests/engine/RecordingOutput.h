@@ -6,6 +6,7 @@
 #include "engine/AssessmentOutput.h"
 
 #include <string>
+#include <string_view>
 
 struct RecordingOutput final : halvex::AssessmentOutput {
     std::string acidBase;
@@ -13,9 +14,9 @@ struct RecordingOutput final : halvex::AssessmentOutput {
     std::string error;
     int errorsShown = 0;
 
-    void setAcidBaseText(const std::string &text) override { acidBase = text; }
-    void setOxygenationText(const std::string &text) override { oxygenation = text; }
-    void showAbgError(const std::string &message) override
+    void setAcidBaseText(std::string_view text) override { acidBase = text; }
+    void setOxygenationText(std::string_view text) override { oxygenation = text; }
+    void showAbgError(std::string_view message) override
     {
         error = message;
         ++errorsShown;
