@@ -59,16 +59,37 @@ std::string_view pfBandWord(PfBand band)
     return kWords[static_cast<std::size_t>(band)];
 }
 
+// The reason column: the verdict's line, which for a category is the same on
+// every row, so it is written once per category and language.
+class VerdictLines {
+public:
+    explicit VerdictLines(std::string_view language) : m_language(language) {}
+    std::string_view of(const AcidBaseOutcome &outcome)
+    {
+        if (outcome.kind != AcidBaseOutcomeKind::Category)
+            return m_other = verdictLine(outcome, m_language);
+        std::optional<std::string> &line = m_categories[static_cast<std::size_t>(categoryCode(outcome.category))];
+        if (!line)
+            line = verdictLine(outcome, m_language);
+        return *line;
+    }
+
+private:
+    std::string m_language;
+    std::array<std::optional<std::string>, kCategoryCount> m_categories;
+    std::string m_other;
+};
+
 // The explanation's columns, pressures in the row's unit with one decimal: the
-// figures only, without the prose of the window's explanation.
-std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasSample &sample,
-                                                                 const Presentation &presentation)
+// figures only, without the prose of the window's explanation. Written over
+// the cleared columns of the row before, keeping their room.
+void explainColumns(std::array<std::string, kExplainColumns.size()> &columns, const BloodGasSample &sample,
+                    const Presentation &presentation, VerdictLines &verdicts)
 {
     const Reasoning reasoning = reasonAbout(sample);
-    std::array<std::string, kExplainColumns.size()> columns{};
-    columns[0] = verdictLine(reasoning.outcome, presentation.language);
+    columns[0] = verdicts.of(reasoning.outcome);
     if (reasoning.outcome.kind != AcidBaseOutcomeKind::Category)
-        return columns;
+        return;
     const auto pressure = [&](double mmHg, int decimals) {
         return formatFixed(ConvertPressure(PressureUnit::MmHg, presentation.unit, mmHg), decimals);
     };
@@ -89,7 +110,6 @@ std::array<std::string, kExplainColumns.size()> explainedColumns(const BloodGasS
     columns[8] = reasoning.fit.fits ? "yes" : "no";
     columns[10] = aaVerdictWord(oxygen.aaVerdict);
     columns[11] = pfBandWord(oxygen.pfBand);
-    return columns;
 }
 
 class RowOutput final : public AssessmentOutput {
@@ -104,13 +124,13 @@ private:
 };
 
 // Fills the row in place, so that its strings keep their room from one row to the next.
-void assessRow(RowResult &row, const AbgInput &input, const AssessOptions &options)
+void assessRow(RowResult &row, const AbgInput &input, const AssessOptions &options, VerdictLines &verdicts)
 {
     RowOutput output(row);
     const BloodGasSample sample = sampleInMmHg(input, options.unit);
     const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
     if (options.explain)
-        row.explained = explainedColumns(sample, options);
+        explainColumns(row.explained, sample, options, verdicts);
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
         row.outcome = "category";
@@ -150,10 +170,11 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     InputRow read;
     bool anyInvalid = false;
     RowResult row;
+    VerdictLines verdicts(options.language);
     while (rows.next(read)) {
         clear(row);
         if (read.input) {
-            assessRow(row, *read.input, options);
+            assessRow(row, *read.input, options, verdicts);
         } else {
             row.outcome = "invalid";
             row.message = read.invalid;

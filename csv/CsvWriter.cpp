@@ -135,14 +135,15 @@ void CsvWriter::appendNeedy(std::string_view field, unsigned char needs)
         m_used += field.size();
         return;
     }
-    // Quoted, each quote doubled.
+    // Quoted, each quote doubled: the runs up to each quote copied whole.
     char *to = room(2 * field.size() + 2);
     *to++ = '"';
-    for (const char c : field) {
-        *to++ = c;
-        if (c == '"')
-            *to++ = '"';
+    for (std::size_t quote = field.find('"'); quote != std::string_view::npos; quote = field.find('"')) {
+        to = std::copy_n(field.data(), quote + 1, to);
+        *to++ = '"';
+        field.remove_prefix(quote + 1);
     }
+    to = std::copy_n(field.data(), field.size(), to);
     *to++ = '"';
     m_used = static_cast<std::size_t>(to - m_buffer.data());
 }

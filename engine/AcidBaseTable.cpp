@@ -1,5 +1,6 @@
 #include "engine/AcidBaseTable.h"
 
+#include <algorithm>
 #include <array>
 
 namespace halvex {
@@ -95,6 +96,25 @@ constexpr std::array<AcidBaseRow, 45> kRows{{
     question(Alkalaemic, High, Normal, "The pH is alkalotic, the PaCO2 is acidic and HCO3 is in normal range?"),
 }};
 
+// Where a combination of band and levels stands in kRows, found without a search.
+constexpr std::size_t kBands = 5;
+constexpr std::size_t kLevels = 3;
+constexpr std::size_t combination(PhBand band, Level paco2, Level hco3)
+{
+    return (static_cast<std::size_t>(band) * kLevels + static_cast<std::size_t>(paco2)) * kLevels
+           + static_cast<std::size_t>(hco3);
+}
+constexpr std::array<std::size_t, kBands * kLevels * kLevels> kRowOf = [] {
+    std::array<std::size_t, kBands * kLevels * kLevels> rows{};
+    rows.fill(kRows.size());
+    for (std::size_t i = 0; i < kRows.size(); ++i)
+        rows[combination(kRows[i].band, kRows[i].paco2, kRows[i].hco3)] = i;
+    return rows;
+}();
+static_assert(kRows.size() == kRowOf.size()
+                  && std::all_of(kRowOf.begin(), kRowOf.end(), [](std::size_t row) { return row < kRows.size(); }),
+              "every combination of band and levels has exactly one row");
+
 Level levelOf(double value, NormalRange normal)
 {
     if (value < normal.lowest)
@@ -131,24 +151,17 @@ Level hco3LevelOf(double HCO3)
 
 AcidBaseOutcome classifyAcidBase(double pH, double PaCO2, double HCO3)
 {
-    const PhBand band = phBandOf(pH);
-    const Level paco2 = paco2LevelOf(PaCO2);
-    const Level hco3 = hco3LevelOf(HCO3);
-    for (const AcidBaseRow &row : kRows) {
-        if (row.band != band || row.paco2 != paco2 || row.hco3 != hco3)
-            continue;
-        switch (row.kind) {
-        case Category:
-            return {Category, row.category, categoryInfo(row.category).englishName, {}};
-        case Question:
-            return {Question, row.category, row.text, {}};
-        case FullCompensation:
-            return {FullCompensation, row.category, kFullCompensationText, row.text};
-        }
+    // Even a NaN lands in one band with normal levels.
+    const AcidBaseRow &row = kRows[kRowOf[combination(phBandOf(pH), paco2LevelOf(PaCO2), hco3LevelOf(HCO3))]];
+    switch (row.kind) {
+    case Category:
+        return {Category, row.category, categoryInfo(row.category).englishName, {}};
+    case Question:
+        return {Question, row.category, row.text, {}};
+    case FullCompensation:
+        return {FullCompensation, row.category, kFullCompensationText, row.text};
     }
-    // Not reached: every band lists all nine combinations, and even a NaN lands
-    // in one band with normal levels.
-    return {Question, AbgCategory::Normal, {}, {}};
+    return {Question, AbgCategory::Normal, {}, {}}; // not reached: the switch names every kind
 }
 
 } // namespace halvex

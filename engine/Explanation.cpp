@@ -429,16 +429,16 @@ std::string filledIn(std::string_view text, std::initializer_list<std::string_vi
 {
     std::string filled;
     filled.reserve(text.size() + 64);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t index = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : arguments.size();
-        if (text[i] == '%' && index < arguments.size()) {
-            filled.append(*(arguments.begin() + index));
-            ++i;
-        } else {
-            filled.push_back(text[i]);
-        }
+    // The text between the marks copied as runs; a % without an argument's number stays as it is.
+    std::size_t copied = 0;
+    for (std::size_t mark = text.find('%'); mark != std::string_view::npos; mark = text.find('%', mark + 1)) {
+        const std::size_t index = mark + 1 < text.size() ? std::size_t(text[mark + 1] - '1') : arguments.size();
+        if (index >= arguments.size())
+            continue;
+        filled.append(text.substr(copied, mark - copied)).append(*(arguments.begin() + index));
+        copied = ++mark + 1;
     }
-    return filled;
+    return filled.append(text.substr(copied));
 }
 
 std::string whySentence(AbgCategory category, std::string_view language)

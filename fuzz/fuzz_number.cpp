@@ -1,6 +1,7 @@
 // libFuzzer target: any text through the number reader. What it reads is
 // finite, the very double from_chars reads from the same text, and a number it
-// writes with fixed decimals, quickly or by the reference way alike, reads back
+// writes with fixed decimals, quickly or by the reference way alike (and rounds
+// to the double that text reads back as), reads back
 // as a finite number within half a unit of the last decimal.
 
 #include "numbers/NumberText.h"
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -32,7 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0; // beyond what a field holds; fixed decimals lose the last digits there
     for (int decimals = 0; decimals <= 3; ++decimals) {
         // The quick way and the reference write the same text.
-        if (halvex::formatFixed(*value, decimals) != halvex::formatFixedFromShortest(*value, decimals))
+        const std::string reference = halvex::formatFixedFromShortest(*value, decimals);
+        if (halvex::formatFixed(*value, decimals) != reference)
+            std::abort();
+        // Rounding gives the very double the text reads back as.
+        const double rounded = halvex::roundedTo(*value, decimals);
+        const double read = halvex::parseNumber(reference).value_or(*value);
+        if (std::memcmp(&rounded, &read, sizeof rounded) != 0)
             std::abort();
         const std::optional<double> back = halvex::parseNumber(halvex::formatFixed(*value, decimals));
         if (!back

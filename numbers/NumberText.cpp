@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,12 +16,18 @@ namespace {
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// The value in units of its last decimal, rounded, when it lies clearly on one
-// side of a half. The shortest text lies within half a unit in the last place
-// of the value, and scaling by an exact power of ten adds at most half a unit
-// in the last place of the product: eight of those kept from the half, the
-// shortest text and the value round the same way. None near a half, or where
-// a double no longer counts units exactly.
+// The value in units of its last decimal, rounded as its shortest text rounds
+// half up. Clearly on one side of a half: the shortest text lies within half a
+// unit in the last place of the value, and scaling by an exact power of ten
+// adds at most half a unit in the last place of the product, so eight of those
+// kept from the half, the text and the value round the same way. Near the half
+// H = (units + 0.5) / 10^decimals, while a unit of the product is far wider
+// than the value's last place (below 2^46): no text of `decimals` digits reads
+// back as the value, and H is the only one of a digit more that can. So the
+// shortest text is H itself when H reads back as the value, and lies on the
+// value's side of H otherwise: it rounds up exactly when the value is not below
+// the double nearest H, which one correctly rounded division gives. None
+// where a double no longer counts units that finely.
 std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
 {
     if (decimals >= int(std::size(kPowersOfTen)))
@@ -30,10 +37,16 @@ std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
         return std::nullopt;
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole; // exact: both below 2^53
-    const double margin = 8 * (std::nextafter(scaled, 2e15) - scaled);
-    if (std::fabs(fraction - 0.5) <= margin)
+    // The next double up, as nextafter finds it for a finite value not below zero.
+    const double next = std::bit_cast<double>(std::bit_cast<std::uint64_t>(scaled) + 1);
+    const double margin = 8 * (next - scaled);
+    const auto units = static_cast<std::uint64_t>(whole);
+    if (std::fabs(fraction - 0.5) > margin)
+        return units + (fraction > 0.5 ? 1 : 0);
+    if (!(scaled < 0x1p46) || decimals + 1 >= int(std::size(kPowersOfTen)))
         return std::nullopt;
-    return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const double half = static_cast<double>(10 * units + 5) / kPowersOfTen[decimals + 1];
+    return units + (magnitude >= half ? 1 : 0);
 }
 
 // units / 10^decimals as text, with its sign when it is not zero.
@@ -158,6 +171,12 @@ std::string formatUpTo(double value, int maxDecimals)
 
 double roundedTo(double value, int decimals)
 {
+    // What formatFixed writes and parseNumber reads back: the units over the
+    // exact power of ten, one correctly rounded division, as plainDecimal does.
+    if (const std::optional<std::uint64_t> units = clearlyRounded(std::fabs(value), std::max(decimals, 0))) {
+        const double magnitude = static_cast<double>(*units) / kPowersOfTen[std::max(decimals, 0)];
+        return value < 0 && *units != 0 ? -magnitude : magnitude;
+    }
     return parseNumber(formatFixed(value, decimals)).value_or(value);
 }
 

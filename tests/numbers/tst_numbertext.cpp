@@ -2,8 +2,10 @@
 
 #include <QTest>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -155,8 +157,9 @@ void TestNumberText::plainDecimalsReadAsFromChars()
     }
 }
 
-// formatFixed's quick way writes what rounding the shortest text writes, for
-// values of every size, halves and near-halves included.
+// formatFixed's quick way writes what rounding the shortest text writes, and
+// roundedTo's gives the very double that text reads back as (its sign
+// included), for values of every size, halves and near-halves included.
 void TestNumberText::fixedTextAsTheShortestRounded()
 {
     std::mt19937_64 random(11122026);
@@ -173,9 +176,18 @@ void TestNumberText::fixedTextAsTheShortestRounded()
             values.push_back(std::nextafter(half, 1e300));
         }
     }
+    // Computed values a hair from a half, as the alveolar oxygen's formula gives them.
+    for (int fio2 = 21; fio2 <= 100; fio2 += 3) {
+        for (int paco2 = 5; paco2 <= 150; ++paco2)
+            values.push_back(fio2 / 100.0 * (760 - 47) - paco2 / 0.8);
+    }
     for (const double value : values) {
-        for (int decimals = 0; decimals <= 4; ++decimals)
-            QCOMPARE(formatFixed(value, decimals), formatFixedFromShortest(value, decimals));
+        for (int decimals = 0; decimals <= 4; ++decimals) {
+            const std::string reference = formatFixedFromShortest(value, decimals);
+            QCOMPARE(formatFixed(value, decimals), reference);
+            QCOMPARE(std::bit_cast<std::uint64_t>(roundedTo(value, decimals)),
+                     std::bit_cast<std::uint64_t>(parseNumber(reference).value_or(value)));
+        }
     }
 }
 
