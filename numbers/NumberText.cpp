@@ -35,12 +35,12 @@ std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
     const double scaled = magnitude * kPowersOfTen[decimals];
     if (!(scaled < 1e15))
         return std::nullopt;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole; // exact: both below 2^53
+    // Not below zero and below 2^53: the conversion truncates, as floor would.
+    const auto units = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(units); // exact: both below 2^53
     // The next double up, as nextafter finds it for a finite value not below zero.
     const double next = std::bit_cast<double>(std::bit_cast<std::uint64_t>(scaled) + 1);
     const double margin = 8 * (next - scaled);
-    const auto units = static_cast<std::uint64_t>(whole);
     if (std::fabs(fraction - 0.5) > margin)
         return units + (fraction > 0.5 ? 1 : 0);
     if (!(scaled < 0x1p46) || decimals + 1 >= int(std::size(kPowersOfTen)))
@@ -49,27 +49,26 @@ std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
     return units + (magnitude >= half ? 1 : 0);
 }
 
-// units / 10^decimals as text, with its sign when it is not zero.
+// units / 10^decimals as text, with its sign when it is not zero; as
+// clearlyRounded gives them, below 10^16 with at most fifteen decimals.
 std::string unitsText(bool negative, std::uint64_t units, int decimals)
 {
-    std::array<char, 24> buffer;
-    const char *end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), units).ptr;
-    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const auto kept = static_cast<std::size_t>(decimals);
-    std::string text;
-    text.reserve(digits.size() + kept + 3);
-    if (negative && units != 0)
-        text.push_back('-');
-    if (digits.size() <= kept) {
-        text.push_back('0');
-        if (kept > 0)
-            text.append(1, '.').append(kept - digits.size(), '0').append(digits);
-    } else {
-        text.append(digits.substr(0, digits.size() - kept));
-        if (kept > 0)
-            text.append(1, '.').append(digits.substr(digits.size() - kept));
-    }
-    return text;
+    // Written from the last digit back: the decimals, the point, the integer's digits, the sign.
+    std::array<char, 40> buffer;
+    char *const end = buffer.data() + buffer.size();
+    char *at = end;
+    const bool withSign = negative && units != 0;
+    for (int i = 0; i < decimals; ++i, units /= 10)
+        *--at = static_cast<char>('0' + units % 10);
+    if (decimals > 0)
+        *--at = '.';
+    do {
+        *--at = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units != 0);
+    if (withSign)
+        *--at = '-';
+    return std::string(at, end);
 }
 
 // Digits with an optional point and more digits ("7.41", "40"), fifteen digits
