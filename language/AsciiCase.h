@@ -25,7 +25,7 @@ inline bool equalsUpperAscii(std::string_view text, std::string_view upper)
 {
     if (text.size() != upper.size())
         return false;
-    if (text.size() <= sizeof(std::uint64_t)) {
+    if (!text.empty() && text.size() <= sizeof(std::uint64_t)) {
         // Up to eight bytes at once: a byte from a to z has its 0x20 bit cleared.
         std::uint64_t word = 0;
         std::uint64_t wanted = 0;

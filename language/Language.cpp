@@ -99,7 +99,7 @@ struct KeyHash {
         if (key.size() >= sizeof first) {
             std::memcpy(&first, key.data(), sizeof first);
             std::memcpy(&last, key.data() + key.size() - sizeof last, sizeof last);
-        } else {
+        } else if (!key.empty()) {
             std::memcpy(&first, key.data(), key.size());
         }
         const std::uint64_t mixed = (first * 0x9E3779B97F4A7C15ULL) ^ (last + key.size());
