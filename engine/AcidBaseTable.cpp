@@ -104,7 +104,7 @@ constexpr std::size_t combination(PhBand band, Level paco2, Level hco3)
     return (static_cast<std::size_t>(band) * kLevels + static_cast<std::size_t>(paco2)) * kLevels
            + static_cast<std::size_t>(hco3);
 }
-constexpr std::array<std::size_t, kBands * kLevels * kLevels> kRowOf = [] {
+constexpr std::array<std::size_t, kBands *kLevels *kLevels> kRowOf = [] {
     std::array<std::size_t, kBands * kLevels * kLevels> rows{};
     rows.fill(kRows.size());
     for (std::size_t i = 0; i < kRows.size(); ++i)
