@@ -70,4 +70,34 @@ inline constexpr double kPfNotImpairedFrom = 300;
 inline constexpr double kPfMildFrom = 200;
 inline constexpr double kPfModerateFrom = 100;
 
+// The anion gap, Na − (Cl + HCO3) in mEq/L, without potassium: normal 12 ± 4
+// (Emmett and Narins, Medicine 1977;56:38; Kraut and Madias, Clin J Am Soc
+// Nephrol 2007;2:162), raised above the upper limit.
+inline constexpr double kNormalAnionGap = 12;
+inline constexpr double kAnionGapSpread = 4;
+// Each g/dL of albumin below 4.0 hides about 2.5 mEq/L of gap (Figge, Jabor,
+// Kazda and Fencl, Crit Care Med 1998;26:1807).
+inline constexpr double kNormalAlbuminGdl = 4.0;
+inline constexpr double kGapPerAlbuminGdl = 2.5;
+// The delta ratio, (gap − 12) / (24 − HCO3), read in bands (Rastegar, J Am Soc
+// Nephrol 2007;18:2429; the bands as Berend, de Vries and Gans, 2014, teach
+// them): below 0.4 a normal-gap acidosis; from 0.4 to below 0.8 a high-gap and
+// a normal-gap acidosis together; from 0.8 to 2 a high-gap acidosis alone;
+// above 2 a high-gap acidosis with a metabolic alkalosis (or an HCO3 raised
+// before, as in chronic respiratory acidosis).
+inline constexpr double kDeltaNormalGapBelow = 0.4;
+inline constexpr double kDeltaHighGapFrom = 0.8;
+inline constexpr double kDeltaHighGapUpTo = 2;
+// An HCO3 below this is low: with a normal gap, a normal-gap acidosis.
+inline constexpr double kLowHco3Below = 22;
+
+// The electrolytes a user may type, in mEq/L and in g/L of albumin: wide
+// enough for any living patient, narrow enough to catch a slip of the finger.
+inline constexpr double kLowestSodium = 100;
+inline constexpr double kHighestSodium = 180;
+inline constexpr double kLowestChloride = 60;
+inline constexpr double kHighestChloride = 140;
+inline constexpr double kLowestAlbuminGl = 5;
+inline constexpr double kHighestAlbuminGl = 60;
+
 } // namespace halvex::rules

@@ -16,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::NormalValuesDescription) + 1> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::Albumin) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -89,6 +89,9 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::NormalValuesD
     {OwnText::AnalyzeDescription, "Analyze current ABG", "Analyse le gaz du sang en cours"},
     {OwnText::PrintDescription, "Prints the selected number of ABGs", "Imprime le nombre choisi de gaz du sang"},
     {OwnText::NormalValuesDescription, "Show normal ABG values", "Affiche les valeurs normales des gaz du sang"},
+    {OwnText::ElectrolyteOutOfRange, "%1 is out of range!  Range: %2 to %3 %4",
+     "%1 hors des limites ! Valeurs : %2 à %3 %4"},
+    {OwnText::Albumin, "Albumin", "Albumine"},
 }};
 
 static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");

@@ -61,6 +61,8 @@ enum class OwnText {
     AnalyzeDescription,
     PrintDescription,
     NormalValuesDescription,
+    ElectrolyteOutOfRange, // %1 the field, %2 and %3 its limits, %4 their unit
+    Albumin,
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.
