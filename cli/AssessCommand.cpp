@@ -22,9 +22,12 @@ namespace {
 
 constexpr std::array<std::string_view, 11> kOutputColumns{
     "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
-constexpr std::array<std::string_view, 12> kExplainColumns{
-    "reason",   "expected_low", "expected_high", "compensation", "aa_gradient", "aa_expected",
-    "pf_ratio", "hh_ph",        "fits",          "acuity",       "aa_verdict",  "pf_band"};
+constexpr std::array<std::string_view, 18> kExplainColumns{
+    "reason",        "expected_low",  "expected_high", "compensation", "aa_gradient", "aa_expected",
+    "pf_ratio",      "hh_ph",         "fits",          "acuity",       "aa_verdict",  "pf_band",
+    "anion_gap",     "corrected_gap", "delta_ratio",   "corrected_hco3", "gap_verdict", "delta_verdict"};
+// Where the anion gap's columns start among them.
+constexpr std::size_t kGapColumn = 12;
 
 struct RowResult {
     std::string_view outcome;
@@ -57,6 +60,37 @@ std::string_view pfBandWord(PfBand band)
 {
     static constexpr std::array<std::string_view, 4> kWords{"none", "mild", "moderate", "severe"};
     return kWords[static_cast<std::size_t>(band)];
+}
+
+std::string_view gapVerdictWord(GapVerdict verdict)
+{
+    static constexpr std::array<std::string_view, 2> kWords{"normal", "high"};
+    return kWords[static_cast<std::size_t>(verdict)];
+}
+
+std::string_view deltaVerdictWord(const std::optional<DeltaVerdict> &verdict)
+{
+    static constexpr std::array<std::string_view, 4> kWords{"normal-gap", "mixed", "high-gap",
+                                                            "high-gap-and-alkalosis"};
+    return verdict ? kWords[static_cast<std::size_t>(*verdict)] : std::string_view{};
+}
+
+// The anion gap's columns, when the row has Na and Cl.
+void explainGap(std::array<std::string, kExplainColumns.size()> &columns, double HCO3,
+                const Electrolytes &electrolytes)
+{
+    const std::optional<AnionGap> gap = anionGapOf(HCO3, electrolytes);
+    if (!gap)
+        return;
+    const auto optional = [](const std::optional<double> &value, int decimals) {
+        return value ? formatFixed(*value, decimals) : std::string();
+    };
+    columns[kGapColumn] = formatFixed(gap->gap, 1);
+    columns[kGapColumn + 1] = optional(gap->corrected, 1);
+    columns[kGapColumn + 2] = optional(gap->deltaRatio, 2);
+    columns[kGapColumn + 3] = optional(gap->correctedHco3, 1);
+    columns[kGapColumn + 4] = gapVerdictWord(gap->verdict);
+    columns[kGapColumn + 5] = deltaVerdictWord(gap->delta);
 }
 
 // The reason column: the verdict's line, which for a category is the same on
@@ -124,13 +158,15 @@ private:
 };
 
 // Fills the row in place, so that its strings keep their room from one row to the next.
-void assessRow(RowResult &row, const AbgInput &input, const AssessOptions &options, VerdictLines &verdicts)
+void assessRow(RowResult &row, const InputRow &read, const AssessOptions &options, VerdictLines &verdicts)
 {
     RowOutput output(row);
-    const BloodGasSample sample = sampleInMmHg(input, options.unit);
+    const BloodGasSample sample = sampleInMmHg(*read.input, options.unit);
     const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
-    if (options.explain)
+    if (options.explain) {
         explainColumns(row.explained, sample, options, verdicts);
+        explainGap(row.explained, sample.HCO3, read.electrolytes);
+    }
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
         row.outcome = "category";
@@ -166,7 +202,7 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
         header.insert(header.end(), kExplainColumns.begin(), kExplainColumns.end());
     csv.writeRecord(header);
 
-    InputRows rows(input, options);
+    InputRows rows(input, options, options.albuminUnit);
     InputRow read;
     bool anyInvalid = false;
     RowResult row;
@@ -174,7 +210,7 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     while (rows.next(read)) {
         clear(row);
         if (read.input) {
-            assessRow(row, *read.input, options, verdicts);
+            assessRow(row, read, options, verdicts);
         } else {
             row.outcome = "invalid";
             row.message = read.invalid;
@@ -195,10 +231,11 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     return anyInvalid ? 1 : 0;
 }
 
-int runExplain(std::istream &input, std::ostream &output, const Presentation &presentation)
+int runExplain(std::istream &input, std::ostream &output, const ReadOptions &options)
 {
+    const Presentation &presentation = options;
     const auto heading = [&](OwnText text) { return std::string(ownText(text, presentation.language)); };
-    InputRows rows(input, presentation);
+    InputRows rows(input, presentation, options.albuminUnit);
     InputRow read;
     std::string block;
     long long number = 0;
@@ -208,9 +245,14 @@ int runExplain(std::istream &input, std::ostream &output, const Presentation &pr
         block.clear();
         if (number++ > 0)
             block.push_back('\n');
+        // The blood gas's columns, then the electrolytes' when any is written.
+        const bool withElectrolytes = std::any_of(read.columns.begin() + kBloodGasColumns, read.columns.end(),
+                                                  [](std::string_view column) { return !column.empty(); });
+        const std::span<const std::string_view> shown =
+            std::span(read.columns).first(withElectrolytes ? read.columns.size() : kBloodGasColumns);
         std::string values;
-        for (const std::string_view column : read.columns)
-            values.append(values.empty() ? "" : ",").append(column);
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            values.append(i > 0 ? "," : "").append(shown[i]);
         block.append(std::to_string(number)).append(": ");
         appendValidUtf8(block, values);
         block.push_back('\n');

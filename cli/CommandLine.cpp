@@ -4,6 +4,7 @@
 #include "cli/AssessCommand.h"
 #include "cli/GenerateCommand.h"
 #include "csv/StreamFailures.h"
+#include "engine/AnionGap.h"
 #include "engine/Presentation.h"
 #include "engine/SampleGenerator.h"
 #include "language/Language.h"
@@ -93,6 +94,21 @@ QCommandLineOption explainOption()
                                                       "teaching figures, for sheet a reason under each answer.")};
 }
 
+QCommandLineOption albuminUnitOption()
+{
+    return {QStringLiteral("albumin-unit"), QStringLiteral("Unit of the albumin read: g/L (default) or g/dL."),
+            QStringLiteral("unit"), QStringLiteral("g/L")};
+}
+
+// "g/L" or "g/dL" in any capitalisation.
+AlbuminUnit albuminUnitFrom(const QString &text)
+{
+    const std::optional<AlbuminUnit> unit = albuminUnitNamed(text.toStdString());
+    if (!unit)
+        throw CommandFailure{QStringLiteral("--albumin-unit must be g/L or g/dL, not \"%1\"").arg(text)};
+    return *unit;
+}
+
 QCommandLineOption seedOption()
 {
     return {QStringLiteral("seed"), QStringLiteral("Seed the draws with s, s+1, s+2, ... instead of the clock."),
@@ -170,19 +186,22 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age and writes one CSV row per input\n"
-        "row with the assessment the window would show. A first row naming the columns is a header: the\n"
-        "values are then read from the columns it names, any others left aside."));
+        "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age (then optionally Na,Cl,Albumin)\n"
+        "and writes one CSV row per input row with the assessment the window would show. A first row\n"
+        "naming the columns is a header: the values are then read from the columns it names, any others\n"
+        "left aside. With --explain, the anion gap's columns follow the reasoning's."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language = languageOption();
     const QCommandLineOption explain = explainOption();
-    parser.addOptions({units, language, explain});
+    const QCommandLineOption albuminUnit = albuminUnitOption();
+    parser.addOptions({units, language, explain, albuminUnit});
     addFileArgument(parser, QStringLiteral("assess"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
 
     AssessOptions options;
     static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    options.albuminUnit = albuminUnitFrom(parser.value(albuminUnit));
     options.explain = parser.isSet(explain);
     return readFileOrInput(QStringLiteral("assess"), operandsOf(parser), in,
                            [&](std::istream &input) { return runAssess(input, out, options); });
@@ -196,14 +215,17 @@ int runExplainCommand(const QStringList &arguments, std::istream &in, std::ostre
         "shows, steps then teaching notes, as plain text; the rows' blocks are separated by a blank line."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language = languageOption();
-    parser.addOptions({units, language});
+    const QCommandLineOption albuminUnit = albuminUnitOption();
+    parser.addOptions({units, language, albuminUnit});
     addFileArgument(parser, QStringLiteral("explain"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
 
-    const Presentation presentation{unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    ReadOptions options;
+    static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
+    options.albuminUnit = albuminUnitFrom(parser.value(albuminUnit));
     return readFileOrInput(QStringLiteral("explain"), operandsOf(parser), in,
-                           [&](std::istream &input) { return runExplain(input, out, presentation); });
+                           [&](std::istream &input) { return runExplain(input, out, options); });
 }
 
 int runGenerateCommand(const QStringList &arguments, std::ostream &out)
@@ -212,6 +234,10 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     parser.setApplicationDescription(QStringLiteral(
         "Writes random blood gases as CSV rows variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age.\n"
         "Without --variant or --category each variant is drawn from 1-28, as teacher mode does."));
+    const QCommandLineOption electrolytes(
+        QStringLiteral("electrolytes"),
+        QStringLiteral("Also Na, Cl (mEq/L) and albumin (g/L) that fit each case: for a metabolic acidosis a\n"
+                       "high-gap or a normal-gap acidosis with equal chance, a normal gap otherwise."));
     const QCommandLineOption count(QStringLiteral("count"), QStringLiteral("Number of samples (default 1)."),
                                    QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption variant(QStringLiteral("variant"), QStringLiteral("Generate this variant, 1 to 29."),
@@ -226,7 +252,7 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
         QStringLiteral("Realistic cases: values that fit together (Henderson-Hasselbalch) and a PaO2 no higher\n"
                        "than the alveolar PAO2; a variant whose ranges hold none is replaced by the other\n"
                        "variant of its category."));
-    parser.addOptions({count, variant, category, seed, units, realistic});
+    parser.addOptions({count, variant, category, seed, units, realistic, electrolytes});
     parser.addPositionalArgument(QStringLiteral("generate"), QString(), QStringLiteral("generate"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
@@ -247,6 +273,7 @@ int runGenerateCommand(const QStringList &arguments, std::ostream &out)
     options.seeds = seedsFrom(parser, seed);
     options.units = unitsFrom(parser.value(units));
     options.realistic = parser.isSet(realistic);
+    options.electrolytes = parser.isSet(electrolytes);
     runGenerate(out, options);
     return ExitOk;
 }

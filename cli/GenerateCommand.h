@@ -18,7 +18,8 @@ struct GenerateOptions {
     std::optional<AbgCategory> category;     // one of its variants, as the sample page draws
     PressureUnit units = PressureUnit::MmHg; // the unit the pressures are written in
     SeedSource seeds = clockSeed;
-    bool realistic = false; // values that fit together, as TABG::GenerateRealistic draws them
+    bool realistic = false;    // values that fit together, as TABG::GenerateRealistic draws them
+    bool electrolytes = false; // Na, Cl and albumin (g/L) that fit each case, as drawElectrolytes draws them
 };
 
 void runGenerate(std::ostream &output, const GenerateOptions &options);

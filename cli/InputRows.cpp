@@ -9,7 +9,17 @@
 namespace halvex::cli {
 namespace {
 
-enum Column { PhColumn, Paco2Column, Pao2Column, Hco3Column, Fio2Column, AgeColumn };
+enum Column {
+    PhColumn,
+    Paco2Column,
+    Pao2Column,
+    Hco3Column,
+    Fio2Column,
+    AgeColumn,
+    SodiumColumn,
+    ChlorideColumn,
+    AlbuminColumn
+};
 // A header must name the four values that cannot be left out.
 constexpr std::size_t kRequiredColumns = 4;
 
@@ -32,9 +42,10 @@ bool sameName(std::string_view a, std::string_view b)
 
 } // namespace
 
-InputRows::InputRows(std::istream &input, const Presentation &presentation)
+InputRows::InputRows(std::istream &input, const Presentation &presentation, AlbuminUnit albuminUnit)
     : m_reader(input)
     , m_presentation(presentation)
+    , m_albuminUnit(albuminUnit)
 {
 }
 
@@ -80,7 +91,7 @@ void InputRows::read(InputRow &row) const
         return;
     }
     if (!m_header && m_record.fieldCount > kInputColumns.size()) {
-        row.invalid = "expected 6 columns, found " + std::to_string(m_record.fieldCount);
+        row.invalid = "expected 6 to 9 columns, found " + std::to_string(m_record.fieldCount);
         return;
     }
     if (m_record.fieldCutShort) {
@@ -113,7 +124,14 @@ void InputRows::read(InputRow &row) const
         row.invalid = failureText(*failure, m_presentation.language);
         return;
     }
+    // Nothing is assessed from a refused electrolyte.
+    const Electrolytes electrolytes{values[SodiumColumn], values[ChlorideColumn], values[AlbuminColumn], m_albuminUnit};
+    if (const auto failure = validateElectrolytes(electrolytes)) {
+        row.invalid = electrolyteFailureText(*failure, m_presentation.language);
+        return;
+    }
     row.input = input;
+    row.electrolytes = electrolytes;
 }
 
 } // namespace halvex::cli

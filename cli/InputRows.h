@@ -2,13 +2,16 @@
 
 // The blood gases of halvex-cli's input, row by row: CSV records read with
 // bounded memory, blank lines skipped, and the six values read as the window
-// reads its fields. A first row that names the columns (pH, PaCO2, PaO2 and
-// HCO3, and FiO2 and Age if present, in any order and letter case) is a header:
-// the values are then read from the columns it names and any other column is
-// left aside, so that generate's output, a saved review or a spreadsheet can
-// be read as they stand. Without a header the six columns come in that order.
+// reads its fields, then the electrolytes Na, Cl and albumin if given. A first
+// row that names the columns (pH, PaCO2, PaO2 and HCO3, and FiO2, Age, Na, Cl
+// and Albumin if present, in any order and letter case) is a header: the
+// values are then read from the columns it names and any other column is left
+// aside, so that generate's output, a saved review or a spreadsheet can be
+// read as they stand. Without a header the columns come in that order, six to
+// nine of them.
 
 #include "csv/CsvReader.h"
+#include "engine/AnionGap.h"
 #include "engine/InputValidation.h"
 #include "engine/Presentation.h"
 
@@ -20,17 +23,21 @@
 
 namespace halvex::cli {
 
-inline constexpr std::array<std::string_view, 6> kInputColumns{"pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age"};
+inline constexpr std::array<std::string_view, 9> kInputColumns{"pH",  "PaCO2", "PaO2", "HCO3",   "FiO2",
+                                                                 "Age", "Na",    "Cl",   "Albumin"};
+// The blood gas's own columns, before the electrolytes.
+inline constexpr std::size_t kBloodGasColumns = 6;
 
 struct InputRow {
     std::array<std::string_view, kInputColumns.size()> columns{}; // as written; valid until the next row
     std::optional<AbgInput> input;                                // the values, when they may be assessed
+    Electrolytes electrolytes;                                    // with them, those given
     std::string invalid;                                          // otherwise, why not
 };
 
 class InputRows {
 public:
-    InputRows(std::istream &input, const Presentation &presentation);
+    InputRows(std::istream &input, const Presentation &presentation, AlbuminUnit albuminUnit);
 
     // The next row that is neither blank nor the header; false at the end or after a read error.
     bool next(InputRow &row);
@@ -44,8 +51,9 @@ private:
     CsvReader m_reader;
     CsvRecord m_record;
     Presentation m_presentation;
+    AlbuminUnit m_albuminUnit;
     bool m_first = true;
-    // Where each of the six values stands, when a header named them.
+    // Where each value stands, when a header named them.
     std::optional<std::array<std::optional<std::size_t>, kInputColumns.size()>> m_header;
 };
 

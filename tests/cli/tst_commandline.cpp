@@ -35,6 +35,9 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
 }
 
 const QString kAssessHeader = "pH,PaCO2,PaO2,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
+const QString kExplainedHeader = ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,pf_ratio,"
+                                 "hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,delta_ratio,"
+                                 "corrected_hco3,gap_verdict,delta_verdict";
 const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
 
 } // namespace
@@ -52,6 +55,9 @@ private slots:
     void assessExplained_data();
     void assessExplained();
     void assessReadsNamedColumns();
+    void assessExplainsTheAnionGap_data();
+    void assessExplainsTheAnionGap();
+    void generatedElectrolytesFitTheirCase();
     void explainWritesABlockARow();
     void generateRealistic();
     void generateIsReproducibleWithASeed();
@@ -87,8 +93,18 @@ void TestCommandLine::assessRows_data()
         << 0;
     QTest::newRow("missing columns read as empty")
         << QByteArray("7.4,40,90") << "7.4,40,90,,,,invalid,,,,One or more fields are Empty!" << 1;
-    QTest::newRow("extra column") << QByteArray("7.4,40,90,24,21,40,x")
-                                  << "7.4,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\"" << 1;
+    QTest::newRow("a tenth column") << QByteArray("7.4,40,90,24,21,40,140,100,40,x")
+                                    << "7.4,40,90,24,21,40,invalid,,,,\"expected 6 to 9 columns, found 10\"" << 1;
+    QTest::newRow("electrolytes") << QByteArray("7.40,40,90,24,21,40,140,104,40")
+                                  << "7.40,40,90,24,21,40,category,0,Normal Acid/Base balance,without Hypoxemia," << 0;
+    QTest::newRow("Na not a number") << QByteArray("7.4,40,90,24,21,40,x")
+                                     << "7.4,40,90,24,21,40,invalid,,,,Na is not a number: x" << 1;
+    QTest::newRow("Cl out of range") << QByteArray("7.4,40,90,24,21,40,140,40")
+                                     << "7.4,40,90,24,21,40,invalid,,,,Cl is out of range!  Range: 60 to 140 mEq/L"
+                                     << 1;
+    QTest::newRow("albumin in g/L by default")
+        << QByteArray("7.4,40,90,24,21,40,,,4.0")
+        << "7.4,40,90,24,21,40,invalid,,,,Albumin is out of range!  Range: 5 to 60 g/L" << 1;
     QTest::newRow("not a number") << QByteArray("7.4,forty,90,24,21,40")
                                   << "7.4,forty,90,24,21,40,invalid,,,,PaCO2 is not a number: forty" << 1;
     QTest::newRow("comma decimal") << QByteArray("\"7,4\",40,90,24,21,40")
@@ -110,7 +126,7 @@ void TestCommandLine::assessRows_data()
                  "characters); it is shown cut short"
         << 1;
     QTest::newRow("thousands of columns")
-        << "7.4" + QByteArray(5000, ',') << "7.4,,,,,,invalid,,,,\"expected 6 columns, found 5001\"" << 1;
+        << "7.4" + QByteArray(5000, ',') << "7.4,,,,,,invalid,,,,\"expected 6 to 9 columns, found 5001\"" << 1;
     QTest::newRow("bytes that are not UTF-8") << QByteArray("7.4,4\xff,90,24,21,40")
                                               << QString::fromUtf8("7.4,4\uFFFD,90,24,21,40,invalid,,,,PaCO2 is not a "
                                                                    "number: 4\uFFFD")
@@ -288,19 +304,18 @@ void TestCommandLine::assessExplained()
 
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.lines.size(), 2);
-    QCOMPARE(result.lines[0], kAssessHeader
-                                  + ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,"
-                                    "pf_ratio,hh_ph,fits,acuity,aa_verdict,pf_band");
+    QCOMPARE(result.lines[0], kAssessHeader + kExplainedHeader);
     std::istringstream written(result.lines[1].toStdString());
     CsvReader reader(written);
     CsvRecord record;
     QVERIFY(reader.next(record));
-    QCOMPARE(record.fields.size(), std::size_t(23));
+    QCOMPARE(record.fields.size(), std::size_t(29));
     QVERIFY2(QString::fromStdString(record.fields[11]).startsWith(explained[0]), record.fields[11].c_str());
     QStringList figures;
-    for (std::size_t i = 12; i < 23; ++i)
+    for (std::size_t i = 12; i < 29; ++i)
         figures << QString::fromStdString(record.fields[i]);
-    QCOMPARE(figures, explained.mid(1));
+    // Without electrolytes the anion gap's six columns are empty.
+    QCOMPARE(figures, explained.mid(1) + QStringList(6, QString()));
 }
 
 void TestCommandLine::assessReadsNamedColumns()
@@ -326,9 +341,90 @@ void TestCommandLine::assessReadsNamedColumns()
     const Run partial = run({"assess"}, "pH,PaCO2,PaO2\n");
     QCOMPARE(partial.lines.value(1).section(',', 6, 6), QString("invalid"));
     QCOMPARE(partial.status, 1);
-    // Without a header, a seventh column still makes the row invalid.
+    // Without a header, a seventh column is Na, and a tenth makes the row invalid.
     const Run seven = run({"assess"}, "7.40,40,90,24,21,40,1\n");
-    QCOMPARE(seven.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\""));
+    QCOMPARE(seven.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,Na is out of range!  Range: 100 to 180 mEq/L"));
+    const Run ten = run({"assess"}, "7.40,40,90,24,21,40,140,100,40,1\n");
+    QCOMPARE(ten.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,\"expected 6 to 9 columns, found 10\""));
+    // The electrolytes by their names too, among other columns.
+    const Run named = run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
+    QCOMPARE(named.lines.value(1).section(',', -6), QString("10.0,15.0,,,normal,"));
+}
+
+void TestCommandLine::assessExplainsTheAnionGap_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("gapColumns"); // anion_gap to delta_verdict
+
+    // The textbook cases of the engine's table, through the command line.
+    QTest::newRow("ketoacidosis") << QStringList{} << QByteArray("7.20,25,90,10,21,40,135,100")
+                                  << "25.0,,0.93,23.0,high,high-gap";
+    QTest::newRow("diarrhoea") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140,115")
+                               << "10.0,,,,normal,";
+    QTest::newRow("vomiting and ketoacidosis") << QStringList{} << QByteArray("7.38,35,90,20,21,40,140,90")
+                                               << "30.0,,4.50,38.0,high,high-gap-and-alkalosis";
+    QTest::newRow("albumin 20 g/L") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140,115,20")
+                                    << "10.0,15.0,,,normal,";
+    QTest::newRow("albumin 2.0 g/dL") << QStringList{"--albumin-unit", "G/DL"}
+                                      << QByteArray("7.30,30,90,15,21,40,140,115,2.0") << "10.0,15.0,,,normal,";
+    QTest::newRow("a mixed acidosis") << QStringList{} << QByteArray("7.20,25,90,4,21,40,140,116")
+                                      << "20.0,,0.40,12.0,high,mixed";
+    QTest::newRow("Na without Cl: no gap") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140") << ",,,,,";
+    QTest::newRow("a question has a gap too") << QStringList{} << QByteArray("7.30,40,90,24,21,40,140,100")
+                                              << "16.0,,,,normal,";
+}
+
+void TestCommandLine::assessExplainsTheAnionGap()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, row);
+    QFETCH(QString, gapColumns);
+
+    const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.lines.value(1).section(',', -6), gapColumns);
+    // Without --explain, what the row without its electrolytes gives.
+    const QByteArray bloodGas = row.split(',').mid(0, 6).join(',');
+    QCOMPARE(run(QStringList{"assess"} + options, row + "\n").lines,
+             run(QStringList{"assess"} + options, bloodGas + "\n").lines);
+}
+
+// Generated electrolytes are within their ranges and give the gap their case
+// calls for: a normal one unless the case has a metabolic acidosis; and the
+// blood gases are the ones drawn without them.
+void TestCommandLine::generatedElectrolytesFitTheirCase()
+{
+    const QStringList arguments{"generate", "--count", "3000", "--seed", "17"};
+    const Run with = run(arguments + QStringList{"--electrolytes"});
+    const Run without = run(arguments);
+    QCOMPARE(with.lines.value(0), without.lines.value(0) + ",Na,Cl,Albumin");
+    const Run assessed = run({"assess", "--explain"}, with.lines.join("\n").toUtf8() + "\n");
+    QCOMPARE(assessed.status, 0);
+    QCOMPARE(assessed.lines.size(), with.lines.size());
+    int highGaps = 0;
+    int acidoses = 0;
+    for (int i = 1; i < with.lines.size(); ++i) {
+        const QStringList drawn = with.lines[i].split(',');
+        QCOMPARE(drawn.mid(0, 9), without.lines[i].split(',').mid(0, 9));
+        QVERIFY(drawn[9].toInt() >= 100 && drawn[9].toInt() <= 180);
+        QVERIFY(drawn[10].toInt() >= 60 && drawn[10].toInt() <= 140);
+        QVERIFY(drawn[11].toInt() >= 5 && drawn[11].toInt() <= 60);
+        const QString gapVerdict = assessed.lines[i].section(',', -2, -2);
+        const int code = drawn[1].toInt();
+        const bool metabolicAcidosis = code >= 4 && code <= 7;
+        acidoses += metabolicAcidosis ? 1 : 0;
+        if (!metabolicAcidosis) {
+            QVERIFY2(gapVerdict == "normal", qPrintable(with.lines[i]));
+        } else if (gapVerdict == "high") {
+            ++highGaps;
+            // A high-gap acidosis alone: its delta ratio says so.
+            QVERIFY2(assessed.lines[i].section(',', -1) == "high-gap", qPrintable(assessed.lines[i]));
+        }
+    }
+    // Either kind of acidosis, about as often.
+    QVERIFY(acidoses > 300);
+    QVERIFY(highGaps > acidoses * 4 / 10 && highGaps < acidoses * 6 / 10);
 }
 
 void TestCommandLine::explainWritesABlockARow()
@@ -469,6 +565,7 @@ void TestCommandLine::usageErrors_data()
                                   << "--units";
     QTest::newRow("language typo") << QStringList{"assess", "--language", "Frnech"} << "English or French";
     QTest::newRow("language empty") << QStringList{"assess", "--language", ""} << "English or French";
+    QTest::newRow("albumin in mg") << QStringList{"assess", "--albumin-unit", "mg/dL"} << "--albumin-unit";
     QTest::newRow("sheet in German") << QStringList{"sheet", "--count", "3", "--out", "x.pdf", "--language", "German"}
                                      << "English or French";
 }
