@@ -23,9 +23,9 @@ namespace {
 constexpr std::array<std::string_view, 11> kOutputColumns{
     "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
 constexpr std::array<std::string_view, 18> kExplainColumns{
-    "reason",        "expected_low",  "expected_high", "compensation", "aa_gradient", "aa_expected",
-    "pf_ratio",      "hh_ph",         "fits",          "acuity",       "aa_verdict",  "pf_band",
-    "anion_gap",     "corrected_gap", "delta_ratio",   "corrected_hco3", "gap_verdict", "delta_verdict"};
+    "reason",    "expected_low",  "expected_high", "compensation",   "aa_gradient", "aa_expected",
+    "pf_ratio",  "hh_ph",         "fits",          "acuity",         "aa_verdict",  "pf_band",
+    "anion_gap", "corrected_gap", "delta_ratio",   "corrected_hco3", "gap_verdict", "delta_verdict"};
 // Where the anion gap's columns start among them.
 constexpr std::size_t kGapColumn = 12;
 
@@ -76,8 +76,7 @@ std::string_view deltaVerdictWord(const std::optional<DeltaVerdict> &verdict)
 }
 
 // The anion gap's columns, when the row has Na and Cl.
-void explainGap(std::array<std::string, kExplainColumns.size()> &columns, double HCO3,
-                const Electrolytes &electrolytes)
+void explainGap(std::array<std::string, kExplainColumns.size()> &columns, double HCO3, const Electrolytes &electrolytes)
 {
     const std::optional<AnionGap> gap = anionGapOf(HCO3, electrolytes);
     if (!gap)

@@ -1,8 +1,8 @@
 #include "cli/GenerateCommand.h"
 
 #include "csv/CsvWriter.h"
-#include "engine/Presentation.h"
 #include "engine/ElectrolyteDraw.h"
+#include "engine/Presentation.h"
 #include "engine/SampleGenerator.h"
 #include "numbers/NumberText.h"
 
@@ -24,7 +24,7 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
     const int decimals = pressureDecimals(options.units);
 
     CsvWriter csv(output);
-    std::vector<std::string_view> header{"variant", "category_code", "category", "pH",  "PaCO2",
+    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", "PaCO2",
                                          "PaO2",    "HCO3",          "FiO2",     "Age"};
     if (options.electrolytes)
         header.insert(header.end(), {"Na", "Cl", "Albumin"});
@@ -47,14 +47,16 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
         const auto pressure = [&](double mmHg) {
             return formatFixed(ConvertPressure(PressureUnit::MmHg, options.units, mmHg), decimals);
         };
-        const std::string fields[] = {std::to_string(variant), std::to_string(code), std::string(TABG::CategoryName(code)),
-                                      formatFixed(s.pH, kPhDecimals), pressure(s.PaCO2), pressure(s.PaO2),
-                                      formatFixed(s.HCO3, 0), formatFixed(s.FiO2, 0), formatFixed(s.Age, 0)};
+        const std::string fields[] = {
+            std::to_string(variant),        std::to_string(code),   std::string(TABG::CategoryName(code)),
+            formatFixed(s.pH, kPhDecimals), pressure(s.PaCO2),      pressure(s.PaO2),
+            formatFixed(s.HCO3, 0),         formatFixed(s.FiO2, 0), formatFixed(s.Age, 0)};
         std::vector<std::string_view> row(std::begin(fields), std::end(fields));
         // Drawn after the blood gas, from the source the next one re-seeds.
         std::string drawn[3];
         if (options.electrolytes) {
-            const Electrolytes e = drawElectrolytes(s.HCO3, categoryFromCode(code).value_or(AbgCategory::Normal), abg.random());
+            const Electrolytes e =
+                drawElectrolytes(s.HCO3, categoryFromCode(code).value_or(AbgCategory::Normal), abg.random());
             drawn[0] = formatFixed(*e.sodium, 0);
             drawn[1] = formatFixed(*e.chloride, 0);
             drawn[2] = formatFixed(*e.albumin, 0);

@@ -24,7 +24,7 @@
 namespace halvex::cli {
 
 inline constexpr std::array<std::string_view, 9> kInputColumns{"pH",  "PaCO2", "PaO2", "HCO3",   "FiO2",
-                                                                 "Age", "Na",    "Cl",   "Albumin"};
+                                                               "Age", "Na",    "Cl",   "Albumin"};
 // The blood gas's own columns, before the electrolytes.
 inline constexpr std::size_t kBloodGasColumns = 6;
 

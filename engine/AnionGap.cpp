@@ -63,7 +63,8 @@ std::optional<ElectrolyteFailure> validateElectrolytes(const Electrolytes &elect
         return ElectrolyteFailure{ElectrolyteField::Chloride, rules::kLowestChloride, rules::kHighestChloride,
                                   kMilliEquivalents};
     if (electrolytes.albumin) {
-        const double scale = electrolytes.albuminUnit == AlbuminUnit::GramsPerLitre ? 1 : kGramsPerLitreInGramsPerDecilitre;
+        const double scale =
+            electrolytes.albuminUnit == AlbuminUnit::GramsPerLitre ? 1 : kGramsPerLitreInGramsPerDecilitre;
         const double lowest = rules::kLowestAlbuminGl / scale;
         const double highest = rules::kHighestAlbuminGl / scale;
         if (!within(*electrolytes.albumin, lowest, highest))

@@ -49,8 +49,7 @@ bool hasMetabolicAcidosis(AbgCategory category)
 
 Electrolytes drawElectrolytes(double HCO3, AbgCategory category, RandomSource &random)
 {
-    const GapKind kind =
-        hasMetabolicAcidosis(category) && random.uniform(0, 1) == 1 ? GapKind::High : GapKind::Normal;
+    const GapKind kind = hasMetabolicAcidosis(category) && random.uniform(0, 1) == 1 ? GapKind::High : GapKind::Normal;
     Electrolytes drawn;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const int sodium = random.uniform(kLowestDrawnSodium, kHighestDrawnSodium);

@@ -343,11 +343,13 @@ void TestCommandLine::assessReadsNamedColumns()
     QCOMPARE(partial.status, 1);
     // Without a header, a seventh column is Na, and a tenth makes the row invalid.
     const Run seven = run({"assess"}, "7.40,40,90,24,21,40,1\n");
-    QCOMPARE(seven.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,Na is out of range!  Range: 100 to 180 mEq/L"));
+    QCOMPARE(seven.lines.value(1),
+             QString("7.40,40,90,24,21,40,invalid,,,,Na is out of range!  Range: 100 to 180 mEq/L"));
     const Run ten = run({"assess"}, "7.40,40,90,24,21,40,140,100,40,1\n");
     QCOMPARE(ten.lines.value(1), QString("7.40,40,90,24,21,40,invalid,,,,\"expected 6 to 9 columns, found 10\""));
     // The electrolytes by their names too, among other columns.
-    const Run named = run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
+    const Run named =
+        run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
     QCOMPARE(named.lines.value(1).section(',', -6), QString("10.0,15.0,,,normal,"));
 }
 
@@ -360,10 +362,9 @@ void TestCommandLine::assessExplainsTheAnionGap_data()
     // The textbook cases of the engine's table, through the command line.
     QTest::newRow("ketoacidosis") << QStringList{} << QByteArray("7.20,25,90,10,21,40,135,100")
                                   << "25.0,,0.93,23.0,high,high-gap";
-    QTest::newRow("diarrhoea") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140,115")
-                               << "10.0,,,,normal,";
-    QTest::newRow("vomiting and ketoacidosis") << QStringList{} << QByteArray("7.38,35,90,20,21,40,140,90")
-                                               << "30.0,,4.50,38.0,high,high-gap-and-alkalosis";
+    QTest::newRow("diarrhoea") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140,115") << "10.0,,,,normal,";
+    QTest::newRow("vomiting and ketoacidosis")
+        << QStringList{} << QByteArray("7.38,35,90,20,21,40,140,90") << "30.0,,4.50,38.0,high,high-gap-and-alkalosis";
     QTest::newRow("albumin 20 g/L") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140,115,20")
                                     << "10.0,15.0,,,normal,";
     QTest::newRow("albumin 2.0 g/dL") << QStringList{"--albumin-unit", "G/DL"}
@@ -371,8 +372,8 @@ void TestCommandLine::assessExplainsTheAnionGap_data()
     QTest::newRow("a mixed acidosis") << QStringList{} << QByteArray("7.20,25,90,4,21,40,140,116")
                                       << "20.0,,0.40,12.0,high,mixed";
     QTest::newRow("Na without Cl: no gap") << QStringList{} << QByteArray("7.30,30,90,15,21,40,140") << ",,,,,";
-    QTest::newRow("a question has a gap too") << QStringList{} << QByteArray("7.30,40,90,24,21,40,140,100")
-                                              << "16.0,,,,normal,";
+    QTest::newRow("a question has a gap too")
+        << QStringList{} << QByteArray("7.30,40,90,24,21,40,140,100") << "16.0,,,,normal,";
 }
 
 void TestCommandLine::assessExplainsTheAnionGap()

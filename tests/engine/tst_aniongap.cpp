@@ -67,9 +67,8 @@ void TestAnionGap::gaps_data()
     // The teaching cases (the patterns of Kraut and Madias, Clin J Am Soc Nephrol
     // 2007;2:162, and of Berend, de Vries and Gans, N Engl J Med 2014;371:1434):
     // a ketoacidosis, a diarrhoea, and vomiting with a ketoacidosis.
-    QTest::newRow("ketoacidosis") << 135.0 << 100.0 << 10.0 << none << gl << 25.0 << none << High
-                                  << std::optional(0.93) << std::optional(HighGap) << std::optional(23.0) << false
-                                  << false;
+    QTest::newRow("ketoacidosis") << 135.0 << 100.0 << 10.0 << none << gl << 25.0 << none << High << std::optional(0.93)
+                                  << std::optional(HighGap) << std::optional(23.0) << false << false;
     QTest::newRow("diarrhoea") << 140.0 << 115.0 << 15.0 << none << gl << 10.0 << none << Normal << none
                                << std::optional<DeltaVerdict>() << none << true << false;
     QTest::newRow("vomiting and ketoacidosis")
@@ -81,8 +80,8 @@ void TestAnionGap::gaps_data()
                                     << std::optional(15.0) << Normal << none << std::optional<DeltaVerdict>() << none
                                     << false << false;
     QTest::newRow("albumin 2.0 g/dL") << 140.0 << 106.0 << 24.0 << std::optional(2.0) << gdl << 10.0
-                                      << std::optional(15.0) << Normal << none << std::optional<DeltaVerdict>()
-                                      << none << false << false;
+                                      << std::optional(15.0) << Normal << none << std::optional<DeltaVerdict>() << none
+                                      << false << false;
     // A gap that is raised only once corrected, and one a high albumin takes down.
     QTest::newRow("raised once corrected")
         << 138.0 << 104.0 << 20.0 << std::optional(25.0) << gl << 14.0 << std::optional(17.8) << High
@@ -180,13 +179,14 @@ void TestAnionGap::refusalInTheLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("Na") << given(200.0) << "ENGLISH" << "Na is out of range!  Range: 100 to 180 mEq/L";
+    QTest::newRow("Na") << given(200.0) << "ENGLISH"
+                        << "Na is out of range!  Range: 100 to 180 mEq/L";
     QTest::newRow("Cl, French") << given(kNone, 20.0) << "French"
                                 << "Cl hors des limites ! Valeurs : 60 à 140 mEq/L";
     QTest::newRow("albumin g/L") << given(kNone, kNone, 70.0) << "ENGLISH"
                                  << "Albumin is out of range!  Range: 5 to 60 g/L";
-    QTest::newRow("albumin g/dL, French") << given(kNone, kNone, 7.0, AlbuminUnit::GramsPerDecilitre)
-                                          << "FRENCH" << "Albumine hors des limites ! Valeurs : 0,5 à 6 g/dL";
+    QTest::newRow("albumin g/dL, French") << given(kNone, kNone, 7.0, AlbuminUnit::GramsPerDecilitre) << "FRENCH"
+                                          << "Albumine hors des limites ! Valeurs : 0,5 à 6 g/dL";
 }
 
 void TestAnionGap::refusalInTheLanguage()
