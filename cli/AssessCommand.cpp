@@ -260,8 +260,8 @@ int runExplain(std::istream &input, std::ostream &output, const ReadOptions &opt
             appendValidUtf8(block, read.invalid);
             block.push_back('\n');
         } else {
-            const Explanation explanation =
-                explainAssessment(sampleInMmHg(*read.input, presentation.unit), presentation);
+            const Explanation explanation = explainAssessment(sampleInMmHg(*read.input, presentation.unit),
+                                                              presentation, CaseOrigin::Typed, read.electrolytes);
             block.append(heading(OwnText::StepByStep)).push_back('\n');
             for (std::size_t i = 0; i < explanation.steps.size(); ++i)
                 block.append(std::to_string(i + 1)).append(". ").append(explanation.steps[i]).push_back('\n');

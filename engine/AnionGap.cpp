@@ -40,6 +40,12 @@ DeltaVerdict deltaVerdictOf(double ratio)
 
 } // namespace
 
+bool hasMetabolicAcidosis(AbgCategory category)
+{
+    using enum AbgCategory;
+    return category == MA || category == PCMA || category == CMA || category == CRMA;
+}
+
 std::optional<AlbuminUnit> albuminUnitNamed(std::string_view name)
 {
     if (equalsUpperAscii(name, "G/L"))

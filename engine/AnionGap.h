@@ -4,6 +4,7 @@
 // for a low albumin, the delta ratio and the corrected HCO3, and what they say.
 // Electrolytes are optional everywhere: without Na and Cl there is no gap.
 
+#include "engine/AbgCategory.h"
 #include "engine/InputValidation.h"
 
 #include <optional>
@@ -60,6 +61,10 @@ struct AnionGap {
     // The gap the verdicts are read from.
     double used() const { return corrected.value_or(gap); }
 };
+
+// Whether the category has a metabolic acidosis in it: the cases whose fall in
+// HCO3 the gap and the delta ratio read.
+bool hasMetabolicAcidosis(AbgCategory category);
 
 // The gap of a blood gas's HCO3 with valid electrolytes; nothing without Na and Cl.
 // Every figure is rounded as it is shown, and the verdicts are read from those

@@ -41,12 +41,6 @@ bool fits(const Electrolytes &drawn, double HCO3, GapKind kind)
 
 } // namespace
 
-bool hasMetabolicAcidosis(AbgCategory category)
-{
-    using enum AbgCategory;
-    return category == MA || category == PCMA || category == CMA || category == CRMA;
-}
-
 Electrolytes drawElectrolytes(double HCO3, AbgCategory category, RandomSource &random)
 {
     const GapKind kind = hasMetabolicAcidosis(category) && random.uniform(0, 1) == 1 ? GapKind::High : GapKind::Normal;

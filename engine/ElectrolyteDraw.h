@@ -13,9 +13,6 @@ namespace halvex {
 
 enum class GapKind { Normal, High };
 
-// Whether the category has a metabolic acidosis in it, for which the gap is drawn either way.
-bool hasMetabolicAcidosis(AbgCategory category);
-
 // Draws from the random source as it stands (no re-seeding), so a caller that
 // re-seeds for each blood gas draws the same blood gases with or without them.
 Electrolytes drawElectrolytes(double HCO3, AbgCategory category, RandomSource &random);

@@ -2,6 +2,8 @@
 
 #include "engine/AcidBaseTable.h"
 #include "engine/ClinicalRules.h"
+#include "engine/ExplanationWriter.h"
+#include "engine/GapExplanation.h"
 #include "engine/Oxygenation.h"
 #include "language/AsciiCase.h"
 #include "language/ExplanationTexts.h"
@@ -16,88 +18,8 @@ namespace {
 
 using enum ExplanationText;
 
-// How the explanation writes its words and numbers: in the language given,
-// with its decimal mark; pressures measured in kPa with the mmHg the rules
-// work in beside them, and the results of the formulas in mmHg with kPa beside.
-class Writer {
-public:
-    explicit Writer(const Presentation &presentation)
-        : m_language(presentation.language)
-        , m_kpa(presentation.unit == PressureUnit::Kpa)
-        , m_french(toUpperAscii(presentation.language) == kLanguageFrench)
-    {
-    }
-
-    bool inKpa() const { return m_kpa; }
-
-    std::string text(ExplanationText which, std::initializer_list<std::string_view> arguments = {}) const
-    {
-        return filledIn(explanationText(which, m_language), arguments);
-    }
-    std::string translated(std::string_view english) const { return Translate(english, m_language); }
-
-    // A number as written in this language: at most `decimals` decimals, a true minus sign.
-    std::string number(double value, int decimals) const { return written(formatUpTo(value, decimals)); }
-    std::string fixed(double value, int decimals) const { return written(formatFixed(value, decimals)); }
-
-    // A pressure as measured: "52 mmHg", or in kPa "8 kpa (60 mmHg)".
-    std::string measured(double mmHg) const
-    {
-        if (!m_kpa)
-            return number(mmHg, 2) + " mmHg";
-        // As the field shows it, with at least its one decimal.
-        const double kpa = mmHg / kKpaToMmHg;
-        const std::string shown =
-            formatUpTo(kpa, 2).find('.') == std::string::npos ? fixed(kpa, kKpaDecimals) : number(kpa, 2);
-        return shown + " kpa (" + number(mmHg, 2) + " mmHg)";
-    }
-    // A pressure a formula gives, already rounded to `decimals`: "29 mmHg", or "29 mmHg (3.9 kpa)".
-    std::string computed(double mmHg, int decimals) const
-    {
-        return number(mmHg, decimals) + " mmHg" + inKpaAfter({mmHg});
-    }
-    // A range of pressures: "27 to 31 mmHg", or "27 to 31 mmHg (3.6 to 4.1 kpa)".
-    std::string pressureRange(double low, double high) const
-    {
-        return text(ValueRange, {number(low, 1), number(high, 1)}) + " mmHg" + inKpaAfter({low, high});
-    }
-
-private:
-    static constexpr double kKpaToMmHg = 7.5;
-
-    // " (3.9 kpa)" or " (3.6 to 4.1 kpa)" in kPa; nothing in mmHg.
-    std::string inKpaAfter(std::initializer_list<double> mmHg) const
-    {
-        if (!m_kpa)
-            return {};
-        const auto kpa = [this](double value) {
-            return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, value), kKpaDecimals);
-        };
-        const std::string values =
-            mmHg.size() == 1 ? kpa(*mmHg.begin()) : text(ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
-        return " (" + values + " kpa)";
-    }
-
-    std::string written(std::string number) const
-    {
-        if (m_french) {
-            for (char &c : number) {
-                if (c == '.')
-                    c = ',';
-            }
-        }
-        if (!number.empty() && number.front() == '-')
-            number.replace(0, 1, "\u2212");
-        return number;
-    }
-
-    std::string_view m_language;
-    bool m_kpa;
-    bool m_french;
-};
-
 // The pH as the field shows it: two decimals, or three when typed so.
-std::string shownPh(const Writer &out, double pH)
+std::string shownPh(const ExplanationWriter &out, double pH)
 {
     const std::string threeDecimals = formatUpTo(pH, 3);
     const std::size_t point = threeDecimals.find('.');
@@ -105,7 +27,7 @@ std::string shownPh(const Writer &out, double pH)
     return out.fixed(pH, third ? 3 : 2);
 }
 
-std::string fitStep(const Writer &out, const BloodGasSample &s, const FitCheck &fit, CaseOrigin origin)
+std::string fitStep(const ExplanationWriter &out, const BloodGasSample &s, const FitCheck &fit, CaseOrigin origin)
 {
     if (!fit.hhPh)
         return out.text(NoFitWithoutHco3);
@@ -114,7 +36,7 @@ std::string fitStep(const Writer &out, const BloodGasSample &s, const FitCheck &
         {out.measured(s.PaCO2), out.number(s.HCO3, 2) + " mEq/L", out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)});
 }
 
-std::string phStep(const Writer &out, double pH)
+std::string phStep(const ExplanationWriter &out, double pH)
 {
     const std::string ph = shownPh(out, pH);
     const std::string lowest = out.fixed(kPhNormalRange.lowest, 2);
@@ -138,7 +60,7 @@ std::string phStep(const Writer &out, double pH)
 // The normal-values page rounds the kPa limits of PaCO2 down to this table.
 constexpr NormalRange kPaco2TableInKpa{4.6, 5.9};
 
-std::string paco2Step(const Writer &out, double PaCO2)
+std::string paco2Step(const ExplanationWriter &out, double PaCO2)
 {
     const std::string value = out.measured(PaCO2);
     const std::string lowest = out.number(kPaco2NormalRange.lowest, 0);
@@ -167,7 +89,7 @@ std::string paco2Step(const Writer &out, double PaCO2)
     return step;
 }
 
-std::string hco3Step(const Writer &out, double HCO3)
+std::string hco3Step(const ExplanationWriter &out, double HCO3)
 {
     const std::string value = out.number(HCO3, 2);
     const std::string lowest = out.number(kHco3NormalRange.lowest, 0);
@@ -188,7 +110,7 @@ constexpr std::array<ExplanationText, kCategoryCount> kWhy{
     WhyRAK,    WhyPCRAK, WhyCRAK, WhyMAK, WhyPCMAK, WhyCMAK, WhyCRMAK,
 };
 
-void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presentation &presentation,
+void explainOxygenation(const ExplanationWriter &out, const BloodGasSample &s, const Presentation &presentation,
                         std::vector<std::string> &steps)
 {
     const std::string age = out.number(s.Age, 1);
@@ -222,7 +144,8 @@ void explainOxygenation(const Writer &out, const BloodGasSample &s, const Presen
         steps.push_back(out.text(s.PaO2 >= limits.withoutHypoxemia ? OxygenCorrected : OxygenUncorrected, {oxygen}));
 }
 
-void explainFit(const Writer &out, const BloodGasSample &s, const FitCheck &fit, std::vector<std::string> &notes)
+void explainFit(const ExplanationWriter &out, const BloodGasSample &s, const FitCheck &fit,
+                std::vector<std::string> &notes)
 {
     if (!fit.hhPh)
         return;
@@ -279,7 +202,8 @@ std::optional<ExplanationText> reconciliation(AbgCategory category, const Expect
 }
 
 // The formula with the measured value in it, as a reader would redo it.
-std::string formulaWithNumbers(const Writer &out, CompensationFamily family, double slope, double PaCO2, double HCO3)
+std::string formulaWithNumbers(const ExplanationWriter &out, CompensationFamily family, double slope, double PaCO2,
+                               double HCO3)
 {
     const std::string coefficient = out.number(slope, 2);
     const std::string normalPaco2 = out.number(rules::kNormalPaco2, 0);
@@ -297,7 +221,8 @@ std::string formulaWithNumbers(const Writer &out, CompensationFamily family, dou
     return {};
 }
 
-void addLimitNote(const Writer &out, ExplanationText which, const ExpectedValue &value, std::vector<std::string> &notes)
+void addLimitNote(const ExplanationWriter &out, ExplanationText which, const ExpectedValue &value,
+                  std::vector<std::string> &notes)
 {
     if (value.limited())
         notes.push_back(out.text(which, {out.number(value.kept, 1), out.number(value.formula, 1)}));
@@ -313,7 +238,7 @@ struct MetabolicTexts {
 };
 
 // The notes on a metabolic disorder's PaCO2; returns the judgement of the measured value.
-std::string explainMetabolic(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
+std::string explainMetabolic(const ExplanationWriter &out, const BloodGasSample &s, const ExpectedRange &range,
                              std::vector<std::string> &notes)
 {
     static const MetabolicTexts kAcidosis{rules::kMetabolicAcidosis, WinterFormula,          LimitMetabolicAcidosis,
@@ -345,7 +270,7 @@ struct RespiratoryTexts {
 };
 
 // The notes on a respiratory disorder's HCO3; returns the judgement of the measured value.
-std::string explainRespiratory(const Writer &out, const BloodGasSample &s, const ExpectedRange &range,
+std::string explainRespiratory(const ExplanationWriter &out, const BloodGasSample &s, const ExpectedRange &range,
                                std::vector<std::string> &notes)
 {
     static const RespiratoryTexts kAcidosis{rules::kRespiratoryAcidosis,   RespiratoryAcidosisFormula,
@@ -380,8 +305,8 @@ std::string explainRespiratory(const Writer &out, const BloodGasSample &s, const
     return out.text(RespiratoryWithin, {hco3, out.text(acuity)});
 }
 
-void explainCompensation(const Writer &out, const BloodGasSample &s, AbgCategory category, const ExpectedRange &range,
-                         std::vector<std::string> &notes)
+void explainCompensation(const ExplanationWriter &out, const BloodGasSample &s, AbgCategory category,
+                         const ExpectedRange &range, std::vector<std::string> &notes)
 {
     std::string judgement =
         range.ofPaCO2() ? explainMetabolic(out, s, range, notes) : explainRespiratory(out, s, range, notes);
@@ -392,7 +317,7 @@ void explainCompensation(const Writer &out, const BloodGasSample &s, AbgCategory
     notes.push_back(judgement);
 }
 
-void explainOxygenNotes(const Writer &out, const BloodGasSample &s, const OxygenFigures &o,
+void explainOxygenNotes(const ExplanationWriter &out, const BloodGasSample &s, const OxygenFigures &o,
                         std::vector<std::string> &notes)
 {
     const std::string alveolar = out.number(o.fio2Fraction, 3) + " × (" + out.number(rules::kBarometric, 0) + " − "
@@ -459,15 +384,16 @@ std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view languag
         return text(VerdictQuestion, {translated});
     case AcidBaseOutcomeKind::FullCompensation: {
         const Presentation presentation{PressureUnit::MmHg, std::string(language)};
-        return text(VerdictFullCompensation, {translated, Writer(presentation).fixed(kPhNeutral, 2)});
+        return text(VerdictFullCompensation, {translated, ExplanationWriter(presentation).fixed(kPhNeutral, 2)});
     }
     }
     return {};
 }
 
-Explanation explainAssessment(const BloodGasSample &s, const Presentation &presentation, CaseOrigin origin)
+Explanation explainAssessment(const BloodGasSample &s, const Presentation &presentation, CaseOrigin origin,
+                              const Electrolytes &electrolytes)
 {
-    const Writer out(presentation);
+    const ExplanationWriter out(presentation);
     Explanation explanation{{}, {}, {}, reasonAbout(s)};
     const Reasoning &r = explanation.reasoning;
     std::vector<std::string> &steps = explanation.steps;
@@ -482,6 +408,8 @@ Explanation explainAssessment(const BloodGasSample &s, const Presentation &prese
     steps.push_back(hco3Step(out, s.HCO3));
     explanation.reason = verdictLine(r.outcome, presentation.language);
     steps.push_back(explanation.reason);
+    std::vector<std::string> gapNotes;
+    explainAnionGap(out, s, r.outcome, electrolytes, steps, gapNotes);
     explainOxygenation(out, s, presentation, steps);
 
     if (!r.fit.fits)
@@ -491,6 +419,7 @@ Explanation explainAssessment(const BloodGasSample &s, const Presentation &prese
         explainCompensation(out, s, r.outcome.category, *r.expected, notes);
     else
         notes.push_back(out.text(NoCompensationFormula));
+    notes.insert(notes.end(), gapNotes.begin(), gapNotes.end());
     explainOxygenNotes(out, s, r.oxygen, notes);
     return explanation;
 }

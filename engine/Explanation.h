@@ -6,6 +6,7 @@
 // unit given, with the mmHg the formulas work in beside it in kPa.
 
 #include "engine/AbgCategory.h"
+#include "engine/AnionGap.h"
 #include "engine/BloodGasSample.h"
 #include "engine/Presentation.h"
 #include "engine/Reasoning.h"
@@ -26,9 +27,10 @@ struct Explanation {
     Reasoning reasoning;            // the figures behind the words
 };
 
-// The explanation of a validated blood gas, pressures in mmHg.
+// The explanation of a validated blood gas, pressures in mmHg, with the anion
+// gap's steps and notes when the electrolytes give one.
 Explanation explainAssessment(const BloodGasSample &sample, const Presentation &presentation,
-                              CaseOrigin origin = CaseOrigin::Typed);
+                              CaseOrigin origin = CaseOrigin::Typed, const Electrolytes &electrolytes = {});
 
 // The verdict's line alone: the outcome and, for a category, the sentence that joins the values.
 std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view language);

@@ -19,7 +19,7 @@ using enum ExplanationText;
 
 // In the order of the enumeration. American spelling, as the design's grades;
 // units as the design's fields write them ("mmHg", "kpa").
-constexpr std::array<ExplanationRow, static_cast<std::size_t>(PfSevere) + 1> kRows{{
+constexpr std::array<ExplanationRow, static_cast<std::size_t>(GapBeyondVerdict) + 1> kRows{{
     {NoFit,
      "These values do not fit together: a PaCO2 of %1 and an HCO3 of %2 give a pH of %3 (Henderson–Hasselbalch), "
      "not %4; a real sample would be checked for an entry error.",
@@ -361,6 +361,67 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(PfSevere) + 1> kRo
     {PfModerate, "from 100 to below 200, oxygenation moderately impaired",
      "de 100 à moins de 200, oxygénation modérément altérée"},
     {PfSevere, "below 100, oxygenation severely impaired", "moins de 100, oxygénation sévèrement altérée"},
+    {GapStep, "Anion gap = Na − (Cl + HCO3) = %1 − (%2 + %3) = %4 mEq/L.",
+     "Trou anionique = Na − (Cl + HCO3) = %1 − (%2 + %3) = %4 mEq/L."},
+    {GapNoAlbumin, "No albumin given: the gap is read uncorrected (a low albumin would hide part of a raised gap).",
+     "Albumine non renseignée : le trou anionique est lu sans correction (une albumine basse masquerait une partie "
+     "d'un trou élevé)."},
+    {GapCorrected, "Corrected for the albumin (%1): %2 + 2.5 × (4.0 − %3) = %4 mEq/L.",
+     "Corrigé pour l'albumine (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L."},
+    {GapNormal, "The gap read, %1 mEq/L, is within 8 to 16: normal, no unmeasured acid is added.",
+     "Le trou anionique retenu, %1 mEq/L, est entre 8 et 16 : normal, aucun acide non mesuré ne s'ajoute."},
+    {GapHigh, "The gap read, %1 mEq/L, is above 16: raised, an unmeasured acid is added.",
+     "Le trou anionique retenu, %1 mEq/L, dépasse 16 : élevé, un acide non mesuré s'ajoute."},
+    {DeltaRatio, "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3: %4.",
+     "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 : %4."},
+    {DeltaNormalGap,
+     "below 0.4, the gap's rise explains little of the fall in HCO3: mostly a normal-gap (hyperchloraemic) "
+     "acidosis",
+     "moins de 0,4, la hausse du trou explique peu la baisse du HCO3 : surtout une acidose à trou anionique normal "
+     "(hyperchlorémique)"},
+    {DeltaMixed, "from 0.4 to below 0.8, a high-gap and a normal-gap acidosis together",
+     "de 0,4 à moins de 0,8, une acidose à trou anionique élevé et une acidose à trou normal associées"},
+    {DeltaHighGap,
+     "from 0.8 to 2, the gap's rise matches the fall in HCO3: a high-gap acidosis with no other metabolic disorder",
+     "de 0,8 à 2, la hausse du trou répond à la baisse du HCO3 : une acidose à trou anionique élevé sans autre "
+     "trouble métabolique"},
+    {DeltaAlkalosis,
+     "above 2, the HCO3 has fallen less than the gap has risen: a high-gap acidosis with a metabolic alkalosis, or "
+     "with an HCO3 that was high before (as in a chronic respiratory acidosis)",
+     "plus de 2, le HCO3 a moins baissé que le trou n'a monté : une acidose à trou anionique élevé avec une alcalose "
+     "métabolique, ou avec un HCO3 déjà élevé avant (comme dans une acidose respiratoire chronique)"},
+    {DeltaOutsideAcidosis,
+     "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3; its bands read a fall in HCO3 caused by "
+     "a metabolic acidosis, which the table's verdict does not name here, so it is not read.",
+     "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 ; ses seuils lisent une baisse du HCO3 "
+     "due à une acidose métabolique, que le verdict du tableau ne nomme pas ici : il n'est donc pas interprété."},
+    {CorrectedHco3,
+     "Corrected HCO3 = HCO3 + (gap − 12) = %1 + (%2 − 12) = %3 mEq/L: the HCO3 before the added acid, had the "
+     "acid used up HCO3 one for one.",
+     "HCO3 corrigé = HCO3 + (trou − 12) = %1 + (%2 − 12) = %3 mEq/L : le HCO3 d'avant l'acide ajouté, si l'acide "
+     "a consommé le HCO3 mole pour mole."},
+    {GapHidden,
+     "The gap is raised although the HCO3 is not low: a high-gap acidosis whose fall in HCO3 is hidden, most often "
+     "by a metabolic alkalosis (or by the kidneys' answer to a respiratory acidosis).",
+     "Le trou est élevé alors que le HCO3 n'est pas bas : une acidose à trou anionique élevé dont la baisse du HCO3 "
+     "est masquée, le plus souvent par une alcalose métabolique (ou par la réponse rénale à une acidose "
+     "respiratoire)."},
+    {NormalGapAcidosis, "A low HCO3 with a normal gap: a normal-gap (hyperchloraemic) acidosis.",
+     "Un HCO3 bas avec un trou normal : une acidose à trou anionique normal (hyperchlorémique)."},
+    {HighGapCauses,
+     "Usual causes of a high-gap acidosis: ketoacidosis, lactic acidosis, renal failure, toxic alcohols (methanol, "
+     "ethylene glycol), salicylates.",
+     "Causes habituelles d'une acidose à trou anionique élevé : acidocétose, acidose lactique, insuffisance rénale, "
+     "alcools toxiques (méthanol, éthylène glycol), salicylés."},
+    {NormalGapCauses,
+     "Usual causes of a normal-gap acidosis: diarrhoea, renal tubular acidosis, large volumes of saline.",
+     "Causes habituelles d'une acidose à trou anionique normal : diarrhée, acidose tubulaire rénale, perfusion "
+     "abondante de sérum salé."},
+    {GapBeyondVerdict,
+     "The table's verdict names no metabolic acidosis, yet the raised gap shows an added acid: a second disorder to "
+     "look for.",
+     "Le verdict du tableau ne nomme pas d'acidose métabolique, mais le trou élevé montre un acide ajouté : un second "
+     "trouble à rechercher."},
 }};
 
 static_assert(rowsInEnumOrder(kRows, &ExplanationRow::text), "one row a text, in the order of ExplanationText");

@@ -113,6 +113,24 @@ enum class ExplanationText {
     PfMild,
     PfModerate,
     PfSevere,
+    // Steps and notes: the anion gap, when Na and Cl are given.
+    GapStep, // %1 Na, %2 Cl, %3 HCO3, %4 the gap
+    GapNoAlbumin,
+    GapCorrected, // %1 the albumin as given, %2 the gap, %3 the albumin in g/dL, %4 the corrected gap
+    GapNormal,    // %1 the gap used
+    GapHigh,
+    DeltaRatio, // %1 the gap used, %2 HCO3, %3 the ratio, %4 its band
+    DeltaNormalGap,
+    DeltaMixed,
+    DeltaHighGap,
+    DeltaAlkalosis,
+    DeltaOutsideAcidosis, // %1 the gap used, %2 HCO3, %3 the ratio
+    CorrectedHco3,        // %1 HCO3, %2 the gap used, %3 the corrected HCO3
+    GapHidden,
+    NormalGapAcidosis,
+    HighGapCauses,
+    NormalGapCauses,
+    GapBeyondVerdict,
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

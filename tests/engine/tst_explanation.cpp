@@ -1,12 +1,14 @@
 // The explanation of a blood gas, step by step and with its teaching notes:
 // against the reviewed cases of tests/data/explanations.txt; the compensation
 // ranges, their limits and the acuity against textbook cases; and, over
-// thousands of generated cases in both units and languages, lines that can be
-// redone by hand and notes that agree with the verdict beside them.
+// thousands of generated cases in both units and languages, with electrolytes
+// drawn for them, lines that can be redone by hand and notes that agree with
+// the verdict beside them.
 
 #include "FormulaLines.h"
 #include "engine/AcidBaseTable.h"
 #include "engine/ClinicalRules.h"
+#include "engine/ElectrolyteDraw.h"
 #include "engine/Explanation.h"
 #include "engine/PressureUnits.h"
 #include "engine/Reasoning.h"
@@ -296,7 +298,13 @@ void TestExplanation::generatedCasesHoldTogether()
                 *pressure = ConvertPressure(PressureUnit::Kpa, PressureUnit::MmHg,
                                             roundedTo(ConvertPressure(PressureUnit::MmHg, unit, *pressure), 1));
         }
-        const Explanation explanation = explainAssessment(sample, presentation, CaseOrigin::Generated);
+        // Every other case with electrolytes that fit it, drawn after the blood gas.
+        const AcidBaseOutcome verdict = classifyAcidBase(sample.pH, sample.PaCO2, sample.HCO3);
+        const AbgCategory drawnCategory =
+            verdict.kind == AcidBaseOutcomeKind::Category ? verdict.category : AbgCategory::Normal;
+        const Electrolytes electrolytes =
+            i % 2 == 0 ? drawElectrolytes(sample.HCO3, drawnCategory, abg.random()) : Electrolytes{};
+        const Explanation explanation = explainAssessment(sample, presentation, CaseOrigin::Generated, electrolytes);
         const Reasoning &r = explanation.reasoning;
         const std::string context = "case " + std::to_string(i) + ": " + explanation.reason;
 
@@ -310,6 +318,31 @@ void TestExplanation::generatedCasesHoldTogether()
         }
         QVERIFY2(audit.faults.empty(), (context + "\n" + (audit.faults.empty() ? "" : audit.faults.front())).c_str());
         QVERIFY2(audit.checks >= 4, context.c_str());
+
+        // The gap's words agree with the table's verdict: its bands and a
+        // normal-gap acidosis are read only where the verdict names a metabolic acidosis.
+        const auto says = [&](ExplanationText text) {
+            const std::string phrase = said(text).substr(0, said(text).find('%'));
+            return std::any_of(explanation.steps.begin(), explanation.steps.end(),
+                               [&](const std::string &line) { return line.find(phrase) != std::string::npos; })
+                   || std::any_of(explanation.notes.begin(), explanation.notes.end(),
+                                  [&](const std::string &line) { return line.find(phrase) != std::string::npos; });
+        };
+        if (const std::optional<AnionGap> gap = anionGapOf(sample.HCO3, electrolytes)) {
+            const bool acidosis =
+                r.outcome.kind == AcidBaseOutcomeKind::Category && hasMetabolicAcidosis(r.outcome.category);
+            QVERIFY2(says(ExplanationText::GapStep), context.c_str());
+            for (const ExplanationText reading :
+                 {ExplanationText::DeltaNormalGap, ExplanationText::DeltaMixed, ExplanationText::DeltaHighGap,
+                  ExplanationText::DeltaAlkalosis, ExplanationText::NormalGapAcidosis}) {
+                if (!acidosis)
+                    QVERIFY2(!says(reading), context.c_str());
+            }
+            QCOMPARE(says(ExplanationText::HighGapCauses), gap->verdict == GapVerdict::High);
+            QCOMPARE(says(ExplanationText::GapBeyondVerdict), gap->verdict == GapVerdict::High && !acidosis);
+        } else {
+            QVERIFY2(!says(ExplanationText::GapStep), context.c_str());
+        }
 
         // Values that do not fit are said to, first, and the notes say what they rest on.
         QCOMPARE(explanation.steps.front().starts_with(said(ExplanationText::NoFitExercise).substr(0, 20)),

@@ -1,0 +1,23 @@
+#pragma once
+
+// The anion gap's part of an explanation, when Na and Cl are given: the gap,
+// its albumin correction (or why there is none), what it says, the corrected
+// HCO3 and the delta ratio as steps; the usual causes as notes. The gap never
+// changes the table's verdict; where the verdict names no metabolic acidosis,
+// the words say so rather than read the delta ratio.
+
+#include "engine/AcidBaseTable.h"
+#include "engine/AnionGap.h"
+#include "engine/BloodGasSample.h"
+#include "engine/ExplanationWriter.h"
+
+#include <string>
+#include <vector>
+
+namespace halvex {
+
+void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, const AcidBaseOutcome &outcome,
+                     const Electrolytes &electrolytes, std::vector<std::string> &steps,
+                     std::vector<std::string> &notes);
+
+} // namespace halvex
