@@ -26,8 +26,9 @@ constexpr std::array<std::string_view, 18> kExplainColumns{
     "reason",    "expected_low",  "expected_high", "compensation",   "aa_gradient", "aa_expected",
     "pf_ratio",  "hh_ph",         "fits",          "acuity",         "aa_verdict",  "pf_band",
     "anion_gap", "corrected_gap", "delta_ratio",   "corrected_hco3", "gap_verdict", "delta_verdict"};
-// Where the anion gap's columns start among them.
-constexpr std::size_t kGapColumn = 12;
+// The explanation's columns after the reason, and where the anion gap's start among them.
+using Figures = std::array<std::string, kExplainColumns.size() - 1>;
+constexpr std::size_t kGapColumn = 11;
 
 struct RowResult {
     std::string_view outcome;
@@ -35,7 +36,8 @@ struct RowResult {
     std::string acidBase;
     std::string oxygenation;
     std::string message;
-    std::array<std::string, kExplainColumns.size()> explained{};
+    std::string_view reason; // the verdict's line, as VerdictLines keeps it
+    Figures figures{};       // the explanation's other columns
 };
 
 std::string_view compensationWord(Compensation where)
@@ -76,18 +78,19 @@ std::string_view deltaVerdictWord(const std::optional<DeltaVerdict> &verdict)
 }
 
 // The anion gap's columns, when the row has Na and Cl.
-void explainGap(std::array<std::string, kExplainColumns.size()> &columns, double HCO3, const Electrolytes &electrolytes)
+void explainGap(Figures &columns, double HCO3, const Electrolytes &electrolytes)
 {
     const std::optional<AnionGap> gap = anionGapOf(HCO3, electrolytes);
     if (!gap)
         return;
-    const auto optional = [](const std::optional<double> &value, int decimals) {
-        return value ? formatFixed(*value, decimals) : std::string();
+    const auto optional = [](std::string &column, const std::optional<double> &value, int decimals) {
+        if (value)
+            writeFixed(column, *value, decimals);
     };
-    columns[kGapColumn] = formatFixed(gap->gap, 1);
-    columns[kGapColumn + 1] = optional(gap->corrected, 1);
-    columns[kGapColumn + 2] = optional(gap->deltaRatio, 2);
-    columns[kGapColumn + 3] = optional(gap->correctedHco3, 1);
+    writeFixed(columns[kGapColumn], gap->gap, 1);
+    optional(columns[kGapColumn + 1], gap->corrected, 1);
+    optional(columns[kGapColumn + 2], gap->deltaRatio, 2);
+    optional(columns[kGapColumn + 3], gap->correctedHco3, 1);
     columns[kGapColumn + 4] = gapVerdictWord(gap->verdict);
     columns[kGapColumn + 5] = deltaVerdictWord(gap->delta);
 }
@@ -97,6 +100,7 @@ void explainGap(std::array<std::string, kExplainColumns.size()> &columns, double
 class VerdictLines {
 public:
     explicit VerdictLines(std::string_view language) : m_language(language) {}
+    // Valid until the next call.
     std::string_view of(const AcidBaseOutcome &outcome)
     {
         if (outcome.kind != AcidBaseOutcomeKind::Category)
@@ -116,33 +120,39 @@ private:
 // The explanation's columns, pressures in the row's unit with one decimal: the
 // figures only, without the prose of the window's explanation. Written over
 // the cleared columns of the row before, keeping their room.
-void explainColumns(std::array<std::string, kExplainColumns.size()> &columns, const BloodGasSample &sample,
-                    const Presentation &presentation, VerdictLines &verdicts)
+void explainColumns(RowResult &row, const BloodGasSample &sample, const Presentation &presentation,
+                    VerdictLines &verdicts)
 {
     const Reasoning reasoning = reasonAbout(sample);
-    columns[0] = verdicts.of(reasoning.outcome);
+    row.reason = verdicts.of(reasoning.outcome);
+    Figures &columns = row.figures;
     if (reasoning.outcome.kind != AcidBaseOutcomeKind::Category)
         return;
-    const auto pressure = [&](double mmHg, int decimals) {
-        return formatFixed(ConvertPressure(PressureUnit::MmHg, presentation.unit, mmHg), decimals);
+    const auto pressure = [&](std::string &column, double mmHg, int decimals) {
+        writeFixed(column, ConvertPressure(PressureUnit::MmHg, presentation.unit, mmHg), decimals);
     };
     if (const std::optional<ExpectedRange> &range = reasoning.expected) {
-        const auto value = [&](double v) { return range->ofPaCO2() ? pressure(v, 1) : formatFixed(v, 1); };
-        columns[1] = value(range->low);
-        columns[2] = value(range->high);
-        columns[3] = compensationWord(range->measured);
-        columns[9] = acuityWord(range->acuity);
+        const auto value = [&](std::string &column, double v) {
+            if (range->ofPaCO2())
+                pressure(column, v, 1);
+            else
+                writeFixed(column, v, 1);
+        };
+        value(columns[0], range->low);
+        value(columns[1], range->high);
+        columns[2] = compensationWord(range->measured);
+        columns[8] = acuityWord(range->acuity);
     }
     const OxygenFigures &oxygen = reasoning.oxygen;
-    columns[4] = pressure(oxygen.aaGradient, 1);
+    pressure(columns[3], oxygen.aaGradient, 1);
     if (oxygen.aaExpected)
-        columns[5] = pressure(*oxygen.aaExpected, 1);
-    columns[6] = pressure(oxygen.pfRatio, 0);
+        pressure(columns[4], *oxygen.aaExpected, 1);
+    pressure(columns[5], oxygen.pfRatio, 0);
     if (reasoning.fit.hhPh)
-        columns[7] = formatFixed(*reasoning.fit.hhPh, 2);
-    columns[8] = reasoning.fit.fits ? "yes" : "no";
-    columns[10] = aaVerdictWord(oxygen.aaVerdict);
-    columns[11] = pfBandWord(oxygen.pfBand);
+        writeFixed(columns[6], *reasoning.fit.hhPh, 2);
+    columns[7] = reasoning.fit.fits ? "yes" : "no";
+    columns[9] = aaVerdictWord(oxygen.aaVerdict);
+    columns[10] = pfBandWord(oxygen.pfBand);
 }
 
 class RowOutput final : public AssessmentOutput {
@@ -163,8 +173,8 @@ void assessRow(RowResult &row, const InputRow &read, const AssessOptions &option
     const BloodGasSample sample = sampleInMmHg(*read.input, options.unit);
     const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
     if (options.explain) {
-        explainColumns(row.explained, sample, options, verdicts);
-        explainGap(row.explained, sample.HCO3, read.electrolytes);
+        explainColumns(row, sample, options, verdicts);
+        explainGap(row.figures, sample.HCO3, read.electrolytes);
     }
     switch (outcome.kind) {
     case AcidBaseOutcomeKind::Category:
@@ -180,14 +190,18 @@ void assessRow(RowResult &row, const InputRow &read, const AssessOptions &option
     }
 }
 
-void clear(RowResult &row)
+// Clears the row; the explanation's columns only when they are written.
+void clear(RowResult &row, bool explained)
 {
     row.outcome = {};
     row.categoryCode.clear();
     row.acidBase.clear();
     row.oxygenation.clear();
     row.message.clear();
-    for (std::string &column : row.explained)
+    if (!explained)
+        return;
+    row.reason = {};
+    for (std::string &column : row.figures)
         column.clear();
 }
 
@@ -207,7 +221,7 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
     RowResult row;
     VerdictLines verdicts(options.language);
     while (rows.next(read)) {
-        clear(row);
+        clear(row, options.explain);
         if (read.input) {
             assessRow(row, read, options, verdicts);
         } else {
@@ -220,7 +234,10 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
         std::array<std::string_view, kOutputColumns.size() + kExplainColumns.size()> fields{
             columns[0],  columns[1],       columns[2],   columns[3],      columns[4], columns[5],
             row.outcome, row.categoryCode, row.acidBase, row.oxygenation, row.message};
-        std::copy(row.explained.begin(), row.explained.end(), fields.begin() + kOutputColumns.size());
+        if (options.explain) {
+            fields[kOutputColumns.size()] = row.reason;
+            std::copy(row.figures.begin(), row.figures.end(), fields.begin() + kOutputColumns.size() + 1);
+        }
         csv.writeRecord(std::span<const std::string_view>(fields).first(header.size()));
     }
     // The rows read before an error stay written.

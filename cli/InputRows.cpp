@@ -79,7 +79,11 @@ bool InputRows::next(InputRow &row)
 
 void InputRows::read(InputRow &row) const
 {
-    row = {};
+    // Reset in place: the message keeps its room from one row to the next.
+    row.columns.fill({});
+    row.input.reset();
+    row.electrolytes = {};
+    row.invalid.clear();
     const std::vector<std::string> &fields = m_record.fields;
     for (std::size_t column = 0; column < kInputColumns.size(); ++column) {
         const std::optional<std::size_t> place = m_header ? (*m_header)[column] : std::optional<std::size_t>(column);

@@ -74,7 +74,8 @@ private:
             return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, value), kKpaDecimals);
         };
         const std::string values =
-            mmHg.size() == 1 ? kpa(*mmHg.begin()) : text(ExplanationText::ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
+            mmHg.size() == 1 ? kpa(*mmHg.begin())
+                             : text(ExplanationText::ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
         return " (" + values + " kpa)";
     }
 

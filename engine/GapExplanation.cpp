@@ -20,8 +20,7 @@ ExplanationText deltaBandText(DeltaVerdict verdict)
 } // namespace
 
 void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, const AcidBaseOutcome &outcome,
-                     const Electrolytes &electrolytes, std::vector<std::string> &steps,
-                     std::vector<std::string> &notes)
+                     const Electrolytes &electrolytes, std::vector<std::string> &steps, std::vector<std::string> &notes)
 {
     const std::optional<AnionGap> gap = anionGapOf(s.HCO3, electrolytes);
     if (!gap)
@@ -44,8 +43,7 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
     steps.push_back(out.text(raised ? GapHigh : GapNormal, {used}));
 
     // The gap and the delta ratio read a fall in HCO3 that a metabolic acidosis causes.
-    const bool acidosis =
-        outcome.kind == AcidBaseOutcomeKind::Category && hasMetabolicAcidosis(outcome.category);
+    const bool acidosis = outcome.kind == AcidBaseOutcomeKind::Category && hasMetabolicAcidosis(outcome.category);
     if (gap->correctedHco3)
         steps.push_back(out.text(CorrectedHco3, {hco3, used, mEq(*gap->correctedHco3)}));
     if (gap->deltaRatio) {
@@ -62,8 +60,9 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
 
     if (raised)
         notes.push_back(out.text(HighGapCauses));
-    const bool normalGapPart = acidosis && (gap->normalGapAcidosis || gap->delta == DeltaVerdict::NormalGap
-                                            || gap->delta == DeltaVerdict::Mixed);
+    const bool normalGapPart =
+        acidosis
+        && (gap->normalGapAcidosis || gap->delta == DeltaVerdict::NormalGap || gap->delta == DeltaVerdict::Mixed);
     if (normalGapPart)
         notes.push_back(out.text(NormalGapCauses));
     if (raised && !acidosis)

@@ -28,7 +28,7 @@ constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 // value's side of H otherwise: it rounds up exactly when the value is not below
 // the double nearest H, which one correctly rounded division gives. None
 // where a double no longer counts units that finely.
-std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
+inline std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
 {
     if (decimals >= int(std::size(kPowersOfTen)))
         return std::nullopt;
@@ -51,7 +51,7 @@ std::optional<std::uint64_t> clearlyRounded(double magnitude, int decimals)
 
 // units / 10^decimals as text, with its sign when it is not zero; as
 // clearlyRounded gives them, below 10^16 with at most fifteen decimals.
-std::string unitsText(bool negative, std::uint64_t units, int decimals)
+void writeUnits(std::string &text, bool negative, std::uint64_t units, int decimals)
 {
     // Written from the last digit back: the decimals, the point, the integer's digits, the sign.
     std::array<char, 40> buffer;
@@ -68,7 +68,7 @@ std::string unitsText(bool negative, std::uint64_t units, int decimals)
     } while (units != 0);
     if (withSign)
         *--at = '-';
-    return std::string(at, end);
+    text.assign(at, end);
 }
 
 // Digits with an optional point and more digits ("7.41", "40"), fifteen digits
@@ -149,12 +149,20 @@ std::string formatFixedFromShortest(double value, int decimals)
 
 std::string formatFixed(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return {};
+    std::string text;
+    writeFixed(text, value, decimals);
+    return text;
+}
+
+void writeFixed(std::string &text, double value, int decimals)
+{
     decimals = std::max(decimals, 0);
-    if (const std::optional<std::uint64_t> units = clearlyRounded(std::fabs(value), decimals))
-        return unitsText(value < 0, *units, decimals);
-    return formatFixedFromShortest(value, decimals);
+    if (!std::isfinite(value))
+        text.clear();
+    else if (const std::optional<std::uint64_t> units = clearlyRounded(std::fabs(value), decimals))
+        writeUnits(text, value < 0, *units, decimals);
+    else
+        text = formatFixedFromShortest(value, decimals);
 }
 
 std::string formatUpTo(double value, int maxDecimals)

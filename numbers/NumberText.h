@@ -17,6 +17,8 @@ std::string formatFixed(double value, int decimals);
 // text, its digits rounded. formatFixed takes a quicker way where the value is
 // clearly off a half; this one is its reference.
 std::string formatFixedFromShortest(double value, int decimals);
+// formatFixed's text written over `text`, which keeps its room: for a column filled row after row.
+void writeFixed(std::string &text, double value, int decimals);
 
 // The value with at most `maxDecimals` decimals, rounded as formatFixed
 // rounds, without trailing zeros: 90.0 shows as 90, 5.30 as 5.3.
