@@ -69,4 +69,15 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
         notes.push_back(out.text(GapBeyondVerdict));
 }
 
+std::vector<std::string> anionGapReading(const BloodGasSample &s, const Presentation &presentation,
+                                         const Electrolytes &electrolytes)
+{
+    std::vector<std::string> lines;
+    std::vector<std::string> notes;
+    explainAnionGap(ExplanationWriter(presentation), s, classifyAcidBase(s.pH, s.PaCO2, s.HCO3), electrolytes, lines,
+                    notes);
+    lines.insert(lines.end(), notes.begin(), notes.end());
+    return lines;
+}
+
 } // namespace halvex

@@ -20,4 +20,9 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
                      const Electrolytes &electrolytes, std::vector<std::string> &steps,
                      std::vector<std::string> &notes);
 
+// The same steps, then the notes, alone: the electrolytes page's reading of a
+// validated blood gas (in mmHg); empty without Na and Cl.
+std::vector<std::string> anionGapReading(const BloodGasSample &s, const Presentation &presentation,
+                                         const Electrolytes &electrolytes);
+
 } // namespace halvex

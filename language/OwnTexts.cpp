@@ -16,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::Albumin) + 1> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::WithElectrolytes) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -92,6 +92,15 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::Albumin) + 1>
     {OwnText::ElectrolyteOutOfRange, "%1 is out of range!  Range: %2 to %3 %4",
      "%1 hors des limites ! Valeurs : %2 à %3 %4"},
     {OwnText::Albumin, "Albumin", "Albumine"},
+    {OwnText::ElectrolytesTitle, "Electrolytes", "Électrolytes"},
+    {OwnText::SodiumCaption, "Na (mEq/L)", "Na (mEq/L)"},
+    {OwnText::ChlorideCaption, "Cl (mEq/L)", "Cl (mEq/L)"},
+    {OwnText::AlbuminUnitName, "Albumin unit", "Unité de l'albumine"},
+    {OwnText::ClearElectrolytes, "Clear e&lectrolytes", "Effacer les é&lectrolytes"},
+    {OwnText::AnionGapReading, "Anion gap", "Trou anionique"},
+    {OwnText::GapNeedsSodiumAndChloride, "Type Na and Cl (and the albumin), then Analyze, to read the anion gap.",
+     "Saisissez Na et Cl (et l'albumine), puis analysez, pour lire le trou anionique."},
+    {OwnText::WithElectrolytes, "With electrolytes", "Avec électrolytes"},
 }};
 
 static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");

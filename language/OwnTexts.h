@@ -63,6 +63,14 @@ enum class OwnText {
     NormalValuesDescription,
     ElectrolyteOutOfRange, // %1 the field, %2 and %3 its limits, %4 their unit
     Albumin,
+    ElectrolytesTitle,
+    SodiumCaption,
+    ChlorideCaption,
+    AlbuminUnitName,
+    ClearElectrolytes,
+    AnionGapReading,
+    GapNeedsSodiumAndChloride,
+    WithElectrolytes,
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

@@ -9,8 +9,9 @@ namespace {
 constexpr char kGroup[] = "AppSettings";
 
 // In the order they are declared and written.
-constexpr std::array<const char *, 8> kNames{"Units",    "Language", "phDec",        "HCO3Dec",
-                                             "PaCO2Dec", "PaO2Dec",  "PracticeWeak", "RealisticCases"};
+constexpr std::array<const char *, kAppSettingCount> kNames{
+    "Units",   "Language",     "phDec",          "HCO3Dec",          "PaCO2Dec",
+    "PaO2Dec", "PracticeWeak", "RealisticCases", "WithElectrolytes", "AlbuminUnit"};
 // Settings of our own, not of the design: deleted from the store when they are empty.
 constexpr std::size_t kFirstOwnSetting = 6;
 

@@ -11,10 +11,24 @@
 
 class QSettings;
 
-// The six of the design, then the options of our own, each stored as 1 only
-// while it is on: PracticeWeak (practice aimed at weak categories) and
-// RealisticCases (generated values that fit together).
-enum class AppSetting { Units, Language, phDec, HCO3Dec, PaCO2Dec, PaO2Dec, PracticeWeak, RealisticCases };
+// The six of the design, then the settings of our own: options stored as 1
+// only while they are on, PracticeWeak (practice aimed at weak categories),
+// RealisticCases (generated values that fit together) and WithElectrolytes
+// (generated cases come with Na, Cl and albumin); and AlbuminUnit, stored only
+// while it is not the default g/L.
+enum class AppSetting {
+    Units,
+    Language,
+    phDec,
+    HCO3Dec,
+    PaCO2Dec,
+    PaO2Dec,
+    PracticeWeak,
+    RealisticCases,
+    WithElectrolytes,
+    AlbuminUnit
+};
+inline constexpr std::size_t kAppSettingCount = static_cast<std::size_t>(AppSetting::AlbuminUnit) + 1;
 
 class AppSettings {
 public:
@@ -69,5 +83,5 @@ public:
     void save(QSettings &store);
 
 private:
-    std::array<Value, 8> m_values;
+    std::array<Value, kAppSettingCount> m_values;
 };

@@ -29,11 +29,12 @@ QString paragraphHtml(const QString &text)
 }
 
 QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<halvex::AnswerVerdict> &verdict,
-                        halvex::CaseOrigin origin, const halvex::Presentation &presentation, const QPalette &palette)
+                        halvex::CaseOrigin origin, const halvex::Presentation &presentation, const QPalette &palette,
+                        const halvex::Electrolytes &electrolytes)
 {
     // In the language of the explanation itself.
     const auto own = [&](halvex::OwnText text) { return html(halvex::ownText(text, presentation.language)); };
-    const halvex::Explanation explanation = halvex::explainAssessment(sample, presentation, origin);
+    const halvex::Explanation explanation = halvex::explainAssessment(sample, presentation, origin, electrolytes);
     // Colours readable on the text's background, light or dark.
     const QColor base = palette.color(QPalette::Base);
     QString page;

@@ -14,8 +14,10 @@
 
 #include <optional>
 
+// With electrolytes that give an anion gap, its steps and notes too.
 QString explanationHtml(const halvex::BloodGasSample &sample, const std::optional<halvex::AnswerVerdict> &verdict,
-                        halvex::CaseOrigin origin, const halvex::Presentation &presentation, const QPalette &palette);
+                        halvex::CaseOrigin origin, const halvex::Presentation &presentation, const QPalette &palette,
+                        const halvex::Electrolytes &electrolytes = {});
 
 // A paragraph of plain text, as rich text.
 QString paragraphHtml(const QString &text);

@@ -33,7 +33,7 @@ void ExplanationPage::showExplanation()
         return;
     }
     m_text->setHtml(explanationHtml(assessment->sample, assessment->verdict, assessment->origin,
-                                    session().presentation(), palette()));
+                                    session().presentation(), palette(), assessment->electrolytes));
 }
 
 void ExplanationPage::retranslate()

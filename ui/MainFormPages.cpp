@@ -4,6 +4,7 @@
 
 #include "language/TableOrder.h"
 #include "ui/AboutPage.h"
+#include "ui/ElectrolytesPage.h"
 #include "ui/ExplanationPage.h"
 #include "ui/HelpPage.h"
 #include "ui/NormalValuesPage.h"
@@ -52,6 +53,7 @@ constexpr std::array<TfrmMain::PageRow, kPageCount> kPageRows{{
     {Page::Print, "tsPrint", BarAction::Print, &make<PrintPage>},
     {Page::Explanation, "tsExplanation", BarAction::Explanation, &make<ExplanationPage>},
     {Page::Review, "tsReview", BarAction::Review, &make<ReviewPage>},
+    {Page::Electrolytes, "tsElectrolytes", BarAction::Electrolytes, &make<ElectrolytesPage>},
 }};
 
 static_assert(rowsInEnumOrder(kPageRows, &TfrmMain::PageRow::page),

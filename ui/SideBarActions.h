@@ -17,8 +17,20 @@ inline constexpr int kArrowImage = 1;
 inline constexpr int kNoImage = -1;
 
 // The pages of pcABGDetails, in their order. What each is lives in the window's page table.
-enum class Page { Teacher, NormalValues, Preferences, Help, About, Samples, Statistics, Print, Explanation, Review };
-inline constexpr int kPageCount = static_cast<int>(Page::Review) + 1;
+enum class Page {
+    Teacher,
+    NormalValues,
+    Preferences,
+    Help,
+    About,
+    Samples,
+    Statistics,
+    Print,
+    Explanation,
+    Review,
+    Electrolytes
+};
+inline constexpr int kPageCount = static_cast<int>(Page::Electrolytes) + 1;
 // The page shown when nothing else is stored.
 inline constexpr Page kDesignPage = Page::About;
 
@@ -28,6 +40,7 @@ enum class BarAction {
     Statistics,
     Explanation,
     Review,
+    Electrolytes,
     NormalValues,
     Samples,
     Print,
@@ -73,6 +86,8 @@ inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
      halvex::OwnText::ExplanationTitle},
     {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true,
      halvex::OwnText::Review},
+    {BarAction::Electrolytes, "alBarABGElectrolytes", "barABGElectrolytes", BarGroup::Abg, "Electrolytes", "", kNoImage,
+     true, halvex::OwnText::ElectrolytesTitle},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
      "Show normal ABG values", kNoImage, true, std::nullopt, "", halvex::OwnText::NormalValuesDescription},
     {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},

@@ -33,6 +33,7 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     : PageWidget(context, parent)
     , m_practiceWeak(new QCheckBox(this))
     , m_realisticCases(new QCheckBox(this))
+    , m_withElectrolytes(new QCheckBox(this))
     , m_result(new AnnouncedLabel)
     , m_generated(new QLabel(QStringLiteral("0")))
     , m_gauge(new CylinderGauge)
@@ -41,17 +42,24 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     boxes->setVerticalSpacing(0);
     boxes->setHorizontalSpacing(24);
     boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
-    // Not answer boxes: the options, in the right column's two empty rows.
-    const std::pair<QCheckBox *, AppSetting> options[] = {{m_practiceWeak, AppSetting::PracticeWeak},
-                                                          {m_realisticCases, AppSetting::RealisticCases}};
+    // Not answer boxes: the options, in the right column's two empty rows and beside the first.
+    struct Option {
+        QCheckBox *box;
+        AppSetting setting;
+        int row;
+        int column;
+    };
+    const Option options[] = {{m_practiceWeak, AppSetting::PracticeWeak, 0, 1},
+                              {m_realisticCases, AppSetting::RealisticCases, 1, 1},
+                              {m_withElectrolytes, AppSetting::WithElectrolytes, 0, 2}};
     m_practiceWeak->setObjectName(QStringLiteral("chkPracticeWeak"));
     m_realisticCases->setObjectName(QStringLiteral("chkRealisticCases"));
-    for (int row = 0; row < 2; ++row) {
-        const auto &[box, setting] = options[row];
-        box->setFixedHeight(kRowHeight);
-        connect(box, &QCheckBox::clicked, this,
-                [this, setting = setting](bool on) { session().setOption(setting, on); });
-        boxes->addWidget(box, row, 1);
+    m_withElectrolytes->setObjectName(QStringLiteral("chkWithElectrolytes"));
+    for (const Option &option : options) {
+        option.box->setFixedHeight(kRowHeight);
+        connect(option.box, &QCheckBox::clicked, this,
+                [this, setting = option.setting](bool on) { session().setOption(setting, on); });
+        boxes->addWidget(option.box, option.row, option.column);
     }
     for (const halvex::AbgCategoryInfo &info : halvex::abgCategories()) {
         auto *box = new QCheckBox(categoryEnglishName(info.category), this);
@@ -134,6 +142,7 @@ void TeacherPage::showPractice()
     const AppSettings &settings = session().settings();
     m_practiceWeak->setChecked(settings[AppSetting::PracticeWeak].isOn());
     m_realisticCases->setChecked(settings[AppSetting::RealisticCases].isOn());
+    m_withElectrolytes->setChecked(settings[AppSetting::WithElectrolytes].isOn());
     // "Correct !" in green or "Incorrect" in red, whatever the interface language; empty for none.
     switch (practice.verdict()) {
     case halvex::Verdict::None:
@@ -163,6 +172,7 @@ void TeacherPage::retranslate()
     }
     m_practiceWeak->setText(session().text(halvex::OwnText::PracticeWeak));
     m_realisticCases->setText(session().text(halvex::OwnText::RealisticCases));
+    m_withElectrolytes->setText(session().text(halvex::OwnText::WithElectrolytes));
     m_gauge->setAccessibleName(session().text(halvex::OwnText::SuccessGauge));
     nameCount();
 }

@@ -42,6 +42,7 @@ private:
     std::array<QCheckBox *, halvex::kCategoryCount> m_boxes{};
     QCheckBox *m_practiceWeak;
     QCheckBox *m_realisticCases;
+    QCheckBox *m_withElectrolytes;
     AnnouncedLabel *m_result; // the verdict, spoken to a screen reader when an answer is scored
     QLabel *m_generated;
     QLabel *m_total = nullptr; // the count's caption

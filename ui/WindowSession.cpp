@@ -1,5 +1,6 @@
 #include "ui/WindowSession.h"
 
+#include "engine/ElectrolyteDraw.h"
 #include "language/Language.h"
 #include "settings/SettingsStore.h"
 #include "teaching/WeakCategories.h"
@@ -123,6 +124,18 @@ void WindowSession::generateCase()
     // The generator's code 99 (no sample made) is no category.
     const int code = realistic ? m_generator->GenerateRealistic(variant) : m_generator->Generate(variant);
     m_practice.generated(variant, halvex::categoryFromCode(code));
+    // Electrolytes that fit the new case, drawn after it; without the option
+    // none, since those of the case before would not belong to it.
+    halvex::Electrolytes drawn;
+    if (m_settings[AppSetting::WithElectrolytes].isOn()) {
+        drawn = halvex::drawElectrolytes(m_generator->sample().HCO3,
+                                         halvex::categoryFromCode(code).value_or(halvex::AbgCategory::Normal),
+                                         m_generator->random());
+        if (albuminUnit() == halvex::AlbuminUnit::GramsPerDecilitre)
+            drawn.albumin = *drawn.albumin / 10;
+        drawn.albuminUnit = albuminUnit();
+    }
+    setElectrolytes(drawn);
     m_fieldsOrigin = halvex::CaseOrigin::Generated;
     forgetAssessment();
     emit practiceChanged();
@@ -160,10 +173,46 @@ void WindowSession::assessed(const halvex::AbgInput &input, const halvex::BloodG
                                       input.FiO2,
                                       input.Age};
     const bool ticked = m_practice.ticked().has_value();
-    m_assessment = Assessment{sample, m_fieldsOrigin, m_practice.ScoreTeacherAnswer(shown, m_presentation.unit)};
+    m_assessment =
+        Assessment{sample, m_fieldsOrigin, m_practice.ScoreTeacherAnswer(shown, m_presentation.unit), {}, {}};
+    // Nothing is assessed from a refused electrolyte.
+    if (const auto refused = halvex::validateElectrolytes(m_electrolytes))
+        m_assessment->electrolytesRefused = halvex::electrolyteFailureText(*refused, captionLanguage());
+    else
+        m_assessment->electrolytes = m_electrolytes;
     if (ticked)
         emit practiceChanged();
     emit assessmentChanged();
+}
+
+void WindowSession::setElectrolytes(const halvex::Electrolytes &electrolytes)
+{
+    m_electrolytes = electrolytes;
+    m_electrolytes.albuminUnit = albuminUnit();
+    emit electrolytesChanged();
+}
+
+halvex::AlbuminUnit WindowSession::albuminUnit() const
+{
+    return halvex::albuminUnitNamed(m_settings[AppSetting::AlbuminUnit].text().toStdString())
+        .value_or(halvex::AlbuminUnit::GramsPerLitre);
+}
+
+void WindowSession::selectAlbuminUnit(halvex::AlbuminUnit unit)
+{
+    if (unit == albuminUnit())
+        return;
+    AppSettings::Value &stored = m_settings[AppSetting::AlbuminUnit];
+    if (unit == halvex::AlbuminUnit::GramsPerLitre)
+        stored.clear();
+    else
+        stored.setText(QString::fromLatin1(halvex::albuminUnitName(unit).data()));
+    // The albumin held keeps its amount in the new unit.
+    if (m_electrolytes.albumin)
+        *m_electrolytes.albumin = unit == halvex::AlbuminUnit::GramsPerDecilitre ? *m_electrolytes.albumin / 10
+                                                                                 : *m_electrolytes.albumin * 10;
+    m_electrolytes.albuminUnit = unit;
+    emit electrolytesChanged();
 }
 
 void WindowSession::forgetAssessment()

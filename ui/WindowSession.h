@@ -2,10 +2,11 @@
 
 // The session of one window, shared by its pages: the presentation (unit and
 // language in force), the practice session, the generator, the application
-// settings and their store, the values in the input fields and the last blood
-// gas assessed. Parts of the window change it through its operations and
-// follow it through its signals; none reaches into another.
+// settings and their store, the values in the input fields and the
+// electrolytes typed beside them, and the last blood gas assessed. Parts of the window change it through its operations
+// and follow it through its signals; none reaches into another.
 
+#include "engine/AnionGap.h"
 #include "engine/BloodGasSample.h"
 #include "engine/Explanation.h"
 #include "engine/InputValidation.h"
@@ -81,12 +82,22 @@ public:
     // The practice options of the teacher page, stored only while on.
     void setOption(AppSetting option, bool on);
 
+    // The electrolytes of the electrolytes page, as typed or generated, in the albumin unit in force.
+    const halvex::Electrolytes &electrolytes() const { return m_electrolytes; }
+    void setElectrolytes(const halvex::Electrolytes &electrolytes);
+    // The albumin unit: stored only while it is not g/L.
+    halvex::AlbuminUnit albuminUnit() const;
+    void selectAlbuminUnit(halvex::AlbuminUnit unit);
+
     // What the last Analyze assessed (in mmHg), where its values came from and
-    // the verdict on the answer scored with it.
+    // the verdict on the answer scored with it; the electrolytes it was
+    // assessed with, or why they were refused.
     struct Assessment {
         halvex::BloodGasSample sample;
         halvex::CaseOrigin origin;
         std::optional<halvex::AnswerVerdict> verdict;
+        halvex::Electrolytes electrolytes;
+        std::string electrolytesRefused;
     };
     const std::optional<Assessment> &assessment() const { return m_assessment; }
     // Analyze: the fields are editable again and no case waits for its analysis.
@@ -105,6 +116,7 @@ signals:
     void unitChanged(halvex::PressureUnit from, halvex::PressureUnit to);
     void languageChanged();
     void sampleLoaded(const halvex::BloodGasSample &sample);
+    void electrolytesChanged();
     void practiceChanged();
     void assessmentChanged();
     void pageRequested(Page page);
@@ -123,4 +135,5 @@ private:
     halvex::Practice m_practice;
     halvex::CaseOrigin m_fieldsOrigin = halvex::CaseOrigin::Typed;
     std::optional<Assessment> m_assessment;
+    halvex::Electrolytes m_electrolytes;
 };
