@@ -44,6 +44,7 @@ std::optional<double> typed(const NumericSpinField *field)
 ElectrolytesPage::ElectrolytesPage(PageContext &context, QWidget *parent)
     : PageWidget(context, parent)
     , m_title(pageTitle(QStringLiteral("lblElectrolytesTitle"), QStringLiteral("Electrolytes"), this))
+    , m_albuminUnitCaption(new QLabel(this))
     , m_albuminUnit(new QComboBox(this))
     , m_clear(new QPushButton(this))
     , m_reading(readOnlyDocument(QStringLiteral("txtAnionGap"), this))
@@ -72,10 +73,14 @@ ElectrolytesPage::ElectrolytesPage(PageContext &context, QWidget *parent)
     m_albuminUnit->setObjectName(QStringLiteral("cbAlbuminUnit"));
     for (const halvex::AlbuminUnit unit : {halvex::AlbuminUnit::GramsPerLitre, halvex::AlbuminUnit::GramsPerDecilitre})
         m_albuminUnit->addItem(QString::fromLatin1(halvex::albuminUnitName(unit).data()), int(unit));
-    grid->addWidget(m_albuminUnit, Albumin, 2);
+    // Its caption is its label: a screen reader reads the unit chosen with it.
+    m_albuminUnitCaption->setObjectName(QStringLiteral("lblAlbuminUnit"));
+    m_albuminUnitCaption->setBuddy(m_albuminUnit);
+    grid->addWidget(m_albuminUnitCaption, Albumin, 2);
+    grid->addWidget(m_albuminUnit, Albumin, 3);
     m_clear->setObjectName(QStringLiteral("btnClearElectrolytes"));
-    grid->addWidget(m_clear, int(kFieldRows.size()), 1, 1, 2, Qt::AlignLeft);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(m_clear, int(kFieldRows.size()), 1, 1, 3, Qt::AlignLeft);
+    grid->setColumnStretch(4, 1);
 
     m_reading->setFrameShape(QFrame::NoFrame);
     auto *page = new QVBoxLayout(this);
@@ -155,6 +160,7 @@ void ElectrolytesPage::retranslate()
         m_captions[i]->setText(caption);
         m_fields[i]->setAccessibleName(caption);
     }
+    m_albuminUnitCaption->setText(session().text(halvex::OwnText::AlbuminUnitName));
     m_albuminUnit->setAccessibleName(session().text(halvex::OwnText::AlbuminUnitName));
     m_clear->setText(session().text(halvex::OwnText::ClearElectrolytes));
     m_reading->setAccessibleName(session().text(halvex::OwnText::AnionGapReading));

@@ -43,6 +43,7 @@ private:
     QLabel *m_title;
     std::array<QLabel *, 3> m_captions{};
     std::array<NumericSpinField *, 3> m_fields{}; // Na, Cl, albumin
+    QLabel *m_albuminUnitCaption;
     QComboBox *m_albuminUnit;
     QPushButton *m_clear;
     QTextEdit *m_reading;

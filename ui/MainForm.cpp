@@ -30,12 +30,21 @@
 
 namespace {
 
-constexpr QSize kClientSize{807, 498};
+constexpr QSize kDesignedClientSize{807, 498};
 constexpr int kTitleHeight = 49;
 constexpr int kSideBarWidth = 185;
 constexpr int kStatusHeight = 19;
 constexpr int kInputPanelHeight = 188;
-constexpr int kBodyHeight = kClientSize.height() - kTitleHeight - kStatusHeight;
+// The body as designed, taller only where the side bar's items of ours need it
+// to show every group expanded.
+constexpr int kBodyHeight = [] {
+    int groupHeights = 0;
+    for (const BarGroupRow &row : kBarGroups)
+        groupHeights += barGroupHeight(row.group);
+    return std::max(kDesignedClientSize.height() - kTitleHeight - kStatusHeight,
+                    SideBar::heightFor(groupHeights, kBarGroupCount));
+}();
+constexpr QSize kClientSize{kDesignedClientSize.width(), kTitleHeight + kBodyHeight + kStatusHeight};
 
 constexpr std::array<artwork::GroupIcon, kBarGroupCount> kGroupIcons{artwork::GroupIcon::Abg, artwork::GroupIcon::Units,
                                                                      artwork::GroupIcon::Language};

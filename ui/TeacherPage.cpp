@@ -42,16 +42,17 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     boxes->setVerticalSpacing(0);
     boxes->setHorizontalSpacing(24);
     boxes->addWidget(boldLabel(QStringLiteral("pnlAcidBaseTitle"), QStringLiteral(" Acid/Base status :"), this), 0, 0);
-    // Not answer boxes: the options, in the right column's two empty rows and beside the first.
+    // Not answer boxes: the options, in the right column's two empty rows and below its answers.
     struct Option {
         QCheckBox *box;
         AppSetting setting;
         int row;
         int column;
     };
+    const int belowAnswers = categoryGridPlace(halvex::AbgCategory::CRMAK).row + 2;
     const Option options[] = {{m_practiceWeak, AppSetting::PracticeWeak, 0, 1},
                               {m_realisticCases, AppSetting::RealisticCases, 1, 1},
-                              {m_withElectrolytes, AppSetting::WithElectrolytes, 0, 2}};
+                              {m_withElectrolytes, AppSetting::WithElectrolytes, belowAnswers, 1}};
     m_practiceWeak->setObjectName(QStringLiteral("chkPracticeWeak"));
     m_realisticCases->setObjectName(QStringLiteral("chkRealisticCases"));
     m_withElectrolytes->setObjectName(QStringLiteral("chkWithElectrolytes"));

@@ -13,8 +13,8 @@ SideBar::SideBar(QWidget *parent) : QWidget(parent), m_layout(new QVBoxLayout(th
     QPalette pale = palette();
     pale.setColor(QPalette::Window, designBackground(QColor(232, 238, 250), pale, QPalette::Window));
     setPalette(pale);
-    m_layout->setContentsMargins(6, 4, 6, 4);
-    m_layout->setSpacing(6);
+    m_layout->setContentsMargins(6, kVerticalMargin, 6, kVerticalMargin);
+    m_layout->setSpacing(kGroupSpacing);
     m_layout->addStretch();
 }
 

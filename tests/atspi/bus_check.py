@@ -312,6 +312,35 @@ def the_review_follows_a_chosen_row(session):
     check("\ufdd0" not in shown() and "\ufdd1" not in shown(), "the answer text carries invisible characters")
 
 
+def the_electrolytes_page(session):
+    """The electrolytes page from its side-bar item: named fields that expose their value, a named unit
+    choice and Clear, and the gap read as text after Analyze."""
+    act(session.find("radio button", "Electrolytes"), "Press")
+    sodium = session.find("spin button", "Na (mEq/L)")
+    chloride = session.find("spin button", "Cl (mEq/L)")
+    check(session.find("spin button", "Albumin") is not None, "the albumin field is not named")
+    # A combo box is named by its choice on this bus; its caption is its label.
+    unit = session.find("combo box", "g/L")
+    if unit is not None:
+        labels = [r.getTarget(0).name for r in unit.getRelationSet()
+                  if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+        check(labels == ["Albumin unit"], f"the albumin unit is labelled {labels}")
+    check(session.find("push button", "Clear electrolytes") is not None, "the electrolytes' Clear is not named")
+    if sodium is None or chloride is None:
+        return
+    # Typed as a user types: digit keys into each field.
+    for field, text in ((sodium, "140"), (chloride, "100")):
+        for digit in text:
+            key(ord(digit), field)
+    act(session.find("push button", "Analyze"), "Press")
+    reading = session.find("text", "Anion gap")
+    if reading is None:
+        return
+    eventually(lambda: "Anion gap = Na" in reading.queryText().getText(0, -1),
+               lambda: f"the gap reads {reading.queryText().getText(0, -1)[:80]!r}")
+    check(sodium.queryValue().currentValue == 140, f"Na exposes {sodium.queryValue().currentValue}")
+
+
 def the_help_window(session):
     """English help opens in a window of its own, its parts named; Escape closes it."""
     act(session.find("radio button", "ABG Help"), "Press")
@@ -337,6 +366,7 @@ def french_names(session):
         check(clear.description == "Efface les gaz du sang en cours", f"Effacer described as {clear.description!r}")
     check(session.find("spin button", "Age, Ans") is not None, "the age field is not named in French")
     check(session.find("radio button", "Révision") is not None, "the review item is not named in French")
+    check(session.find("radio button", "Électrolytes") is not None, "the electrolytes item is not named in French")
     act(session.find("radio button", "English"), "Press")
 
 
@@ -361,8 +391,8 @@ def main():
     session = Session()
     try:
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
-                     unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row, the_help_window,
-                     french_names):
+                     unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row,
+                     the_electrolytes_page, the_help_window, french_names):
             step(session)
     finally:
         session.close()
