@@ -47,7 +47,8 @@ void Practice::caseLeft()
     ClearCategoryChecks();
 }
 
-std::optional<AnswerVerdict> Practice::ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit)
+std::optional<AnswerVerdict> Practice::ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit,
+                                                          const Electrolytes &electrolytes)
 {
     if (!m_ticked)
         return std::nullopt;
@@ -60,7 +61,7 @@ std::optional<AnswerVerdict> Practice::ScoreTeacherAnswer(const std::array<doubl
     // The gauge clamps the rate: two answers on one sample give 200, shown as 100.
     m_gauge = std::clamp(score.gauge, 0, 100);
     const AnswerVerdict verdict{score.correct, m_teacher.generatedCategory(), m_teacher.chosenCategory()};
-    m_review.record({values, unit, m_lastVariant, verdict.generated, verdict.chosen, verdict.correct});
+    m_review.record({values, unit, m_lastVariant, verdict.generated, verdict.chosen, verdict.correct, electrolytes});
     return verdict;
 }
 

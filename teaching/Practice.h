@@ -60,7 +60,9 @@ public:
     // them, in the unit): scored and recorded only when a box is ticked and
     // the fields still hold the case it was given for; otherwise the box is
     // cleared and nothing is scored.
-    std::optional<AnswerVerdict> ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit);
+    // The electrolytes assessed with them are kept with the answer.
+    std::optional<AnswerVerdict> ScoreTeacherAnswer(const std::array<double, 6> &values, PressureUnit unit,
+                                                    const Electrolytes &electrolytes = {});
 
 private:
     TeacherSession m_teacher;

@@ -5,7 +5,9 @@
 #include "language/Language.h"
 #include "numbers/NumberText.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace halvex {
 
@@ -29,19 +31,41 @@ BloodGasSample sampleOf(const AnswerRecord &answer)
 void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answers, std::string_view language)
 {
     CsvWriter csv(output);
-    csv.writeRecord({"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age",
-                     "answered_code", "answered", "correct"});
+    const bool withElectrolytes = std::any_of(answers.begin(), answers.end(),
+                                              [](const AnswerRecord &answer) { return answer.electrolytes.any(); });
+    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", "PaCO2",
+                                         "PaO2",    "HCO3",          "FiO2",     "Age"};
+    if (withElectrolytes)
+        header.insert(header.end(), {"Na", "Cl", "Albumin"});
+    header.insert(header.end(), {"answered_code", "answered", "correct"});
+    csv.writeRecord(header);
     // As the field showed it: its own decimals, without trailing zeros.
     const auto number = [](double value) { return formatUpTo(value, 3); };
+    const auto optional = [&](const std::optional<double> &value) { return value ? number(*value) : std::string(); };
     const auto name = [&](AbgCategory category) { return Translate(categoryInfo(category).englishName, language); };
     for (const AnswerRecord &answer : answers) {
-        const std::string variant = answer.variant ? std::to_string(*answer.variant) : std::string();
-        const std::string code = answer.generated ? std::to_string(categoryCode(*answer.generated)) : std::string();
-        const std::string category = answer.generated ? name(*answer.generated) : std::string();
         const auto &v = answer.values;
-        csv.writeRecord({variant, code, category, number(v[0]), number(v[1]), number(v[2]), number(v[3]), number(v[4]),
-                         number(v[5]), std::to_string(categoryCode(answer.answered)), name(answer.answered),
-                         answer.correct ? "yes" : "no"});
+        std::vector<std::string> fields{answer.variant ? std::to_string(*answer.variant) : std::string(),
+                                        answer.generated ? std::to_string(categoryCode(*answer.generated))
+                                                         : std::string(),
+                                        answer.generated ? name(*answer.generated) : std::string(),
+                                        number(v[0]),
+                                        number(v[1]),
+                                        number(v[2]),
+                                        number(v[3]),
+                                        number(v[4]),
+                                        number(v[5])};
+        if (withElectrolytes) {
+            const Electrolytes &e = answer.electrolytes;
+            const std::optional<double> albuminGl = e.albumin && e.albuminUnit == AlbuminUnit::GramsPerDecilitre
+                                                        ? std::optional(*e.albumin * 10)
+                                                        : e.albumin;
+            fields.insert(fields.end(), {optional(e.sodium), optional(e.chloride), optional(albuminGl)});
+        }
+        fields.insert(fields.end(), {std::to_string(categoryCode(answer.answered)), name(answer.answered),
+                                     answer.correct ? "yes" : "no"});
+        const std::vector<std::string_view> views(fields.begin(), fields.end());
+        csv.writeRecord(views);
     }
     csv.flush();
 }

@@ -5,6 +5,7 @@
 // the session, as the statistics do, and can be written as CSV.
 
 #include "engine/AbgCategory.h"
+#include "engine/AnionGap.h"
 #include "engine/BloodGasSample.h"
 #include "engine/Presentation.h"
 
@@ -22,6 +23,7 @@ struct AnswerRecord {
     std::optional<AbgCategory> generated; // none after a failed generation
     AbgCategory answered = AbgCategory::Normal;
     bool correct = false;
+    Electrolytes electrolytes; // those assessed with the answer, if any
 };
 
 class SessionReview {
@@ -40,9 +42,10 @@ private:
 BloodGasSample sampleOf(const AnswerRecord &answer);
 
 // Writes the answers, oldest first, as CSV with halvex-cli generate's columns
-// (pressures in each answer's unit, as shown) and answered_code, answered,
-// correct; category names in the language. Throws WriteFailure when the stream
-// does not take it.
+// (pressures in each answer's unit, as shown; Na, Cl and albumin in g/L after
+// Age when any answer has electrolytes, as generate --electrolytes writes them)
+// and answered_code, answered, correct; category names in the language.
+// Throws WriteFailure when the stream does not take it.
 void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answers, std::string_view language);
 
 } // namespace halvex

@@ -111,7 +111,7 @@ void ReviewPage::showReviewedAnswer()
     const halvex::AnswerRecord &answer = session().practice().review().answers()[m_rows[std::size_t(row)]];
     m_answer->setHtml(explanationHtml(halvex::sampleOf(answer), halvex::verdictOf(answer),
                                       answer.variant ? halvex::CaseOrigin::Generated : halvex::CaseOrigin::Typed,
-                                      session().presentation(), palette()));
+                                      session().presentation(), palette(), answer.electrolytes));
 }
 
 void ReviewPage::loadReviewedAnswer()
@@ -122,6 +122,7 @@ void ReviewPage::loadReviewedAnswer()
     const halvex::AnswerRecord &answer = session().practice().review().answers()[m_rows[std::size_t(row)]];
     session().loadSample(halvex::sampleOf(answer),
                          answer.variant ? halvex::CaseOrigin::Generated : halvex::CaseOrigin::Typed);
+    session().setElectrolytes(answer.electrolytes);
 }
 
 void ReviewPage::saveReview()

@@ -173,13 +173,12 @@ void WindowSession::assessed(const halvex::AbgInput &input, const halvex::BloodG
                                       input.FiO2,
                                       input.Age};
     const bool ticked = m_practice.ticked().has_value();
-    m_assessment =
-        Assessment{sample, m_fieldsOrigin, m_practice.ScoreTeacherAnswer(shown, m_presentation.unit), {}, {}};
     // Nothing is assessed from a refused electrolyte.
-    if (const auto refused = halvex::validateElectrolytes(m_electrolytes))
-        m_assessment->electrolytesRefused = halvex::electrolyteFailureText(*refused, captionLanguage());
-    else
-        m_assessment->electrolytes = m_electrolytes;
+    const std::optional<halvex::ElectrolyteFailure> refused = halvex::validateElectrolytes(m_electrolytes);
+    const halvex::Electrolytes assessedWith = refused ? halvex::Electrolytes{} : m_electrolytes;
+    m_assessment =
+        Assessment{sample, m_fieldsOrigin, m_practice.ScoreTeacherAnswer(shown, m_presentation.unit, assessedWith),
+                   assessedWith, refused ? halvex::electrolyteFailureText(*refused, captionLanguage()) : std::string()};
     if (ticked)
         emit practiceChanged();
     emit assessmentChanged();

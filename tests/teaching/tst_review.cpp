@@ -43,6 +43,7 @@ private slots:
     void weakCategoriesComeUpMore();
     void listedNewestFirst();
     void csvRoundTrip();
+    void csvWithElectrolytes();
 };
 
 void TestReview::weights_data()
@@ -119,9 +120,9 @@ void TestReview::weakCategoriesComeUpMore()
 void TestReview::listedNewestFirst()
 {
     SessionReview review;
-    review.record({{}, PressureUnit::MmHg, 3, AbgCategory::RA, AbgCategory::RA, true});
-    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::RA, false});
-    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::PCRA, true});
+    review.record({{}, PressureUnit::MmHg, 3, AbgCategory::RA, AbgCategory::RA, true, {}});
+    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::RA, false, {}});
+    review.record({{}, PressureUnit::MmHg, 5, AbgCategory::PCRA, AbgCategory::PCRA, true, {}});
     QCOMPARE(review.listed(false), (std::vector<std::size_t>{2, 1, 0}));
     QCOMPARE(review.listed(true), (std::vector<std::size_t>{1}));
     QCOMPARE(SessionReview().listed(false), std::vector<std::size_t>{});
@@ -130,9 +131,15 @@ void TestReview::listedNewestFirst()
 void TestReview::csvRoundTrip()
 {
     const std::vector<AnswerRecord> answers{
-        {{7.31, 5.3, 12.0, 24, 21, 40}, PressureUnit::Kpa, 9, AbgCategory::PCMA, AbgCategory::MA, false},
-        {{7.4, 40, 90, 24, 21, 0}, PressureUnit::MmHg, std::nullopt, AbgCategory::Normal, AbgCategory::Normal, true},
-        {{7.4, 40, 90, 24, 21, 40}, PressureUnit::MmHg, 28, std::nullopt, AbgCategory::CRMAK, false},
+        {{7.31, 5.3, 12.0, 24, 21, 40}, PressureUnit::Kpa, 9, AbgCategory::PCMA, AbgCategory::MA, false, {}},
+        {{7.4, 40, 90, 24, 21, 0},
+         PressureUnit::MmHg,
+         std::nullopt,
+         AbgCategory::Normal,
+         AbgCategory::Normal,
+         true,
+         {}},
+        {{7.4, 40, 90, 24, 21, 40}, PressureUnit::MmHg, 28, std::nullopt, AbgCategory::CRMAK, false, {}},
     };
     std::ostringstream written;
     writeReviewCsv(written, answers, "FRENCH");
@@ -152,6 +159,37 @@ void TestReview::csvRoundTrip()
     QCOMPARE(rows[2][0], std::string()); // no sample generated yet
     QCOMPARE(rows[2][11], std::string("yes"));
     QCOMPARE(rows[3][1], std::string()); // a failed generation has no category
+}
+
+// With electrolytes on any answer, Na, Cl and albumin (in g/L) follow Age, as
+// generate --electrolytes writes them, and assess reads them back by name.
+void TestReview::csvWithElectrolytes()
+{
+    const std::vector<AnswerRecord> answers{
+        {{7.2, 25, 90, 10, 21, 40},
+         PressureUnit::MmHg,
+         9,
+         AbgCategory::PCMA,
+         AbgCategory::PCMA,
+         true,
+         {135.0, 100.0, 2.5, AlbuminUnit::GramsPerDecilitre}},
+        {{7.4, 40, 90, 24, 21, 40}, PressureUnit::MmHg, 1, AbgCategory::Normal, AbgCategory::Normal, true, {}},
+    };
+    std::ostringstream written;
+    writeReviewCsv(written, answers, "ENGLISH");
+    std::istringstream input(written.str());
+    CsvReader reader(input);
+    CsvRecord record;
+    std::vector<std::vector<std::string>> rows;
+    while (reader.next(record))
+        rows.push_back(record.fields);
+    QCOMPARE(rows[0],
+             (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3", "FiO2",
+                                       "Age", "Na", "Cl", "Albumin", "answered_code", "answered", "correct"}));
+    QCOMPARE((std::vector<std::string>(rows[1].begin() + 9, rows[1].begin() + 12)),
+             (std::vector<std::string>{"135", "100", "25"}));
+    QCOMPARE((std::vector<std::string>(rows[2].begin() + 9, rows[2].begin() + 12)),
+             (std::vector<std::string>{"", "", ""}));
 }
 
 QTEST_APPLESS_MAIN(TestReview)

@@ -142,8 +142,13 @@ void TestElectrolytesPage::teacherModeGeneratesElectrolytes()
     m_fixture.generate();
     openPage();
     QVERIFY(!field("edtSodium")->isEmpty() && !field("edtChloride")->isEmpty() && !field("edtAlbumin")->isEmpty());
+    m_fixture.tick(m_fixture.generated());
     m_fixture.analyze();
     QVERIFY2(reading().contains("Anion gap = "), qPrintable(reading()));
+    // The answer scored is reviewed with them.
+    const halvex::AnswerRecord &answer = m_fixture.practice().review().answers().back();
+    QCOMPARE(answer.electrolytes.sodium, m_fixture.window->session().electrolytes().sodium);
+    QVERIFY(answer.electrolytes.chloride && answer.electrolytes.albumin);
     m_fixture.window->close();
     QCOMPARE(WindowFixture::stored("AppSettings/WithElectrolytes").toString(), QString("1"));
 
