@@ -24,10 +24,10 @@ run: build
 test: deps
 	cmake --preset $(TEST_PRESET)
 	cmake --build --preset $(TEST_PRESET)
-	ctest --preset $(TEST_PRESET)
+	ctest --preset $(TEST_PRESET) --output-on-failure
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	ctest --preset fuzz
+	ctest --preset fuzz --output-on-failure
 
 # Whether every C++ source keeps the house style of .clang-format.
 format-check: deps

@@ -25,12 +25,13 @@ def check(condition, what):
     return condition
 
 
-def eventually(condition, what, seconds=10):
-    """Checks the condition as the bus catches up: true within the time, or a failure."""
+def eventually(condition, what, seconds=10, quiet=False):
+    """Checks the condition as the bus catches up: true within the time, or a
+    failure (unless quiet: then only false)."""
     end = time.time() + seconds
     while not condition():
         if time.time() > end:
-            return check(False, what() if callable(what) else what)
+            return False if quiet else check(False, what() if callable(what) else what)
         pump(0.1)
     return True
 
@@ -328,17 +329,23 @@ def the_electrolytes_page(session):
     check(session.find("push button", "Clear electrolytes") is not None, "the electrolytes' Clear is not named")
     if sodium is None or chloride is None:
         return
-    # Typed as a user types: digit keys into each field.
-    for field, text in ((sodium, "140"), (chloride, "100")):
-        for digit in text:
-            key(ord(digit), field)
+    # Typed as a user types, digit keys into each field; a key a loaded machine
+    # lost is typed again.
+    for field, value in ((sodium, 140), (chloride, 100)):
+        for _ in range(3):
+            for _ in range(4):
+                key(0xFF08, field)  # BackSpace
+            for digit in str(value):
+                key(ord(digit), field)
+            if eventually(lambda f=field, v=value: f.queryValue().currentValue == v, "", seconds=3, quiet=True):
+                break
+        check(field.queryValue().currentValue == value, f"{field.name} exposes {field.queryValue().currentValue}")
     act(session.find("push button", "Analyze"), "Press")
     reading = session.find("text", "Anion gap")
     if reading is None:
         return
-    eventually(lambda: "Anion gap = Na" in reading.queryText().getText(0, -1),
+    eventually(lambda: "= 140 − (100 + " in reading.queryText().getText(0, -1),
                lambda: f"the gap reads {reading.queryText().getText(0, -1)[:80]!r}")
-    check(sodium.queryValue().currentValue == 140, f"Na exposes {sodium.queryValue().currentValue}")
 
 
 def the_help_window(session):
