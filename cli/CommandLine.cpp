@@ -292,7 +292,10 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
     const QCommandLineOption seed = seedOption();
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption explain = explainOption();
-    parser.addOptions({count, output, units, language, seed, explain});
+    const QCommandLineOption electrolytes(
+        QStringLiteral("electrolytes"),
+        QStringLiteral("Also Na, Cl and albumin (g/L) that fit each blood gas, and its anion gap in the answers."));
+    parser.addOptions({count, output, units, language, seed, explain, electrolytes});
     parser.addPositionalArgument(QStringLiteral("sheet"), QString(), QStringLiteral("sheet"));
     if (parseCommand(parser, arguments, out))
         return ExitOk;
@@ -313,7 +316,7 @@ int runSheetCommand(const QStringList &arguments, std::ostream &out)
 
     TABG abg(std::move(seeds));
     ExerciseSheet sheet(artwork::reportLogo(), QStringLiteral(HALVEX_WEBSITE));
-    sheet.fill(abg, rows, presentation, parser.isSet(explain));
+    sheet.fill(abg, rows, presentation, parser.isSet(explain), parser.isSet(electrolytes));
     if (const std::optional<PdfFailure> failure = writeReportPdf(sheet.report(), target))
         throw CommandFailure{QStringLiteral("cannot write %1: %2").arg(target, failure->reason)};
     return ExitOk;

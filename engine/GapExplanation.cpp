@@ -11,6 +11,12 @@ using enum ExplanationText;
 
 constexpr double kGramsPerLitreInGramsPerDecilitre = 10;
 
+// Below the normal range: a gap the verdict counts as not raised, but no normal one either.
+bool belowNormal(const AnionGap &gap)
+{
+    return gap.used() < rules::kNormalAnionGap - rules::kAnionGapSpread;
+}
+
 ExplanationText deltaBandText(DeltaVerdict verdict)
 {
     static constexpr std::array<ExplanationText, 4> kTexts{DeltaNormalGap, DeltaMixed, DeltaHighGap, DeltaAlkalosis};
@@ -40,7 +46,7 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
     }
     const std::string used = mEq(gap->used());
     const bool raised = gap->verdict == GapVerdict::High;
-    steps.push_back(out.text(raised ? GapHigh : GapNormal, {used}));
+    steps.push_back(out.text(raised ? GapHigh : belowNormal(*gap) ? GapLow : GapNormal, {used}));
 
     // The gap and the delta ratio read a fall in HCO3 that a metabolic acidosis causes.
     const bool acidosis = outcome.kind == AcidBaseOutcomeKind::Category && hasMetabolicAcidosis(outcome.category);
@@ -67,6 +73,25 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
         notes.push_back(out.text(NormalGapCauses));
     if (raised && !acidosis)
         notes.push_back(out.text(GapBeyondVerdict));
+}
+
+std::string gapSummary(double HCO3, const Electrolytes &electrolytes, std::string_view language)
+{
+    const std::optional<AnionGap> gap = anionGapOf(HCO3, electrolytes);
+    if (!gap)
+        return {};
+    // The writer keeps a view of the presentation's language: it lives as long as the writer.
+    const Presentation presentation{PressureUnit::MmHg, std::string(language)};
+    const ExplanationWriter out(presentation);
+    const std::string verdict = out.text(gap->verdict == GapVerdict::High ? SummaryRaised
+                                         : belowNormal(*gap)              ? SummaryLow
+                                                                          : SummaryNormal);
+    std::string line = gap->corrected ? out.text(SummaryCorrectedGap,
+                                                 {out.number(gap->gap, 1), out.number(*gap->corrected, 1), verdict})
+                                      : out.text(SummaryGap, {out.number(gap->gap, 1), verdict});
+    if (gap->deltaRatio)
+        line += out.text(SummaryDelta, {out.fixed(*gap->deltaRatio, 2)});
+    return line;
 }
 
 std::vector<std::string> anionGapReading(const BloodGasSample &s, const Presentation &presentation,

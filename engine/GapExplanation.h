@@ -20,6 +20,11 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
                      const Electrolytes &electrolytes, std::vector<std::string> &steps,
                      std::vector<std::string> &notes);
 
+// A blood gas's gap in one line, as a printed answer gives it: the gap (and
+// the gap corrected for the albumin), whether it is raised, and the delta
+// ratio where there is one; empty without Na and Cl.
+std::string gapSummary(double HCO3, const Electrolytes &electrolytes, std::string_view language);
+
 // The same steps, then the notes, alone: the electrolytes page's reading of a
 // validated blood gas (in mmHg); empty without Na and Cl.
 std::vector<std::string> anionGapReading(const BloodGasSample &s, const Presentation &presentation,

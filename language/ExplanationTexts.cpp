@@ -19,7 +19,7 @@ using enum ExplanationText;
 
 // In the order of the enumeration. American spelling, as the design's grades;
 // units as the design's fields write them ("mmHg", "kpa").
-constexpr std::array<ExplanationRow, static_cast<std::size_t>(GapBeyondVerdict) + 1> kRows{{
+constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1> kRows{{
     {NoFit,
      "These values do not fit together: a PaCO2 of %1 and an HCO3 of %2 give a pH of %3 (Henderson–Hasselbalch), "
      "not %4; a real sample would be checked for an entry error.",
@@ -372,6 +372,11 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(GapBeyondVerdict) 
      "Le trou anionique retenu, %1 mEq/L, est entre 8 et 16 : normal, aucun acide non mesuré ne s'ajoute."},
     {GapHigh, "The gap read, %1 mEq/L, is above 16: raised, an unmeasured acid is added.",
      "Le trou anionique retenu, %1 mEq/L, dépasse 16 : élevé, un acide non mesuré s'ajoute."},
+    {GapLow,
+     "The gap read, %1 mEq/L, is below 8: low, no unmeasured acid is added (a low gap most often comes from a low "
+     "albumin or an error of measurement).",
+     "Le trou anionique retenu, %1 mEq/L, est sous 8 : bas, aucun acide non mesuré ne s'ajoute (un trou bas vient le "
+     "plus souvent d'une albumine basse ou d'une erreur de mesure)."},
     {DeltaRatio, "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3: %4.",
      "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 : %4."},
     {DeltaNormalGap,
@@ -406,8 +411,8 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(GapBeyondVerdict) 
      "Le trou est élevé alors que le HCO3 n'est pas bas : une acidose à trou anionique élevé dont la baisse du HCO3 "
      "est masquée, le plus souvent par une alcalose métabolique (ou par la réponse rénale à une acidose "
      "respiratoire)."},
-    {NormalGapAcidosis, "A low HCO3 with a normal gap: a normal-gap (hyperchloraemic) acidosis.",
-     "Un HCO3 bas avec un trou normal : une acidose à trou anionique normal (hyperchlorémique)."},
+    {NormalGapAcidosis, "A low HCO3 without a raised gap: a normal-gap (hyperchloraemic) acidosis.",
+     "Un HCO3 bas sans trou élevé : une acidose à trou anionique normal (hyperchlorémique)."},
     {HighGapCauses,
      "Usual causes of a high-gap acidosis: ketoacidosis, lactic acidosis, renal failure, toxic alcohols (methanol, "
      "ethylene glycol), salicylates.",
@@ -422,6 +427,13 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(GapBeyondVerdict) 
      "look for.",
      "Le verdict du tableau ne nomme pas d'acidose métabolique, mais le trou élevé montre un acide ajouté : un second "
      "trouble à rechercher."},
+    {SummaryGap, "Anion gap %1 mEq/L: %2", "Trou anionique %1 mEq/L : %2"},
+    {SummaryCorrectedGap, "Anion gap %1, corrected for albumin %2 mEq/L: %3",
+     "Trou anionique %1, corrigé pour l'albumine %2 mEq/L : %3"},
+    {SummaryNormal, "normal", "normal"},
+    {SummaryRaised, "raised", "élevé"},
+    {SummaryLow, "low", "bas"},
+    {SummaryDelta, "; delta ratio %1", " ; rapport delta %1"},
 }};
 
 static_assert(rowsInEnumOrder(kRows, &ExplanationRow::text), "one row a text, in the order of ExplanationText");

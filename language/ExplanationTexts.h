@@ -119,6 +119,7 @@ enum class ExplanationText {
     GapCorrected, // %1 the albumin as given, %2 the gap, %3 the albumin in g/dL, %4 the corrected gap
     GapNormal,    // %1 the gap used
     GapHigh,
+    GapLow,
     DeltaRatio, // %1 the gap used, %2 HCO3, %3 the ratio, %4 its band
     DeltaNormalGap,
     DeltaMixed,
@@ -131,6 +132,13 @@ enum class ExplanationText {
     HighGapCauses,
     NormalGapCauses,
     GapBeyondVerdict,
+    // A printed answer's line on the gap.
+    SummaryGap,          // %1 the gap, %2 normal or raised
+    SummaryCorrectedGap, // %1 the gap, %2 corrected, %3 normal or raised
+    SummaryNormal,
+    SummaryRaised,
+    SummaryLow,
+    SummaryDelta, // %1 the delta ratio
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

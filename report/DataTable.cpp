@@ -58,6 +58,11 @@ void DataTable::append(std::vector<QVariant> values)
     m_rows.push_back(std::move(values));
 }
 
+void DataTable::setValue(int row, const QString &field, QVariant value)
+{
+    m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(indexOf(field))) = std::move(value);
+}
+
 QVariant DataTable::value(int row, const QString &field) const
 {
     const int index = indexOf(field);

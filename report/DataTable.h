@@ -25,6 +25,8 @@ public:
     // Appends a row of values in field order; text values are cut to the
     // field's maximum length, when it has one.
     void append(std::vector<QVariant> values);
+    // Replaces one value of a row appended before.
+    void setValue(int row, const QString &field, QVariant value);
     void setMaximumLength(const QString &field, int length);
 
     QVariant value(int row, const QString &field) const;

@@ -1,6 +1,8 @@
 #include "report/ExerciseSheet.h"
 
+#include "engine/ElectrolyteDraw.h"
 #include "engine/Explanation.h"
+#include "engine/GapExplanation.h"
 #include "engine/Presentation.h"
 #include "engine/SampleGenerator.h"
 #include "language/Language.h"
@@ -48,7 +50,7 @@ QStringList wrapped(const QString &sentence, qsizetype width)
     return lines;
 }
 
-ReportDefinition sheetDefinition(const QImage &logo, const QString &website, bool explained)
+ReportDefinition sheetDefinition(const QImage &logo, const QString &website, bool explained, bool electrolytes)
 {
     const ReportFont heading{10, true, true};
     const ReportFont plain{10, false, false};
@@ -65,23 +67,38 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website, boo
         text(2.66, 1.0, 0.4, QStringLiteral("HCO3"), heading),
         text(3.37, 1.0, 0.4, QStringLiteral("O2 %"), heading),
         text(4.06, 1.0, 0.3, QStringLiteral("Age"), heading),
-        text(4.56, 1.0, 0.8, QStringLiteral("Answer"), heading),
         text(0.66, 1.2, 0.6, QStringLiteral("(-log[H])"), heading),
         parameter(1.3, 1.2, 0.6, QStringLiteral("PACO2"), heading),
         parameter(1.92, 1.2, 0.6, QStringLiteral("PAO2"), heading),
         text(2.59, 1.2, 0.6, QStringLiteral("(mEq/L)"), heading),
     };
     // Nothing under "Answer": the reader fills it in.
-    const ReportBand listingRow{0.2,
-                                {
-                                    field(0.28, 0.3, QStringLiteral("ABGCode"), Qt::AlignLeft),
-                                    field(0.63, 0.5, QStringLiteral("PH"), Qt::AlignHCenter),
-                                    field(1.35, 0.5, QStringLiteral("PACO2"), Qt::AlignHCenter),
-                                    field(1.94, 0.5, QStringLiteral("PAO2"), Qt::AlignHCenter),
-                                    field(2.56, 0.6, QStringLiteral("HCO3"), Qt::AlignHCenter),
-                                    field(3.2, 0.6, QStringLiteral("FIO2"), Qt::AlignHCenter),
-                                    field(3.95, 0.5, QStringLiteral("AGE"), Qt::AlignHCenter),
-                                }};
+    ReportBand listingRow{0.2,
+                          {
+                              field(0.28, 0.3, QStringLiteral("ABGCode"), Qt::AlignLeft),
+                              field(0.63, 0.5, QStringLiteral("PH"), Qt::AlignHCenter),
+                              field(1.35, 0.5, QStringLiteral("PACO2"), Qt::AlignHCenter),
+                              field(1.94, 0.5, QStringLiteral("PAO2"), Qt::AlignHCenter),
+                              field(2.56, 0.6, QStringLiteral("HCO3"), Qt::AlignHCenter),
+                              field(3.2, 0.6, QStringLiteral("FIO2"), Qt::AlignHCenter),
+                              field(3.95, 0.5, QStringLiteral("AGE"), Qt::AlignHCenter),
+                          }};
+    // The electrolytes in three more columns, the answer column after them.
+    double answerLeft = 4.56;
+    if (electrolytes) {
+        const std::array<std::tuple<double, const char *, const char *, const char *>, 3> columns{{
+            {4.55, "Na", "(mEq/L)", "NA"},
+            {5.15, "Cl", "(mEq/L)", "CL"},
+            {5.75, "Alb.", "(g/L)", "ALB"},
+        }};
+        for (const auto &[left, name, unit, fieldName] : columns) {
+            listingHeader.items.push_back(text(left, 1.0, 0.6, QString::fromLatin1(name), heading, Qt::AlignHCenter));
+            listingHeader.items.push_back(text(left, 1.2, 0.6, QString::fromLatin1(unit), heading, Qt::AlignHCenter));
+            listingRow.items.push_back(field(left, 0.6, QString::fromLatin1(fieldName), Qt::AlignHCenter));
+        }
+        answerLeft = 6.5;
+    }
+    listingHeader.items.push_back(text(answerLeft, 1.0, 0.8, QStringLiteral("Answer"), heading));
     const ReportFont underlined{10, false, true};
     const ReportBand answerHeader{
         0.4,
@@ -95,16 +112,21 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website, boo
                              field(0.28, 0.4, QStringLiteral("ABGCode"), Qt::AlignLeft),
                              field(0.88, 5.9, QStringLiteral("Result"), Qt::AlignLeft),
                          }};
+    // Under each answer, smaller: the anion gap, then the reason on up to two lines.
+    const auto underAnswer = [&](const char *name) {
+        ReportItem line = field(0.88, 5.9, QString::fromLatin1(name), Qt::AlignLeft);
+        line.top = answerRow.height - 0.01;
+        line.font = ReportFont{8, false, false};
+        line.colour = QColor(64, 64, 64);
+        answerRow.items.push_back(line);
+        answerRow.height += 0.15;
+    };
+    if (electrolytes)
+        underAnswer("Gap");
     if (explained) {
-        // The reason under each answer, smaller, on up to two lines.
-        answerRow.height = 0.55;
-        for (const auto &[name, top] : {std::pair{"Reason1", 0.19}, std::pair{"Reason2", 0.34}}) {
-            ReportItem reason = field(0.88, 5.9, QString::fromLatin1(name), Qt::AlignLeft);
-            reason.top = top;
-            reason.font = ReportFont{8, false, false};
-            reason.colour = QColor(64, 64, 64);
-            answerRow.items.push_back(reason);
-        }
+        underAnswer("Reason1");
+        underAnswer("Reason2");
+        answerRow.height += 0.05;
     }
 
     ReportDefinition definition;
@@ -120,20 +142,23 @@ ReportDefinition sheetDefinition(const QImage &logo, const QString &website, boo
 } // namespace
 
 ExerciseSheet::ExerciseSheet(QImage logo, QString website)
-    : m_definition(sheetDefinition(logo, website, false))
-    , m_explainedDefinition(sheetDefinition(logo, website, true))
+    : m_logo(std::move(logo))
+    , m_website(std::move(website))
     , m_samples({QStringLiteral("ABGCode"), QStringLiteral("PH"), QStringLiteral("PACO2"), QStringLiteral("PAO2"),
-                 QStringLiteral("HCO3"), QStringLiteral("AGE"), QStringLiteral("FIO2")})
-    , m_answers(
-          {QStringLiteral("ABGCode"), QStringLiteral("Result"), QStringLiteral("Reason1"), QStringLiteral("Reason2")})
+                 QStringLiteral("HCO3"), QStringLiteral("AGE"), QStringLiteral("FIO2"), QStringLiteral("NA"),
+                 QStringLiteral("CL"), QStringLiteral("ALB")})
+    , m_answers({QStringLiteral("ABGCode"), QStringLiteral("Result"), QStringLiteral("Reason1"),
+                 QStringLiteral("Reason2"), QStringLiteral("Gap")})
 {
     m_samples.setDisplayDecimals(QStringLiteral("PH"), 2);
     m_answers.setMaximumLength(QStringLiteral("Result"), kAnswerLength);
 }
 
-void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained)
+void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained,
+                         bool electrolytes)
 {
     m_explained = explained;
+    m_electrolytes = electrolytes;
     const halvex::PressureUnit unit = presentation.unit;
     // In mmHg the pressures print in the shortest form, as the design has it.
     const std::optional<int> decimals =
@@ -149,25 +174,45 @@ void ExerciseSheet::fill(halvex::TABG &abg, int count, const halvex::Presentatio
     m_answers.clear();
     // One seeding for the series; Generate re-seeds on every call as well.
     abg.random().reseed();
+    std::vector<std::pair<double, halvex::AbgCategory>> cases; // HCO3 and category, for the electrolytes
     for (int row = 1; row <= count; ++row) {
         const int variant = abg.random().uniform(halvex::kFirstVariant, halvex::kLastRandomVariant);
         const int code = abg.Generate(variant);
         const std::string answer = halvex::Translate(halvex::TABG::CategoryName(code), presentation.language);
         const halvex::BloodGasSample &s = abg.sample();
         m_samples.append({row, s.pH, halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaCO2),
-                          halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaO2), s.HCO3, s.Age, s.FiO2});
+                          halvex::ConvertPressure(halvex::PressureUnit::MmHg, unit, s.PaO2), s.HCO3, s.Age, s.FiO2,
+                          QVariant(), QVariant(), QVariant()});
         QStringList reason;
         const std::optional<halvex::AbgCategory> category = halvex::categoryFromCode(code);
+        cases.emplace_back(s.HCO3, category.value_or(halvex::AbgCategory::Normal));
         if (explained && category)
             reason =
                 wrapped(QString::fromStdString(halvex::whySentence(*category, presentation.language)), kReasonLine);
-        m_answers.append({row, QString::fromStdString(answer), reason.value(0), reason.value(1)});
+        m_answers.append({row, QString::fromStdString(answer), reason.value(0), reason.value(1), QString()});
+    }
+    if (electrolytes)
+        addElectrolytes(abg.random(), cases, presentation.language);
+}
+
+void ExerciseSheet::addElectrolytes(halvex::RandomSource &random,
+                                    const std::vector<std::pair<double, halvex::AbgCategory>> &cases,
+                                    std::string_view language)
+{
+    for (int row = 0; row < int(cases.size()); ++row) {
+        const auto &[hco3, category] = cases[std::size_t(row)];
+        const halvex::Electrolytes drawn = halvex::drawElectrolytes(hco3, category, random);
+        m_samples.setValue(row, QStringLiteral("NA"), *drawn.sodium);
+        m_samples.setValue(row, QStringLiteral("CL"), *drawn.chloride);
+        m_samples.setValue(row, QStringLiteral("ALB"), *drawn.albumin);
+        m_answers.setValue(row, QStringLiteral("Gap"),
+                           QString::fromStdString(halvex::gapSummary(hco3, drawn, language)));
     }
 }
 
 Report ExerciseSheet::report() const
 {
-    return {m_explained ? m_explainedDefinition : m_definition,
+    return {sheetDefinition(m_logo, m_website, m_explained, m_electrolytes),
             {{QString::fromLatin1(kSampleView), &m_samples}, {QString::fromLatin1(kAnswerView), &m_answers}},
             m_parameters,
             QStringLiteral("ReportPrinter Report")};

@@ -5,6 +5,7 @@
 // owns the two lists the report reads: the samples (bound as "dscABGList") and
 // the answers (bound as "dscABGResuults").
 
+#include "engine/AbgCategory.h"
 #include "report/DataTable.h"
 #include "report/Report.h"
 
@@ -12,7 +13,12 @@
 #include <QImage>
 #include <QString>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 namespace halvex {
+class RandomSource;
 class TABG;
 struct Presentation;
 } // namespace halvex
@@ -29,16 +35,24 @@ public:
     // Empties both lists, sets the pressure formats and captions for the unit,
     // and generates `count` blood gases (variants 1 to 28, the random source
     // seeded once for the series) with their answers in the language; when
-    // `explained`, each answer with its reason under it.
-    void fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained = false);
+    // `explained`, each answer with its reason under it; with `electrolytes`,
+    // Na, Cl and albumin (g/L) that fit each case, drawn after the series (the
+    // same blood gases as without them), and the anion gap under each answer.
+    void fill(halvex::TABG &abg, int count, const halvex::Presentation &presentation, bool explained = false,
+              bool electrolytes = false);
 
     // The report over the two lists as they stand.
     Report report() const;
 
 private:
-    ReportDefinition m_definition;
-    ReportDefinition m_explainedDefinition;
+    // Electrolytes drawn for each case (its HCO3 and category), and its gap under its answer.
+    void addElectrolytes(halvex::RandomSource &random, const std::vector<std::pair<double, halvex::AbgCategory>> &cases,
+                         std::string_view language);
+
+    QImage m_logo;
+    QString m_website;
     bool m_explained = false;
+    bool m_electrolytes = false;
     DataTable m_samples;
     DataTable m_answers;
     QHash<QString, QString> m_parameters;

@@ -58,6 +58,7 @@ private slots:
     void assessExplainsTheAnionGap_data();
     void assessExplainsTheAnionGap();
     void generatedElectrolytesFitTheirCase();
+    void explainReadsTheGap();
     void explainWritesABlockARow();
     void generateRealistic();
     void generateIsReproducibleWithASeed();
@@ -426,6 +427,24 @@ void TestCommandLine::generatedElectrolytesFitTheirCase()
     // Either kind of acidosis, about as often.
     QVERIFY(acidoses > 300);
     QVERIFY(highGaps > acidoses * 4 / 10 && highGaps < acidoses * 6 / 10);
+}
+
+// explain words the gap: low below 8, normal to 16, raised above, with the
+// delta ratio read only beside a metabolic acidosis.
+void TestCommandLine::explainReadsTheGap()
+{
+    const Run result = run({"explain"}, "7.40,40,90,24,21,40,140,110\n7.20,25,90,10,21,40,135,100\n"
+                                        "7.44,30,90,20,21,40,145,105\n");
+    QCOMPARE(result.status, 0);
+    const QStringList blocks = result.lines.join("\n").split("\n\n");
+    QCOMPARE(blocks.size(), 3);
+    QVERIFY2(blocks[0].contains("= 140 − (110 + 24) = 6 mEq/L.") && blocks[0].contains("is below 8: low"),
+             qPrintable(blocks[0]));
+    QVERIFY2(blocks[1].contains("(25 − 12) / (24 − 10) = 0.93: from 0.8 to 2"), qPrintable(blocks[1]));
+    // A compensated respiratory alkalosis with a raised gap: a second disorder, the ratio not read.
+    QVERIFY2(blocks[2].contains("is above 16: raised") && blocks[2].contains("so it is not read")
+                 && blocks[2].contains("a second disorder to look for") && !blocks[2].contains("normal-gap"),
+             qPrintable(blocks[2]));
 }
 
 void TestCommandLine::explainWritesABlockARow()

@@ -1,3 +1,4 @@
+#include "engine/GapExplanation.h"
 #include "engine/Presentation.h"
 #include "engine/SampleGenerator.h"
 #include "report/ExerciseSheet.h"
@@ -59,6 +60,7 @@ private slots:
     void userDecimalSeparator();
     void answersInTheLanguage();
     void everyRunStartsAgainAtOne();
+    void electrolytesBesideTheSameGases();
     void answersAreCutTo60Characters();
     void theDevicesOrientationIsKept_data();
     void theDevicesOrientationIsKept();
@@ -186,6 +188,40 @@ void TestExerciseSheet::everyRunStartsAgainAtOne()
     QCOMPARE(sheet.tblABGList().rowCount(), 3);
     QCOMPARE(sheet.tblABGResults().rowCount(), 3);
     QCOMPARE(sheet.tblABGList().displayText(0, "ABGCode"), QString("1"));
+}
+
+// With electrolytes the blood gases are the same; each has Na, Cl and albumin
+// in their ranges and its gap under its answer, as the engine reads it.
+void TestExerciseSheet::electrolytesBesideTheSameGases()
+{
+    ExerciseSheet plain{QImage(), QString()};
+    ExerciseSheet with{QImage(), QString()};
+    halvex::TABG first(halvex::countingSeeds(31));
+    halvex::TABG second(halvex::countingSeeds(31));
+    plain.fill(first, 40, halvex::Presentation{});
+    with.fill(second, 40, halvex::Presentation{}, false, true);
+    for (int row = 0; row < 40; ++row) {
+        for (const char *field : {"PH", "PACO2", "PAO2", "HCO3", "AGE", "FIO2"})
+            QCOMPARE(with.tblABGList().displayText(row, field), plain.tblABGList().displayText(row, field));
+        const double na = with.tblABGList().value(row, "NA").toDouble();
+        const double cl = with.tblABGList().value(row, "CL").toDouble();
+        const double albumin = with.tblABGList().value(row, "ALB").toDouble();
+        QVERIFY(na >= 100 && na <= 180 && cl >= 60 && cl <= 140 && albumin >= 5 && albumin <= 60);
+        const halvex::Electrolytes drawn{na, cl, albumin, halvex::AlbuminUnit::GramsPerLitre};
+        const double hco3 = with.tblABGList().value(row, "HCO3").toDouble();
+        QCOMPARE(with.tblABGResults().displayText(row, "Gap"),
+                 QString::fromStdString(halvex::gapSummary(hco3, drawn, "ENGLISH")));
+        QVERIFY(with.tblABGResults().displayText(row, "Gap").startsWith("Anion gap "));
+        QVERIFY(plain.tblABGResults().displayText(row, "Gap").isEmpty());
+    }
+    // The sheet's pages show them: the listing's columns and the gap under an answer.
+    const QString pages = [&] {
+        QString text;
+        for (const LaidOutPage &page : layOutReport(with.report()))
+            text += reportPageText(with.report(), page) + u'\n';
+        return text;
+    }();
+    QVERIFY(pages.contains("Na") && pages.contains("(g/L)") && pages.contains("Anion gap "));
 }
 
 void TestExerciseSheet::answersAreCutTo60Characters()
