@@ -45,6 +45,7 @@ struct AbgCategoryInfo {
     std::string_view abbreviation; // the suffix of the category's control names
     std::string_view englishName;  // also the catalogue key of the name
     Rgb colour;
+    bool metabolicAcidosis; // a metabolic acidosis is in it: the fall in HCO3 the anion gap reads
 };
 
 // All fifteen categories in code order.

@@ -13,18 +13,11 @@ namespace halvex {
 namespace {
 
 constexpr std::string_view kMilliEquivalents = "mEq/L";
-// Albumin in g/L is ten times its figure in g/dL.
-constexpr double kGramsPerLitreInGramsPerDecilitre = 10;
 
 // Written so that a NaN is refused as well.
 bool within(double value, double lowest, double highest)
 {
     return value >= lowest && value <= highest;
-}
-
-double albuminGdl(double albumin, AlbuminUnit unit)
-{
-    return unit == AlbuminUnit::GramsPerLitre ? albumin / kGramsPerLitreInGramsPerDecilitre : albumin;
 }
 
 DeltaVerdict deltaVerdictOf(double ratio)
@@ -42,8 +35,7 @@ DeltaVerdict deltaVerdictOf(double ratio)
 
 bool hasMetabolicAcidosis(AbgCategory category)
 {
-    using enum AbgCategory;
-    return category == MA || category == PCMA || category == CMA || category == CRMA;
+    return categoryInfo(category).metabolicAcidosis;
 }
 
 std::optional<AlbuminUnit> albuminUnitNamed(std::string_view name)
@@ -60,6 +52,16 @@ std::string_view albuminUnitName(AlbuminUnit unit)
     return unit == AlbuminUnit::GramsPerLitre ? "g/L" : "g/dL";
 }
 
+double convertAlbumin(double albumin, AlbuminUnit from, AlbuminUnit to)
+{
+    // Albumin in g/L is ten times its figure in g/dL.
+    constexpr double kGramsPerLitreInGramsPerDecilitre = 10;
+    if (from == to)
+        return albumin;
+    return from == AlbuminUnit::GramsPerLitre ? albumin / kGramsPerLitreInGramsPerDecilitre
+                                              : albumin * kGramsPerLitreInGramsPerDecilitre;
+}
+
 std::optional<ElectrolyteFailure> validateElectrolytes(const Electrolytes &electrolytes)
 {
     if (electrolytes.sodium && !within(*electrolytes.sodium, rules::kLowestSodium, rules::kHighestSodium))
@@ -69,10 +71,11 @@ std::optional<ElectrolyteFailure> validateElectrolytes(const Electrolytes &elect
         return ElectrolyteFailure{ElectrolyteField::Chloride, rules::kLowestChloride, rules::kHighestChloride,
                                   kMilliEquivalents};
     if (electrolytes.albumin) {
-        const double scale =
-            electrolytes.albuminUnit == AlbuminUnit::GramsPerLitre ? 1 : kGramsPerLitreInGramsPerDecilitre;
-        const double lowest = rules::kLowestAlbuminGl / scale;
-        const double highest = rules::kHighestAlbuminGl / scale;
+        const auto inUnit = [&](double gramsPerLitre) {
+            return convertAlbumin(gramsPerLitre, AlbuminUnit::GramsPerLitre, electrolytes.albuminUnit);
+        };
+        const double lowest = inUnit(rules::kLowestAlbuminGl);
+        const double highest = inUnit(rules::kHighestAlbuminGl);
         if (!within(*electrolytes.albumin, lowest, highest))
             return ElectrolyteFailure{ElectrolyteField::Albumin, lowest, highest,
                                       albuminUnitName(electrolytes.albuminUnit)};
@@ -106,7 +109,9 @@ std::optional<AnionGap> anionGapOf(double HCO3, const Electrolytes &electrolytes
     AnionGap result{};
     result.gap = roundedTo(*electrolytes.sodium - (*electrolytes.chloride + HCO3), 1);
     if (electrolytes.albumin) {
-        const double missing = rules::kNormalAlbuminGdl - albuminGdl(*electrolytes.albumin, electrolytes.albuminUnit);
+        const double missing =
+            rules::kNormalAlbuminGdl
+            - convertAlbumin(*electrolytes.albumin, electrolytes.albuminUnit, AlbuminUnit::GramsPerDecilitre);
         result.corrected = roundedTo(result.gap + rules::kGapPerAlbuminGdl * missing, 1);
     }
     const double gap = result.used();

@@ -18,6 +18,8 @@ enum class AlbuminUnit { GramsPerLitre, GramsPerDecilitre };
 // "g/L" or "g/dL", in any letter case; nothing for any other name.
 std::optional<AlbuminUnit> albuminUnitNamed(std::string_view name);
 std::string_view albuminUnitName(AlbuminUnit unit);
+// An amount of albumin in one unit, written in another (1 g/dL is 10 g/L).
+double convertAlbumin(double albumin, AlbuminUnit from, AlbuminUnit to);
 
 struct Electrolytes {
     std::optional<double> sodium;   // mEq/L

@@ -9,8 +9,6 @@ namespace {
 
 using enum ExplanationText;
 
-constexpr double kGramsPerLitreInGramsPerDecilitre = 10;
-
 // Below the normal range: a gap the verdict counts as not raised, but no normal one either.
 bool belowNormal(const AnionGap &gap)
 {
@@ -37,7 +35,7 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
     if (gap->corrected) {
         const bool inGramsPerLitre = electrolytes.albuminUnit == AlbuminUnit::GramsPerLitre;
         const double gdl =
-            inGramsPerLitre ? *electrolytes.albumin / kGramsPerLitreInGramsPerDecilitre : *electrolytes.albumin;
+            convertAlbumin(*electrolytes.albumin, electrolytes.albuminUnit, AlbuminUnit::GramsPerDecilitre);
         const std::string inGdl = out.number(gdl, 2) + " g/dL";
         const std::string given = inGramsPerLitre ? out.number(*electrolytes.albumin, 1) + " g/L = " + inGdl : inGdl;
         steps.push_back(out.text(GapCorrected, {given, mEq(gap->gap), out.number(gdl, 2), mEq(*gap->corrected)}));

@@ -57,9 +57,9 @@ void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answe
                                         number(v[5])};
         if (withElectrolytes) {
             const Electrolytes &e = answer.electrolytes;
-            const std::optional<double> albuminGl = e.albumin && e.albuminUnit == AlbuminUnit::GramsPerDecilitre
-                                                        ? std::optional(*e.albumin * 10)
-                                                        : e.albumin;
+            const std::optional<double> albuminGl =
+                e.albumin ? std::optional(convertAlbumin(*e.albumin, e.albuminUnit, AlbuminUnit::GramsPerLitre))
+                          : std::nullopt;
             fields.insert(fields.end(), {optional(e.sodium), optional(e.chloride), optional(albuminGl)});
         }
         fields.insert(fields.end(), {std::to_string(categoryCode(answer.answered)), name(answer.answered),

@@ -18,8 +18,6 @@ namespace {
 
 enum Field { Sodium, Chloride, Albumin };
 
-constexpr double kGramsPerLitreInGramsPerDecilitre = 10;
-
 struct FieldRow {
     const char *name;
     halvex::OwnText caption;
@@ -126,9 +124,8 @@ void ElectrolytesPage::electrolytesEdited()
 void ElectrolytesPage::setAlbuminStep()
 {
     // A step of 1 g/L, or 0.1 g/dL.
-    const double scale =
-        session().albuminUnit() == halvex::AlbuminUnit::GramsPerLitre ? 1 : kGramsPerLitreInGramsPerDecilitre;
-    m_fields[Albumin]->setSingleStep(1 / scale);
+    m_fields[Albumin]->setSingleStep(
+        halvex::convertAlbumin(1, halvex::AlbuminUnit::GramsPerLitre, session().albuminUnit()));
 }
 
 void ElectrolytesPage::showReading()

@@ -131,8 +131,7 @@ void WindowSession::generateCase()
         drawn = halvex::drawElectrolytes(m_generator->sample().HCO3,
                                          halvex::categoryFromCode(code).value_or(halvex::AbgCategory::Normal),
                                          m_generator->random());
-        if (albuminUnit() == halvex::AlbuminUnit::GramsPerDecilitre)
-            drawn.albumin = *drawn.albumin / 10;
+        drawn.albumin = halvex::convertAlbumin(*drawn.albumin, drawn.albuminUnit, albuminUnit());
         drawn.albuminUnit = albuminUnit();
     }
     setElectrolytes(drawn);
@@ -208,8 +207,7 @@ void WindowSession::selectAlbuminUnit(halvex::AlbuminUnit unit)
         stored.setText(QString::fromLatin1(halvex::albuminUnitName(unit).data()));
     // The albumin held keeps its amount in the new unit.
     if (m_electrolytes.albumin)
-        *m_electrolytes.albumin = unit == halvex::AlbuminUnit::GramsPerDecilitre ? *m_electrolytes.albumin / 10
-                                                                                 : *m_electrolytes.albumin * 10;
+        *m_electrolytes.albumin = halvex::convertAlbumin(*m_electrolytes.albumin, m_electrolytes.albuminUnit, unit);
     m_electrolytes.albuminUnit = unit;
     emit electrolytesChanged();
 }

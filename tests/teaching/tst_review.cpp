@@ -33,6 +33,22 @@ TeacherSession sessionWith(const std::vector<std::pair<int, bool>> &answers)
 
 } // namespace
 
+namespace {
+
+// The records of a CSV text, as a reader of the saved file meets them.
+std::vector<std::vector<std::string>> recordsOf(const std::string &csv)
+{
+    std::istringstream input(csv);
+    CsvReader reader(input);
+    CsvRecord record;
+    std::vector<std::vector<std::string>> records;
+    while (reader.next(record))
+        records.push_back(record.fields);
+    return records;
+}
+
+} // namespace
+
 class TestReview : public QObject {
     Q_OBJECT
 
@@ -144,12 +160,7 @@ void TestReview::csvRoundTrip()
     std::ostringstream written;
     writeReviewCsv(written, answers, "FRENCH");
 
-    std::istringstream input(written.str());
-    CsvReader reader(input);
-    CsvRecord record;
-    std::vector<std::vector<std::string>> rows;
-    while (reader.next(record))
-        rows.push_back(record.fields);
+    const std::vector<std::vector<std::string>> rows = recordsOf(written.str());
     QCOMPARE(rows.size(), std::size_t(4));
     QCOMPARE(rows[0], (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3",
                                                 "FiO2", "Age", "answered_code", "answered", "correct"}));
@@ -177,12 +188,7 @@ void TestReview::csvWithElectrolytes()
     };
     std::ostringstream written;
     writeReviewCsv(written, answers, "ENGLISH");
-    std::istringstream input(written.str());
-    CsvReader reader(input);
-    CsvRecord record;
-    std::vector<std::vector<std::string>> rows;
-    while (reader.next(record))
-        rows.push_back(record.fields);
+    const std::vector<std::vector<std::string>> rows = recordsOf(written.str());
     QCOMPARE(rows[0],
              (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3", "FiO2",
                                        "Age", "Na", "Cl", "Albumin", "answered_code", "answered", "correct"}));
