@@ -46,7 +46,11 @@ constexpr QSize kResultSize{383, 23};
 constexpr QSize kButtonSize{75, 25};
 constexpr int kButtonY = 161;
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint at, bool bold)
+// Every text of the panel has a fixed place, so each label is given the room
+// up to its neighbour rather than measured: measuring would lay out its text
+// once more, and load its font, before the window is first shown.
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &place, Qt::Alignment alignment,
+              bool bold)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -55,17 +59,24 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint 
         font.setBold(true);
         label->setFont(font);
     }
-    label->move(at);
-    label->adjustSize();
+    label->setAlignment(alignment);
+    label->setGeometry(place);
+    label->setFixedSize(place.size());
     return label;
 }
 
-// A label beside a field, centred on the field's height.
-QLabel *rowLabel(QWidget *parent, const QString &name, const QString &text, QPoint at, bool bold)
+// A label beside a field, as high as the field, its text centred on the field's height.
+QLabel *rowLabel(QWidget *parent, const QString &name, const QString &text, int x, int right, int y, bool bold)
 {
-    QLabel *beside = label(parent, name, text, at, bold);
-    beside->move(at.x(), at.y() + (kFieldSize.height() - beside->height()) / 2);
-    return beside;
+    return label(parent, name, text, QRect(x, y, right - x, kFieldSize.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                 bold);
+}
+
+// A heading over a result field, from its top to the field.
+QLabel *heading(QWidget *parent, const QString &name, const QString &text, int y, int fieldY)
+{
+    return label(parent, name, text, QRect(kResultX, y, kResultSize.width(), fieldY - y), Qt::AlignLeft | Qt::AlignTop,
+                 true);
 }
 
 NumericSpinField *field(QWidget *parent, const FieldRow &row)
@@ -112,18 +123,18 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(par
 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const FieldRow &row = kRows[i];
-        m_rowLabels[i] = rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label),
-                                  QPoint(kLabelX, row.y), true);
+        m_rowLabels[i] = rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label), kLabelX,
+                                  kFieldX, row.y, true);
         m_fields[i] = field(this, row);
-        m_unitLabels[i] = rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit),
-                                   QPoint(kUnitX, row.y), false);
+        m_unitLabels[i] = rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), kUnitX,
+                                   kResultX, row.y, false);
     }
 
-    m_acidBaseHeading = label(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"),
-                              QPoint(kResultX, 43), true);
+    m_acidBaseHeading =
+        heading(this, QStringLiteral("lblAcidBase"), QStringLiteral("Assessment of Acid/Base status:"), 43, 65);
     m_edtAssessAcidBase = resultField(this, QStringLiteral("edtAssessAcidBase"), 65);
-    m_hypoxemiaHeading = label(this, QStringLiteral("lblHypoxemia"), QStringLiteral("Assessment of Hypoxemic state:"),
-                               QPoint(kResultX, 103), true);
+    m_hypoxemiaHeading =
+        heading(this, QStringLiteral("lblHypoxemia"), QStringLiteral("Assessment of Hypoxemic state:"), 103, 125);
     m_edtAssessO2 = resultField(this, QStringLiteral("edtAssessO2"), 125);
 
     m_btnClear = button(this, QStringLiteral("btnClear"), QStringLiteral("Clear"),

@@ -36,9 +36,11 @@ void ControlCaptions::set(const QString &control, const QString &text) const
     QObject *found = m_controls.value(control);
     if (auto *label = qobject_cast<QLabel *>(found)) {
         label->setText(text);
-        // A label placed by hand, not by a layout, takes the size of its new text.
+        // A label placed by hand, not by a layout, takes the size of its new text,
+        // unless it was given a fixed room for every text it shows.
         const QWidget *parent = label->parentWidget();
-        if (!label->wordWrap() && parent && !parent->layout())
+        const bool fixedRoom = label->minimumSize() == label->maximumSize();
+        if (!label->wordWrap() && !fixedRoom && parent && !parent->layout())
             label->adjustSize();
         return;
     }
