@@ -3,6 +3,7 @@
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/IndexedAction.h"
+#include "widgets/SideBarHeader.h"
 #include "widgets/SideBarItem.h"
 
 #include <QAccessible>
@@ -10,7 +11,6 @@
 #include <QEnterEvent>
 #include <QEvent>
 #include <QHelpEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <QToolTip>
@@ -53,7 +53,7 @@ void setTextColour(QWidget *widget, const QColor &text)
 
 SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent)
     : QWidget(parent)
-    , m_header(new QToolButton(this))
+    , m_header(new SideBarHeader(this))
     , m_lastInTabOrder(m_header)
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
@@ -81,7 +81,7 @@ SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_header, 0, Qt::AlignLeft);
+    layout->addWidget(m_header);
     layout->addWidget(m_items);
 }
 
@@ -155,23 +155,6 @@ void SideBarGroup::paintEvent(QPaintEvent *)
 QRect SideBarGroup::headerBand() const
 {
     return QRect(0, 0, width(), m_header->geometry().bottom() + 1);
-}
-
-// The whole header bar toggles the group, not its caption and icon alone.
-void SideBarGroup::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && headerBand().contains(event->position().toPoint())) {
-        setCollapsed(!m_collapsed);
-        event->accept();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-void SideBarGroup::mousePressEvent(QMouseEvent *event)
-{
-    // Taken here so that the release comes here too.
-    event->setAccepted(headerBand().contains(event->position().toPoint()));
 }
 
 bool SideBarGroup::eventFilter(QObject *watched, QEvent *event)

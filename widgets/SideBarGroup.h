@@ -1,8 +1,8 @@
 #pragma once
 
 // One collapsible group of a side bar: a header with a caption and an icon
-// over a vertical list of link-like items, each bound to an action. A click on
-// the header collapses or expands the group.
+// over a vertical list of link-like items, each bound to an action. A click
+// anywhere on the header, as wide as the group, collapses or expands the group.
 
 #include "widgets/SideBarItem.h"
 
@@ -38,8 +38,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 class TestSideBar : public QObject {
     Q_OBJECT
@@ -23,6 +24,7 @@ private slots:
     void itemsFollowTheirActions();
     void collapsing();
     void collapsedGroupShrinksAndTheOthersMoveUp();
+    void headerSpansTheBarAtItsOwnHeight();
     void readableOnLightAndDarkPalettes_data();
     void readableOnLightAndDarkPalettes();
     void toolTipsOnlyWhereSwitchedOn();
@@ -77,14 +79,19 @@ void TestSideBar::collapsing()
     QCOMPARE(changed.count(), 2);
 
     // Anywhere on the header's bar, not only on its caption and icon; not below it.
+    // The click goes to whatever the user's pointer is over there.
     group.resize(185, 100);
+    const auto clickAt = [&group](QPoint at) {
+        QWidget *under = group.childAt(at);
+        QWidget *target = under ? under : &group;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&group, at));
+    };
     const QPoint rightOfCaption(group.width() - 4, group.header()->geometry().center().y());
-    QVERIFY(!group.header()->geometry().contains(rightOfCaption));
-    QTest::mouseClick(&group, Qt::LeftButton, {}, rightOfCaption);
+    clickAt(rightOfCaption);
     QVERIFY(group.isCollapsed());
-    QTest::mouseClick(&group, Qt::LeftButton, {}, rightOfCaption);
+    clickAt(rightOfCaption);
     QVERIFY(!group.isCollapsed());
-    QTest::mouseClick(&group, Qt::LeftButton, {}, QPoint(group.width() - 4, group.height() - 4));
+    clickAt(QPoint(group.width() - 4, group.height() - 4));
     QVERIFY(!group.isCollapsed());
 }
 
@@ -146,6 +153,30 @@ void TestSideBar::collapsedGroupShrinksAndTheOthersMoveUp()
     first->setCollapsed(false);
     QTRY_COMPARE(second->y(), secondTop);
     QCOMPARE(first->height(), 203);
+}
+
+// The header is not measured by its caption, yet it is as high as a tool
+// button measured with it, and wide enough for it.
+void TestSideBar::headerSpansTheBarAtItsOwnHeight()
+{
+    QWidget window;
+    window.resize(185, 300);
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(6, 6, 6, 6);
+    QPixmap icon(32, 32);
+    icon.fill(Qt::darkBlue);
+    auto *group = new SideBarGroup(QStringLiteral("Language"), QIcon(icon), &window);
+    layout->addWidget(group);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QToolButton *header = group->header();
+    const QSize measured = header->QToolButton::sizeHint();
+    QCOMPARE(header->height(), measured.height());
+    QVERIFY(header->width() >= measured.width());
+    QCOMPARE(header->geometry(), QRect(0, 0, group->width(), measured.height()));
+    group->setCollapsed(true);
+    QCOMPARE(group->height(), measured.height());
 }
 
 void TestSideBar::toolTipsOnlyWhereSwitchedOn()
