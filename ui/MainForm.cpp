@@ -141,8 +141,9 @@ void TfrmMain::createMainArea(QWidget *client)
         layout->setContentsMargins(0, 0, 0, 0);
         m_pages->addWidget(host);
     }
-    // A page's content is made when it is first shown.
-    connect(m_pages, &QStackedWidget::currentChanged, this, [this](int index) { content(static_cast<Page>(index)); });
+    // A page's content is made when it is first shown (content()); the page
+    // restored at start-up is made after the window's first frame.
+    m_pages->installEventFilter(this);
 }
 
 void TfrmMain::createSideBar(QWidget *client)

@@ -85,6 +85,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The frame, in the order the constructor makes it.
@@ -103,6 +104,8 @@ private:
     // The page action's handler: the page shown, the arrow at its item.
     void showPage(Page page);
     void switchPage(Page page);
+    // The page restored from the settings, made and shown after the window's first frame.
+    void showRestoredPage();
     // A page the user asked for: shown, and the focus in it, so that a screen reader says where it went.
     void goToPage(Page page);
     // Each page made so far named as its item, in the language in force.
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<ImageList> m_images;
     FormSettings m_formSettings;
     bool m_shown = false;
+    bool m_restoredPagePending = false; // until the first frame is painted or a page is chosen
 
     AbgInputPanel *m_input = nullptr;
     QStackedWidget *m_pages = nullptr;

@@ -81,8 +81,8 @@ void TfrmMain::FormShow()
     m_session->applyStoredLanguage();
     m_input->applyStoredDecimals();
     m_session->saveSettings();
-    // The page restored from the settings is shown now, as a switch to it would show it.
-    content(static_cast<Page>(m_pages->currentIndex()))->shown();
+    // The page restored from the settings is shown after the first frame, as a switch to it would show it.
+    m_restoredPagePending = true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

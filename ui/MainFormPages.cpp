@@ -18,10 +18,12 @@
 #include "widgets/IndexedAction.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QLayout>
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -87,6 +89,24 @@ PageWidget *TfrmMain::content(Page page)
     return made;
 }
 
+// The window's first frame holds the frame, the side bar and the input panel;
+// the page the settings restored follows as soon as that frame is painted.
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pages && event->type() == QEvent::Paint) {
+        m_pages->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TfrmMain::showRestoredPage, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::showRestoredPage()
+{
+    // Unless the user went to a page first.
+    if (std::exchange(m_restoredPagePending, false))
+        content(static_cast<Page>(m_pages->currentIndex()))->shown();
+}
+
 void TfrmMain::namePages()
 {
     for (const PageRow &row : kPageRows) {
@@ -112,7 +132,8 @@ void TfrmMain::goToPage(Page page)
 
 void TfrmMain::switchPage(Page page)
 {
-    m_pages->setCurrentIndex(static_cast<int>(page)); // makes its content if need be
+    m_pages->setCurrentIndex(static_cast<int>(page));
+    m_restoredPagePending = false;
     content(page)->shown();
     for (const PageRow &row : kPageRows)
         action(row.action)->setImageIndex(row.page == page ? kArrowImage : kNoImage);

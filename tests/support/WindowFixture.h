@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,7 +75,10 @@ struct WindowFixture {
         window->setDesktop(std::make_unique<RecordingDesktop>(&desktopOpened, &desktopTakes));
         window->show();
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
+        // As a user sees it: the window, then the page restored from the settings in it.
+        return QTest::qWaitForWindowActive(window.get()) && QTest::qWaitFor([this] {
+                   return window->pcABGDetails()->currentWidget()->findChild<PageWidget *>() != nullptr;
+               });
     }
 
     void close() { window.reset(); }
