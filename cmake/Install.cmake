@@ -1,7 +1,7 @@
 # Where everything goes when Halvex is installed, and the Debian package.
 #
-# The program keeps its help and licence agreement in its own folder: on Linux
-# that folder is halvex/ in the library folder (lib/halvex, or
+# The program keeps its printing module, help and licence agreement in its own
+# folder: on Linux that folder is halvex/ in the library folder (lib/halvex, or
 # lib/x86_64-linux-gnu/halvex on Debian under /usr), started through bin/halvex;
 # elsewhere the executable and its documents share the installation's bin folder.
 include(GNUInstallDirs)
@@ -24,6 +24,7 @@ else()
 endif()
 
 install(TARGETS halvex RUNTIME DESTINATION ${HALVEX_PROGRAM_DIR})
+install(TARGETS halvex_printing LIBRARY DESTINATION ${HALVEX_PROGRAM_DIR})
 install(DIRECTORY resources/Help DESTINATION ${HALVEX_PROGRAM_DIR})
 install(FILES resources/License.txt DESTINATION ${HALVEX_PROGRAM_DIR})
 install(TARGETS halvex-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

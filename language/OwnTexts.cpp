@@ -25,6 +25,8 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::WithElectroly
      "Impression annulée : rien n'a été envoyé à l'imprimante."},
     {OwnText::PrintingStopped, "Printing was stopped; the pages already sent may still be printed.",
      "Impression arrêtée ; les pages déjà envoyées peuvent encore être imprimées."},
+    {OwnText::PrintingMissing, "Printing is not available: its module %1 could not be loaded (%2).",
+     "L'impression n'est pas disponible : son module %1 n'a pas pu être chargé (%2)."},
     {OwnText::CannotWrite, "Cannot write %1: %2", "Impossible d'écrire %1 : %2"},
     {OwnText::WritingCancelled, "Writing was cancelled: %1 was not written.",
      "Écriture annulée : %1 n'a pas été écrit."},

@@ -14,6 +14,7 @@ enum class OwnText {
     PrinterFailed,     // %1 the printer
     PrintingCancelled, // and nothing went out
     PrintingStopped,   // but what was painted may still go out
+    PrintingMissing,   // %1 the printing module, %2 why it could not be loaded
     CannotWrite,       // %1 the file, %2 why
     WritingCancelled,  // %1 the file
     NameThePdf,

@@ -1,8 +1,8 @@
 #include "ui/MainForm.h"
 
-#include "report/dialogs/DialogReportRunner.h"
 #include "resources/artwork/Artwork.h"
 #include "ui/AbgInputPanel.h"
+#include "ui/ModuleReportRunner.h"
 #include "ui/PageWidget.h"
 #include "ui/QtDesktop.h"
 #include "ui/QtFileDialogs.h"
@@ -61,10 +61,12 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
     , m_images(std::make_unique<ImageList>(QSize(16, 16)))
     , m_formSettings(QStringLiteral("frmMain"))
 {
-    m_seams.reportRunner = std::make_unique<DialogReportRunner>(
-        this, ReportMessages{[this](const QString &text) { m_seams.boxes.error(text); },
-                             [this](const QString &text) { m_seams.boxes.information(text); },
-                             [this] { return m_session->presentation().language; }});
+    m_seams.reportRunner = std::make_unique<ModuleReportRunner>(
+        this,
+        ReportMessages{[this](const QString &text) { m_seams.boxes.error(text); },
+                       [this](const QString &text) { m_seams.boxes.information(text); },
+                       [this] { return m_session->presentation().language; }},
+        QDir(m_seams.programFolder).filePath(QStringLiteral(HALVEX_PRINTING_MODULE)));
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Halvex"));
     QFont arial(QStringLiteral("Arial"));

@@ -10,17 +10,8 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-#include <string>
-
 class QPrinter;
 class QWidget;
-
-struct ReportMessages {
-    std::function<void(const QString &)> error;
-    std::function<void(const QString &)> information;
-    std::function<std::string()> language; // the interface language in force
-};
 
 class DialogReportRunner final : public ReportRunner {
 public:

@@ -4,7 +4,19 @@
 // writes it to a file, and returns when the user is done. The window holds one;
 // tests give it a recorder instead of dialogs.
 
+#include <QString>
+
+#include <functional>
+#include <string>
+
 struct Report;
+
+// How a runner tells what went wrong, or was cancelled, in the interface language.
+struct ReportMessages {
+    std::function<void(const QString &)> error;
+    std::function<void(const QString &)> information;
+    std::function<std::string()> language; // the interface language in force
+};
 
 class ReportRunner {
 public:

@@ -9,7 +9,8 @@ if(failed)
 endif()
 
 foreach(path
-    bin/halvex bin/halvex-cli ${LIBDIR}/halvex/halvex ${LIBDIR}/halvex/Help/HALVEX.html ${LIBDIR}/halvex/License.txt
+    bin/halvex bin/halvex-cli ${LIBDIR}/halvex/halvex ${LIBDIR}/halvex/halvex-printing.so
+    ${LIBDIR}/halvex/Help/HALVEX.html ${LIBDIR}/halvex/License.txt
     share/applications/org.ostrevane.Halvex.desktop share/metainfo/org.ostrevane.Halvex.metainfo.xml
     share/icons/hicolor/16x16/apps/halvex.png share/icons/hicolor/48x48/apps/halvex.png
     share/icons/hicolor/256x256/apps/halvex.png)

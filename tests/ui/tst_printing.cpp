@@ -2,6 +2,7 @@
 #include "report/dialogs/DialogReportRunner.h"
 #include "report/dialogs/ReportRunner.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/ModuleReportRunner.h"
 #include "ui/PrintPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/NumericSpinField.h"
@@ -113,6 +114,8 @@ private slots:
     void cancellingTheFileKeepsTheOldOne();
     void notAFileIsNeverReplaced();
     void messagesInFrench();
+    void printingModule_data();
+    void printingModule();
 
 private:
     NumericSpinField *count() const { return m_fixture.child<NumericSpinField>("spinABGCount"); }
@@ -125,7 +128,7 @@ private:
                                                                    [this](const QString &text) { m_notes << text; },
                                                                    [language] { return language; }});
     }
-    void runSheet(DialogReportRunner &runner)
+    void runSheet(ReportRunner &runner)
     {
         print(); // fills the sheet
         runner.run(m_fixture.window->page<PrintPage>()->exerciseSheet()->report());
@@ -413,4 +416,54 @@ void TestPrinting::messagesInFrench()
 }
 
 QTEST_MAIN(TestPrinting)
+// The window's runner: the printing module loaded at the first run and kept for
+// the next; a module that cannot be loaded is told in the interface language,
+// and nothing else happens.
+void TestPrinting::printingModule_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("error"); // how the message begins; none: the options are offered
+
+    const QString missing = QDir(QDir::tempPath()).filePath("no-such-folder/halvex-printing.so");
+    QTest::newRow("loaded") << QString(HALVEX_PRINTING_MODULE_PATH) << "ENGLISH" << QString();
+    QTest::newRow("missing") << missing << "ENGLISH"
+                             << "Printing is not available: its module " + missing + " could not be loaded (";
+    QTest::newRow("missing, in French") << missing << "FRENCH"
+                                        << QString::fromUtf8("L'impression n'est pas disponible : son module ")
+                                               + missing + " n'a pas pu être chargé (";
+    // A file that is there but is no library.
+    QTest::newRow("not a library") << QString(HALVEX_LICENSE_PATH) << "ENGLISH"
+                                   << "Printing is not available: its module " + QString(HALVEX_LICENSE_PATH)
+                                          + " could not be loaded (";
+}
+
+void TestPrinting::printingModule()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, language);
+    QFETCH(QString, error);
+
+    ModuleReportRunner runner(m_fixture.window.get(),
+                              ReportMessages{[this](const QString &text) { m_errors << text; },
+                                             [this](const QString &text) { m_notes << text; },
+                                             [language] { return language.toStdString(); }},
+                              module);
+    for (int run = 0; run < 2; ++run) {
+        bool sawOptions = false;
+        if (error.isEmpty()) {
+            onNextModal([&](QWidget *options) {
+                sawOptions = options->windowTitle() == "Output Options";
+                static_cast<QDialog *>(options)->reject();
+            });
+        }
+        runSheet(runner);
+        QCOMPARE(sawOptions, error.isEmpty());
+    }
+    QCOMPARE(m_errors.size(), error.isEmpty() ? 0 : 2);
+    for (const QString &said : std::as_const(m_errors))
+        QVERIFY2(said.startsWith(error) && said.endsWith(").") && said.size() > error.size() + 2, qPrintable(said));
+    QVERIFY(m_notes.isEmpty());
+}
+
 #include "tst_printing.moc"
