@@ -1,6 +1,7 @@
 #include "ui/ControlCaptions.h"
 
 #include "language/CaptionSets.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,17 +32,32 @@ void writeCaptionSet(const QObject &root, bool french, const QObject *skip)
     }
 }
 
+namespace {
+
+// A label placed by hand, not by a layout, takes the size of its new text,
+// unless it was given a fixed room for every text it shows.
+void fitPlacedByHand(QWidget *label)
+{
+    const QWidget *parent = label->parentWidget();
+    const bool fixedRoom = label->minimumSize() == label->maximumSize();
+    if (!fixedRoom && parent && !parent->layout())
+        label->adjustSize();
+}
+
+} // namespace
+
 void ControlCaptions::set(const QString &control, const QString &text) const
 {
     QObject *found = m_controls.value(control);
     if (auto *label = qobject_cast<QLabel *>(found)) {
         label->setText(text);
-        // A label placed by hand, not by a layout, takes the size of its new text,
-        // unless it was given a fixed room for every text it shows.
-        const QWidget *parent = label->parentWidget();
-        const bool fixedRoom = label->minimumSize() == label->maximumSize();
-        if (!label->wordWrap() && !fixedRoom && parent && !parent->layout())
-            label->adjustSize();
+        if (!label->wordWrap())
+            fitPlacedByHand(label);
+        return;
+    }
+    if (auto *link = qobject_cast<ClickableLabel *>(found)) {
+        link->setText(text);
+        fitPlacedByHand(link);
         return;
     }
     if (auto *button = qobject_cast<QAbstractButton *>(found)) {

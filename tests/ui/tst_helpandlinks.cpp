@@ -146,7 +146,7 @@ void TestHelpAndLinks::aboutPage()
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    QCOMPARE(m_fixture.child<QLabel>("lblWebsite")->text(), QString(HALVEX_WEBSITE)); // without its scheme
+    QCOMPARE(m_fixture.child<ClickableLabel>("lblWebsite")->text(), QString(HALVEX_WEBSITE)); // without its scheme
 }
 
 void TestHelpAndLinks::helpWindowShowsTheBook()

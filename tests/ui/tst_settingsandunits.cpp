@@ -6,6 +6,7 @@
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/ButtonSpinBox.h"
+#include "widgets/HoverBoldLabel.h"
 #include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
@@ -305,7 +306,7 @@ void TestSettingsAndUnits::frenchAndBack()
     }
     QCOMPARE(child<QCheckBox>("chkCMA")->text(), QString("Acidose Métabolique Compensée"));
     QCOMPARE(child<QLabel>("lblRAstats")->text(), QString("Acidose Respiratoire Non Compensée"));
-    QCOMPARE(child<QLabel>("lblCRMAK")->text(), QString("Alcalose respiratoire et métabolique combinée"));
+    QCOMPARE(child<HoverBoldLabel>("lblCRMAK")->text(), QString("Alcalose respiratoire et métabolique combinée"));
     QCOMPARE(child<QToolButton>("barABGPrint")->text(), QString("Copie"));
     QCOMPARE(child<QToolButton>("barABGStats")->text(), QString("Statistics"));
     QCOMPARE(tick("alBarFrench"), 0);
