@@ -12,10 +12,12 @@ namespace artwork {
 namespace {
 
 // A picture stored as its width and height (32 bits each) and its premultiplied
-// ARGB32 pixels; an empty image when the resource does not hold one.
+// ARGB32 pixels; an empty image when the resource does not hold one. An opaque
+// picture's pixels are the same bytes read as RGB32.
 QImage rawPicture(Picture which)
 {
-    const QResource resource(QStringLiteral(":/artwork/") + QString::fromLatin1(fileOf(which)));
+    const PictureFile &stored = pictureFile(which);
+    const QResource resource(QStringLiteral(":/artwork/") + QString::fromLatin1(stored.file));
     quint32 size[2] = {0, 0};
     if (resource.size() < qint64(sizeof size))
         return {};
@@ -23,7 +25,7 @@ QImage rawPicture(Picture which)
     if (resource.size() != qint64(sizeof size) + qint64(size[0]) * size[1] * 4)
         return {};
     return QImage(resource.data() + sizeof size, int(size[0]), int(size[1]), int(size[0]) * 4,
-                  QImage::Format_ARGB32_Premultiplied);
+                  stored.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
 }
 
 // The window's icon, read from its files only when the window system asks for

@@ -13,10 +13,13 @@ enum class Picture { Splash, Tick, Arrow, GroupAbg, GroupUnits, GroupLanguage, R
 struct PictureFile {
     Picture picture;
     const char *file; // raw pixels, premultiplied ARGB32 after two 32-bit sizes
+    // Every pixel opaque (the painter checks it): the program shows the picture
+    // without first looking through it for transparent pixels.
+    bool opaque = false;
 };
 
 inline constexpr std::array<PictureFile, 8> kPictures{{
-    {Picture::Splash, "splash.argb"},
+    {Picture::Splash, "splash.argb", true},
     {Picture::Tick, "tick.argb"},
     {Picture::Arrow, "arrow.argb"},
     {Picture::GroupAbg, "group-abg.argb"},
@@ -26,9 +29,9 @@ inline constexpr std::array<PictureFile, 8> kPictures{{
     {Picture::Printer, "printer.argb"},
 }};
 
-constexpr const char *fileOf(Picture picture)
+constexpr const PictureFile &pictureFile(Picture picture)
 {
-    return kPictures[static_cast<std::size_t>(picture)].file;
+    return kPictures[static_cast<std::size_t>(picture)];
 }
 
 // The application icon's sizes in pixels, as PNG files "halvex-SIZE.png": all
