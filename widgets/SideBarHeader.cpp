@@ -1,7 +1,9 @@
 #include "widgets/SideBarHeader.h"
 
-#include <QStyle>
 #include <QStyleOptionToolButton>
+#include <QStylePainter>
+
+#include <algorithm>
 
 SideBarHeader::SideBarHeader(QWidget *parent) : QToolButton(parent)
 {
@@ -26,4 +28,15 @@ QSize SideBarHeader::sizeHint() const
 QSize SideBarHeader::minimumSizeHint() const
 {
     return sizeHint();
+}
+
+// The button's own drawing, on the room its icon and caption take.
+void SideBarHeader::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    const QSize drawn(std::min(width(), QToolButton::sizeHint().width()), height());
+    option.rect = QStyle::visualRect(layoutDirection(), rect(), QRect(rect().topLeft(), drawn));
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }
