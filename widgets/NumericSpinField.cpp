@@ -168,7 +168,9 @@ void NumericSpinField::focusOutEvent(QFocusEvent *event)
     if (m_exitHandler)
         m_exitHandler();
     const double current = value();
-    if (current < m_minimum || current > m_maximum)
+    if (current < m_minimum || current > m_maximum) {
         setValue(current);
+        emit edited(); // what the user left is what the field now shows
+    }
     QAbstractSpinBox::focusOutEvent(event);
 }

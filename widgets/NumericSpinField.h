@@ -53,7 +53,8 @@ public:
 signals:
     // A key or a step was refused, and the field beeped.
     void refused();
-    // The user changed the value: typed into the field or stepped it.
+    // The user changed the value: typed into the field, stepped it, or left it
+    // with a value the field then pulled into its limits.
     void edited();
 
 protected:

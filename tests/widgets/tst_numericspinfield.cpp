@@ -192,10 +192,14 @@ void TestNumericSpinField::leavingPullsIntoTheLimits()
     QFETCH(QString, shown);
 
     FieldFixture fixture(1, 14, 2, 0.01);
+    // Whoever follows the user's edits last reads what the field shows.
+    QString lastEdited;
+    QObject::connect(fixture.field, &NumericSpinField::edited, [&] { lastEdited = fixture.field->text(); });
     QVERIFY(fixture.focusField());
     fixture.type(typed);
     fixture.leave();
     QCOMPARE(fixture.field->text(), shown);
+    QCOMPARE(lastEdited, shown);
 }
 
 void TestNumericSpinField::exitHandlerRunsBeforeTheLimits()
