@@ -3,7 +3,7 @@
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/IndexedAction.h"
-#include "widgets/SideBarHeader.h"
+#include "widgets/SideBarButton.h"
 #include "widgets/SideBarItem.h"
 
 #include <QAccessible>
@@ -53,7 +53,7 @@ void setTextColour(QWidget *widget, const QColor &text)
 
 SideBarGroup::SideBarGroup(const QString &caption, const QIcon &icon, QWidget *parent)
     : QWidget(parent)
-    , m_header(new SideBarHeader(this))
+    , m_header(new SideBarButton(this))
     , m_lastInTabOrder(m_header)
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
@@ -100,7 +100,7 @@ SideBarItem *SideBarGroup::addItem(QAction *action, const QString &objectName, S
     connect(action, &QAction::changed, item, [item, action] { showAction(item, action); });
     connect(item, &QToolButton::clicked, action, &QAction::trigger);
     item->installEventFilter(this);
-    m_itemLayout->addWidget(item, 0, Qt::AlignLeft);
+    m_itemLayout->addWidget(item);
     // Tab walks a group's header, then its items, then the next group.
     QWidget::setTabOrder(m_lastInTabOrder, item);
     m_lastInTabOrder = item;

@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QEnterEvent>
 
-SideBarItem::SideBarItem(Kind kind, QWidget *parent) : QToolButton(parent), m_kind(kind) {}
+SideBarItem::SideBarItem(Kind kind, QWidget *parent) : SideBarButton(parent), m_kind(kind) {}
 
 void SideBarItem::showMarker(const QIcon &image, bool marked)
 {
@@ -21,13 +21,13 @@ void SideBarItem::showMarker(const QIcon &image, bool marked)
 void SideBarItem::enterEvent(QEnterEvent *event)
 {
     setUnderline(true);
-    QToolButton::enterEvent(event);
+    SideBarButton::enterEvent(event);
 }
 
 void SideBarItem::leaveEvent(QEvent *event)
 {
     setUnderline(false);
-    QToolButton::leaveEvent(event);
+    SideBarButton::leaveEvent(event);
 }
 
 void SideBarItem::setUnderline(bool underline)

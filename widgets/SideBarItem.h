@@ -4,10 +4,11 @@
 // caption is underlined while the mouse is over it. A choice item (a page, a
 // unit, a language) shows a marker image while it is the one chosen, and says
 // so to a screen reader as a checked radio button; a link item opens an address.
+// Its whole row takes the click.
 
-#include <QToolButton>
+#include "widgets/SideBarButton.h"
 
-class SideBarItem : public QToolButton {
+class SideBarItem : public SideBarButton {
     Q_OBJECT
 
 public:

@@ -24,7 +24,7 @@ private slots:
     void itemsFollowTheirActions();
     void collapsing();
     void collapsedGroupShrinksAndTheOthersMoveUp();
-    void headerSpansTheBarAtItsOwnHeight();
+    void buttonsSpanTheBarAtTheirOwnHeight();
     void readableOnLightAndDarkPalettes_data();
     void readableOnLightAndDarkPalettes();
     void toolTipsOnlyWhereSwitchedOn();
@@ -155,9 +155,9 @@ void TestSideBar::collapsedGroupShrinksAndTheOthersMoveUp()
     QCOMPARE(first->height(), 203);
 }
 
-// The header is not measured by its caption, yet it is as high as a tool
-// button measured with it, and wide enough for it.
-void TestSideBar::headerSpansTheBarAtItsOwnHeight()
+// The header and the items are not measured by their captions, yet each is as
+// high as a tool button measured with its caption, and wide enough for it.
+void TestSideBar::buttonsSpanTheBarAtTheirOwnHeight()
 {
     QWidget window;
     window.resize(185, 300);
@@ -166,17 +166,21 @@ void TestSideBar::headerSpansTheBarAtItsOwnHeight()
     QPixmap icon(32, 32);
     icon.fill(Qt::darkBlue);
     auto *group = new SideBarGroup(QStringLiteral("Language"), QIcon(icon), &window);
+    QAction action(QStringLiteral("Fran\u00e7ais"));
+    QToolButton *item = group->addItem(&action, QStringLiteral("item"));
     layout->addWidget(group);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QToolButton *header = group->header();
-    const QSize measured = header->QToolButton::sizeHint();
-    QCOMPARE(header->height(), measured.height());
-    QVERIFY(header->width() >= measured.width());
-    QCOMPARE(header->geometry(), QRect(0, 0, group->width(), measured.height()));
+    for (QToolButton *button : {group->header(), item}) {
+        const QSize measured = button->QToolButton::sizeHint();
+        QCOMPARE(button->height(), measured.height());
+        QVERIFY(button->width() >= measured.width());
+    }
+    QCOMPARE(group->header()->geometry(), QRect(0, 0, group->width(), group->header()->height()));
+    QCOMPARE(item->mapTo(group, QPoint(item->width(), 0)).x(), group->width() - 4); // the items' right margin
     group->setCollapsed(true);
-    QCOMPARE(group->height(), measured.height());
+    QCOMPARE(group->height(), group->header()->QToolButton::sizeHint().height());
 }
 
 void TestSideBar::toolTipsOnlyWhereSwitchedOn()
