@@ -31,7 +31,9 @@ void paintOnceExposed(QWidget &window)
         if (!handle->isExposed())
             QThread::msleep(2);
     }
-    window.repaint();
+    // Exposed, the window painted itself as the exposure came; unexposed, it is painted all the same.
+    if (!handle || !handle->isExposed())
+        window.repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
