@@ -27,8 +27,7 @@ ReportRunner *ModuleReportRunner::loaded()
     QLibrary module(m_modulePath);
     auto *create = reinterpret_cast<CreateReportRunner *>(module.resolve(kCreateReportRunner));
     if (!create) {
-        const std::string_view text = halvex::ownText(halvex::OwnText::PrintingMissing, m_messages.language());
-        m_messages.error(QString::fromUtf8(text.data(), qsizetype(text.size()))
+        m_messages.error(QString::fromUtf8(halvex::ownText(halvex::OwnText::PrintingMissing, m_messages.language()))
                              .arg(QDir::toNativeSeparators(m_modulePath), module.errorString()));
         return nullptr;
     }

@@ -147,14 +147,9 @@ void SideBarGroup::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_itemColour);
-    painter.fillRect(headerBand(), m_headerColour);
+    painter.fillRect(m_header->geometry(), m_headerColour); // the header spans the group
     painter.setPen(designBackground(kBorderColour, palette(), QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-QRect SideBarGroup::headerBand() const
-{
-    return QRect(0, 0, width(), m_header->geometry().bottom() + 1);
 }
 
 bool SideBarGroup::eventFilter(QObject *watched, QEvent *event)

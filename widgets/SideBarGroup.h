@@ -42,8 +42,6 @@ protected:
 
 private:
     void applyHeight();
-    // The header's strip across the whole group.
-    QRect headerBand() const;
 
     QToolButton *m_header;
     QWidget *m_lastInTabOrder; // the header, then the last item added
