@@ -2,34 +2,35 @@
 
 #include "resources/artwork/Artwork.h"
 
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QPainter>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <qdrawutil.h>
 
-TfrmSplash::TfrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+namespace {
+
+// The lowered bevel's width, and the room between its inner edge and the picture.
+constexpr int kBevelWidth = 3;
+constexpr int kPictureInset = 2 * kBevelWidth;
+
+} // namespace
+
+TfrmSplash::TfrmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_picture(artwork::splashPicture())
 {
     setObjectName(QStringLiteral("frmSplash"));
-
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(3);
-
-    auto *picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(artwork::splashPicture());
-    picture->setAlignment(Qt::AlignCenter);
-
-    auto *inside = new QVBoxLayout(panel);
-    inside->setContentsMargins(3, 3, 3, 3);
-    inside->addWidget(picture);
-    auto *outside = new QVBoxLayout(this);
-    outside->setContentsMargins(0, 0, 0, 0);
-    outside->addWidget(panel);
-
-    setFixedSize(sizeHint());
+    // The bevel, the face inside it and the picture cover every pixel.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(m_picture.size() + QSize(2 * kPictureInset, 2 * kPictureInset));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void TfrmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QBrush face = palette().window();
+    qDrawShadePanel(&painter, rect(), palette(), true, kBevelWidth, &face);
+    painter.drawPixmap(kPictureInset, kPictureInset, m_picture);
 }
