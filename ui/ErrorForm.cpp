@@ -15,6 +15,7 @@ constexpr int kButtonTop = 64;
 
 TfrmABGError::TfrmABGError(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_icon(new QLabel(this))
     , m_label(new QLabel(this))
     , m_button(new QPushButton(QStringLiteral("&Ok"), this))
 {
@@ -29,10 +30,9 @@ TfrmABGError::TfrmABGError(QWidget *parent)
     white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
 
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Image1"));
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    icon->setGeometry(16, 16, 32, 32);
+    // Its picture is drawn when the dialog is first shown: nothing shows it before.
+    m_icon->setObjectName(QStringLiteral("Image1"));
+    m_icon->setGeometry(16, 16, 32, 32);
 
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setWordWrap(true);
@@ -47,6 +47,8 @@ TfrmABGError::TfrmABGError(QWidget *parent)
 
 void TfrmABGError::showMessage(const QString &message)
 {
+    if (m_icon->pixmap().isNull())
+        m_icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     m_label->setText(message);
     // A long sentence may wrap onto more lines than the designed label holds:
     // the label and the dialog grow rather than cut it off.

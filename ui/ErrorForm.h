@@ -23,6 +23,7 @@ public:
 private:
     void Button1Click();
 
+    QLabel *m_icon;
     QLabel *m_label;
     QPushButton *m_button;
 };

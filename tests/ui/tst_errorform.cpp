@@ -25,14 +25,17 @@ void TestErrorForm::showsTheMessageModallyAndCloses()
 
     bool wasModal = false;
     QString shownText;
+    QSize shownIcon;
     QTimer::singleShot(0, &form, [&] {
         wasModal = QApplication::activeModalWidget() == &form;
         shownText = form.Label1()->text();
+        shownIcon = form.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size();
         QTest::mouseClick(form.Button1(), Qt::LeftButton);
     });
     form.showMessage(QStringLiteral("A normal PaCO2 and HCO3, the pH is acidic?"));
     QVERIFY(wasModal);
     QCOMPARE(shownText, QString("A normal PaCO2 and HCO3, the pH is acidic?"));
+    QCOMPARE(shownIcon, QSize(32, 32)); // the warning sign, drawn on the first message
     QVERIFY(form.isHidden());
     QCOMPARE(form.pos(), QPoint(274, 278));
 }
