@@ -1,13 +1,25 @@
 #include "widgets/Contrast.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
-double channel(double value)
+// A colour channel of 0 to 255 in linear light, as WCAG 2.1 defines it. The
+// 256 values are worked out once: the window reads hundreds of them as it starts.
+double channel(int value)
 {
-    const double c = value / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const double c = double(i) / 255.0;
+            table[i] = c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    return linear[std::size_t(std::clamp(value, 0, 255))];
 }
 
 QColor mixed(const QColor &from, const QColor &to, double share)
