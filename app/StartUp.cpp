@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/SplashMemory.h"
 #include "app/splashform.h"
 #include "resources/artwork/Artwork.h"
 #include "ui/ErrorForm.h"
@@ -12,8 +13,6 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QWindow>
-
-#include <malloc.h>
 
 namespace {
 
@@ -39,17 +38,6 @@ void paintOnceExposed(QWidget &window)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// When the splash's pixels (314 x 161, 4 bytes each) come from the program's
-// memory (no shared memory with the window system, or no screen at all), they
-// would be mapped apart from the heap and given back when the splash closes,
-// and the main window would then fault fresh pages in for its own objects, one
-// by one. Kept in the heap and not trimmed, the same pages serve the window.
-void keepSplashMemoryForTheWindow()
-{
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 1024 * 1024);
-}
-
 } // namespace
 
 void sleepUserInterface(std::chrono::milliseconds duration)
@@ -63,13 +51,13 @@ HalvexWindows::~HalvexWindows() = default;
 
 HalvexWindows startHalvex(const SplashWait &wait)
 {
-    keepSplashMemoryForTheWindow();
     // Before any widget: Qt keeps the first accessible interface it makes for
     // an object, and a screen reader may already be asking.
     installAccessibleInterfaces();
     useReadableStyle();
     {
         TfrmSplash splash;
+        prepareHeapForSplash(splash.size());
         splash.show();
         paintOnceExposed(splash);
         wait(kSplashTime);
