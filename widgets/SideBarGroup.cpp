@@ -24,20 +24,17 @@ const QColor kHeaderColour(214, 223, 247);
 const QColor kCaptionColour(0, 0, 128);
 const QColor kLinkColour(0, 0, 192);
 
-constexpr char kOwnCaption[] = "ownCaption";
-
 // The item follows its action, but for a caption of its own.
-void showAction(SideBarItem *item, const QAction *action)
+void showAction(SideBarItem *item, const QAction *action, const QString &ownCaption)
 {
-    const QString own = item->property(kOwnCaption).toString();
-    item->setText(own.isEmpty() ? action->text() : own);
+    item->setText(ownCaption.isEmpty() ? action->text() : ownCaption);
     // An action of an image list is marked while it shows an image of the list.
     const auto *indexed = qobject_cast<const IndexedAction *>(action);
     item->showMarker(action->icon(), indexed ? indexed->imageIndex() >= 0 : !action->icon().isNull());
     item->setEnabled(action->isEnabled());
     // Only a new hint is written: the description a window gave the item in its language stays.
-    if (hintOf(item) != hintOf(action))
-        setHint(item, hintOf(action));
+    if (const QString hint = hintOf(action); hintOf(item) != hint)
+        setHint(item, hint);
 }
 
 const QColor kBorderColour(170, 185, 220);
@@ -95,9 +92,8 @@ SideBarItem *SideBarGroup::addItem(QAction *action, const QString &objectName, S
     item->setAutoRaise(true);
     item->setCursor(Qt::PointingHandCursor);
     item->setVisible(visible);
-    item->setProperty(kOwnCaption, ownCaption);
-    showAction(item, action);
-    connect(action, &QAction::changed, item, [item, action] { showAction(item, action); });
+    showAction(item, action, ownCaption);
+    connect(action, &QAction::changed, item, [item, action, ownCaption] { showAction(item, action, ownCaption); });
     connect(item, &QToolButton::clicked, action, &QAction::trigger);
     item->installEventFilter(this);
     m_itemLayout->addWidget(item);
