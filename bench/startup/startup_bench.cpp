@@ -1,11 +1,15 @@
 // Starts Halvex (without its splash wait) and a bare Qt window many times each,
 // in turn, and compares the median time from process start to the window shown
-// and idle, and the median peak memory.
+// and idle, and the median peak memory. Both read and write their settings in
+// a folder made for the run and removed after it, so the user's stay untouched.
+// What the probes print on their error stream is not shown.
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,7 +30,7 @@ long long monotonicNanoseconds()
     return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
-bool runProbe(const char *path, Sample &sample)
+bool runProbe(const char *path, const std::string &settings, Sample &sample)
 {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
@@ -38,6 +42,9 @@ bool runProbe(const char *path, Sample &sample)
         close(pipeFds[0]);
         setenv("HALVEX_PROBE_START_NS", start.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+        if (const int quiet = open("/dev/null", O_WRONLY); quiet >= 0)
+            dup2(quiet, STDERR_FILENO);
         execl(path, path, static_cast<char *>(nullptr));
         _exit(127);
     }
@@ -72,11 +79,17 @@ double fastest(const std::vector<double> &values)
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    std::string settings = (std::filesystem::temp_directory_path() / "halvex-startup-XXXXXX").string();
+    if (!mkdtemp(settings.data())) {
+        std::perror("startup_bench: a settings folder");
+        return 1;
+    }
     std::vector<double> halvexTimes, bareTimes, halvexMemory, bareMemory, halvexCpu, bareCpu;
     for (int i = 0; i < runs; ++i) {
         Sample halvex{}, bare{};
-        if (!runProbe(HALVEX_PROBE, halvex) || !runProbe(BARE_PROBE, bare)) {
+        if (!runProbe(HALVEX_PROBE, settings, halvex) || !runProbe(BARE_PROBE, settings, bare)) {
             std::fprintf(stderr, "a start-up probe failed\n");
+            std::filesystem::remove_all(settings);
             return 1;
         }
         halvexTimes.push_back(halvex.milliseconds);
@@ -86,6 +99,7 @@ int main(int argc, char *argv[])
         halvexCpu.push_back(halvex.cpuMilliseconds);
         bareCpu.push_back(bare.cpuMilliseconds);
     }
+    std::filesystem::remove_all(settings);
     // The fastest run shows the cost with the least disturbance from the rest of the machine.
     const double ht = median(halvexTimes), bt = median(bareTimes);
     const double hf = fastest(halvexTimes), bf = fastest(bareTimes);
