@@ -26,7 +26,9 @@ void prepareHeapForSplash(const QSize &splashSize)
 #if defined(__GLIBC__)
     const std::size_t pixelBytes = std::size_t(splashSize.width()) * std::size_t(splashSize.height()) * 4;
     const std::size_t bytes = pixelBytes + kSlack;
-    // Served from the heap rather than mapped apart, and not given back on closing.
+    // Served from the heap rather than mapped apart, and not given back on
+    // closing: the threshold lies above the block below, which must come from
+    // the heap as well.
     mallopt(M_MMAP_THRESHOLD, int(bytes + kSlack));
     mallopt(M_TRIM_THRESHOLD, kKeptOnTop);
 #if defined(MADV_POPULATE_WRITE)

@@ -415,7 +415,6 @@ void TestPrinting::messagesInFrench()
     QVERIFY2(m_errors[0].startsWith(QString::fromUtf8("Impossible d'écrire ") + unwritable), qPrintable(m_errors[0]));
 }
 
-QTEST_MAIN(TestPrinting)
 // The window's runner: the printing module loaded at the first run and kept for
 // the next; a module that cannot be loaded is told in the interface language,
 // and nothing else happens.
@@ -466,4 +465,5 @@ void TestPrinting::printingModule()
     QVERIFY(m_notes.isEmpty());
 }
 
+QTEST_MAIN(TestPrinting)
 #include "tst_printing.moc"
