@@ -22,13 +22,14 @@ namespace {
 
 constexpr std::array<std::string_view, 11> kOutputColumns{
     "pH", "PaCO2", "PaO2", "HCO3", "FiO2", "Age", "outcome", "category_code", "acid_base", "oxygenation", "message"};
-constexpr std::array<std::string_view, 18> kExplainColumns{
-    "reason",    "expected_low",  "expected_high", "compensation",   "aa_gradient", "aa_expected",
-    "pf_ratio",  "hh_ph",         "fits",          "acuity",         "aa_verdict",  "pf_band",
-    "anion_gap", "corrected_gap", "delta_ratio",   "corrected_hco3", "gap_verdict", "delta_verdict"};
-// The explanation's columns after the reason, and where the anion gap's start among them.
+constexpr std::array<std::string_view, 21> kExplainColumns{
+    "reason",      "expected_low",   "expected_high", "compensation",  "aa_gradient", "aa_expected", "pf_ratio",
+    "hh_ph",       "fits",           "acuity",        "aa_verdict",    "pf_band",     "anion_gap",   "corrected_gap",
+    "delta_ratio", "corrected_hco3", "gap_verdict",   "delta_verdict", "sbe",         "sbe_band",    "sbe_expected"};
+// The explanation's columns after the reason, and where the anion gap's and the base excess's start among them.
 using Figures = std::array<std::string, kExplainColumns.size() - 1>;
 constexpr std::size_t kGapColumn = 11;
+constexpr std::size_t kSbeColumn = 17;
 
 struct RowResult {
     std::string_view outcome;
@@ -62,6 +63,12 @@ std::string_view pfBandWord(PfBand band)
 {
     static constexpr std::array<std::string_view, 4> kWords{"none", "mild", "moderate", "severe"};
     return kWords[static_cast<std::size_t>(band)];
+}
+
+std::string_view levelWord(Level level)
+{
+    static constexpr std::array<std::string_view, 3> kWords{"low", "normal", "high"};
+    return kWords[static_cast<std::size_t>(level)];
 }
 
 std::string_view gapVerdictWord(GapVerdict verdict)
@@ -101,13 +108,13 @@ class VerdictLines {
 public:
     explicit VerdictLines(std::string_view language) : m_language(language) {}
     // Valid until the next call.
-    std::string_view of(const AcidBaseOutcome &outcome)
+    std::string_view of(const AcidBaseOutcome &outcome, bool fits)
     {
         if (outcome.kind != AcidBaseOutcomeKind::Category)
-            return m_other = verdictLine(outcome, m_language);
+            return m_other = verdictLine(outcome, fits, m_language);
         std::optional<std::string> &line = m_categories[static_cast<std::size_t>(categoryCode(outcome.category))];
         if (!line)
-            line = verdictLine(outcome, m_language);
+            line = verdictLine(outcome, fits, m_language);
         return *line;
     }
 
@@ -124,7 +131,7 @@ void explainColumns(RowResult &row, const BloodGasSample &sample, const Presenta
                     VerdictLines &verdicts)
 {
     const Reasoning reasoning = reasonAbout(sample);
-    row.reason = verdicts.of(reasoning.outcome);
+    row.reason = verdicts.of(reasoning.outcome, reasoning.fit.fits);
     Figures &columns = row.figures;
     if (reasoning.outcome.kind != AcidBaseOutcomeKind::Category)
         return;
@@ -153,6 +160,16 @@ void explainColumns(RowResult &row, const BloodGasSample &sample, const Presenta
     columns[7] = reasoning.fit.fits ? "yes" : "no";
     columns[9] = aaVerdictWord(oxygen.aaVerdict);
     columns[10] = pfBandWord(oxygen.pfBand);
+    // The base excess, and what it expects: a PaCO2 for a metabolic family, a
+    // chronic response's SBE for a respiratory one (an acute one leaves it at 0).
+    writeFixed(columns[kSbeColumn], reasoning.baseExcess.value, 1);
+    columns[kSbeColumn + 1] = levelWord(reasoning.baseExcess.level);
+    if (const std::optional<ExpectedRange> &sbe = reasoning.sbeExpected) {
+        if (sbe->ofPaCO2())
+            pressure(columns[kSbeColumn + 2], sbe->first.kept, 1);
+        else
+            writeFixed(columns[kSbeColumn + 2], sbe->chronic->kept, 1);
+    }
 }
 
 class RowOutput final : public AssessmentOutput {

@@ -22,11 +22,13 @@ struct AssessOptions : ReadOptions {
 };
 
 // Writes a header and exactly one row per input row, in order; with `explain`,
-// eighteen more columns: reason, expected_low, expected_high, compensation,
+// twenty-one more columns: reason, expected_low, expected_high, compensation,
 // aa_gradient, aa_expected, pf_ratio, hh_ph, fits, acuity, aa_verdict,
 // pf_band (for a row that is no category, the reason only), then anion_gap,
 // corrected_gap, delta_ratio, corrected_hco3, gap_verdict and delta_verdict
-// (empty where they do not apply or the row has no Na and Cl). Returns 0 when
+// (empty where they do not apply or the row has no Na and Cl), then sbe,
+// sbe_band and sbe_expected (for a category only; the last empty without a
+// family's formula). Returns 0 when
 // every row was assessed and 1 when any row was invalid. Throws ReadFailure
 // when the input cannot be read to its end (after writing the rows read before)
 // and WriteFailure when the output cannot be written.

@@ -29,12 +29,14 @@ struct MetabolicResponse {
 // 1967;66:312). The lungs cannot bring the PaCO2 below about 10 mmHg (the limits
 // of compensation of Narins and Emmett, Medicine 1980;59:161).
 inline constexpr MetabolicResponse kMetabolicAcidosis{1.5, 8, 2, 10};
-// Metabolic alkalosis: 0.7 × HCO3 + 21 (as tabulated by Berend, de Vries and
-// Gans, 2014). The other textbook form, 0.7 × (HCO3 − 24) + 40, gives about
-// 2 mmHg more. Hypoventilation seldom takes the PaCO2 above about 55 mmHg
-// (Narins and Emmett).
-inline constexpr MetabolicResponse kMetabolicAlkalosis{0.7, 21, 2, 55};
-inline constexpr double kMetabolicAlkalosisOtherFormGap = 2;
+// Metabolic alkalosis: 0.7 × HCO3 + 20 ± 5, the widest range in common teaching
+// (The 5-Minute Anesthesia Consult, Lippincott Williams & Wilkins 2013,
+// "Metabolic alkalosis"): the breathing's answer to a high HCO3 varies more
+// than to a low one, as pain, hypoxaemia or lung disease drive it too. The
+// narrower textbook forms, 0.7 × HCO3 + 21 ± 2 (Berend, de Vries and Gans,
+// 2014) and 0.7 × (HCO3 − 24) + 40, differ by about 2 mmHg and lie within it.
+// Hypoventilation seldom takes the PaCO2 above about 55 mmHg (Narins and Emmett).
+inline constexpr MetabolicResponse kMetabolicAlkalosis{0.7, 20, 5, 55};
 
 // Expected HCO3 = 24 ± slope × |PaCO2 − 40|, acute (hours) and chronic (days),
 // each kept within what the kidneys can reach, the range widened by the
@@ -63,6 +65,20 @@ inline constexpr double kRespiratoryQuotient = 0.8;
 inline constexpr double kAaAgeDivisor = 4;
 inline constexpr double kAaAgeOffset = 4;
 
+// Respiratory failure: a PaO2 below 60 mmHg (8 kPa), at any age; type 2
+// (hypercapnic) when the PaCO2 is above 45 mmHg (6 kPa) as well, type 1
+// otherwise (BTS guideline for oxygen use in adults, O'Driscoll, Howard, Earis
+// and Mak, Thorax 2017;72:ii1).
+inline constexpr double kRespiratoryFailurePaO2Below = 60;
+inline constexpr double kHypercapniaPaCO2Above = 45;
+
+// The PaO2 expected on room air for an age: 109 − 0.43 × age, in healthy
+// seated adults (Sorbini, Grassi, Solinas and Muiesan, Respiration 1968;25:3).
+// It was drawn from adults, so it is not given below 18 years (our limit).
+inline constexpr double kExpectedPaO2Intercept = 109;
+inline constexpr double kExpectedPaO2PerYear = 0.43;
+inline constexpr double kExpectedPaO2FromAge = 18;
+
 // PaO2/FiO2 bands of the Berlin definition (ARDS Definition Task Force, JAMA
 // 2012;307:2526): not impaired from 300, mild from 200, moderate from 100,
 // severe below. Here a grade of oxygenation, not a diagnosis.
@@ -75,8 +91,9 @@ inline constexpr double kPfModerateFrom = 100;
 // Nephrol 2007;2:162), raised above the upper limit.
 inline constexpr double kNormalAnionGap = 12;
 inline constexpr double kAnionGapSpread = 4;
-// Each g/dL of albumin below 4.0 hides about 2.5 mEq/L of gap (Figge, Jabor,
-// Kazda and Fencl, Crit Care Med 1998;26:1807).
+// Each g/dL of albumin below 4.0 hides about 2.5 mEq/L of gap, and each g/dL
+// above it adds as much (Figge, Jabor, Kazda and Fencl, Crit Care Med
+// 1998;26:1807): the correction works both ways.
 inline constexpr double kNormalAlbuminGdl = 4.0;
 inline constexpr double kGapPerAlbuminGdl = 2.5;
 // The delta ratio, (gap − 12) / (24 − HCO3), read in bands (Rastegar, J Am Soc
@@ -90,6 +107,28 @@ inline constexpr double kDeltaHighGapFrom = 0.8;
 inline constexpr double kDeltaHighGapUpTo = 2;
 // An HCO3 below this is low: with a normal gap, a normal-gap acidosis.
 inline constexpr double kLowHco3Below = 22;
+
+// The standard base excess, the reading of European and British teaching:
+// SBE = 0.9287 × (HCO3 − 24.4 + 14.83 × (pH − 7.4)) mEq/L (Siggaard-Andersen's
+// Van Slyke equation, as in Schlichtig, Grogono and Severinghaus, Crit Care Med
+// 1998;26:1173). Normal from −2 to +2, as most teaching has it (Williams, BMJ
+// 1998;317:1213), the same width as the HCO3's 22 to 26; some take −3 to +3,
+// as the adult reference ranges of Radiometer's blood gas handbook span.
+inline constexpr double kSbeFactor = 0.9287;
+inline constexpr double kSbeHco3 = 24.4;
+inline constexpr double kSbeBufferSlope = 14.83;
+inline constexpr double kSbePh = 7.4;
+inline constexpr double kSbeNormalSpread = 2;
+// The responses read by the SBE (Schlichtig, Grogono and Severinghaus, 1998):
+// metabolic acidosis, expected PaCO2 = 40 + SBE; metabolic alkalosis,
+// 40 + 0.6 × SBE; acute respiratory disorders leave the SBE at 0; chronic
+// ones move it by 0.4 × (PaCO2 − 40). The tolerances, 5 mmHg and 2 mEq/L, are
+// ours, as wide as the HCO3 rules' widest.
+inline constexpr double kSbeMetabolicAcidosisSlope = 1;
+inline constexpr double kSbeMetabolicAlkalosisSlope = 0.6;
+inline constexpr double kSbeChronicRespiratorySlope = 0.4;
+inline constexpr double kSbePaco2Tolerance = 5;
+inline constexpr double kSbeTolerance = 2;
 
 // The electrolytes a user may type, in mEq/L and in g/L of albumin: wide
 // enough for any living patient, narrow enough to catch a slip of the finger.

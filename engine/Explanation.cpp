@@ -2,9 +2,10 @@
 
 #include "engine/AcidBaseTable.h"
 #include "engine/ClinicalRules.h"
+#include "engine/CompensationExplanation.h"
 #include "engine/ExplanationWriter.h"
 #include "engine/GapExplanation.h"
-#include "engine/Oxygenation.h"
+#include "engine/OxygenExplanation.h"
 #include "language/AsciiCase.h"
 #include "language/ExplanationTexts.h"
 #include "language/Language.h"
@@ -78,8 +79,9 @@ std::string paco2Step(const ExplanationWriter &out, double PaCO2)
         break;
     }
     if (out.inKpa()) {
+        // Each limit with its conversion, so that it can be redone from the line.
         const auto kpa = [&](double mmHg) {
-            return out.fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
+            return out.number(mmHg, 0) + " " + out.toKpaFactor() + " = " + out.inKpa(mmHg);
         };
         step += ' ';
         step +=
@@ -110,40 +112,6 @@ constexpr std::array<ExplanationText, kCategoryCount> kWhy{
     WhyRAK,    WhyPCRAK, WhyCRAK, WhyMAK, WhyPCMAK, WhyCMAK, WhyCRMAK,
 };
 
-void explainOxygenation(const ExplanationWriter &out, const BloodGasSample &s, const Presentation &presentation,
-                        std::vector<std::string> &steps)
-{
-    const std::string age = out.number(s.Age, 1);
-    const GradeLimits limits = gradeLimits(s.Age);
-    const std::optional<OxygenationFinding> finding = findOxygenation(s.PaO2, s.Age, s.FiO2, presentation.unit);
-    if (s.Age > 80)
-        steps.push_back(out.text(AgeOver80, {age}));
-    else if (!(s.Age > 0))
-        steps.push_back(out.text(AgeNotGiven));
-    else if (finding && finding->ageExcess > 0)
-        steps.push_back(out.text(AgeCorrection, {age, out.number(finding->ageExcess, 1)}));
-    else
-        steps.push_back(out.text(AgeNoCorrection, {age}));
-    if (limits.mild)
-        steps.push_back(out.text(Grades, {out.number(limits.withoutHypoxemia, 1), out.number(*limits.mild, 1),
-                                          out.number(limits.moderate, 1)}));
-    else
-        steps.push_back(
-            out.text(GradesOver80, {out.number(limits.withoutHypoxemia, 1), out.number(limits.moderate, 1)}));
-    if (!finding)
-        return;
-    steps.push_back(out.text(PaO2Grade, {out.measured(s.PaO2), out.translated(finding->grade)}));
-
-    const bool highPaO2 = s.PaO2 >= 100;
-    const std::string oxygen = out.number(s.FiO2, 1);
-    if (!finding->supplemental)
-        steps.push_back(out.text(highPaO2 ? RoomAirError : RoomAir));
-    else if (highPaO2)
-        steps.push_back(out.text(OxygenExcessive, {oxygen}));
-    else
-        steps.push_back(out.text(s.PaO2 >= limits.withoutHypoxemia ? OxygenCorrected : OxygenUncorrected, {oxygen}));
-}
-
 void explainFit(const ExplanationWriter &out, const BloodGasSample &s, const FitCheck &fit,
                 std::vector<std::string> &notes)
 {
@@ -154,198 +122,15 @@ void explainFit(const ExplanationWriter &out, const BloodGasSample &s, const Fit
     notes.push_back(out.text(fit.fits ? HhFits : HhDoesNotFit, {formula, out.fixed(*fit.hhPh, 2), shownPh(out, s.pH)}));
 }
 
-enum class Wording { Uncompensated, PartlyCompensated, Compensated };
-
-Wording wordingOf(AbgCategory category)
+// The standard base excess, beside the HCO3's level.
+std::string sbeStep(const ExplanationWriter &out, const BloodGasSample &s, const BaseExcess &baseExcess)
 {
-    switch (category) {
-    case AbgCategory::RA:
-    case AbgCategory::MA:
-    case AbgCategory::RAK:
-    case AbgCategory::MAK:
-        return Wording::Uncompensated;
-    case AbgCategory::PCRA:
-    case AbgCategory::PCMA:
-    case AbgCategory::PCRAK:
-    case AbgCategory::PCMAK:
-        return Wording::PartlyCompensated;
-    default:
-        return Wording::Compensated;
-    }
-}
-
-// What joins the formula's judgement to the table's word, so that the two read as one.
-std::optional<ExplanationText> reconciliation(AbgCategory category, const ExpectedRange &range)
-{
-    const bool asExpected = range.measured == Compensation::Within;
-    switch (wordingOf(category)) {
-    case Wording::Uncompensated:
-        if (!asExpected)
-            return std::nullopt;
-        if (range.family == CompensationFamily::RespiratoryAcidosis)
-            return UncompensatedRespiratoryAcidosis;
-        if (range.family == CompensationFamily::RespiratoryAlkalosis)
-            return UncompensatedRespiratoryAlkalosis;
-        return UncompensatedMetabolicAsExpected;
-    case Wording::PartlyCompensated:
-        if (asExpected)
-            return PartlyCompensatedAsExpected;
-        if (range.moreThanExpected())
-            return PartlyCompensatedMoreThanExpected;
-        return std::nullopt;
-    case Wording::Compensated:
-        if (asExpected)
-            return CompensatedAsExpected;
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-// The formula with the measured value in it, as a reader would redo it.
-std::string formulaWithNumbers(const ExplanationWriter &out, CompensationFamily family, double slope, double PaCO2,
-                               double HCO3)
-{
-    const std::string coefficient = out.number(slope, 2);
-    const std::string normalPaco2 = out.number(rules::kNormalPaco2, 0);
-    const std::string normalHco3 = out.number(rules::kNormalHco3, 0);
-    switch (family) {
-    case CompensationFamily::MetabolicAcidosis:
-        return coefficient + " × " + out.number(HCO3, 2) + " + " + out.number(rules::kMetabolicAcidosis.intercept, 2);
-    case CompensationFamily::MetabolicAlkalosis:
-        return coefficient + " × " + out.number(HCO3, 2) + " + " + out.number(rules::kMetabolicAlkalosis.intercept, 2);
-    case CompensationFamily::RespiratoryAcidosis:
-        return normalHco3 + " + " + coefficient + " × (" + out.number(PaCO2, 2) + " − " + normalPaco2 + ")";
-    case CompensationFamily::RespiratoryAlkalosis:
-        return normalHco3 + " − " + coefficient + " × (" + normalPaco2 + " − " + out.number(PaCO2, 2) + ")";
-    }
-    return {};
-}
-
-void addLimitNote(const ExplanationWriter &out, ExplanationText which, const ExpectedValue &value,
-                  std::vector<std::string> &notes)
-{
-    if (value.limited())
-        notes.push_back(out.text(which, {out.number(value.kept, 1), out.number(value.formula, 1)}));
-}
-
-struct MetabolicTexts {
-    const rules::MetabolicResponse &rule;
-    ExplanationText formula;
-    ExplanationText limit;
-    ExplanationText within;
-    ExplanationText above;
-    ExplanationText below;
-};
-
-// The notes on a metabolic disorder's PaCO2; returns the judgement of the measured value.
-std::string explainMetabolic(const ExplanationWriter &out, const BloodGasSample &s, const ExpectedRange &range,
-                             std::vector<std::string> &notes)
-{
-    static const MetabolicTexts kAcidosis{rules::kMetabolicAcidosis, WinterFormula,          LimitMetabolicAcidosis,
-                                          MetabolicAcidosisWithin,   MetabolicAcidosisAbove, MetabolicAcidosisBelow};
-    static const MetabolicTexts kAlkalosis{rules::kMetabolicAlkalosis, MetabolicAlkalosisFormula,
-                                           LimitMetabolicAlkalosis,    MetabolicAlkalosisWithin,
-                                           MetabolicAlkalosisAbove,    MetabolicAlkalosisBelow};
-    const MetabolicTexts &texts = range.family == CompensationFamily::MetabolicAcidosis ? kAcidosis : kAlkalosis;
-    notes.push_back(out.text(texts.formula, {formulaWithNumbers(out, range.family, texts.rule.slope, s.PaCO2, s.HCO3),
-                                             out.computed(range.first.formula, 1)}));
-    addLimitNote(out, texts.limit, range.first, notes);
-    notes.push_back(out.text(MetabolicRange, {out.number(range.first.kept, 1), out.number(texts.rule.tolerance, 1),
-                                              out.pressureRange(range.low, range.high)}));
-    const ExplanationText where = range.measured == Compensation::Within  ? texts.within
-                                  : range.measured == Compensation::Above ? texts.above
-                                                                          : texts.below;
-    return out.text(where, {out.measured(s.PaCO2)});
-}
-
-struct RespiratoryTexts {
-    const rules::RespiratoryResponse &rule;
-    ExplanationText formula;
-    ExplanationText acuteLimit;
-    ExplanationText chronicLimit;
-    ExplanationText above;
-    ExplanationText below;
-    ExplanationText acute;
-    ExplanationText chronic;
-};
-
-// The notes on a respiratory disorder's HCO3; returns the judgement of the measured value.
-std::string explainRespiratory(const ExplanationWriter &out, const BloodGasSample &s, const ExpectedRange &range,
-                               std::vector<std::string> &notes)
-{
-    static const RespiratoryTexts kAcidosis{rules::kRespiratoryAcidosis,   RespiratoryAcidosisFormula,
-                                            LimitAcuteRespiratoryAcidosis, LimitChronicRespiratoryAcidosis,
-                                            RespiratoryAcidosisAbove,      RespiratoryAcidosisBelow,
-                                            AcuteRespiratoryAcidosis,      ChronicRespiratoryAcidosis};
-    static const RespiratoryTexts kAlkalosis{rules::kRespiratoryAlkalosis,   RespiratoryAlkalosisFormula,
-                                             LimitAcuteRespiratoryAlkalosis, LimitChronicRespiratoryAlkalosis,
-                                             RespiratoryAlkalosisAbove,      RespiratoryAlkalosisBelow,
-                                             AcuteRespiratoryAlkalosis,      ChronicRespiratoryAlkalosis};
-    const RespiratoryTexts &texts = range.family == CompensationFamily::RespiratoryAcidosis ? kAcidosis : kAlkalosis;
-    const ExpectedValue &acute = range.first;
-    const ExpectedValue &chronic = *range.chronic;
-    notes.push_back(
-        out.text(texts.formula, {formulaWithNumbers(out, range.family, texts.rule.acuteSlope, s.PaCO2, s.HCO3),
-                                 out.number(acute.formula, 1),
-                                 formulaWithNumbers(out, range.family, texts.rule.chronicSlope, s.PaCO2, s.HCO3),
-                                 out.number(chronic.formula, 1)}));
-    addLimitNote(out, texts.acuteLimit, acute, notes);
-    addLimitNote(out, texts.chronicLimit, chronic, notes);
-    notes.push_back(out.text(RespiratoryRange,
-                             {out.number(std::min(acute.kept, chronic.kept), 1),
-                              out.number(std::max(acute.kept, chronic.kept), 1), out.number(texts.rule.tolerance, 1),
-                              out.text(ValueRange, {out.number(range.low, 1), out.number(range.high, 1)})}));
-    const std::string hco3 = out.number(s.HCO3, 2) + " mEq/L";
-    if (range.measured != Compensation::Within)
-        return out.text(range.measured == Compensation::Above ? texts.above : texts.below, {hco3});
-    const ExplanationText acuity = *range.acuity == Acuity::Acute     ? texts.acute
-                                   : *range.acuity == Acuity::Chronic ? texts.chronic
-                                   : *range.acuity == Acuity::Either  ? EitherAcuteOrChronic
-                                                                      : BetweenAcuteAndChronic;
-    return out.text(RespiratoryWithin, {hco3, out.text(acuity)});
-}
-
-void explainCompensation(const ExplanationWriter &out, const BloodGasSample &s, AbgCategory category,
-                         const ExpectedRange &range, std::vector<std::string> &notes)
-{
-    std::string judgement =
-        range.ofPaCO2() ? explainMetabolic(out, s, range, notes) : explainRespiratory(out, s, range, notes);
-    if (const std::optional<ExplanationText> joined = reconciliation(category, range)) {
-        judgement += ' ';
-        judgement += out.text(*joined);
-    }
-    notes.push_back(judgement);
-}
-
-void explainOxygenNotes(const ExplanationWriter &out, const BloodGasSample &s, const OxygenFigures &o,
-                        std::vector<std::string> &notes)
-{
-    const std::string alveolar = out.number(o.fio2Fraction, 3) + " × (" + out.number(rules::kBarometric, 0) + " − "
-                                 + out.number(rules::kWaterVapour, 0) + ") − " + out.number(s.PaCO2, 2) + " / "
-                                 + out.number(rules::kRespiratoryQuotient, 1);
-    notes.push_back(out.text(AlveolarGas, {alveolar, out.computed(o.alveolar, 1)}));
-
-    const std::string subtraction = out.number(o.alveolar, 1) + " − " + out.number(s.PaO2, 2);
-    const std::string gradient = out.computed(o.aaGradient, 2);
-    if (o.aaVerdict == AaVerdict::Impossible)
-        notes.push_back(out.text(AaImpossible, {subtraction, gradient, out.computed(o.alveolar, 1)}));
-    else if (o.aaExpected)
-        notes.push_back(
-            out.text(AaOnRoomAir, {subtraction, gradient, out.number(s.Age, 1), out.computed(*o.aaExpected, 2),
-                                   out.text(o.aaVerdict == AaVerdict::Raised ? AaRaised : AaWithin)}));
-    else if (s.FiO2 == kRoomAirFiO2)
-        notes.push_back(out.text(AaWithoutAge, {subtraction, gradient}));
-    else
-        notes.push_back(out.text(AaOnOxygen, {subtraction, gradient}));
-
-    if (s.FiO2 == kRoomAirFiO2 && s.PaO2 >= 100)
-        notes.push_back(
-            out.text(o.aaGradient < 0 ? HighPaO2Impossible : HighPaO2Possible, {out.computed(o.alveolar, 1)}));
-
-    static constexpr std::array<ExplanationText, 4> kBands{PfNotImpaired, PfMild, PfModerate, PfSevere};
-    notes.push_back(
-        out.text(PfRatio, {out.number(s.PaO2, 2) + " / " + out.number(o.fio2Fraction, 3), out.computed(o.pfRatio, 0),
-                           out.text(kBands[static_cast<std::size_t>(o.pfBand)])}));
+    const std::string formula = out.number(rules::kSbeFactor, 4) + " × (" + out.number(s.HCO3, 2) + " − "
+                                + out.number(rules::kSbeHco3, 1) + " + " + out.number(rules::kSbeBufferSlope, 2)
+                                + " × (" + shownPh(out, s.pH) + " − " + out.number(rules::kSbePh, 1) + "))";
+    static constexpr std::array<ExplanationText, 3> kLevels{SbeLow, SbeNormal, SbeHigh};
+    return out.text(SbeStep, {formula, out.number(baseExcess.value, 1),
+                              out.text(kLevels[static_cast<std::size_t>(baseExcess.level)])});
 }
 
 } // namespace
@@ -371,7 +156,7 @@ std::string whySentence(AbgCategory category, std::string_view language)
     return std::string(explanationText(kWhy[std::size_t(categoryCode(category))], language));
 }
 
-std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view language)
+std::string verdictLine(const AcidBaseOutcome &outcome, bool fits, std::string_view language)
 {
     const auto text = [language](ExplanationText which, std::initializer_list<std::string_view> arguments) {
         return filledIn(explanationText(which, language), arguments);
@@ -381,7 +166,8 @@ std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view languag
     case AcidBaseOutcomeKind::Category:
         return text(VerdictCategory, {translated, whySentence(outcome.category, language)});
     case AcidBaseOutcomeKind::Question:
-        return text(VerdictQuestion, {translated});
+        // Only values that do not fit together contradict each other.
+        return text(fits ? VerdictPattern : VerdictQuestion, {translated});
     case AcidBaseOutcomeKind::FullCompensation: {
         const Presentation presentation{PressureUnit::MmHg, std::string(language)};
         return text(VerdictFullCompensation, {translated, ExplanationWriter(presentation).fixed(kPhNeutral, 2)});
@@ -406,21 +192,20 @@ Explanation explainAssessment(const BloodGasSample &s, const Presentation &prese
     steps.push_back(phStep(out, s.pH));
     steps.push_back(paco2Step(out, s.PaCO2));
     steps.push_back(hco3Step(out, s.HCO3));
-    explanation.reason = verdictLine(r.outcome, presentation.language);
+    steps.push_back(sbeStep(out, s, r.baseExcess));
+    explanation.reason = verdictLine(r.outcome, r.fit.fits, presentation.language);
     steps.push_back(explanation.reason);
     std::vector<std::string> gapNotes;
     explainAnionGap(out, s, r.outcome, electrolytes, steps, gapNotes);
-    explainOxygenation(out, s, presentation, steps);
+    explainOxygenationSteps(out, s, r.oxygen, presentation.unit, steps);
 
     if (!r.fit.fits)
         notes.push_back(out.text(NotesOnUnfitValues));
     explainFit(out, s, r.fit, notes);
-    if (r.expected)
-        explainCompensation(out, s, r.outcome.category, *r.expected, notes);
-    else
-        notes.push_back(out.text(NoCompensationFormula));
+    const std::optional<AnionGap> gap = anionGapOf(s.HCO3, electrolytes);
+    explainCompensation(out, s, r, gap && gap->verdict == GapVerdict::High, notes);
     notes.insert(notes.end(), gapNotes.begin(), gapNotes.end());
-    explainOxygenNotes(out, s, r.oxygen, notes);
+    explainOxygenationNotes(out, s, r.oxygen, notes);
     return explanation;
 }
 

@@ -32,8 +32,10 @@ struct Explanation {
 Explanation explainAssessment(const BloodGasSample &sample, const Presentation &presentation,
                               CaseOrigin origin = CaseOrigin::Typed, const Electrolytes &electrolytes = {});
 
-// The verdict's line alone: the outcome and, for a category, the sentence that joins the values.
-std::string verdictLine(const AcidBaseOutcome &outcome, std::string_view language);
+// The verdict's line alone: the outcome and, for a category, the sentence that
+// joins the values; a question whose values fit together (Henderson–Hasselbalch)
+// is a pattern the table names no category for, not a contradiction.
+std::string verdictLine(const AcidBaseOutcome &outcome, bool fits, std::string_view language);
 // The sentence that joins the values of a category.
 std::string whySentence(AbgCategory category, std::string_view language);
 

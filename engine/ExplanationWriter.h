@@ -3,7 +3,8 @@
 // How the explanation writes its words and numbers: in the language given,
 // with its decimal mark and a true minus sign; pressures measured in kPa with
 // the mmHg the rules work in beside them, and the results of the formulas in
-// mmHg with kPa beside. Shared by the parts of the explanation.
+// mmHg with kPa beside, each conversion with its factor, so that every figure
+// can be redone from its own line. Shared by the parts of the explanation.
 
 #include "engine/Explanation.h"
 #include "engine/Presentation.h"
@@ -40,43 +41,46 @@ public:
     std::string number(double value, int decimals) const { return written(formatUpTo(value, decimals)); }
     std::string fixed(double value, int decimals) const { return written(formatFixed(value, decimals)); }
 
-    // A pressure as measured: "52 mmHg", or in kPa "8 kpa (60 mmHg)".
+    // A pressure as measured: "52 mmHg", or in kPa "8 kpa (× 7.5 = 60 mmHg)".
     std::string measured(double mmHg) const
     {
         if (!m_kpa)
             return number(mmHg, 2) + " mmHg";
         // As the field shows it, with at least its one decimal.
-        const double kpa = mmHg / kKpaToMmHg;
+        const double kpa = mmHg / kMmHgPerKpa;
         const std::string shown =
             formatUpTo(kpa, 2).find('.') == std::string::npos ? fixed(kpa, kKpaDecimals) : number(kpa, 2);
-        return shown + " kpa (" + number(mmHg, 2) + " mmHg)";
+        return shown + " kpa (× " + number(kMmHgPerKpa, 1) + " = " + number(mmHg, 2) + " mmHg)";
     }
-    // A pressure a formula gives, already rounded to `decimals`: "29 mmHg", or "29 mmHg (3.9 kpa)".
+    // A pressure a formula gives, already rounded to `decimals`: "29 mmHg", or "29 mmHg (× 0.133 = 3.9 kpa)".
     std::string computed(double mmHg, int decimals) const
     {
         return number(mmHg, decimals) + " mmHg" + inKpaAfter({mmHg});
     }
-    // A range of pressures: "27 to 31 mmHg", or "27 to 31 mmHg (3.6 to 4.1 kpa)".
+    // A range of pressures: "27 to 31 mmHg", or "27 to 31 mmHg (× 0.133 = 3.6 to 4.1 kpa)".
     std::string pressureRange(double low, double high) const
     {
         return text(ExplanationText::ValueRange, {number(low, 1), number(high, 1)}) + " mmHg" + inKpaAfter({low, high});
     }
+    // A pressure in mmHg in kPa, as the fields convert it.
+    std::string inKpa(double mmHg) const
+    {
+        return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, mmHg), kKpaDecimals);
+    }
+    // The factor that turns mmHg into kPa, as written on a line that does: "× 0.133".
+    std::string toKpaFactor() const { return "× " + number(kKpaPerMmHg, 3); }
 
 private:
-    static constexpr double kKpaToMmHg = 7.5;
-
-    // " (3.9 kpa)" or " (3.6 to 4.1 kpa)" in kPa; nothing in mmHg.
+    // " (× 0.133 = 3.9 kpa)" or " (× 0.133 = 3.6 to 4.1 kpa)" in kPa, so that each
+    // figure can be redone from the line; nothing in mmHg.
     std::string inKpaAfter(std::initializer_list<double> mmHg) const
     {
         if (!m_kpa)
             return {};
-        const auto kpa = [this](double value) {
-            return fixed(ConvertPressure(PressureUnit::MmHg, PressureUnit::Kpa, value), kKpaDecimals);
-        };
         const std::string values =
-            mmHg.size() == 1 ? kpa(*mmHg.begin())
-                             : text(ExplanationText::ValueRange, {kpa(*mmHg.begin()), kpa(*(mmHg.begin() + 1))});
-        return " (" + values + " kpa)";
+            mmHg.size() == 1 ? inKpa(*mmHg.begin())
+                             : text(ExplanationText::ValueRange, {inKpa(*mmHg.begin()), inKpa(*(mmHg.begin() + 1))});
+        return " (" + toKpaFactor() + " = " + values + " kpa)";
     }
 
     std::string written(std::string number) const

@@ -38,13 +38,17 @@ void explainAnionGap(const ExplanationWriter &out, const BloodGasSample &s, cons
             convertAlbumin(*electrolytes.albumin, electrolytes.albuminUnit, AlbuminUnit::GramsPerDecilitre);
         const std::string inGdl = out.number(gdl, 2) + " g/dL";
         const std::string given = inGramsPerLitre ? out.number(*electrolytes.albumin, 1) + " g/L = " + inGdl : inGdl;
-        steps.push_back(out.text(GapCorrected, {given, mEq(gap->gap), out.number(gdl, 2), mEq(*gap->corrected)}));
+        // The correction works both ways: an albumin above normal raises the normal gap.
+        steps.push_back(out.text(gdl > rules::kNormalAlbuminGdl ? GapCorrectedAbove : GapCorrected,
+                                 {given, mEq(gap->gap), out.number(gdl, 2), mEq(*gap->corrected)}));
     } else {
         steps.push_back(out.text(GapNoAlbumin));
     }
     const std::string used = mEq(gap->used());
     const bool raised = gap->verdict == GapVerdict::High;
-    steps.push_back(out.text(raised ? GapHigh : belowNormal(*gap) ? GapLow : GapNormal, {used}));
+    // A gap still low once corrected cannot be blamed on a low albumin.
+    const ExplanationText low = gap->corrected ? GapLowCorrected : GapLow;
+    steps.push_back(out.text(raised ? GapHigh : belowNormal(*gap) ? low : GapNormal, {used}));
 
     // The gap and the delta ratio read a fall in HCO3 that a metabolic acidosis causes.
     const bool acidosis = outcome.kind == AcidBaseOutcomeKind::Category && hasMetabolicAcidosis(outcome.category);

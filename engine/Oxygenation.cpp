@@ -10,9 +10,6 @@
 namespace halvex {
 namespace {
 
-constexpr double kAgeCorrectionFrom = 60;
-constexpr double kFixedLimitsAbove = 80;
-
 enum class OxygenRule { RoomAirOnly, SupplementalOnly, Either };
 
 // A PaO2 limit in mmHg; age-corrected limits are lowered by the age excess.
@@ -42,9 +39,9 @@ constexpr std::string_view kErrorKpa = "Possible Oxygenation Error (PaO2 is >= 1
 constexpr std::string_view kExcessive = "Excessively Corrected Hypoxemia";
 
 constexpr std::array<OxygenationRow, 6> kAgeCorrectedRows{{
-    {{100}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}, kErrorKpa},
-    {{100}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
-    {{80, true}, {100}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
+    {{kHighPaO2From}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}, kErrorKpa},
+    {{kHighPaO2From}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
+    {{80, true}, {kHighPaO2From}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
     {{60, true}, {80, true}, OxygenRule::Either, "Mild Hypoxemia", "Mild Hypoxemia (uncorrected)"},
     {{40}, {60, true}, OxygenRule::Either, "Moderate Hypoxemia", "Moderate Hypoxemia (uncorrected)"},
     {{kAboveZero}, {40}, OxygenRule::Either, "Severe Hypoxemia", "Severe Hypoxemia (uncorrected)"},
@@ -52,9 +49,9 @@ constexpr std::array<OxygenationRow, 6> kAgeCorrectedRows{{
 
 // Above 80 years: fixed limits, no mild grade, and the error always in mmHg.
 constexpr std::array<OxygenationRow, 5> kFixedRows{{
-    {{100}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}},
-    {{100}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
-    {{60}, {100}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
+    {{kHighPaO2From}, {kUnbounded}, OxygenRule::RoomAirOnly, kErrorMmHg, {}},
+    {{kHighPaO2From}, {kUnbounded}, OxygenRule::SupplementalOnly, {}, kExcessive},
+    {{60}, {kHighPaO2From}, OxygenRule::Either, "without Hypoxemia", "without Hypoxemia (corrected)"},
     {{40}, {60}, OxygenRule::Either, "Moderate Hypoxemia", "Moderate Hypoxemia (uncorrected)"},
     {{kAboveZero}, {40}, OxygenRule::Either, "Severe Hypoxemia", "Severe Hypoxemia (uncorrected)"},
 }};

@@ -12,6 +12,13 @@
 
 namespace halvex {
 
+// The ages that shape the grades: limits lowered by a mmHg a year above the
+// first, fixed limits above the second.
+inline constexpr double kAgeCorrectionFrom = 60;
+inline constexpr double kFixedLimitsAbove = 80;
+// A PaO2 from which room air makes the grade a possible error, and oxygen an excess (mmHg).
+inline constexpr double kHighPaO2From = 100;
+
 // The English grade for PaO2 in mmHg, Age in years and FiO2 in percent; the
 // unit in force only picks the wording of the possible-error message. Empty
 // when no row applies (a PaO2 of 0 or less).

@@ -3,12 +3,6 @@
 #include "language/AsciiCase.h"
 
 namespace halvex {
-namespace {
-
-constexpr double kMmHgPerKpa = 7.5;
-constexpr double kKpaPerMmHg = 0.133;
-
-} // namespace
 
 PressureUnit pressureUnitNamed(std::string_view name)
 {

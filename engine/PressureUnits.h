@@ -9,6 +9,10 @@ namespace halvex {
 
 enum class PressureUnit { MmHg, Kpa };
 
+// The factors of the conversion: from kPa by 7.5, to kPa by 0.133.
+inline constexpr double kMmHgPerKpa = 7.5;
+inline constexpr double kKpaPerMmHg = 0.133;
+
 inline constexpr std::string_view kUnitsMmHg = "MMHG";
 inline constexpr std::string_view kUnitsKpa = "KPA";
 

@@ -27,20 +27,40 @@ ExpectedValue kept(double formula, double limit, bool limitIsFloor)
     return {value, limitIsFloor ? std::max(value, limit) : std::min(value, limit)};
 }
 
+// A range around one expected value, widened by the tolerance.
+ExpectedRange singleRange(CompensationFamily family, ExpectedValue value, double tolerance, double measured)
+{
+    ExpectedRange range{family, value, std::nullopt, 0, 0, Compensation::Within, std::nullopt};
+    range.low = roundedTo(value.kept - tolerance, 1);
+    range.high = roundedTo(value.kept + tolerance, 1);
+    range.measured = placed(measured, range.low, range.high);
+    return range;
+}
+
+// A range from the acute to the chronic value, widened by the tolerance, and
+// which of the two the measured value is close to.
+ExpectedRange acuteChronicRange(CompensationFamily family, ExpectedValue acute, ExpectedValue chronic, double tolerance,
+                                double measured)
+{
+    ExpectedRange range{family, acute, chronic, 0, 0, Compensation::Within, std::nullopt};
+    range.low = roundedTo(std::min(acute.kept, chronic.kept) - tolerance, 1);
+    range.high = roundedTo(std::max(acute.kept, chronic.kept) + tolerance, 1);
+    range.measured = placed(measured, range.low, range.high);
+    if (range.measured == Compensation::Within) {
+        const bool nearAcute = std::fabs(measured - acute.kept) <= tolerance + kSlack;
+        const bool nearChronic = std::fabs(measured - chronic.kept) <= tolerance + kSlack;
+        range.acuity = nearAcute && nearChronic ? Acuity::Either
+                       : nearAcute              ? Acuity::Acute
+                       : nearChronic            ? Acuity::Chronic
+                                                : Acuity::Between;
+    }
+    return range;
+}
+
 ExpectedRange metabolicRange(CompensationFamily family, const rules::MetabolicResponse &rule, double PaCO2, double HCO3)
 {
     const bool acidosis = family == CompensationFamily::MetabolicAcidosis;
-    ExpectedRange range{family,
-                        kept(rule.slope * HCO3 + rule.intercept, rule.limit, acidosis),
-                        std::nullopt,
-                        0,
-                        0,
-                        Compensation::Within,
-                        std::nullopt};
-    range.low = roundedTo(range.first.kept - rule.tolerance, 1);
-    range.high = roundedTo(range.first.kept + rule.tolerance, 1);
-    range.measured = placed(PaCO2, range.low, range.high);
-    return range;
+    return singleRange(family, kept(rule.slope * HCO3 + rule.intercept, rule.limit, acidosis), rule.tolerance, PaCO2);
 }
 
 ExpectedRange respiratoryRange(CompensationFamily family, const rules::RespiratoryResponse &rule, double PaCO2,
@@ -53,20 +73,7 @@ ExpectedRange respiratoryRange(CompensationFamily family, const rules::Respirato
     const ExpectedValue acute = kept(rules::kNormalHco3 + sign * rule.acuteSlope * shift, rule.acuteLimit, !acidosis);
     const ExpectedValue chronic =
         kept(rules::kNormalHco3 + sign * rule.chronicSlope * shift, rule.chronicLimit, !acidosis);
-
-    ExpectedRange range{family, acute, chronic, 0, 0, Compensation::Within, std::nullopt};
-    range.low = roundedTo(std::min(acute.kept, chronic.kept) - rule.tolerance, 1);
-    range.high = roundedTo(std::max(acute.kept, chronic.kept) + rule.tolerance, 1);
-    range.measured = placed(HCO3, range.low, range.high);
-    if (range.measured == Compensation::Within) {
-        const bool nearAcute = std::fabs(HCO3 - acute.kept) <= rule.tolerance + kSlack;
-        const bool nearChronic = std::fabs(HCO3 - chronic.kept) <= rule.tolerance + kSlack;
-        range.acuity = nearAcute && nearChronic ? Acuity::Either
-                       : nearAcute              ? Acuity::Acute
-                       : nearChronic            ? Acuity::Chronic
-                                                : Acuity::Between;
-    }
-    return range;
+    return acuteChronicRange(family, acute, chronic, rule.tolerance, HCO3);
 }
 
 PfBand pfBandOf(double ratio)
@@ -131,6 +138,92 @@ std::optional<CompensationFamily> compensationFamilyOf(AbgCategory category)
     }
 }
 
+BaseExcess baseExcessOf(double pH, double HCO3)
+{
+    const double sbe =
+        roundedTo(rules::kSbeFactor * (HCO3 - rules::kSbeHco3 + rules::kSbeBufferSlope * (pH - rules::kSbePh)), 1);
+    // Judged on the SBE as printed.
+    const Level level = sbe < -rules::kSbeNormalSpread - kSlack  ? Level::Low
+                        : sbe > rules::kSbeNormalSpread + kSlack ? Level::High
+                                                                 : Level::Normal;
+    return {sbe, level};
+}
+
+ExpectedRange sbeRange(CompensationFamily family, double PaCO2, double sbe)
+{
+    switch (family) {
+    case CompensationFamily::MetabolicAcidosis:
+        return singleRange(
+            family,
+            kept(rules::kNormalPaco2 + rules::kSbeMetabolicAcidosisSlope * sbe, rules::kMetabolicAcidosis.limit, true),
+            rules::kSbePaco2Tolerance, PaCO2);
+    case CompensationFamily::MetabolicAlkalosis:
+        return singleRange(family,
+                           kept(rules::kNormalPaco2 + rules::kSbeMetabolicAlkalosisSlope * sbe,
+                                rules::kMetabolicAlkalosis.limit, false),
+                           rules::kSbePaco2Tolerance, PaCO2);
+    case CompensationFamily::RespiratoryAcidosis:
+    case CompensationFamily::RespiratoryAlkalosis: {
+        // An acute change leaves the SBE at 0; a chronic one moves it as far as
+        // the SBE of the HCO3 the kidneys can reach over days, at a pH of 7.40.
+        const bool acidosis = family == CompensationFamily::RespiratoryAcidosis;
+        const rules::RespiratoryResponse &rule = acidosis ? rules::kRespiratoryAcidosis : rules::kRespiratoryAlkalosis;
+        const double limit = baseExcessOf(rules::kSbePh, rule.chronicLimit).value;
+        const ExpectedValue chronic =
+            kept(rules::kSbeChronicRespiratorySlope * (PaCO2 - rules::kNormalPaco2), limit, !acidosis);
+        return acuteChronicRange(family, {0, 0}, chronic, rules::kSbeTolerance, sbe);
+    }
+    }
+    return {};
+}
+
+std::optional<PatternReading> patternOf(const BloodGasSample &s, const AcidBaseOutcome &outcome, const FitCheck &fit)
+{
+    if (outcome.kind != AcidBaseOutcomeKind::Question || !fit.fits)
+        return std::nullopt;
+    PatternReading reading{paco2LevelOf(s.PaCO2), hco3LevelOf(s.HCO3), std::nullopt, false, std::nullopt};
+    const bool paco2Out = reading.paco2 != Level::Normal;
+    const bool hco3Out = reading.hco3 != Level::Normal;
+    // Two values out of their limits, or none: no single disorder to read.
+    if (paco2Out == hco3Out)
+        return reading;
+
+    using enum CompensationFamily;
+    CompensationFamily family = hco3Out ? (reading.hco3 == Level::Low ? MetabolicAcidosis : MetabolicAlkalosis)
+                                        : (reading.paco2 == Level::High ? RespiratoryAcidosis : RespiratoryAlkalosis);
+    const PhBand band = phBandOf(s.pH);
+    const bool phAcid = band == PhBand::Acidaemic || band == PhBand::LowNormal;
+    const bool phAlkaline = band == PhBand::HighNormal || band == PhBand::Alkalaemic;
+    const bool familyAcid = family == MetabolicAcidosis || family == RespiratoryAcidosis;
+    if ((phAcid && !familyAcid) || (phAlkaline && familyAcid)) {
+        // The pH leans against the abnormal value: the value within its limits
+        // that leans the pH's way is read as the disorder, the other as its response.
+        std::optional<CompensationFamily> leaning;
+        if (hco3Out && phAcid && s.PaCO2 > rules::kNormalPaco2)
+            leaning = RespiratoryAcidosis;
+        else if (hco3Out && phAlkaline && s.PaCO2 < rules::kNormalPaco2)
+            leaning = RespiratoryAlkalosis;
+        else if (paco2Out && phAcid && s.HCO3 < rules::kNormalHco3)
+            leaning = MetabolicAcidosis;
+        else if (paco2Out && phAlkaline && s.HCO3 > rules::kNormalHco3)
+            leaning = MetabolicAlkalosis;
+        if (leaning) {
+            family = *leaning;
+            reading.readAgainstAbnormal = true;
+        }
+    }
+    reading.family = family;
+    reading.expected = expectedRange(family, s.PaCO2, s.HCO3);
+    return reading;
+}
+
+std::optional<CompensationFamily> Reasoning::familyRead() const
+{
+    if (outcome.kind == AcidBaseOutcomeKind::Category)
+        return compensationFamilyOf(outcome.category);
+    return pattern ? pattern->family : std::nullopt;
+}
+
 ExpectedRange expectedRange(CompensationFamily family, double PaCO2, double HCO3)
 {
     switch (family) {
@@ -161,17 +254,30 @@ OxygenFigures oxygenFigures(const BloodGasSample &s)
         figures.aaVerdict = figures.aaGradient > *figures.aaExpected + kSlack ? AaVerdict::Raised : AaVerdict::Within;
     figures.pfRatio = roundedTo(s.PaO2 / figures.fio2Fraction, 0);
     figures.pfBand = pfBandOf(figures.pfRatio);
+    if (s.Age >= rules::kExpectedPaO2FromAge)
+        figures.expectedPaO2 = roundedTo(rules::kExpectedPaO2Intercept - rules::kExpectedPaO2PerYear * s.Age, 1);
+    if (s.PaO2 < rules::kRespiratoryFailurePaO2Below)
+        figures.respiratoryFailure =
+            s.PaCO2 > rules::kHypercapniaPaCO2Above ? RespiratoryFailure::Type2 : RespiratoryFailure::Type1;
     return figures;
 }
 
 Reasoning reasonAbout(const BloodGasSample &s)
 {
-    Reasoning reasoning{classifyAcidBase(s.pH, s.PaCO2, s.HCO3), checkFit(s.pH, s.PaCO2, s.HCO3), std::nullopt,
+    Reasoning reasoning{classifyAcidBase(s.pH, s.PaCO2, s.HCO3),
+                        checkFit(s.pH, s.PaCO2, s.HCO3),
+                        std::nullopt,
+                        baseExcessOf(s.pH, s.HCO3),
+                        std::nullopt,
+                        std::nullopt,
                         oxygenFigures(s)};
     if (reasoning.outcome.kind == AcidBaseOutcomeKind::Category) {
         if (const std::optional<CompensationFamily> family = compensationFamilyOf(reasoning.outcome.category))
             reasoning.expected = expectedRange(*family, s.PaCO2, s.HCO3);
     }
+    reasoning.pattern = patternOf(s, reasoning.outcome, reasoning.fit);
+    if (const std::optional<CompensationFamily> family = reasoning.familyRead())
+        reasoning.sbeExpected = sbeRange(*family, s.PaCO2, reasoning.baseExcess.value);
     return reasoning;
 }
 

@@ -58,8 +58,18 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "Les HCO3 à %1 mEq/L sont compris entre %2 et %3 : normaux."},
     {Hco3High, "HCO3 %1 mEq/L is above %2: high, alkalotic.",
      "Les HCO3 à %1 mEq/L sont supérieurs à %2 : élevés, du côté alcalin."},
+    {SbeStep, "Standard base excess: SBE = 0.9287 × (HCO3 − 24.4 + 14.83 × (pH − 7.4)) = %1 = %2 mEq/L: %3.",
+     "Excès de base standard : SBE = 0,9287 × (HCO3 − 24,4 + 14,83 × (pH − 7,4)) = %1 = %2 mEq/L : %3."},
+    {SbeLow, "below −2, low, acidic", "inférieur à −2, bas, du côté acide"},
+    {SbeNormal, "from −2 to +2, normal", "compris entre −2 et +2, normal"},
+    {SbeHigh, "above +2, high, alkalotic", "supérieur à +2, élevé, du côté alcalin"},
     {VerdictCategory, "Verdict: %1. %2", "Verdict : %1. %2"},
     {VerdictQuestion, "Verdict: the values contradict each other. %1", "Verdict : les valeurs se contredisent. %1"},
+    {VerdictPattern,
+     "Verdict: the table has no category for this pattern. %1 The values fit together (Henderson–Hasselbalch), so they "
+     "do not contradict each other: the notes read the pattern with the formulas.",
+     "Verdict : le tableau n'a pas de catégorie pour ce profil. %1 Les valeurs concordent (Henderson-Hasselbalch) et "
+     "ne se contredisent donc pas : les notes lisent ce profil avec les formules."},
     {VerdictFullCompensation,
      "Verdict: %1. The pH is exactly %2 while the PaCO2 and the HCO3 are both out of their normal limits, one on "
      "the acid side and the other on the alkaline side: they offset each other exactly, so which came first cannot "
@@ -145,22 +155,34 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {Grades, "Grades: without hypoxemia from %1, mild from %2, moderate from %3, severe below %3 mmHg.",
      "Degrés : sans hypoxémie à partir de %1, légère à partir de %2, modérée à partir de %3, sévère en dessous de "
      "%3 mmHg."},
+    {GradesWithoutModerate, "Grades: without hypoxemia from %1, mild from %2, severe below %3 mmHg.",
+     "Degrés : sans hypoxémie à partir de %1, légère à partir de %2, sévère en dessous de %3 mmHg."},
     {GradesOver80, "Grades: without hypoxemia from %1, moderate from %2, severe below %2 mmHg.",
      "Degrés : sans hypoxémie à partir de %1, modérée à partir de %2, sévère en dessous de %2 mmHg."},
     {PaO2Grade, "PaO2 %1 lies in the grade “%2”.", "La PaO2 de %1 se situe dans le degré « %2 »."},
     {RoomAir, "On room air (21 %), the grade stands as measured.",
      "À l'air ambiant (21 %), le degré est celui mesuré."},
-    {RoomAirError,
-     "On room air a PaO2 of 100 mmHg (13 kpa) or more is not expected: perhaps an error of measurement, or of the "
-     "O2 % typed.",
-     "À l'air ambiant, une PaO2 de 100 mmHg (13 kpa) ou plus est inattendue : peut-être une erreur de mesure, ou "
-     "du % d'O2 saisi."},
+    {RoomAirHighPossible,
+     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”; but here the alveolar PAO2 is "
+     "%2 (see the notes), at or above the PaO2, %3, so this value is possible: a low PaCO2 raises the PAO2 in "
+     "hyperventilation. Check that the sample was truly taken on room air.",
+     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré ; mais la PAO2 "
+     "alvéolaire est ici de %2 (voir les notes), au moins égale à la PaO2 de %3 : cette valeur est donc possible, car "
+     "une PaCO2 basse élève la PAO2 dans l'hyperventilation. Vérifiez que le prélèvement a bien été fait à l'air "
+     "ambiant."},
+    {RoomAirHighImpossible,
+     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”; here the alveolar PAO2 is only "
+     "%2 (see the notes), below the PaO2, %3, which room air cannot give. Suspect oxygen that was not recorded, or air "
+     "in the syringe.",
+     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré ; la PAO2 "
+     "alvéolaire n'est ici que de %2 (voir les notes), sous la PaO2 de %3, que l'air ambiant ne peut donner. Pensez à "
+     "un oxygène non noté, ou à de l'air dans la seringue."},
     {OxygenCorrected, "On %1 % oxygen the PaO2 is within its limits: any hypoxemia is corrected by the oxygen.",
      "Sous %1 % d'O2, la PaO2 est dans ses limites : l'oxygène corrige une éventuelle hypoxémie."},
     {OxygenUncorrected, "On %1 % oxygen the PaO2 is still low: the hypoxemia is not corrected.",
      "Sous %1 % d'O2, la PaO2 reste basse : l'hypoxémie n'est pas corrigée."},
-    {OxygenExcessive, "On %1 % oxygen a PaO2 of 100 mmHg (13 kpa) or more: more oxygen than needed.",
-     "Sous %1 % d'O2, une PaO2 de 100 mmHg (13 kpa) ou plus : plus d'oxygène que nécessaire."},
+    {OxygenExcessive, "On %1 % oxygen a PaO2 of %2 or more: more oxygen than needed.",
+     "Sous %1 % d'O2, une PaO2 de %2 ou plus : plus d'oxygène que nécessaire."},
     {NotesOnUnfitValues,
      "These notes are worked on values that do not fit together (see the first step): read them for the method, "
      "not for a patient.",
@@ -179,10 +201,10 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {WinterFormula, "Winter's formula: expected PaCO2 = 1.5 × HCO3 + 8 = %1 = %2.",
      "Formule de Winter : PaCO2 attendue = 1,5 × HCO3 + 8 = %1 = %2."},
     {MetabolicAlkalosisFormula,
-     "Expected PaCO2 = 0.7 × HCO3 + 21 = %1 = %2 (another textbook form, 0.7 × (HCO3 − 24) + 40, gives about "
-     "2 mmHg more).",
-     "PaCO2 attendue = 0,7 × HCO3 + 21 = %1 = %2 (une autre forme des manuels, 0,7 × (HCO3 − 24) + 40, donne "
-     "environ 2 mmHg de plus)."},
+     "Expected PaCO2 = 0.7 × HCO3 + 20 = %1 = %2 (the widest range in common teaching; the narrower forms 0.7 × HCO3 + "
+     "21 and 0.7 × (HCO3 − 24) + 40 lie within it).",
+     "PaCO2 attendue = 0,7 × HCO3 + 20 = %1 = %2 (la fourchette la plus large de l'enseignement courant ; les formes "
+     "plus étroites 0,7 × HCO3 + 21 et 0,7 × (HCO3 − 24) + 40 y sont comprises)."},
     {RespiratoryAcidosisFormula,
      "Expected HCO3: acute 24 + 0.1 × (PaCO2 − 40) = %1 = %2 mEq/L; chronic 24 + 0.35 × (PaCO2 − 40) = %3 = "
      "%4 mEq/L.",
@@ -310,18 +332,210 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "lowers the HCO3 only about 2 mEq/L per 10 mmHg.",
      "Les HCO3 restent dans leurs limites normales, d'où le verdict « non compensée » : une baisse aiguë de la "
      "PaCO2 ne les abaisse que d'environ 2 mEq/L par 10 mmHg."},
+    {UncompensatedMetabolicBeside,
+     "The table still calls it uncompensated because the PaCO2 is within its normal limits: the table reads where the "
+     "values sit among the normal limits, the formula how far the body's response should go, so only the formula shows "
+     "the second disorder.",
+     "Le tableau parle malgré tout de « non compensée », car la PaCO2 reste dans ses limites normales : le tableau lit "
+     "où se situent les valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait "
+     "aller ; seule la formule révèle donc le second trouble."},
+    {UncompensatedRespiratoryBeside,
+     "The table still calls it uncompensated because the HCO3 is within its normal limits: the table reads where the "
+     "values sit among the normal limits, the formula how far the body's response should go, so only the formula shows "
+     "the second disorder.",
+     "Le tableau parle malgré tout de « non compensée », car les HCO3 restent dans leurs limites normales : le tableau "
+     "lit où se situent les valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait "
+     "aller ; seule la formule révèle donc le second trouble."},
     {PartlyCompensatedAsExpected,
      "As usual, the response does not bring the pH back within its normal range: the table calls it partly "
      "compensated.",
      "Comme d'habitude, la réponse ne ramène pas le pH dans ses limites normales, d'où le verdict « en partie "
      "compensée »."},
     {PartlyCompensatedMoreThanExpected,
-     "Even so, the pH is still outside its normal range, which is why the table calls it partly compensated.",
-     "Le pH reste pourtant hors de ses limites normales, d'où le verdict « en partie compensée »."},
+     "Even so, the pH is still outside its normal range, which is why the table calls it partly compensated: the table "
+     "reads where the values sit among the normal limits, the formula how far the body's response should go, and this "
+     "response goes beyond it.",
+     "Le pH reste pourtant hors de ses limites normales, d'où le verdict « en partie compensée » : le tableau lit où "
+     "se situent les valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait aller, "
+     "et cette réponse va au-delà."},
+    {PartlyCompensatedLessThanExpected,
+     "The table calls it partly compensated because the other value has left its normal limits on the side that "
+     "offsets the pH, which is still outside its range: the table reads where the values sit among the normal limits, "
+     "the formula how far the body's response should go, and this response falls short of it.",
+     "Le tableau parle de « en partie compensée », car l'autre valeur a quitté ses limites normales dans le sens qui "
+     "s'oppose au pH, lequel reste hors des siennes : le tableau lit où se situent les valeurs parmi les limites "
+     "normales, la formule jusqu'où la réponse de l'organisme devrait aller, et cette réponse reste en deçà."},
     {CompensatedAsExpected, "The pH is within its normal range, so the table calls it compensated.",
      "Le pH est dans ses limites normales, d'où le verdict « compensée »."},
+    {CompensatedBeside,
+     "The table calls it compensated because the pH is within its normal range: the table reads where the values sit "
+     "among the normal limits, the formula how far the body's response should go, and a response off the expected "
+     "range points to a second disorder rather than to compensation alone.",
+     "Le tableau parle de « compensée », car le pH est dans ses limites normales : le tableau lit où se situent les "
+     "valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait aller, et une réponse "
+     "hors de la fourchette attendue évoque un second trouble plutôt qu'une simple compensation."},
     {NoCompensationFormula, "No compensation formula applies to this verdict.",
      "Aucune formule de compensation ne s'applique à ce verdict."},
+    {PatternHighPaco2, "The high PaCO2 points to a respiratory acidosis.",
+     "La PaCO2 élevée oriente vers une acidose respiratoire."},
+    {PatternLowPaco2, "The low PaCO2 points to a respiratory alkalosis.",
+     "La PaCO2 basse oriente vers une alcalose respiratoire."},
+    {PatternHighHco3, "The high HCO3 points to a metabolic alkalosis.",
+     "Les HCO3 élevés orientent vers une alcalose métabolique."},
+    {PatternLowHco3, "The low HCO3 points to a metabolic acidosis.",
+     "Les HCO3 bas orientent vers une acidose métabolique."},
+    {PatternBothNormalAcidemic,
+     "PaCO2 and HCO3 are both within their normal limits, yet together they give an acidemic pH: a mild acidosis whose "
+     "values lie near the edges of their ranges, respiratory, metabolic or both, which this gas alone cannot tell "
+     "apart.",
+     "La PaCO2 et les HCO3 sont tous deux dans leurs limites normales, mais ensemble ils donnent une acidémie : une "
+     "acidose légère dont les valeurs sont proches du bord de leurs fourchettes, respiratoire, métabolique ou les "
+     "deux, ce que ce seul gaz ne permet pas de distinguer."},
+    {PatternBothNormalAlkalemic,
+     "PaCO2 and HCO3 are both within their normal limits, yet together they give an alkalemic pH: a mild alkalosis "
+     "whose values lie near the edges of their ranges, respiratory, metabolic or both, which this gas alone cannot "
+     "tell apart.",
+     "La PaCO2 et les HCO3 sont tous deux dans leurs limites normales, mais ensemble ils donnent une alcalémie : une "
+     "alcalose légère dont les valeurs sont proches du bord de leurs fourchettes, respiratoire, métabolique ou les "
+     "deux, ce que ce seul gaz ne permet pas de distinguer."},
+    {PatternAgainstMetabolicAcidosis,
+     "Yet the pH leans acid, as the HCO3 does (below %1): the pattern reads as a metabolic acidosis, the PaCO2 being "
+     "the breathing's response.",
+     "Mais le pH penche du côté acide, comme les HCO3 (sous %1) : le profil se lit comme une acidose métabolique, la "
+     "PaCO2 étant la réponse de la ventilation."},
+    {PatternAgainstMetabolicAlkalosis,
+     "Yet the pH leans alkaline, as the HCO3 does (above %1): the pattern reads as a metabolic alkalosis, the PaCO2 "
+     "being the breathing's response.",
+     "Mais le pH penche du côté alcalin, comme les HCO3 (au-dessus de %1) : le profil se lit comme une alcalose "
+     "métabolique, la PaCO2 étant la réponse de la ventilation."},
+    {PatternAgainstRespiratoryAcidosis,
+     "Yet the pH leans acid, as the PaCO2 does (above %1): the pattern reads as a respiratory acidosis, the HCO3 being "
+     "the kidneys' response.",
+     "Mais le pH penche du côté acide, comme la PaCO2 (au-dessus de %1) : le profil se lit comme une acidose "
+     "respiratoire, les HCO3 étant la réponse des reins."},
+    {PatternAgainstRespiratoryAlkalosis,
+     "Yet the pH leans alkaline, as the PaCO2 does (below %1): the pattern reads as a respiratory alkalosis, the HCO3 "
+     "being the kidneys' response.",
+     "Mais le pH penche du côté alcalin, comme la PaCO2 (sous %1) : le profil se lit comme une alcalose respiratoire, "
+     "les HCO3 étant la réponse des reins."},
+    {PatternWithinLimits,
+     "The pH is within its normal limits: a compensated or mild %1, which the table's limits do not name.",
+     "Le pH est dans ses limites normales : une %1 compensée ou légère, que les limites du tableau ne nomment pas."},
+    {PatternBeyondLimits,
+     "The pH is just beyond its normal limits: a mild %1 at the edge of the limits, which the table does not name.",
+     "Le pH sort à peine de ses limites normales : une %1 légère, au bord des limites, que le tableau ne nomme pas."},
+    {PatternWithSecondDisorder,
+     "The table's limits name neither disorder: this gas reads as a %1 with the second disorder the formula suggests.",
+     "Les limites du tableau ne nomment aucun des deux troubles : ce gaz se lit comme une %1 avec le second trouble "
+     "qu'évoque la formule."},
+    {PatternTwoDisorders, "Two disorders together, which the table's rows do not name at this pH.",
+     "Deux troubles associés, que les lignes du tableau ne nomment pas à ce pH."},
+    {FamilyMetabolicAcidosis, "metabolic acidosis", "acidose métabolique"},
+    {FamilyMetabolicAlkalosis, "metabolic alkalosis", "alcalose métabolique"},
+    {FamilyRespiratoryAcidosis, "respiratory acidosis", "acidose respiratoire"},
+    {FamilyRespiratoryAlkalosis, "respiratory alkalosis", "alcalose respiratoire"},
+    {AddedAcidLowersHco3,
+     "The anion gap is raised, though: an added acid (a high-gap metabolic acidosis) lowers the HCO3 and the base "
+     "excess too, so they do not measure the kidneys' response alone.",
+     "Le trou anionique est pourtant élevé : un acide ajouté (une acidose métabolique à trou anionique élevé) abaisse "
+     "lui aussi les HCO3 et l'excès de base, qui ne mesurent donc pas la seule réponse des reins."},
+    {SbeMetabolicAcidosisFormula,
+     "By the base excess (Schlichtig, Grogono and Severinghaus): expected PaCO2 = 40 + SBE = %1 = %2.",
+     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : PaCO2 attendue = 40 + SBE = %1 = %2."},
+    {SbeMetabolicAlkalosisFormula,
+     "By the base excess (Schlichtig, Grogono and Severinghaus): expected PaCO2 = 40 + 0.6 × SBE = %1 = %2.",
+     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : PaCO2 attendue = 40 + 0,6 × SBE = %1 = %2."},
+    {SbeRespiratoryFormula,
+     "By the base excess (Schlichtig, Grogono and Severinghaus): expected SBE acute 0 mEq/L; chronic 0.4 × (PaCO2 − "
+     "40) = %1 = %2 mEq/L.",
+     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : SBE attendu en aigu 0 mEq/L ; en chronique 0,4 × "
+     "(PaCO2 − 40) = %1 = %2 mEq/L."},
+    {SbeMetabolicRange, "Allowing %2 mmHg either way (a tolerance of our own, not the paper's): %1 ± %2 = %3.",
+     "À %2 mmHg près de part et d'autre (une tolérance choisie par nous, non par l'article) : %1 ± %2 = %3."},
+    {SbeRespiratoryRange,
+     "Allowing %3 mEq/L either way (a tolerance of our own, not the paper's): from %1 − %3 to %2 + %3 = %4 mEq/L.",
+     "Avec %3 mEq/L de part et d'autre (une tolérance choisie par nous, non par l'article) : de %1 − %3 à %2 + %3 = %4 "
+     "mEq/L."},
+    {SbeLimitChronicRespiratoryAcidosis,
+     "Even over days the kidneys cannot raise the HCO3 much above %1 mEq/L, an SBE of about %2 mEq/L at a pH of 7.40: "
+     "%2 is taken for the chronic value instead of %3.",
+     "Même en quelques jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L, soit un SBE d'environ %2 "
+     "mEq/L à un pH de 7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
+    {SbeLimitChronicRespiratoryAlkalosis,
+     "Even over days the HCO3 seldom falls much below %1 mEq/L, an SBE of about %2 mEq/L at a pH of 7.40: %2 is taken "
+     "for the chronic value instead of %3.",
+     "Même en quelques jours, les HCO3 descendent rarement sous %1 mEq/L, soit un SBE d'environ %2 mEq/L à un pH de "
+     "7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
+    {SbePaco2Within, "The measured PaCO2, %1, lies within this range too.",
+     "La PaCO2 mesurée, %1, est elle aussi dans cette fourchette."},
+    {SbePaco2Above, "The measured PaCO2, %1, is above this range: by the base excess, a respiratory acidosis as well.",
+     "La PaCO2 mesurée, %1, est au-dessus de cette fourchette : selon l'excès de base, une acidose respiratoire "
+     "associée."},
+    {SbePaco2Below, "The measured PaCO2, %1, is below this range: by the base excess, a respiratory alkalosis as well.",
+     "La PaCO2 mesurée, %1, est en dessous de cette fourchette : selon l'excès de base, une alcalose respiratoire "
+     "associée."},
+    {SbeWithin, "The measured SBE, %1 mEq/L, lies within this range, %2.",
+     "Le SBE mesuré, %1 mEq/L, est dans cette fourchette, %2."},
+    {SbeAbove, "The measured SBE, %1 mEq/L, is above this range: by the base excess, a metabolic alkalosis as well.",
+     "Le SBE mesuré, %1 mEq/L, est au-dessus de cette fourchette : selon l'excès de base, une alcalose métabolique "
+     "associée."},
+    {SbeBelow, "The measured SBE, %1 mEq/L, is below this range: by the base excess, a metabolic acidosis as well.",
+     "Le SBE mesuré, %1 mEq/L, est en dessous de cette fourchette : selon l'excès de base, une acidose métabolique "
+     "associée."},
+    {SchoolsDifferOnLevel,
+     "The two readings differ here: the HCO3 is %1 but the SBE is %2. The HCO3 moves with the PaCO2 too (by 1 to 2 "
+     "mEq/L for each 10 mmHg of an acute change), while the base excess takes that out and reads the metabolic part "
+     "alone.",
+     "Les deux lectures divergent ici : les HCO3 sont %1, mais le SBE est %2. Les HCO3 varient aussi avec la PaCO2 (de "
+     "1 à 2 mEq/L par 10 mmHg lors d'un changement aigu), alors que l'excès de base retire cet effet et ne lit que la "
+     "part métabolique."},
+    {Hco3WordLow, "low", "bas"},
+    {Hco3WordNormal, "normal", "normaux"},
+    {Hco3WordHigh, "high", "élevés"},
+    {SbeWordLow, "low", "bas"},
+    {SbeWordNormal, "normal", "normal"},
+    {SbeWordHigh, "high", "élevé"},
+    {SchoolsDifferOnResponse,
+     "The two readings of the response differ: by the HCO3 rule it is %1, by the base excess %2. Each rule has its own "
+     "slope and tolerance, and near the edges of their ranges they part: a second disorder that only one of them "
+     "suggests is possible, not proven.",
+     "Les deux lectures de la réponse divergent : selon la règle des HCO3, elle est %1 ; selon l'excès de base, %2. "
+     "Chaque règle a sa pente et sa tolérance, et au bord de leurs fourchettes elles se séparent : un second trouble "
+     "qu'une seule d'entre elles évoque est possible, non prouvé."},
+    {ResponseAsExpected, "as expected", "conforme à l'attendu"},
+    {ResponseLarger, "larger than expected", "plus forte qu'attendu"},
+    {ResponseSmaller, "smaller than expected", "plus faible qu'attendu"},
+    {SchoolsDifferOnAcuity,
+     "The two readings place the response differently: by the HCO3 rule it is %1, by the base excess %2. Their slopes "
+     "differ, so take the timing from the patient's history rather than from either alone.",
+     "Les deux lectures situent la réponse différemment : selon la règle des HCO3, elle est %1 ; selon l'excès de "
+     "base, %2. Leurs pentes diffèrent : c'est l'histoire du patient, plutôt que l'une ou l'autre, qui dira depuis "
+     "quand dure le trouble."},
+    {AcuityWordAcute, "acute", "aiguë"},
+    {AcuityWordChronic, "chronic", "chronique"},
+    {AcuityWordBetween, "between acute and chronic", "entre aiguë et chronique"},
+    {RespiratoryFailureType1,
+     "A PaO2 below %1 is respiratory failure at any age, whatever its grade: type 1 (hypoxemic), the PaCO2 being %2 or "
+     "less.",
+     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit son degré : de type 1 "
+     "(hypoxémique), la PaCO2 étant de %2 ou moins."},
+    {RespiratoryFailureType2,
+     "A PaO2 below %1 is respiratory failure at any age, whatever its grade: type 2 (hypercapnic), the PaCO2 being "
+     "above %2 as well.",
+     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit son degré : de type 2 "
+     "(hypercapnique), la PaCO2 dépassant aussi %2."},
+    {MildOnlyByAge,
+     "The grade says mild only because the grading lowers its limits with age; the threshold of respiratory failure "
+     "does not move.",
+     "Le degré n'est « léger » que parce que la gradation abaisse ses limites avec l'âge ; le seuil de l'insuffisance "
+     "respiratoire, lui, ne bouge pas."},
+    {ExpectedPaO2, "PaO2 expected on room air at age %1 (Sorbini et al., Respiration 1968): 109 − 0.43 × %1 = %2.",
+     "PaO2 attendue à l'air ambiant à %1 ans (Sorbini et al., Respiration 1968) : 109 − 0,43 × %1 = %2."},
+    {GradesChangeAt81,
+     "The grades lower their limits by one mmHg a year from 61 to 80 years, then use fixed limits above 80, so the "
+     "same PaO2 may change grade between 80 and 81.",
+     "Les degrés abaissent leurs limites d'un mmHg par année de 61 à 80 ans, puis appliquent des limites fixes au-delà "
+     "de 80 ans : une même PaO2 peut donc changer de degré entre 80 et 81 ans."},
     {AlveolarGas, "Alveolar gas: PAO2 = FiO2 × (760 − 47) − PaCO2 / 0.8 = %1 = %2.",
      "Gaz alvéolaire : PAO2 = FiO2 × (760 − 47) − PaCO2 / 0,8 = %1 = %2."},
     {AaImpossible,
@@ -342,17 +556,6 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "gradient widens with the FiO2, so the PaO2/FiO2 ratio below is the better guide.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; la règle de l'âge (âge / 4 + 4) ne vaut qu'à l'air ambiant : sous "
      "oxygène, le gradient s'élargit avec la FiO2, et le rapport PaO2/FiO2 ci-dessous guide mieux."},
-    {HighPaO2Possible,
-     "A PaO2 of 100 mmHg or more on room air needs a PAO2 higher still: a low PaCO2 (hyperventilation) raises the "
-     "PAO2, here to %1, so this PaO2 is possible if the patient is hyperventilating.",
-     "Une PaO2 de 100 mmHg ou plus à l'air ambiant exige une PAO2 plus haute encore : une PaCO2 basse "
-     "(hyperventilation) élève la PAO2, ici à %1 ; cette PaO2 est donc possible chez un patient qui hyperventile."},
-    {HighPaO2Impossible,
-     "A PaO2 of 100 mmHg or more on room air needs a PAO2 higher still: a low PaCO2 (hyperventilation) raises the "
-     "PAO2, but here it is only %1, so this PaO2 cannot be on room air.",
-     "Une PaO2 de 100 mmHg ou plus à l'air ambiant exige une PAO2 plus haute encore : une PaCO2 basse "
-     "(hyperventilation) élève la PAO2, mais elle n'est ici que de %1 ; cette PaO2 ne peut donc pas être à l'air "
-     "ambiant."},
     {PfRatio, "PaO2/FiO2 = %1 = %2: %3 (the bands of the Berlin definition; a grade of oxygenation, not a diagnosis).",
      "PaO2/FiO2 = %1 = %2 : %3 (seuils de la définition de Berlin ; un degré d'oxygénation, non un diagnostic)."},
     {PfNotImpaired, "300 or more, oxygenation not impaired", "300 ou plus, oxygénation non altérée"},
@@ -368,6 +571,11 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "d'un trou élevé)."},
     {GapCorrected, "Corrected for the albumin (%1): %2 + 2.5 × (4.0 − %3) = %4 mEq/L.",
      "Corrigé pour l'albumine (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L."},
+    {GapCorrectedAbove,
+     "Corrected for the albumin (%1): %2 + 2.5 × (4.0 − %3) = %4 mEq/L; an albumin above 4.0 g/dL raises the normal "
+     "gap, so the correction lowers the gap read.",
+     "Corrigé pour l'albumine (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L ; une albumine au-dessus de 4,0 g/dL élève le "
+     "trou normal, et la correction abaisse donc le trou retenu."},
     {GapNormal, "The gap read, %1 mEq/L, is within 8 to 16: normal, no unmeasured acid is added.",
      "Le trou anionique retenu, %1 mEq/L, est entre 8 et 16 : normal, aucun acide non mesuré ne s'ajoute."},
     {GapHigh, "The gap read, %1 mEq/L, is above 16: raised, an unmeasured acid is added.",
@@ -377,6 +585,13 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "albumin or an error of measurement).",
      "Le trou anionique retenu, %1 mEq/L, est sous 8 : bas, aucun acide non mesuré ne s'ajoute (un trou bas vient le "
      "plus souvent d'une albumine basse ou d'une erreur de mesure)."},
+    {GapLowCorrected,
+     "The gap read, %1 mEq/L, is below 8: low even after the correction for the albumin, so the albumin does not "
+     "explain it; most often an error of measurement, more rarely unmeasured cations (a paraprotein, as in myeloma; "
+     "lithium) or bromide read as chloride.",
+     "Le trou anionique retenu, %1 mEq/L, est sous 8 : bas même après la correction pour l'albumine, qui ne l'explique "
+     "donc pas ; le plus souvent une erreur de mesure, plus rarement des cations non mesurés (une paraprotéine, comme "
+     "dans le myélome ; le lithium) ou du bromure dosé comme du chlorure."},
     {DeltaRatio, "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3: %4.",
      "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 : %4."},
     {DeltaNormalGap,

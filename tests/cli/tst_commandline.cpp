@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "csv/CsvReader.h"
 
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -37,7 +38,7 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
 const QString kAssessHeader = "pH,PaCO2,PaO2,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
 const QString kExplainedHeader = ",reason,expected_low,expected_high,compensation,aa_gradient,aa_expected,pf_ratio,"
                                  "hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,delta_ratio,"
-                                 "corrected_hco3,gap_verdict,delta_verdict";
+                                 "corrected_hco3,gap_verdict,delta_verdict,sbe,sbe_band,sbe_expected";
 const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
 
 } // namespace
@@ -195,7 +196,7 @@ void TestCommandLine::assessExplained_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("row");
-    QTest::addColumn<QStringList>("explained"); // reason's start, then the eleven figures
+    QTest::addColumn<QStringList>("explained"); // reason's start, the eleven figures, then the base excess's three
 
     QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
                                          << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.",
@@ -209,12 +210,12 @@ void TestCommandLine::assessExplained_data()
                                                         "yes",
                                                         "",
                                                         "raised",
-                                                        "none"};
+                                                        "none", "-10.1", "low", "29.9"};
     QTest::newRow("metabolic alkalosis above, on oxygen: no age rule")
         << QStringList{} << QByteArray("7.48,48,60,32,40,85")
         << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
-                       "41.4",
-                       "45.4",
+                       "37.4",
+                       "47.4",
                        "above",
                        "165.2",
                        "",
@@ -223,7 +224,7 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "",
                        "",
-                       "moderate"};
+                       "moderate", "8.2", "high", "44.9"};
     QTest::newRow("acute respiratory acidosis, HCO3 normal")
         << QStringList{} << QByteArray("7.34,52,75,24,21,40")
         << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
@@ -237,7 +238,7 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "acute",
                        "within",
-                       "none"};
+                       "none", "-1.2", "normal", "4.8"};
     QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
                                       << QStringList{"Verdict: Normal Acid/Base balance.",
                                                      "",
@@ -250,7 +251,7 @@ void TestCommandLine::assessExplained_data()
                                                      "yes",
                                                      "",
                                                      "within",
-                                                     "none"};
+                                                     "none", "-0.4", "normal", ""};
     QTest::newRow("no age, PaO2 above the PAO2")
         << QStringList{} << QByteArray("7.40,40,105,24,21,") << QStringList{"Verdict: Normal Acid/Base balance.",
                                                                             "",
@@ -263,7 +264,7 @@ void TestCommandLine::assessExplained_data()
                                                                             "yes",
                                                                             "",
                                                                             "impossible",
-                                                                            "none"};
+                                                                            "none", "-0.4", "normal", ""};
     QTest::newRow("values that do not fit") << QStringList{} << QByteArray("7.30,60,80,24,21,40")
                                             << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
                                                            "24.0",
@@ -276,7 +277,7 @@ void TestCommandLine::assessExplained_data()
                                                            "no",
                                                            "acute",
                                                            "impossible",
-                                                           "none"};
+                                                           "none", "-1.7", "normal", "8.0"};
     QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
                                  << QByteArray("7.30,4.0,12.0,15,21,40")
                                  << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
@@ -290,11 +291,14 @@ void TestCommandLine::assessExplained_data()
                                                 "yes",
                                                 "",
                                                 "raised",
-                                                "none"};
+                                                "none", "-10.1", "low", "4.0"};
     QTest::newRow("question: the reason only")
         << QStringList{} << QByteArray("7.30,40,90,24,21,40")
-        << (QStringList{"Verdict: the values contradict each other."} + QStringList(11, QString()));
-    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(12, QString());
+        << (QStringList{"Verdict: the values contradict each other."} + QStringList(14, QString()));
+    QTest::newRow("question that fits: no contradiction")
+        << QStringList{} << QByteArray("7.38,39,90,20,21,40")
+        << (QStringList{"Verdict: the table has no category for this pattern."} + QStringList(14, QString()));
+    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(15, QString());
 }
 
 void TestCommandLine::assessExplained()
@@ -310,13 +314,13 @@ void TestCommandLine::assessExplained()
     CsvReader reader(written);
     CsvRecord record;
     QVERIFY(reader.next(record));
-    QCOMPARE(record.fields.size(), std::size_t(29));
+    QCOMPARE(record.fields.size(), std::size_t(32));
     QVERIFY2(QString::fromStdString(record.fields[11]).startsWith(explained[0]), record.fields[11].c_str());
     QStringList figures;
-    for (std::size_t i = 12; i < 29; ++i)
+    for (std::size_t i = 12; i < 32; ++i)
         figures << QString::fromStdString(record.fields[i]);
     // Without electrolytes the anion gap's six columns are empty.
-    QCOMPARE(figures, explained.mid(1) + QStringList(6, QString()));
+    QCOMPARE(figures, explained.mid(1, 11) + QStringList(6, QString()) + explained.mid(12));
 }
 
 void TestCommandLine::assessReadsNamedColumns()
@@ -351,14 +355,14 @@ void TestCommandLine::assessReadsNamedColumns()
     // The electrolytes by their names too, among other columns.
     const Run named =
         run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
-    QCOMPARE(named.lines.value(1).section(',', -6), QString("10.0,15.0,,,normal,"));
+    QCOMPARE(named.lines.value(1).section(',', -9, -4), QString("10.0,15.0,,,normal,"));
 }
 
 void TestCommandLine::assessExplainsTheAnionGap_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("row");
-    QTest::addColumn<QString>("gapColumns"); // anion_gap to delta_verdict
+    QTest::addColumn<QString>("gapColumns"); // anion_gap to delta_verdict, before the base excess's three
 
     // The textbook cases of the engine's table, through the command line.
     QTest::newRow("ketoacidosis") << QStringList{} << QByteArray("7.20,25,90,10,21,40,135,100")
@@ -385,7 +389,7 @@ void TestCommandLine::assessExplainsTheAnionGap()
 
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.lines.value(1).section(',', -6), gapColumns);
+    QCOMPARE(result.lines.value(1).section(',', -9, -4), gapColumns);
     // Without --explain, what the row without its electrolytes gives.
     const QByteArray bloodGas = row.split(',').mid(0, 6).join(',');
     QCOMPARE(run(QStringList{"assess"} + options, row + "\n").lines,
@@ -393,8 +397,9 @@ void TestCommandLine::assessExplainsTheAnionGap()
 }
 
 // Generated electrolytes are within their ranges and give the gap their case
-// calls for: a normal one unless the case has a metabolic acidosis; and the
-// blood gases are the ones drawn without them.
+// calls for: a normal one (from 8 to 16 once corrected) unless the case has a
+// metabolic acidosis, which draws every reading of the gap; and the blood gases
+// are the ones drawn without them.
 void TestCommandLine::generatedElectrolytesFitTheirCase()
 {
     const QStringList arguments{"generate", "--count", "3000", "--seed", "17"};
@@ -404,29 +409,36 @@ void TestCommandLine::generatedElectrolytesFitTheirCase()
     const Run assessed = run({"assess", "--explain"}, with.lines.join("\n").toUtf8() + "\n");
     QCOMPARE(assessed.status, 0);
     QCOMPARE(assessed.lines.size(), with.lines.size());
-    int highGaps = 0;
-    int acidoses = 0;
+    // The readings drawn for the metabolic acidoses: a normal gap, or a raised one in each band of the delta ratio.
+    QMap<QString, int> acidoses;
+    constexpr std::size_t kCorrectedGap = 24;
+    constexpr std::size_t kGapVerdict = 27;
+    constexpr std::size_t kDeltaVerdict = 28;
     for (int i = 1; i < with.lines.size(); ++i) {
         const QStringList drawn = with.lines[i].split(',');
         QCOMPARE(drawn.mid(0, 9), without.lines[i].split(',').mid(0, 9));
         QVERIFY(drawn[9].toInt() >= 100 && drawn[9].toInt() <= 180);
         QVERIFY(drawn[10].toInt() >= 60 && drawn[10].toInt() <= 140);
         QVERIFY(drawn[11].toInt() >= 5 && drawn[11].toInt() <= 60);
-        const QString gapVerdict = assessed.lines[i].section(',', -2, -2);
+        std::istringstream written(assessed.lines[i].toStdString());
+        CsvReader reader(written);
+        CsvRecord record;
+        QVERIFY(reader.next(record));
+        const QString gapVerdict = QString::fromStdString(record.fields[kGapVerdict]);
+        const double corrected = QString::fromStdString(record.fields[kCorrectedGap]).toDouble();
         const int code = drawn[1].toInt();
         const bool metabolicAcidosis = code >= 4 && code <= 7;
-        acidoses += metabolicAcidosis ? 1 : 0;
-        if (!metabolicAcidosis) {
+        // A gap drawn normal is normal once corrected for the albumin: from 8 to 16.
+        if (gapVerdict == "normal")
+            QVERIFY2(corrected >= 8 && corrected <= 16, qPrintable(assessed.lines[i]));
+        if (!metabolicAcidosis)
             QVERIFY2(gapVerdict == "normal", qPrintable(with.lines[i]));
-        } else if (gapVerdict == "high") {
-            ++highGaps;
-            // A high-gap acidosis alone: its delta ratio says so.
-            QVERIFY2(assessed.lines[i].section(',', -1) == "high-gap", qPrintable(assessed.lines[i]));
-        }
+        else
+            ++acidoses[gapVerdict == "high" ? QString::fromStdString(record.fields[kDeltaVerdict]) : gapVerdict];
     }
-    // Either kind of acidosis, about as often.
-    QVERIFY(acidoses > 300);
-    QVERIFY(highGaps > acidoses * 4 / 10 && highGaps < acidoses * 6 / 10);
+    QCOMPARE(acidoses.keys(), (QStringList{"high-gap", "high-gap-and-alkalosis", "mixed", "normal"}));
+    for (const int count : acidoses)
+        QVERIFY2(count > 50, qPrintable(QString::number(count)));
 }
 
 // explain words the gap: low below 8, normal to 16, raised above, with the
@@ -472,7 +484,7 @@ void TestCommandLine::explainWritesABlockARow()
     const QString text = french.lines.join("\r\n");
     QVERIFY(text.contains(QString::fromUtf8("\nPas à pas\n")));
     QVERIFY(text.contains(QString::fromUtf8("\nNotes d'enseignement\n")));
-    QVERIFY(text.contains(QString::fromUtf8("La PaCO2 de 4,0 kpa (30 mmHg)")));
+    QVERIFY(text.contains(QString::fromUtf8("La PaCO2 de 4,0 kpa (× 7,5 = 30 mmHg)")));
 }
 
 void TestCommandLine::generateRealistic()

@@ -4,8 +4,8 @@
 // left side ends in arithmetic on printed numbers (× / + −, brackets, log10,
 // "a ± b", "a to b") must give the printed result to its printed decimals, and
 // every pressure shown in both units must convert as the program converts
-// (kpa × 7.5 = mmHg; mmHg × 0.133 = kpa, to one decimal). Used on the
-// explanations of thousands of generated cases.
+// (kpa × 7.5 = mmHg; mmHg × 0.133 = kpa, to one decimal), with the factor
+// printed beside it. Used on the explanations of thousands of generated cases.
 
 #include <cctype>
 #include <cmath>
@@ -230,7 +230,10 @@ inline void auditLine(const std::string &original, bool french, Audit &audit)
         }
     }
 
-    // Pressures in both units: "8.0 kpa (60 mmHg)", "29 mmHg (3.9 kpa)", "27 to 31 mmHg (3.6 to 4.1 kpa)".
+    // Pressures in both units, each conversion with its factor, so that it can be
+    // redone from the line: "8.0 kpa (* 7.5 = 60 mmHg)", "29 mmHg (* 0.133 = 3.9 kpa)",
+    // "27 to 31 mmHg (* 0.133 = 3.6 to 4.1 kpa)". One printed without its factor, or
+    // with another factor than the program's, is a fault.
     const auto numberBefore = [&line](std::size_t end) -> std::optional<Printed> {
         std::size_t start = end;
         while (start > 0
@@ -241,7 +244,7 @@ inline void auditLine(const std::string &original, bool french, Audit &audit)
             return std::nullopt;
         return leadingNumber(line, start);
     };
-    const auto numbersAfter = [&line](std::size_t at) {
+    const auto numbersAfter = [&line](std::size_t &at) {
         std::vector<Printed> numbers;
         if (const std::optional<Printed> first = leadingNumber(line, at)) {
             numbers.push_back(*first);
@@ -265,14 +268,30 @@ inline void auditLine(const std::string &original, bool french, Audit &audit)
                         before.insert(before.begin(), *first);
                 }
             }
-            const std::vector<Printed> after = numbersAfter(at + opening.size());
-            const std::size_t close = at + opening.size();
+            std::size_t inside = at + opening.size();
+            std::optional<Printed> printedFactor;
+            if (line.compare(inside, 2, "* ") == 0) {
+                std::size_t after = inside + 2;
+                printedFactor = leadingNumber(line, after);
+                if (printedFactor && line.compare(after, 3, " = ") == 0)
+                    inside = after + 3;
+                else
+                    printedFactor.reset();
+            }
+            std::size_t end = inside;
+            const std::vector<Printed> after = numbersAfter(end);
             if (before.empty() || after.size() != before.size()
-                || line.find(" " + other + ")", close) == std::string::npos)
+                || line.compare(end, other.size() + 2, " " + other + ")") != 0)
                 continue;
+            if (!printedFactor) {
+                audit.faults.push_back(unit + " to " + other + " without its factor: " + original);
+                continue;
+            }
+            if (printedFactor->value != factor)
+                audit.faults.push_back(unit + " to " + other + " by another factor: " + original);
             for (std::size_t k = 0; k < before.size(); ++k) {
                 ++audit.checks;
-                if (!agrees(before[k].value * factor, after[k]))
+                if (!agrees(before[k].value * printedFactor->value, after[k]))
                     audit.faults.push_back(unit + " to " + other + " does not convert: " + original);
             }
         }

@@ -110,7 +110,7 @@ void TestExplanationPage::followsLanguageAndUnit()
     QVERIFY2(shown().contains(QString::fromUtf8("Pas à pas")) && shown().contains("Formule de Winter"),
              qPrintable(shown()));
     m_fixture.child<QAction>("alBarKPa")->trigger();
-    QVERIFY2(shown().contains("La PaCO2 de 4,0 kpa (30 mmHg)"), qPrintable(shown()));
+    QVERIFY2(shown().contains("La PaCO2 de 4,0 kpa (× 7,5 = 30 mmHg)"), qPrintable(shown()));
     m_fixture.child<QAction>("alBarEnglish")->trigger();
     QCOMPARE(m_fixture.child<IndexedAction>("alBarABGExplain")->text(), QString("Explanation"));
     QVERIFY2(shown().contains("Winter's formula"), qPrintable(shown()));
