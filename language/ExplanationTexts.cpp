@@ -296,23 +296,23 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {AcuteRespiratoryAcidosis,
      "close to the acute value only: an acute respiratory acidosis, before the kidneys have had time to retain "
      "HCO3",
-     "proches de la seule valeur aiguë : une acidose respiratoire aiguë, avant que les reins aient eu le temps de "
+     "près de la seule valeur aiguë : une acidose respiratoire aiguë, avant que les reins aient eu le temps de "
      "retenir des HCO3"},
     {ChronicRespiratoryAcidosis,
      "close to the chronic value only: a chronic respiratory acidosis, the kidneys having retained HCO3 over days",
-     "proches de la seule valeur chronique : une acidose respiratoire chronique, les reins ayant retenu des HCO3 "
+     "près de la seule valeur chronique : une acidose respiratoire chronique, les reins ayant retenu des HCO3 "
      "en quelques jours"},
     {AcuteRespiratoryAlkalosis,
      "close to the acute value only: an acute respiratory alkalosis, before the kidneys have had time to shed HCO3",
-     "proches de la seule valeur aiguë : une alcalose respiratoire aiguë, avant que les reins aient eu le temps "
+     "près de la seule valeur aiguë : une alcalose respiratoire aiguë, avant que les reins aient eu le temps "
      "d'éliminer des HCO3"},
     {ChronicRespiratoryAlkalosis,
      "close to the chronic value only: a chronic respiratory alkalosis, the kidneys having shed HCO3 over days",
-     "proches de la seule valeur chronique : une alcalose respiratoire chronique, les reins ayant éliminé des HCO3 "
+     "près de la seule valeur chronique : une alcalose respiratoire chronique, les reins ayant éliminé des HCO3 "
      "en quelques jours"},
     {EitherAcuteOrChronic,
      "close to both the acute and the chronic value: from this gas alone it may be acute or chronic",
-     "proches à la fois de la valeur aiguë et de la valeur chronique : ce seul gaz ne dit pas si le trouble est "
+     "près à la fois de la valeur aiguë et de la valeur chronique : ce seul gaz ne dit pas si le trouble est "
      "aigu ou chronique"},
     {BetweenAcuteAndChronic,
      "between the acute and the chronic value: an acute change on a chronic one, or a disorder still evolving",
@@ -441,14 +441,14 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "lui aussi les HCO3 et l'excès de base, qui ne mesurent donc pas la seule réponse des reins."},
     {SbeMetabolicAcidosisFormula,
      "By the base excess (Schlichtig, Grogono and Severinghaus): expected PaCO2 = 40 + SBE = %1 = %2.",
-     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : PaCO2 attendue = 40 + SBE = %1 = %2."},
+     "Par l'excès de base (Schlichtig, Grogono et Severinghaus) : PaCO2 attendue = 40 + SBE = %1 = %2."},
     {SbeMetabolicAlkalosisFormula,
      "By the base excess (Schlichtig, Grogono and Severinghaus): expected PaCO2 = 40 + 0.6 × SBE = %1 = %2.",
-     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : PaCO2 attendue = 40 + 0,6 × SBE = %1 = %2."},
+     "Par l'excès de base (Schlichtig, Grogono et Severinghaus) : PaCO2 attendue = 40 + 0,6 × SBE = %1 = %2."},
     {SbeRespiratoryFormula,
      "By the base excess (Schlichtig, Grogono and Severinghaus): expected SBE acute 0 mEq/L; chronic 0.4 × (PaCO2 − "
      "40) = %1 = %2 mEq/L.",
-     "Par l'excès de base (Schlichtig, Grogono and Severinghaus) : SBE attendu en aigu 0 mEq/L ; en chronique 0,4 × "
+     "Par l'excès de base (Schlichtig, Grogono et Severinghaus) : SBE attendu en aigu 0 mEq/L ; en chronique 0,4 × "
      "(PaCO2 − 40) = %1 = %2 mEq/L."},
     {SbeMetabolicRange, "Allowing %2 mmHg either way (a tolerance of our own, not the paper's): %1 ± %2 = %3.",
      "À %2 mmHg près de part et d'autre (une tolérance choisie par nous, non par l'article) : %1 ± %2 = %3."},
@@ -483,12 +483,12 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "Le SBE mesuré, %1 mEq/L, est en dessous de cette fourchette : selon l'excès de base, une acidose métabolique "
      "associée."},
     {SchoolsDifferOnLevel,
-     "The two readings differ here: the HCO3 is %1 but the SBE is %2. The HCO3 moves with the PaCO2 too (by 1 to 2 "
-     "mEq/L for each 10 mmHg of an acute change), while the base excess takes that out and reads the metabolic part "
-     "alone.",
-     "Les deux lectures divergent ici : les HCO3 sont %1, mais le SBE est %2. Les HCO3 varient aussi avec la PaCO2 (de "
-     "1 à 2 mEq/L par 10 mmHg lors d'un changement aigu), alors que l'excès de base retire cet effet et ne lit que la "
-     "part métabolique."},
+     "The two readings differ here: the HCO3 is %1 but the SBE is %2. The base excess takes out the part of the "
+     "HCO3 that follows the PaCO2 (1 to 2 mEq/L for each 10 mmHg of an acute change) and counts from 24.4, not 24, "
+     "so it reads the metabolic part alone; near the limits the two may part.",
+     "Les deux lectures divergent ici : les HCO3 sont %1, mais le SBE est %2. L'excès de base retire la part des "
+     "HCO3 qui suit la PaCO2 (de 1 à 2 mEq/L par 10 mmHg lors d'un changement aigu) et compte à partir de 24,4, non "
+     "de 24 : il ne lit que la part métabolique, et près des limites les deux lectures peuvent diverger."},
     {Hco3WordLow, "low", "bas"},
     {Hco3WordNormal, "normal", "normaux"},
     {Hco3WordHigh, "high", "élevés"},
