@@ -39,6 +39,12 @@ const QString kExplainedHeader = ",reason,expected_low,expected_high,compensatio
                                  "hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,delta_ratio,"
                                  "corrected_hco3,gap_verdict,delta_verdict";
 const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
+// In kPa the pressure columns name their unit.
+const QString kAssessKpaHeader =
+    "pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
+const QString kExplainedKpaHeader = ",reason,expected_low,expected_high,compensation,aa_gradient_kPa,aa_expected_kPa,"
+                                    "pf_ratio_kPa,hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,"
+                                    "delta_ratio,corrected_hco3,gap_verdict,delta_verdict";
 
 } // namespace
 
@@ -55,6 +61,10 @@ private slots:
     void assessExplained_data();
     void assessExplained();
     void assessReadsNamedColumns();
+    void assessWithAHeader_data();
+    void assessWithAHeader();
+    void headerUnitConflicts_data();
+    void headerUnitConflicts();
     void assessExplainsTheAnionGap_data();
     void assessExplainsTheAnionGap();
     void generatedElectrolytesFitTheirCase();
@@ -196,6 +206,7 @@ void TestCommandLine::assessExplained_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<QStringList>("explained"); // reason's start, then the eleven figures
+    QTest::addColumn<QString>("header");
 
     QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
                                          << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.",
@@ -209,7 +220,8 @@ void TestCommandLine::assessExplained_data()
                                                         "yes",
                                                         "",
                                                         "raised",
-                                                        "none"};
+                                                        "none"}
+                                         << kAssessHeader + kExplainedHeader;
     QTest::newRow("metabolic alkalosis above, on oxygen: no age rule")
         << QStringList{} << QByteArray("7.48,48,60,32,40,85")
         << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
@@ -223,7 +235,8 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "",
                        "",
-                       "moderate"};
+                       "moderate"}
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("acute respiratory acidosis, HCO3 normal")
         << QStringList{} << QByteArray("7.34,52,75,24,21,40")
         << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
@@ -237,7 +250,8 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "acute",
                        "within",
-                       "none"};
+                       "none"}
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
                                       << QStringList{"Verdict: Normal Acid/Base balance.",
                                                      "",
@@ -250,7 +264,8 @@ void TestCommandLine::assessExplained_data()
                                                      "yes",
                                                      "",
                                                      "within",
-                                                     "none"};
+                                                     "none"}
+                                      << kAssessHeader + kExplainedHeader;
     QTest::newRow("no age, PaO2 above the PAO2")
         << QStringList{} << QByteArray("7.40,40,105,24,21,") << QStringList{"Verdict: Normal Acid/Base balance.",
                                                                             "",
@@ -263,7 +278,8 @@ void TestCommandLine::assessExplained_data()
                                                                             "yes",
                                                                             "",
                                                                             "impossible",
-                                                                            "none"};
+                                                                            "none"}
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("values that do not fit") << QStringList{} << QByteArray("7.30,60,80,24,21,40")
                                             << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
                                                            "24.0",
@@ -276,7 +292,8 @@ void TestCommandLine::assessExplained_data()
                                                            "no",
                                                            "acute",
                                                            "impossible",
-                                                           "none"};
+                                                           "none"}
+                                            << kAssessHeader + kExplainedHeader;
     QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
                                  << QByteArray("7.30,4.0,12.0,15,21,40")
                                  << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
@@ -290,11 +307,30 @@ void TestCommandLine::assessExplained_data()
                                                 "yes",
                                                 "",
                                                 "raised",
-                                                "none"};
+                                                "none"}
+                                 << kAssessKpaHeader + kExplainedKpaHeader;
+    QTest::newRow("a header in kPa, French")
+        << QStringList{"--language", "French"}
+        << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.30,4.0,12.0,15,21,40")
+        << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
+                       "3.8",
+                       "4.3",
+                       "within",
+                       "3.0",
+                       "1.9",
+                       "57",
+                       "7.32",
+                       "yes",
+                       "",
+                       "raised",
+                       "none"}
+        << kAssessKpaHeader + kExplainedKpaHeader;
     QTest::newRow("question: the reason only")
         << QStringList{} << QByteArray("7.30,40,90,24,21,40")
-        << (QStringList{"Verdict: the values contradict each other."} + QStringList(11, QString()));
-    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(12, QString());
+        << (QStringList{"Verdict: the values contradict each other."} + QStringList(11, QString()))
+        << kAssessHeader + kExplainedHeader;
+    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(12, QString())
+                                      << kAssessHeader + kExplainedHeader;
 }
 
 void TestCommandLine::assessExplained()
@@ -302,10 +338,11 @@ void TestCommandLine::assessExplained()
     QFETCH(QStringList, options);
     QFETCH(QByteArray, row);
     QFETCH(QStringList, explained);
+    QFETCH(QString, header);
 
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.lines.size(), 2);
-    QCOMPARE(result.lines[0], kAssessHeader + kExplainedHeader);
+    QCOMPARE(result.lines[0], header);
     std::istringstream written(result.lines[1].toStdString());
     CsvReader reader(written);
     CsvRecord record;
@@ -352,6 +389,115 @@ void TestCommandLine::assessReadsNamedColumns()
     const Run named =
         run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
     QCOMPARE(named.lines.value(1).section(',', -6), QString("10.0,15.0,,,normal,"));
+}
+
+void TestCommandLine::assessWithAHeader_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("output");
+    QTest::addColumn<int>("status");
+
+    const QString normal = ",category,0,Normal Acid/Base balance,without Hypoxemia,";
+    QTest::newRow("PaCO2_mmHg and PaO2_mmHg")
+        << QStringList{} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40" + normal} << 0;
+    QTest::newRow("mmHg named and given")
+        << QStringList{"--units", "mmHg"} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40" + normal} << 0;
+    QTest::newRow("a bare name beside an mmHg one")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2_mmHg,HCO3\n7.40,40,90,24\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal} << 0;
+    QTest::newRow("kPa named: read and written in kPa")
+        << QStringList{} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("kPa named in any letter case, worded in kPa")
+        << QStringList{} << QByteArray("PH,paco2_KPA,Pao2_Kpa,hco3,fio2,age\n7.4,5.3,13.4,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.4,5.3,13.4,24,21,40,category,0,Normal Acid/Base balance,Possible "
+                                         "Oxygenation Error (PaO2 is >= 13 kpa on room air),"}
+        << 0;
+    QTest::newRow("kPa named and given") << QStringList{"--units", "KPA"}
+                                         << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+                                         << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("a bare name beside a kPa one, kPa given")
+        << QStringList{"--units", "kPa"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,," + normal} << 0;
+    QTest::newRow("bare names in the unit given")
+        << QStringList{"--units", "kPa"} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("kPa named, limits in kPa")
+        << QStringList{} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.4,0,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.4,0,12,24,21,40,invalid,,,,PaCO2 is out of range!  Range: 0 to 53 kpa"}
+        << 1;
+    QTest::newRow("kPa named after blank lines, in French")
+        << QStringList{"--language", "French"}
+        << QByteArray("\r\n  \r\npH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\r\n7.40,5.3,12,24,21,40\r\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40,category,0,Base/Acide normal,sans Hypoxemia,"} << 0;
+}
+
+void TestCommandLine::assessWithAHeader()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, output);
+    QFETCH(int, status);
+
+    const Run result = run(QStringList{"assess"} + options, input);
+    QCOMPARE(result.lines, output);
+    QCOMPARE(result.status, status);
+    QVERIFY(result.errors.isEmpty());
+}
+
+void TestCommandLine::headerUnitConflicts_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("kPa named, mmHg given")
+        << QStringList{"assess", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+    QTest::newRow("mmHg named, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3\n7.40,40,90,24\n")
+        << "the header names mmHg (PaCO2_mmHg) but --units is kPa";
+    QTest::newRow("in any letter case, after blank lines")
+        << QStringList{"assess", "--units", "MMHG"} << QByteArray("\n\nph,paco2_kpa,pao2_kpa,hco3\n7.40,5.3,12,24\n")
+        << "the header names kPa (paco2_kpa) but --units is mmHg";
+    QTest::newRow("kPa beside mmHg") << QStringList{"assess"}
+                                     << QByteArray("pH,PaCO2_kPa,PaO2_mmHg,HCO3\n7.40,5.3,90,24\n")
+                                     << "the header names kPa (PaCO2_kPa) but mmHg (PaO2_mmHg)";
+    QTest::newRow("mmHg beside kPa, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("PaO2_kPa,HCO3,pH,PaCO2_mmHg\n12,24,7.40,40\n")
+        << "the header names mmHg (PaCO2_mmHg) but kPa (PaO2_kPa)";
+    QTest::newRow("a bare name beside kPa")
+        << QStringList{"assess"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,40,12,24\n")
+        << "the header names kPa (PaO2_kPa) but mmHg for PaCO2, which names no unit";
+    QTest::newRow("a bare name beside kPa, mmHg given")
+        << QStringList{"assess", "--units", "mmHg"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,40,12,24\n")
+        << "the header names kPa (PaO2_kPa) but --units is mmHg";
+    QTest::newRow("a bare name beside mmHg, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("pH,PaCO2_mmHg,PaO2,HCO3\n7.40,40,12,24\n")
+        << "the header names mmHg (PaCO2_mmHg) but --units is kPa";
+    QTest::newRow("explain, kPa named, mmHg given")
+        << QStringList{"explain", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+    QTest::newRow("explained assess, a header alone")
+        << QStringList{"assess", "--explain", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+}
+
+// A header whose units disagree is refused before anything is written: no
+// row could be read in a unit that is sure.
+void TestCommandLine::headerUnitConflicts()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, message);
+
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, int(ExitFailure));
+    QCOMPARE(result.lines, QStringList{});
+    QCOMPARE(result.errors, "halvex-cli: " + message + "\n");
 }
 
 void TestCommandLine::assessExplainsTheAnionGap_data()
@@ -473,6 +619,12 @@ void TestCommandLine::explainWritesABlockARow()
     QVERIFY(text.contains(QString::fromUtf8("\nPas à pas\n")));
     QVERIFY(text.contains(QString::fromUtf8("\nNotes d'enseignement\n")));
     QVERIFY(text.contains(QString::fromUtf8("La PaCO2 de 4,0 kpa (30 mmHg)")));
+
+    // A header in kPa is explained in kPa, as --units kPa explains a row without one.
+    const Run named =
+        run({"explain", "--language", "French"}, "pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.30,4.0,12.0,15,21,40\n");
+    QCOMPARE(named.status, 0);
+    QCOMPARE(named.lines, french.lines);
 }
 
 void TestCommandLine::generateRealistic()
@@ -646,7 +798,19 @@ void TestCommandLine::processExitCodesAndFiles()
     QCOMPARE(exitCodeOf({"assess", bad}, &output), 1);
     QCOMPARE(output.count("\r\n"), 3);
 
+    // A file in kPa is read in kPa, and refused when the command line says otherwise.
+    const QString kpa = dir.filePath("kpa.csv");
+    QFile kpaFile(kpa);
+    QVERIFY(kpaFile.open(QIODevice::WriteOnly));
+    kpaFile.write("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.4,5.3,12,24,21,40\n");
+    kpaFile.close();
+    QCOMPARE(exitCodeOf({"assess", kpa}, &output), 0);
+    QVERIFY2(output.startsWith("pH,PaCO2_kPa,PaO2_kPa,") && output.contains("without Hypoxemia"), output.constData());
     QByteArray errors;
+    QCOMPARE(exitCodeOf({"assess", "--units", "mmHg", kpa}, &output, &errors), 2);
+    QVERIFY(output.isEmpty());
+    QCOMPARE(errors, QByteArray("halvex-cli: the header names kPa (PaCO2_kPa) but --units is mmHg\n"));
+
     QCOMPARE(exitCodeOf({"assess", dir.filePath("missing.csv")}, &output, &errors), 2);
     QVERIFY(output.isEmpty());
     QVERIFY2(errors.contains("missing.csv") && errors.count('\n') == 1, errors.constData());
