@@ -45,6 +45,21 @@ const QString kAssessKpaHeader =
 const QString kExplainedKpaHeader = ",reason,expected_low,expected_high,compensation,aa_gradient_kPa,aa_expected_kPa,"
                                     "pf_ratio_kPa,hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,"
                                     "delta_ratio,corrected_hco3,gap_verdict,delta_verdict";
+const QString kGenerateKpaHeader = "variant,category_code,category,pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age";
+
+// The fields of one written record, as a CSV reader meets them.
+QStringList fieldsOf(const QString &line)
+{
+    std::istringstream written(line.toStdString());
+    CsvReader reader(written);
+    CsvRecord record;
+    QStringList fields;
+    if (reader.next(record)) {
+        for (const std::string &field : record.fields)
+            fields << QString::fromStdString(field);
+    }
+    return fields;
+}
 
 } // namespace
 
@@ -65,6 +80,8 @@ private slots:
     void assessWithAHeader();
     void headerUnitConflicts_data();
     void headerUnitConflicts();
+    void generatedInKpaAssessedAsInMmHg_data();
+    void generatedInKpaAssessedAsInMmHg();
     void assessExplainsTheAnionGap_data();
     void assessExplainsTheAnionGap();
     void generatedElectrolytesFitTheirCase();
@@ -500,6 +517,71 @@ void TestCommandLine::headerUnitConflicts()
     QCOMPARE(result.errors, "halvex-cli: " + message + "\n");
 }
 
+void TestCommandLine::generatedInKpaAssessedAsInMmHg_data()
+{
+    QTest::addColumn<QStringList>("generateOptions");
+    QTest::addColumn<QStringList>("assessOptions");
+    QTest::addColumn<QString>("header");
+
+    QTest::newRow("drawn as teacher mode draws") << QStringList{} << QStringList{} << kAssessKpaHeader;
+    QTest::newRow("realistic, explained")
+        << QStringList{"--realistic"} << QStringList{"--explain"} << kAssessKpaHeader + kExplainedKpaHeader;
+    QTest::newRow("with electrolytes, in French")
+        << QStringList{"--electrolytes"} << QStringList{"--language", "French"} << kAssessKpaHeader;
+}
+
+// generate's kPa names its unit and assess reads it: the same categories as
+// the mmHg rows of the same seeds, and each oxygenation grade is the one of
+// the PaO2 the kPa file shows. That is the mmHg run's grade, unless the figure
+// of one decimal reads back across a grade's limit (80 mmHg is 10.6 kPa, 79.5 mmHg).
+void TestCommandLine::generatedInKpaAssessedAsInMmHg()
+{
+    QFETCH(QStringList, generateOptions);
+    QFETCH(QStringList, assessOptions);
+    QFETCH(QString, header);
+
+    constexpr int kRows = 400;
+    const QStringList generate =
+        QStringList{"generate", "--count", QString::number(kRows), "--seed", "31"} + generateOptions;
+    const Run mmHg = run(generate);
+    const Run kPa = run(generate + QStringList{"--units", "kPa"});
+    QCOMPARE(kPa.lines.value(0).section(',', 0, 8), kGenerateKpaHeader);
+    const QStringList assess = QStringList{"assess"} + assessOptions;
+    const Run assessedMmHg = run(assess, mmHg.lines.join("\n").toUtf8());
+    const Run assessedKpa = run(assess, kPa.lines.join("\n").toUtf8());
+    QCOMPARE(assessedKpa.status, 0);
+    QCOMPARE(assessedKpa.lines.value(0), header);
+    QCOMPARE(assessedKpa.lines.size(), kRows + 1);
+    QCOMPARE(assessedMmHg.lines.size(), kRows + 1);
+
+    // The pressures the kPa rows show, in mmHg, under names of that unit.
+    const auto inMmHg = [](const QString &kpa) { return QString::number(kpa.toDouble() * 7.5, 'f', 2); };
+    QStringList shown{"pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age"};
+    for (const QString &line : kPa.lines.mid(1)) {
+        const QStringList f = line.split(',');
+        shown << QStringList{f[3], inMmHg(f[4]), inMmHg(f[5]), f[6], f[7], f[8]}.join(',');
+    }
+    const Run assessedShown = run(assess, shown.join("\n").toUtf8());
+    QCOMPARE(assessedShown.lines.value(0).section(',', 0, 5), kAssessHeader.section(',', 0, 5));
+
+    int otherGrades = 0;
+    for (int i = 1; i <= kRows; ++i) {
+        const QStringList drawn = mmHg.lines[i].split(',');
+        const QStringList k = fieldsOf(assessedKpa.lines[i]);
+        const QStringList m = fieldsOf(assessedMmHg.lines[i]);
+        const QStringList s = fieldsOf(assessedShown.lines[i]);
+        QCOMPARE(k.mid(0, 6), kPa.lines[i].split(',').mid(3, 6));
+        QCOMPARE(k.mid(6, 3), m.mid(6, 3)); // outcome, category_code, acid_base
+        QCOMPARE(k[7], drawn[1]);
+        QCOMPARE(k.mid(6, 4), s.mid(6, 4)); // and the oxygenation
+        if (k[9] != m[9]) {
+            ++otherGrades;
+            QVERIFY2(s[2].toDouble() != drawn[5].toDouble(), qPrintable(mmHg.lines[i] + " / " + kPa.lines[i]));
+        }
+    }
+    QVERIFY2(otherGrades < kRows / 20, qPrintable(QString::number(otherGrades)));
+}
+
 void TestCommandLine::assessExplainsTheAnionGap_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -698,6 +780,8 @@ void TestCommandLine::generateInKpa()
 {
     const Run mmHg = run({"generate", "--count", "20", "--seed", "9"});
     const Run kPa = run({"generate", "--count", "20", "--seed", "9", "--units", "KPA"});
+    QCOMPARE(mmHg.lines.value(0), kGenerateHeader);
+    QCOMPARE(kPa.lines.value(0), kGenerateKpaHeader);
     for (int i = 1; i <= 20; ++i) {
         const QStringList m = mmHg.lines[i].split(',');
         const QStringList k = kPa.lines[i].split(',');
