@@ -133,6 +133,7 @@ bool InputRows::readHeader(const ReadOptions &options)
         return false;
     m_presentation.unit = headerUnit(pressures[0], pressures[1], options);
     m_header = places;
+    m_headerFields = m_record.fieldCount;
     return true;
 }
 
@@ -170,6 +171,12 @@ void InputRows::read(InputRow &row) const
     }
     if (!m_header && m_record.fieldCount > kInputColumns.size()) {
         row.invalid = "expected 6 to 9 columns, found " + std::to_string(m_record.fieldCount);
+        return;
+    }
+    // A field the header does not name could be a value shifted out of its column.
+    if (m_header && m_record.fieldCount > m_headerFields) {
+        row.invalid =
+            "expected " + std::to_string(m_headerFields) + " columns, found " + std::to_string(m_record.fieldCount);
         return;
     }
     if (m_record.fieldCutShort) {

@@ -76,8 +76,9 @@ private:
     AlbuminUnit m_albuminUnit;
     // The first row, read to look for a header, is no header and waits to be handed out.
     bool m_firstRowWaiting = false;
-    // Where each value stands, when a header named them.
+    // Where each value stands, when a header named them, and how many fields the header has.
     std::optional<std::array<std::optional<std::size_t>, kInputColumns.size()>> m_header;
+    std::size_t m_headerFields = 0;
 };
 
 } // namespace halvex::cli

@@ -450,6 +450,25 @@ void TestCommandLine::assessWithAHeader_data()
         << QStringList{"--language", "French"}
         << QByteArray("\r\n  \r\npH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\r\n7.40,5.3,12,24,21,40\r\n")
         << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40,category,0,Base/Acide normal,sans Hypoxemia,"} << 0;
+    QTest::newRow("a field more than the header names")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,40,90,24,21,40,140\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\"",
+                       "7.40,40,90,24,21,40" + normal}
+        << 1;
+    QTest::newRow("a trailing comma is a field")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3\n7.40,40,90,24,\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,,,invalid,,,,\"expected 4 columns, found 5\""} << 1;
+    QTest::newRow("columns left aside count")
+        << QStringList{} << QByteArray("Note,pH,PaCO2,PaO2,HCO3\nx,7.40,40,90,24\nx,7.40,40,90,24,y\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal,
+                       "7.40,40,90,24,,,invalid,,,,\"expected 5 columns, found 6\""}
+        << 1;
+    QTest::newRow("thousands of fields under a header")
+        << QStringList{} << "pH,PaCO2,PaO2,HCO3\n7.40,40,90,24" + QByteArray(5000, ',') + "\n"
+        << QStringList{kAssessHeader, "7.40,40,90,24,,,invalid,,,,\"expected 4 columns, found 5004\""} << 1;
+    QTest::newRow("fewer fields than the header: the rest empty")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,40,90,24\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal} << 0;
 }
 
 void TestCommandLine::assessWithAHeader()
