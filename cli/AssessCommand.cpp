@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,21 @@ constexpr std::array<std::string_view, 21> kExplainColumns{
 using Figures = std::array<std::string, kExplainColumns.size() - 1>;
 constexpr std::size_t kGapColumn = 11;
 constexpr std::size_t kSbeColumn = 17;
+// The columns that hold pressures in the rows' unit; in kPa their names say so.
+constexpr std::array<std::string_view, 5> kPressureColumns{"PaCO2", "PaO2", "aa_gradient", "aa_expected", "pf_ratio"};
+
+// The output's header, its pressure columns named in the unit.
+std::vector<std::string> headerNames(PressureUnit unit, bool explain)
+{
+    std::vector<std::string> names(kOutputColumns.begin(), kOutputColumns.end());
+    if (explain)
+        names.insert(names.end(), kExplainColumns.begin(), kExplainColumns.end());
+    for (std::string &name : names) {
+        if (std::find(kPressureColumns.begin(), kPressureColumns.end(), name) != kPressureColumns.end())
+            name = pressureColumnName(name, unit);
+    }
+    return names;
+}
 
 struct RowResult {
     std::string_view outcome;
@@ -184,13 +200,14 @@ private:
 };
 
 // Fills the row in place, so that its strings keep their room from one row to the next.
-void assessRow(RowResult &row, const InputRow &read, const AssessOptions &options, VerdictLines &verdicts)
+void assessRow(RowResult &row, const InputRow &read, const Presentation &presentation, bool explain,
+               VerdictLines &verdicts)
 {
     RowOutput output(row);
-    const BloodGasSample sample = sampleInMmHg(*read.input, options.unit);
-    const AcidBaseOutcome outcome = AssessAcidBase(output, sample, options.unit, options.language);
-    if (options.explain) {
-        explainColumns(row, sample, options, verdicts);
+    const BloodGasSample sample = sampleInMmHg(*read.input, presentation.unit);
+    const AcidBaseOutcome outcome = AssessAcidBase(output, sample, presentation.unit, presentation.language);
+    if (explain) {
+        explainColumns(row, sample, presentation, verdicts);
         explainGap(row.figures, sample.HCO3, read.electrolytes);
     }
     switch (outcome.kind) {
@@ -226,21 +243,22 @@ void clear(RowResult &row, bool explained)
 
 int runAssess(std::istream &input, std::ostream &output, const AssessOptions &options)
 {
+    // The input's header, if any, says the unit the output's header is written in.
+    InputRows rows(input, options);
+    const Presentation &presentation = rows.presentation();
     CsvWriter csv(output);
-    std::vector<std::string_view> header(kOutputColumns.begin(), kOutputColumns.end());
-    if (options.explain)
-        header.insert(header.end(), kExplainColumns.begin(), kExplainColumns.end());
+    const std::vector<std::string> names = headerNames(presentation.unit, options.explain);
+    const std::vector<std::string_view> header(names.begin(), names.end());
     csv.writeRecord(header);
 
-    InputRows rows(input, options, options.albuminUnit);
     InputRow read;
     bool anyInvalid = false;
     RowResult row;
-    VerdictLines verdicts(options.language);
+    VerdictLines verdicts(presentation.language);
     while (rows.next(read)) {
         clear(row, options.explain);
         if (read.input) {
-            assessRow(row, read, options, verdicts);
+            assessRow(row, read, presentation, options.explain, verdicts);
         } else {
             row.outcome = "invalid";
             row.message = read.invalid;
@@ -266,9 +284,9 @@ int runAssess(std::istream &input, std::ostream &output, const AssessOptions &op
 
 int runExplain(std::istream &input, std::ostream &output, const ReadOptions &options)
 {
-    const Presentation &presentation = options;
+    InputRows rows(input, options);
+    const Presentation &presentation = rows.presentation();
     const auto heading = [&](OwnText text) { return std::string(ownText(text, presentation.language)); };
-    InputRows rows(input, presentation, options.albuminUnit);
     InputRow read;
     std::string block;
     long long number = 0;

@@ -3,20 +3,14 @@
 // `halvex-cli assess`: reads blood gases as CSV rows and writes, for each row,
 // what the window's Analyze would show for it.
 
-#include "engine/AnionGap.h"
-#include "engine/Presentation.h"
+#include "cli/InputRows.h"
 
 #include <istream>
 #include <ostream>
 
 namespace halvex::cli {
 
-// The unit of the pressures and of the albumin read, and the language of the texts written.
-struct ReadOptions : Presentation {
-    AlbuminUnit albuminUnit = AlbuminUnit::GramsPerLitre;
-};
-
-// And whether each row also says why.
+// How the rows are read, and whether each row also says why.
 struct AssessOptions : ReadOptions {
     bool explain = false;
 };
@@ -28,16 +22,20 @@ struct AssessOptions : ReadOptions {
 // corrected_gap, delta_ratio, corrected_hco3, gap_verdict and delta_verdict
 // (empty where they do not apply or the row has no Na and Cl), then sbe,
 // sbe_band and sbe_expected (for a category only; the last empty without a
-// family's formula). Returns 0 when
-// every row was assessed and 1 when any row was invalid. Throws ReadFailure
-// when the input cannot be read to its end (after writing the rows read before)
-// and WriteFailure when the output cannot be written.
+// family's formula). Everything is written in the unit the rows are read in; in
+// kPa the pressure columns say so (PaCO2_kPa, PaO2_kPa, aa_gradient_kPa,
+// aa_expected_kPa, pf_ratio_kPa). Returns 0 when every row was assessed and 1
+// when any row was invalid. Throws UnitConflict, before writing anything, when
+// the input's header names units that disagree; ReadFailure when the input
+// cannot be read to its end (after writing the rows read before) and
+// WriteFailure when the output cannot be written.
 int runAssess(std::istream &input, std::ostream &output, const AssessOptions &options);
 
 // `halvex-cli explain`: for each row, the whole explanation the window shows,
-// steps then notes, as plain UTF-8 text: a block a row, the blocks separated by
-// one blank line. A block starts with the row's number and values; an invalid
-// row's block then holds its message. Returns and throws as runAssess.
+// steps then notes, as plain UTF-8 text, in the unit the rows are read in: a
+// block a row, the blocks separated by one blank line. A block starts with the
+// row's number and values; an invalid row's block then holds its message.
+// Returns and throws as runAssess.
 int runExplain(std::istream &input, std::ostream &output, const ReadOptions &options);
 
 } // namespace halvex::cli

@@ -147,6 +147,8 @@ int readNamed(std::istream &input, const QString &name, Run run)
         return run(input);
     } catch (const ReadFailure &) {
         throw CommandFailure{QStringLiteral("error while reading %1; the rows before it were written").arg(name)};
+    } catch (const UnitConflict &conflict) {
+        throw CommandFailure{QString::fromStdString(conflict.reason)};
     }
 }
 
@@ -189,7 +191,8 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
         "Assesses blood gases read as CSV rows pH,PaCO2,PaO2,HCO3,FiO2,Age (then optionally Na,Cl,Albumin)\n"
         "and writes one CSV row per input row with the assessment the window would show. A first row\n"
         "naming the columns is a header: the values are then read from the columns it names, any others\n"
-        "left aside. With --explain, the anion gap's columns follow the reasoning's."));
+        "left aside; PaCO2_kPa and PaO2_kPa (or _mmHg) name the pressures' unit, in which they are read\n"
+        "and written. With --explain, the anion gap's columns follow the reasoning's."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language = languageOption();
     const QCommandLineOption explain = explainOption();
@@ -202,6 +205,7 @@ int runAssessCommand(const QStringList &arguments, std::istream &in, std::ostrea
     AssessOptions options;
     static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
     options.albuminUnit = albuminUnitFrom(parser.value(albuminUnit));
+    options.unitGiven = parser.isSet(units);
     options.explain = parser.isSet(explain);
     return readFileOrInput(QStringLiteral("assess"), operandsOf(parser), in,
                            [&](std::istream &input) { return runAssess(input, out, options); });
@@ -212,7 +216,8 @@ int runExplainCommand(const QStringList &arguments, std::istream &in, std::ostre
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Explains blood gases read as assess reads them: for each row, the whole explanation the window\n"
-        "shows, steps then teaching notes, as plain text; the rows' blocks are separated by a blank line."));
+        "shows, steps then teaching notes, as plain text, in the unit the header names if it names one;\n"
+        "the rows' blocks are separated by a blank line."));
     const QCommandLineOption units = unitsOption();
     const QCommandLineOption language = languageOption();
     const QCommandLineOption albuminUnit = albuminUnitOption();
@@ -224,6 +229,7 @@ int runExplainCommand(const QStringList &arguments, std::istream &in, std::ostre
     ReadOptions options;
     static_cast<Presentation &>(options) = {unitsFrom(parser.value(units)), languageFrom(parser.value(language))};
     options.albuminUnit = albuminUnitFrom(parser.value(albuminUnit));
+    options.unitGiven = parser.isSet(units);
     return readFileOrInput(QStringLiteral("explain"), operandsOf(parser), in,
                            [&](std::istream &input) { return runExplain(input, out, options); });
 }

@@ -24,8 +24,11 @@ void runGenerate(std::ostream &output, const GenerateOptions &options)
     const int decimals = pressureDecimals(options.units);
 
     CsvWriter csv(output);
-    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", "PaCO2",
-                                         "PaO2",    "HCO3",          "FiO2",     "Age"};
+    // The pressures' columns name their unit in kPa, so that assess reads them in it.
+    const std::string paco2 = pressureColumnName("PaCO2", options.units);
+    const std::string pao2 = pressureColumnName("PaO2", options.units);
+    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", paco2,
+                                         pao2,      "HCO3",          "FiO2",     "Age"};
     if (options.electrolytes)
         header.insert(header.end(), {"Na", "Cl", "Albumin"});
     csv.writeRecord(header);

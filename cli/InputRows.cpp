@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 #include <utility>
 
 namespace halvex::cli {
@@ -40,36 +41,110 @@ bool sameName(std::string_view a, std::string_view b)
            });
 }
 
-} // namespace
-
-InputRows::InputRows(std::istream &input, const Presentation &presentation, AlbuminUnit albuminUnit)
-    : m_reader(input)
-    , m_presentation(presentation)
-    , m_albuminUnit(albuminUnit)
+bool isPressure(std::size_t column)
 {
+    return column == Paco2Column || column == Pao2Column;
 }
 
-bool InputRows::readHeader()
+// Whether a header's field names the column: by its name, or for a pressure
+// by its name and a unit after an underscore, which `unit` then holds.
+bool namesColumn(std::string_view field, std::size_t column, std::optional<PressureUnit> &unit)
+{
+    const std::string_view name = kInputColumns[column];
+    unit.reset();
+    if (sameName(field, name))
+        return true;
+    if (!isPressure(column) || field.size() <= name.size() || !sameName(field.substr(0, name.size()), name))
+        return false;
+    const std::string_view suffix = field.substr(name.size());
+    for (const PressureUnit named : {PressureUnit::MmHg, PressureUnit::Kpa}) {
+        if (suffix.front() == '_' && sameName(suffix.substr(1), unitSymbol(named))) {
+            unit = named;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A pressure column as the header names it, and the unit its name gives, if any.
+struct PressureName {
+    std::string_view written;
+    std::optional<PressureUnit> unit;
+};
+
+std::string unitAndName(const PressureName &name)
+{
+    return std::string(unitSymbol(*name.unit)) + " (" + std::string(name.written) + ")";
+}
+
+// The unit of the header's pressures: the one their names give, or else the
+// one given (mmHg by default). A name that says another unit than the other
+// name, or than the unit asked for, cannot be read in either.
+PressureUnit headerUnit(const PressureName &paco2, const PressureName &pao2, const ReadOptions &options)
+{
+    if (paco2.unit && pao2.unit && *paco2.unit != *pao2.unit)
+        throw UnitConflict{"the header names " + unitAndName(paco2) + " but " + unitAndName(pao2)};
+    const PressureName &named = paco2.unit ? paco2 : pao2;
+    if (!named.unit || *named.unit == options.unit)
+        return options.unit;
+    const std::string given(unitSymbol(options.unit));
+    if (options.unitGiven)
+        throw UnitConflict{"the header names " + unitAndName(named) + " but --units is " + given};
+    const PressureName &bare = paco2.unit ? pao2 : paco2;
+    if (!bare.unit)
+        throw UnitConflict{"the header names " + unitAndName(named) + " but " + given + " for "
+                           + std::string(bare.written) + ", which names no unit"};
+    return *named.unit;
+}
+
+} // namespace
+
+InputRows::InputRows(std::istream &input, const ReadOptions &options)
+    : m_reader(input)
+    , m_presentation(options)
+    , m_albuminUnit(options.albuminUnit)
+{
+    // Only the first row that is not blank can be the header; one that is not
+    // waits for next(). A single record is held: the input is never read whole.
+    while (m_reader.next(m_record)) {
+        if (m_record.isBlank())
+            continue;
+        m_firstRowWaiting = !readHeader(options);
+        return;
+    }
+}
+
+bool InputRows::readHeader(const ReadOptions &options)
 {
     std::array<std::optional<std::size_t>, kInputColumns.size()> places{};
+    std::array<PressureName, 2> pressures{}; // PaCO2's and PaO2's
     for (std::size_t field = 0; field < m_record.fields.size(); ++field) {
+        const std::string_view name = trimmed(m_record.fields[field]);
         for (std::size_t column = 0; column < kInputColumns.size(); ++column) {
-            if (!places[column] && sameName(trimmed(m_record.fields[field]), kInputColumns[column]))
-                places[column] = field;
+            std::optional<PressureUnit> unit;
+            if (places[column] || !namesColumn(name, column, unit))
+                continue;
+            places[column] = field;
+            if (isPressure(column))
+                pressures[column - Paco2Column] = {name, unit};
         }
     }
     if (!std::all_of(places.begin(), places.begin() + kRequiredColumns, [](const auto &place) { return place; }))
         return false;
+    m_presentation.unit = headerUnit(pressures[0], pressures[1], options);
     m_header = places;
+    m_headerFields = m_record.fieldCount;
     return true;
 }
 
 bool InputRows::next(InputRow &row)
 {
+    if (std::exchange(m_firstRowWaiting, false)) {
+        read(row);
+        return true;
+    }
     while (m_reader.next(m_record)) {
         if (m_record.isBlank())
-            continue;
-        if (std::exchange(m_first, false) && readHeader())
             continue;
         read(row);
         return true;
@@ -96,6 +171,12 @@ void InputRows::read(InputRow &row) const
     }
     if (!m_header && m_record.fieldCount > kInputColumns.size()) {
         row.invalid = "expected 6 to 9 columns, found " + std::to_string(m_record.fieldCount);
+        return;
+    }
+    // A field the header does not name could be a value shifted out of its column.
+    if (m_header && m_record.fieldCount > m_headerFields) {
+        row.invalid =
+            "expected " + std::to_string(m_headerFields) + " columns, found " + std::to_string(m_record.fieldCount);
         return;
     }
     if (m_record.fieldCutShort) {

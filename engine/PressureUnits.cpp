@@ -14,6 +14,19 @@ std::string_view unitName(PressureUnit unit)
     return unit == PressureUnit::MmHg ? kUnitsMmHg : kUnitsKpa;
 }
 
+std::string_view unitSymbol(PressureUnit unit)
+{
+    return unit == PressureUnit::MmHg ? "mmHg" : "kPa";
+}
+
+std::string pressureColumnName(std::string_view name, PressureUnit unit)
+{
+    std::string column(name);
+    if (unit != PressureUnit::MmHg)
+        column.append("_").append(unitSymbol(unit));
+    return column;
+}
+
 double ConvertPressure(std::string_view fromUnit, std::string_view toUnit, double value)
 {
     // An unknown unit to convert from leaves the value; one to convert to counts as mmHg.

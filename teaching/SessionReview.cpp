@@ -10,6 +10,19 @@
 #include <string_view>
 
 namespace halvex {
+namespace {
+
+// The one unit of the file's pressures: the answers' own when they share one,
+// mmHg when the session switched units midway (and with no answer at all).
+PressureUnit reviewUnit(const std::vector<AnswerRecord> &answers)
+{
+    const bool shared = !answers.empty() && std::all_of(answers.begin(), answers.end(), [&](const AnswerRecord &a) {
+        return a.unit == answers.front().unit;
+    });
+    return shared ? answers.front().unit : PressureUnit::MmHg;
+}
+
+} // namespace
 
 std::vector<std::size_t> SessionReview::listed(bool wrongOnly) const
 {
@@ -33,8 +46,12 @@ void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answe
     CsvWriter csv(output);
     const bool withElectrolytes = std::any_of(answers.begin(), answers.end(),
                                               [](const AnswerRecord &answer) { return answer.electrolytes.any(); });
-    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", "PaCO2",
-                                         "PaO2",    "HCO3",          "FiO2",     "Age"};
+    // A column holds one unit, which its name gives in kPa, so that the file reads back as it was answered.
+    const PressureUnit unit = reviewUnit(answers);
+    const std::string paco2 = pressureColumnName("PaCO2", unit);
+    const std::string pao2 = pressureColumnName("PaO2", unit);
+    std::vector<std::string_view> header{"variant", "category_code", "category", "pH", paco2,
+                                         pao2,      "HCO3",          "FiO2",     "Age"};
     if (withElectrolytes)
         header.insert(header.end(), {"Na", "Cl", "Albumin"});
     header.insert(header.end(), {"answered_code", "answered", "correct"});
@@ -45,13 +62,17 @@ void writeReviewCsv(std::ostream &output, const std::vector<AnswerRecord> &answe
     const auto name = [&](AbgCategory category) { return Translate(categoryInfo(category).englishName, language); };
     for (const AnswerRecord &answer : answers) {
         const auto &v = answer.values;
+        // Converted only when it must be: kPa to kPa would scale the value by 0.9975.
+        const auto pressure = [&](double value) {
+            return number(answer.unit == unit ? value : ConvertPressure(answer.unit, unit, value));
+        };
         std::vector<std::string> fields{answer.variant ? std::to_string(*answer.variant) : std::string(),
                                         answer.generated ? std::to_string(categoryCode(*answer.generated))
                                                          : std::string(),
                                         answer.generated ? name(*answer.generated) : std::string(),
                                         number(v[0]),
-                                        number(v[1]),
-                                        number(v[2]),
+                                        pressure(v[1]),
+                                        pressure(v[2]),
                                         number(v[3]),
                                         number(v[4]),
                                         number(v[5])};

@@ -42,7 +42,9 @@ private:
 BloodGasSample sampleOf(const AnswerRecord &answer);
 
 // Writes the answers, oldest first, as CSV with halvex-cli generate's columns
-// (pressures in each answer's unit, as shown; Na, Cl and albumin in g/L after
+// (pressures in one unit: the answers' own as shown when they share one, else
+// mmHg, the kPa answers converted; the header names kPa as generate does,
+// PaCO2_kPa and PaO2_kPa; Na, Cl and albumin in g/L after
 // Age when any answer has electrolytes, as generate --electrolytes writes them)
 // and answered_code, answered, correct; category names in the language.
 // Throws WriteFailure when the stream does not take it.

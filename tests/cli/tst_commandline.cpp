@@ -40,6 +40,27 @@ const QString kExplainedHeader = ",reason,expected_low,expected_high,compensatio
                                  "hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,delta_ratio,"
                                  "corrected_hco3,gap_verdict,delta_verdict,sbe,sbe_band,sbe_expected";
 const QString kGenerateHeader = "variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age";
+// In kPa the pressure columns name their unit.
+const QString kAssessKpaHeader =
+    "pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age,outcome,category_code,acid_base,oxygenation,message";
+const QString kExplainedKpaHeader = ",reason,expected_low,expected_high,compensation,aa_gradient_kPa,aa_expected_kPa,"
+                                    "pf_ratio_kPa,hh_ph,fits,acuity,aa_verdict,pf_band,anion_gap,corrected_gap,"
+                                    "delta_ratio,corrected_hco3,gap_verdict,delta_verdict,sbe,sbe_band,sbe_expected";
+const QString kGenerateKpaHeader = "variant,category_code,category,pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age";
+
+// The fields of one written record, as a CSV reader meets them.
+QStringList fieldsOf(const QString &line)
+{
+    std::istringstream written(line.toStdString());
+    CsvReader reader(written);
+    CsvRecord record;
+    QStringList fields;
+    if (reader.next(record)) {
+        for (const std::string &field : record.fields)
+            fields << QString::fromStdString(field);
+    }
+    return fields;
+}
 
 } // namespace
 
@@ -56,6 +77,12 @@ private slots:
     void assessExplained_data();
     void assessExplained();
     void assessReadsNamedColumns();
+    void assessWithAHeader_data();
+    void assessWithAHeader();
+    void headerUnitConflicts_data();
+    void headerUnitConflicts();
+    void generatedInKpaAssessedAsInMmHg_data();
+    void generatedInKpaAssessedAsInMmHg();
     void assessExplainsTheAnionGap_data();
     void assessExplainsTheAnionGap();
     void generatedElectrolytesFitTheirCase();
@@ -197,6 +224,7 @@ void TestCommandLine::assessExplained_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<QStringList>("explained"); // reason's start, the eleven figures, then the base excess's three
+    QTest::addColumn<QString>("header");
 
     QTest::newRow("Winter within, mmHg") << QStringList{} << QByteArray("7.30,30,90,15,21,40")
                                          << QStringList{"Verdict: Partly Compensated Metabolic Acidosis.",
@@ -210,7 +238,11 @@ void TestCommandLine::assessExplained_data()
                                                         "yes",
                                                         "",
                                                         "raised",
-                                                        "none", "-10.1", "low", "29.9"};
+                                                        "none",
+                                                        "-10.1",
+                                                        "low",
+                                                        "29.9"}
+                                         << kAssessHeader + kExplainedHeader;
     QTest::newRow("metabolic alkalosis above, on oxygen: no age rule")
         << QStringList{} << QByteArray("7.48,48,60,32,40,85")
         << QStringList{"Verdict: Partly Compensated Metabolic Alkalosis.",
@@ -224,7 +256,11 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "",
                        "",
-                       "moderate", "8.2", "high", "44.9"};
+                       "moderate",
+                       "8.2",
+                       "high",
+                       "44.9"}
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("acute respiratory acidosis, HCO3 normal")
         << QStringList{} << QByteArray("7.34,52,75,24,21,40")
         << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
@@ -238,7 +274,11 @@ void TestCommandLine::assessExplained_data()
                        "yes",
                        "acute",
                        "within",
-                       "none", "-1.2", "normal", "4.8"};
+                       "none",
+                       "-1.2",
+                       "normal",
+                       "4.8"}
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("normal: no range") << QStringList{} << QByteArray("7.40,40,90,24,21,40")
                                       << QStringList{"Verdict: Normal Acid/Base balance.",
                                                      "",
@@ -251,20 +291,28 @@ void TestCommandLine::assessExplained_data()
                                                      "yes",
                                                      "",
                                                      "within",
-                                                     "none", "-0.4", "normal", ""};
-    QTest::newRow("no age, PaO2 above the PAO2")
-        << QStringList{} << QByteArray("7.40,40,105,24,21,") << QStringList{"Verdict: Normal Acid/Base balance.",
-                                                                            "",
-                                                                            "",
-                                                                            "",
-                                                                            "-5.3",
-                                                                            "",
-                                                                            "500",
-                                                                            "7.40",
-                                                                            "yes",
-                                                                            "",
-                                                                            "impossible",
-                                                                            "none", "-0.4", "normal", ""};
+                                                     "none",
+                                                     "-0.4",
+                                                     "normal",
+                                                     ""}
+                                      << kAssessHeader + kExplainedHeader;
+    QTest::newRow("no age, PaO2 above the PAO2") << QStringList{} << QByteArray("7.40,40,105,24,21,")
+                                                 << QStringList{"Verdict: Normal Acid/Base balance.",
+                                                                "",
+                                                                "",
+                                                                "",
+                                                                "-5.3",
+                                                                "",
+                                                                "500",
+                                                                "7.40",
+                                                                "yes",
+                                                                "",
+                                                                "impossible",
+                                                                "none",
+                                                                "-0.4",
+                                                                "normal",
+                                                                ""}
+                                                 << kAssessHeader + kExplainedHeader;
     QTest::newRow("values that do not fit") << QStringList{} << QByteArray("7.30,60,80,24,21,40")
                                             << QStringList{"Verdict: Uncompensated Respiratory Acidosis.",
                                                            "24.0",
@@ -277,7 +325,11 @@ void TestCommandLine::assessExplained_data()
                                                            "no",
                                                            "acute",
                                                            "impossible",
-                                                           "none", "-1.7", "normal", "8.0"};
+                                                           "none",
+                                                           "-1.7",
+                                                           "normal",
+                                                           "8.0"}
+                                            << kAssessHeader + kExplainedHeader;
     QTest::newRow("kPa, French") << QStringList{"--units", "kPa", "--language", "French"}
                                  << QByteArray("7.30,4.0,12.0,15,21,40")
                                  << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
@@ -291,14 +343,40 @@ void TestCommandLine::assessExplained_data()
                                                 "yes",
                                                 "",
                                                 "raised",
-                                                "none", "-10.1", "low", "4.0"};
+                                                "none",
+                                                "-10.1",
+                                                "low",
+                                                "4.0"}
+                                 << kAssessKpaHeader + kExplainedKpaHeader;
+    QTest::newRow("a header in kPa, French")
+        << QStringList{"--language", "French"}
+        << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.30,4.0,12.0,15,21,40")
+        << QStringList{QString::fromUtf8("Verdict : Acidose Métabolique En Partie Compensée."),
+                       "3.8",
+                       "4.3",
+                       "within",
+                       "3.0",
+                       "1.9",
+                       "57",
+                       "7.32",
+                       "yes",
+                       "",
+                       "raised",
+                       "none",
+                       "-10.1",
+                       "low",
+                       "4.0"}
+        << kAssessKpaHeader + kExplainedKpaHeader;
     QTest::newRow("question: the reason only")
         << QStringList{} << QByteArray("7.30,40,90,24,21,40")
-        << (QStringList{"Verdict: the values contradict each other."} + QStringList(14, QString()));
+        << (QStringList{"Verdict: the values contradict each other."} + QStringList(14, QString()))
+        << kAssessHeader + kExplainedHeader;
     QTest::newRow("question that fits: no contradiction")
         << QStringList{} << QByteArray("7.38,39,90,20,21,40")
-        << (QStringList{"Verdict: the table has no category for this pattern."} + QStringList(14, QString()));
-    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(15, QString());
+        << (QStringList{"Verdict: the table has no category for this pattern."} + QStringList(14, QString()))
+        << kAssessHeader + kExplainedHeader;
+    QTest::newRow("invalid: nothing") << QStringList{} << QByteArray("7.4,0,90,24,21,40") << QStringList(15, QString())
+                                      << kAssessHeader + kExplainedHeader;
 }
 
 void TestCommandLine::assessExplained()
@@ -306,10 +384,11 @@ void TestCommandLine::assessExplained()
     QFETCH(QStringList, options);
     QFETCH(QByteArray, row);
     QFETCH(QStringList, explained);
+    QFETCH(QString, header);
 
     const Run result = run(QStringList{"assess", "--explain"} + options, row + "\n");
     QCOMPARE(result.lines.size(), 2);
-    QCOMPARE(result.lines[0], kAssessHeader + kExplainedHeader);
+    QCOMPARE(result.lines[0], header);
     std::istringstream written(result.lines[1].toStdString());
     CsvReader reader(written);
     CsvRecord record;
@@ -356,6 +435,199 @@ void TestCommandLine::assessReadsNamedColumns()
     const Run named =
         run({"assess", "--explain"}, "albumin,Note,CL,pH,PaCO2,PaO2,HCO3,na\n20,x,106,7.40,40,90,24,140\n");
     QCOMPARE(named.lines.value(1).section(',', -9, -4), QString("10.0,15.0,,,normal,"));
+}
+
+void TestCommandLine::assessWithAHeader_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("output");
+    QTest::addColumn<int>("status");
+
+    const QString normal = ",category,0,Normal Acid/Base balance,without Hypoxemia,";
+    QTest::newRow("PaCO2_mmHg and PaO2_mmHg")
+        << QStringList{} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40" + normal} << 0;
+    QTest::newRow("mmHg named and given")
+        << QStringList{"--units", "mmHg"} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40" + normal} << 0;
+    QTest::newRow("a bare name beside an mmHg one")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2_mmHg,HCO3\n7.40,40,90,24\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal} << 0;
+    QTest::newRow("kPa named: read and written in kPa")
+        << QStringList{} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("kPa named in any letter case, worded in kPa")
+        << QStringList{} << QByteArray("PH,paco2_KPA,Pao2_Kpa,hco3,fio2,age\n7.4,5.3,13.4,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.4,5.3,13.4,24,21,40,category,0,Normal Acid/Base balance,Possible "
+                                         "Oxygenation Error (PaO2 is >= 13 kpa on room air),"}
+        << 0;
+    QTest::newRow("kPa named and given") << QStringList{"--units", "KPA"}
+                                         << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+                                         << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("a bare name beside a kPa one, kPa given")
+        << QStringList{"--units", "kPa"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,," + normal} << 0;
+    QTest::newRow("bare names in the unit given")
+        << QStringList{"--units", "kPa"} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,5.3,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40" + normal} << 0;
+    QTest::newRow("kPa named, limits in kPa")
+        << QStringList{} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.4,0,12,24,21,40\n")
+        << QStringList{kAssessKpaHeader, "7.4,0,12,24,21,40,invalid,,,,PaCO2 is out of range!  Range: 0 to 53 kpa"}
+        << 1;
+    QTest::newRow("kPa named after blank lines, in French")
+        << QStringList{"--language", "French"}
+        << QByteArray("\r\n  \r\npH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\r\n7.40,5.3,12,24,21,40\r\n")
+        << QStringList{kAssessKpaHeader, "7.40,5.3,12,24,21,40,category,0,Base/Acide normal,sans Hypoxemia,"} << 0;
+    QTest::newRow("a field more than the header names")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,40,90,24,21,40,140\n7.40,40,90,24,21,40\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,21,40,invalid,,,,\"expected 6 columns, found 7\"",
+                       "7.40,40,90,24,21,40" + normal}
+        << 1;
+    QTest::newRow("a trailing comma is a field")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3\n7.40,40,90,24,\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,,,invalid,,,,\"expected 4 columns, found 5\""} << 1;
+    QTest::newRow("columns left aside count")
+        << QStringList{} << QByteArray("Note,pH,PaCO2,PaO2,HCO3\nx,7.40,40,90,24\nx,7.40,40,90,24,y\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal,
+                       "7.40,40,90,24,,,invalid,,,,\"expected 5 columns, found 6\""}
+        << 1;
+    QTest::newRow("thousands of fields under a header")
+        << QStringList{} << "pH,PaCO2,PaO2,HCO3\n7.40,40,90,24" + QByteArray(5000, ',') + "\n"
+        << QStringList{kAssessHeader, "7.40,40,90,24,,,invalid,,,,\"expected 4 columns, found 5004\""} << 1;
+    QTest::newRow("fewer fields than the header: the rest empty")
+        << QStringList{} << QByteArray("pH,PaCO2,PaO2,HCO3,FiO2,Age\n7.40,40,90,24\n")
+        << QStringList{kAssessHeader, "7.40,40,90,24,," + normal} << 0;
+}
+
+void TestCommandLine::assessWithAHeader()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, output);
+    QFETCH(int, status);
+
+    const Run result = run(QStringList{"assess"} + options, input);
+    QCOMPARE(result.lines, output);
+    QCOMPARE(result.status, status);
+    QVERIFY(result.errors.isEmpty());
+}
+
+void TestCommandLine::headerUnitConflicts_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("kPa named, mmHg given")
+        << QStringList{"assess", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+    QTest::newRow("mmHg named, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3\n7.40,40,90,24\n")
+        << "the header names mmHg (PaCO2_mmHg) but --units is kPa";
+    QTest::newRow("in any letter case, after blank lines")
+        << QStringList{"assess", "--units", "MMHG"} << QByteArray("\n\nph,paco2_kpa,pao2_kpa,hco3\n7.40,5.3,12,24\n")
+        << "the header names kPa (paco2_kpa) but --units is mmHg";
+    QTest::newRow("kPa beside mmHg") << QStringList{"assess"}
+                                     << QByteArray("pH,PaCO2_kPa,PaO2_mmHg,HCO3\n7.40,5.3,90,24\n")
+                                     << "the header names kPa (PaCO2_kPa) but mmHg (PaO2_mmHg)";
+    QTest::newRow("mmHg beside kPa, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("PaO2_kPa,HCO3,pH,PaCO2_mmHg\n12,24,7.40,40\n")
+        << "the header names mmHg (PaCO2_mmHg) but kPa (PaO2_kPa)";
+    QTest::newRow("a bare name beside kPa")
+        << QStringList{"assess"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,40,12,24\n")
+        << "the header names kPa (PaO2_kPa) but mmHg for PaCO2, which names no unit";
+    QTest::newRow("a bare name beside kPa, mmHg given")
+        << QStringList{"assess", "--units", "mmHg"} << QByteArray("pH,PaCO2,PaO2_kPa,HCO3\n7.40,40,12,24\n")
+        << "the header names kPa (PaO2_kPa) but --units is mmHg";
+    QTest::newRow("a bare name beside mmHg, kPa given")
+        << QStringList{"assess", "--units", "kPa"} << QByteArray("pH,PaCO2_mmHg,PaO2,HCO3\n7.40,40,12,24\n")
+        << "the header names mmHg (PaCO2_mmHg) but --units is kPa";
+    QTest::newRow("explain, kPa named, mmHg given")
+        << QStringList{"explain", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+    QTest::newRow("explained assess, a header alone")
+        << QStringList{"assess", "--explain", "--units", "mmHg"} << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n")
+        << "the header names kPa (PaCO2_kPa) but --units is mmHg";
+}
+
+// A header whose units disagree is refused before anything is written: no
+// row could be read in a unit that is sure.
+void TestCommandLine::headerUnitConflicts()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, message);
+
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, int(ExitFailure));
+    QCOMPARE(result.lines, QStringList{});
+    QCOMPARE(result.errors, "halvex-cli: " + message + "\n");
+}
+
+void TestCommandLine::generatedInKpaAssessedAsInMmHg_data()
+{
+    QTest::addColumn<QStringList>("generateOptions");
+    QTest::addColumn<QStringList>("assessOptions");
+    QTest::addColumn<QString>("header");
+
+    QTest::newRow("drawn as teacher mode draws") << QStringList{} << QStringList{} << kAssessKpaHeader;
+    QTest::newRow("realistic, explained")
+        << QStringList{"--realistic"} << QStringList{"--explain"} << kAssessKpaHeader + kExplainedKpaHeader;
+    QTest::newRow("with electrolytes, in French")
+        << QStringList{"--electrolytes"} << QStringList{"--language", "French"} << kAssessKpaHeader;
+}
+
+// generate's kPa names its unit and assess reads it: the same categories as
+// the mmHg rows of the same seeds, and each oxygenation grade is the one of
+// the PaO2 the kPa file shows. That is the mmHg run's grade, unless the figure
+// of one decimal reads back across a grade's limit (80 mmHg is 10.6 kPa, 79.5 mmHg).
+void TestCommandLine::generatedInKpaAssessedAsInMmHg()
+{
+    QFETCH(QStringList, generateOptions);
+    QFETCH(QStringList, assessOptions);
+    QFETCH(QString, header);
+
+    constexpr int kRows = 400;
+    const QStringList generate =
+        QStringList{"generate", "--count", QString::number(kRows), "--seed", "31"} + generateOptions;
+    const Run mmHg = run(generate);
+    const Run kPa = run(generate + QStringList{"--units", "kPa"});
+    QCOMPARE(kPa.lines.value(0).section(',', 0, 8), kGenerateKpaHeader);
+    const QStringList assess = QStringList{"assess"} + assessOptions;
+    const Run assessedMmHg = run(assess, mmHg.lines.join("\n").toUtf8());
+    const Run assessedKpa = run(assess, kPa.lines.join("\n").toUtf8());
+    QCOMPARE(assessedKpa.status, 0);
+    QCOMPARE(assessedKpa.lines.value(0), header);
+    QCOMPARE(assessedKpa.lines.size(), kRows + 1);
+    QCOMPARE(assessedMmHg.lines.size(), kRows + 1);
+
+    // The pressures the kPa rows show, in mmHg, under names of that unit.
+    const auto inMmHg = [](const QString &kpa) { return QString::number(kpa.toDouble() * 7.5, 'f', 2); };
+    QStringList shown{"pH,PaCO2_mmHg,PaO2_mmHg,HCO3,FiO2,Age"};
+    for (const QString &line : kPa.lines.mid(1)) {
+        const QStringList f = line.split(',');
+        shown << QStringList{f[3], inMmHg(f[4]), inMmHg(f[5]), f[6], f[7], f[8]}.join(',');
+    }
+    const Run assessedShown = run(assess, shown.join("\n").toUtf8());
+    QCOMPARE(assessedShown.lines.value(0).section(',', 0, 5), kAssessHeader.section(',', 0, 5));
+
+    int otherGrades = 0;
+    for (int i = 1; i <= kRows; ++i) {
+        const QStringList drawn = mmHg.lines[i].split(',');
+        const QStringList k = fieldsOf(assessedKpa.lines[i]);
+        const QStringList m = fieldsOf(assessedMmHg.lines[i]);
+        const QStringList s = fieldsOf(assessedShown.lines[i]);
+        QCOMPARE(k.mid(0, 6), kPa.lines[i].split(',').mid(3, 6));
+        QCOMPARE(k.mid(6, 3), m.mid(6, 3)); // outcome, category_code, acid_base
+        QCOMPARE(k[7], drawn[1]);
+        QCOMPARE(k.mid(6, 4), s.mid(6, 4)); // and the oxygenation
+        if (k[9] != m[9]) {
+            ++otherGrades;
+            QVERIFY2(s[2].toDouble() != drawn[5].toDouble(), qPrintable(mmHg.lines[i] + " / " + kPa.lines[i]));
+        }
+    }
+    QVERIFY2(otherGrades < kRows / 20, qPrintable(QString::number(otherGrades)));
 }
 
 void TestCommandLine::assessExplainsTheAnionGap_data()
@@ -485,6 +757,12 @@ void TestCommandLine::explainWritesABlockARow()
     QVERIFY(text.contains(QString::fromUtf8("\nPas à pas\n")));
     QVERIFY(text.contains(QString::fromUtf8("\nNotes d'enseignement\n")));
     QVERIFY(text.contains(QString::fromUtf8("La PaCO2 de 4,0 kpa (× 7,5 = 30 mmHg)")));
+
+    // A header in kPa is explained in kPa, as --units kPa explains a row without one.
+    const Run named =
+        run({"explain", "--language", "French"}, "pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.30,4.0,12.0,15,21,40\n");
+    QCOMPARE(named.status, 0);
+    QCOMPARE(named.lines, french.lines);
 }
 
 void TestCommandLine::generateRealistic()
@@ -558,6 +836,8 @@ void TestCommandLine::generateInKpa()
 {
     const Run mmHg = run({"generate", "--count", "20", "--seed", "9"});
     const Run kPa = run({"generate", "--count", "20", "--seed", "9", "--units", "KPA"});
+    QCOMPARE(mmHg.lines.value(0), kGenerateHeader);
+    QCOMPARE(kPa.lines.value(0), kGenerateKpaHeader);
     for (int i = 1; i <= 20; ++i) {
         const QStringList m = mmHg.lines[i].split(',');
         const QStringList k = kPa.lines[i].split(',');
@@ -658,7 +938,19 @@ void TestCommandLine::processExitCodesAndFiles()
     QCOMPARE(exitCodeOf({"assess", bad}, &output), 1);
     QCOMPARE(output.count("\r\n"), 3);
 
+    // A file in kPa is read in kPa, and refused when the command line says otherwise.
+    const QString kpa = dir.filePath("kpa.csv");
+    QFile kpaFile(kpa);
+    QVERIFY(kpaFile.open(QIODevice::WriteOnly));
+    kpaFile.write("pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age\n7.4,5.3,12,24,21,40\n");
+    kpaFile.close();
+    QCOMPARE(exitCodeOf({"assess", kpa}, &output), 0);
+    QVERIFY2(output.startsWith("pH,PaCO2_kPa,PaO2_kPa,") && output.contains("without Hypoxemia"), output.constData());
     QByteArray errors;
+    QCOMPARE(exitCodeOf({"assess", "--units", "mmHg", kpa}, &output, &errors), 2);
+    QVERIFY(output.isEmpty());
+    QCOMPARE(errors, QByteArray("halvex-cli: the header names kPa (PaCO2_kPa) but --units is mmHg\n"));
+
     QCOMPARE(exitCodeOf({"assess", dir.filePath("missing.csv")}, &output, &errors), 2);
     QVERIFY(output.isEmpty());
     QVERIFY2(errors.contains("missing.csv") && errors.count('\n') == 1, errors.constData());

@@ -1,3 +1,4 @@
+#include "cli/InputRows.h"
 #include "csv/CsvReader.h"
 #include "csv/CsvWriter.h"
 #include "csv/StreamFailures.h"
@@ -76,6 +77,8 @@ private slots:
     void aStreamThatTakesNothingFails();
     void recordsAcrossBlocks_data();
     void recordsAcrossBlocks();
+    void headerUnitKnownBeforeTheRows_data();
+    void headerUnitKnownBeforeTheRows();
 };
 
 void TestCsv::reading_data()
@@ -310,6 +313,54 @@ void TestCsv::recordsAcrossBlocks()
     }
     QCOMPARE(read, written.size());
     QVERIFY(!reader.failed());
+}
+
+void TestCsv::headerUnitKnownBeforeTheRows_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("givenKpa"); // as --units kPa gives it
+    QTest::addColumn<bool>("readInKpa");
+    QTest::addColumn<QStringList>("pH"); // of each row handed out
+
+    QTest::newRow("a kPa header") << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n7.41,5.3,12,24\n") << false
+                                  << true << QStringList{"7.40", "7.41"};
+    QTest::newRow("blank lines, then a kPa header")
+        << QByteArray("\n \r\npH,PaCO2_kPa,PaO2_kPa,HCO3\n7.40,5.3,12,24\n") << false << true << QStringList{"7.40"};
+    QTest::newRow("an mmHg header") << QByteArray("pH,PaCO2_mmHg,PaO2_mmHg,HCO3\n7.40,40,90,24\n") << false << false
+                                    << QStringList{"7.40"};
+    QTest::newRow("bare names in the unit given")
+        << QByteArray("pH,PaCO2,PaO2,HCO3\n7.40,5.3,12,24\n") << true << true << QStringList{"7.40"};
+    QTest::newRow("no header: the first row waits its turn")
+        << QByteArray("\n7.40,40,90,24\n\n7.41,40,90,24\n") << false << false << QStringList{"7.40", "7.41"};
+    QTest::newRow("no header, in the unit given")
+        << QByteArray("7.40,5.3,12,24\n") << true << true << QStringList{"7.40"};
+    QTest::newRow("a header alone") << QByteArray("pH,PaCO2_kPa,PaO2_kPa,HCO3\n") << false << true << QStringList{};
+    QTest::newRow("nothing") << QByteArray() << false << false << QStringList{};
+}
+
+// The unit is known as soon as the rows are opened, before any is asked for,
+// so that what is written first can name it; no row is lost to the look ahead.
+void TestCsv::headerUnitKnownBeforeTheRows()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, givenKpa);
+    QFETCH(bool, readInKpa);
+    QFETCH(QStringList, pH);
+
+    cli::ReadOptions options;
+    options.unit = givenKpa ? PressureUnit::Kpa : PressureUnit::MmHg;
+    options.unitGiven = givenKpa;
+    std::istringstream stream(input.toStdString());
+    cli::InputRows rows(stream, options);
+    QCOMPARE(rows.presentation().unit, readInKpa ? PressureUnit::Kpa : PressureUnit::MmHg);
+    cli::InputRow row;
+    QStringList read;
+    while (rows.next(row)) {
+        QVERIFY2(row.input, row.invalid.c_str());
+        read << QString::fromStdString(std::string(row.columns[0]));
+    }
+    QCOMPARE(read, pH);
+    QVERIFY(!rows.failed());
 }
 
 QTEST_APPLESS_MAIN(TestCsv)

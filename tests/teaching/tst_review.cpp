@@ -2,6 +2,7 @@
 
 #include "csv/CsvReader.h"
 #include "engine/SampleGenerator.h"
+#include "numbers/NumberText.h"
 #include "teaching/SessionReview.h"
 #include "teaching/WeakCategories.h"
 
@@ -60,6 +61,8 @@ private slots:
     void listedNewestFirst();
     void csvRoundTrip();
     void csvWithElectrolytes();
+    void csvInOneUnit_data();
+    void csvInOneUnit();
 };
 
 void TestReview::weights_data()
@@ -164,8 +167,9 @@ void TestReview::csvRoundTrip()
     QCOMPARE(rows.size(), std::size_t(4));
     QCOMPARE(rows[0], (std::vector<std::string>{"variant", "category_code", "category", "pH", "PaCO2", "PaO2", "HCO3",
                                                 "FiO2", "Age", "answered_code", "answered", "correct"}));
+    // Answered in kPa in a session that went on in mmHg: written in mmHg, as its column says.
     QCOMPARE(rows[1],
-             (std::vector<std::string>{"9", "5", "Acidose Métabolique En Partie Compensée", "7.31", "5.3", "12", "24",
+             (std::vector<std::string>{"9", "5", "Acidose Métabolique En Partie Compensée", "7.31", "39.75", "90", "24",
                                        "21", "40", "4", "Acidose Métabolique Non Compensée", "no"}));
     QCOMPARE(rows[2][0], std::string()); // no sample generated yet
     QCOMPARE(rows[2][11], std::string("yes"));
@@ -196,6 +200,63 @@ void TestReview::csvWithElectrolytes()
              (std::vector<std::string>{"135", "100", "25"}));
     QCOMPARE((std::vector<std::string>(rows[2].begin() + 9, rows[2].begin() + 12)),
              (std::vector<std::string>{"", "", ""}));
+}
+
+using Units = QList<PressureUnit>;
+
+void TestReview::csvInOneUnit_data()
+{
+    QTest::addColumn<Units>("units"); // of each answer, oldest first
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QStringList>("pressures"); // PaCO2 and PaO2 of each answer, as written
+
+    const QByteArray mmHgHeader("variant,category_code,category,pH,PaCO2,PaO2,HCO3,FiO2,Age,answered_code,answered,"
+                                "correct\r\n");
+    const QByteArray kpaHeader("variant,category_code,category,pH,PaCO2_kPa,PaO2_kPa,HCO3,FiO2,Age,answered_code,"
+                               "answered,correct\r\n");
+    QTest::newRow("mmHg: the header as it always was")
+        << Units{PressureUnit::MmHg, PressureUnit::MmHg} << mmHgHeader << QStringList{"40", "90", "40", "90"};
+    QTest::newRow("kPa: named, the values as shown")
+        << Units{PressureUnit::Kpa, PressureUnit::Kpa} << kpaHeader << QStringList{"5.3", "12", "5.3", "12"};
+    QTest::newRow("switched to mmHg: kPa converted")
+        << Units{PressureUnit::Kpa, PressureUnit::MmHg} << mmHgHeader << QStringList{"39.75", "90", "40", "90"};
+    QTest::newRow("switched to kPa: still mmHg") << Units{PressureUnit::MmHg, PressureUnit::Kpa, PressureUnit::Kpa}
+                                                 << mmHgHeader << QStringList{"40", "90", "39.75", "90", "39.75", "90"};
+    QTest::newRow("no answer") << Units{} << mmHgHeader << QStringList{};
+}
+
+// One unit for the whole file, named in its header, so that every value reads
+// back as the blood gas that was answered.
+void TestReview::csvInOneUnit()
+{
+    QFETCH(Units, units);
+    QFETCH(QByteArray, header);
+    QFETCH(QStringList, pressures);
+
+    std::vector<AnswerRecord> answers;
+    for (const PressureUnit unit : units) {
+        const std::array<double, 6> values = unit == PressureUnit::Kpa ? std::array<double, 6>{7.4, 5.3, 12, 24, 21, 40}
+                                                                       : std::array<double, 6>{7.4, 40, 90, 24, 21, 40};
+        answers.push_back({values, unit, 1, AbgCategory::Normal, AbgCategory::Normal, true, {}});
+    }
+    std::ostringstream written;
+    writeReviewCsv(written, answers, "ENGLISH");
+    const QByteArray bytes = QByteArray::fromStdString(written.str());
+    QCOMPARE(bytes.left(bytes.indexOf('\n') + 1), header);
+
+    const std::vector<std::vector<std::string>> rows = recordsOf(written.str());
+    QCOMPARE(rows.size(), answers.size() + 1);
+    const PressureUnit fileUnit = rows[0][4] == "PaCO2_kPa" ? PressureUnit::Kpa : PressureUnit::MmHg;
+    QStringList writtenPressures;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const std::vector<std::string> &row = rows[i + 1];
+        writtenPressures << QString::fromStdString(row[4]) << QString::fromStdString(row[5]);
+        // Read in the header's unit, the file gives the blood gas the answer was scored on.
+        const BloodGasSample answered = sampleOf(answers[i]);
+        QCOMPARE(ConvertPressure(fileUnit, PressureUnit::MmHg, parseNumber(row[4]).value_or(0)), answered.PaCO2);
+        QCOMPARE(ConvertPressure(fileUnit, PressureUnit::MmHg, parseNumber(row[5]).value_or(0)), answered.PaO2);
+    }
+    QCOMPARE(writtenPressures, pressures);
 }
 
 QTEST_APPLESS_MAIN(TestReview)
