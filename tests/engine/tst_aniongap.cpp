@@ -1,11 +1,15 @@
 // The anion gap, its albumin correction, the delta ratio and the corrected
 // HCO3: textbook cases, every band's edges, both albumin units and the values
-// refused.
+// refused; and the electrolytes drawn for generated cases, each reading with
+// its share.
 
 #include "engine/AnionGap.h"
+#include "engine/ElectrolyteDraw.h"
 
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +21,8 @@ Q_DECLARE_METATYPE(std::optional<DeltaVerdict>)
 Q_DECLARE_METATYPE(AlbuminUnit)
 Q_DECLARE_METATYPE(Electrolytes)
 Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(AbgCategory)
+Q_DECLARE_METATYPE(std::vector<GapReading>)
 
 namespace {
 constexpr auto kNone = std::nullopt;
@@ -41,6 +47,8 @@ private slots:
     void refusalInTheLanguage_data();
     void refusalInTheLanguage();
     void albuminUnitNames();
+    void drawnReadings_data();
+    void drawnReadings();
 };
 
 void TestAnionGap::gaps_data()
@@ -204,6 +212,77 @@ void TestAnionGap::albuminUnitNames()
     QCOMPARE(albuminUnitNamed("G/DL"), std::optional(AlbuminUnit::GramsPerDecilitre));
     QCOMPARE(albuminUnitNamed("mg/dL"), std::optional<AlbuminUnit>());
     QCOMPARE(albuminUnitName(AlbuminUnit::GramsPerDecilitre), std::string_view("g/dL"));
+}
+
+void TestAnionGap::drawnReadings_data()
+{
+    QTest::addColumn<AbgCategory>("category");
+    QTest::addColumn<double>("hco3");
+    QTest::addColumn<std::vector<GapReading>>("readings"); // the readings drawn, each as often as the others
+
+    using enum GapReading;
+    // A raised gap stays at 40 or below, 1 mEq/L inside each band of the delta
+    // ratio: both acidoses together need a fall in HCO3 of 8 (HCO3 16 or less),
+    // an alkalosis room under 40 for a ratio above 2 (HCO3 11 or more).
+    QTest::newRow("HCO3 5") << AbgCategory::MA << 5.0 << std::vector{NormalGap, HighGap, HighAndNormalGap};
+    QTest::newRow("HCO3 11") << AbgCategory::PCMA << 11.0
+                             << std::vector{NormalGap, HighGap, HighAndNormalGap, HighGapWithAlkalosis};
+    QTest::newRow("HCO3 16") << AbgCategory::CMA << 16.0
+                             << std::vector{NormalGap, HighGap, HighAndNormalGap, HighGapWithAlkalosis};
+    QTest::newRow("HCO3 17") << AbgCategory::CRMA << 17.0 << std::vector{NormalGap, HighGap, HighGapWithAlkalosis};
+    QTest::newRow("HCO3 21") << AbgCategory::MA << 21.0 << std::vector{NormalGap, HighGap, HighGapWithAlkalosis};
+    // Without a metabolic acidosis, a normal gap.
+    QTest::newRow("respiratory alkalosis") << AbgCategory::PCRAK << 16.0 << std::vector{NormalGap};
+    QTest::newRow("metabolic alkalosis") << AbgCategory::MAK << 34.0 << std::vector{NormalGap};
+}
+
+void TestAnionGap::drawnReadings()
+{
+    QFETCH(AbgCategory, category);
+    QFETCH(double, hco3);
+    QFETCH(std::vector<GapReading>, readings);
+    QCOMPARE(gapReadingsFor(hco3, category), readings);
+
+    // What the gap of each draw reads, in GapReading order.
+    const auto readingOf = [&](const AnionGap &gap) {
+        if (gap.verdict == GapVerdict::Normal)
+            return GapReading::NormalGap;
+        switch (*gap.delta) {
+        case DeltaVerdict::HighGap:
+            return GapReading::HighGap;
+        case DeltaVerdict::Mixed:
+            return GapReading::HighAndNormalGap;
+        case DeltaVerdict::HighGapAndAlkalosis:
+            return GapReading::HighGapWithAlkalosis;
+        case DeltaVerdict::NormalGap:
+            break;
+        }
+        return GapReading::NormalGap;
+    };
+    constexpr int kDraws = 4000;
+    std::array<int, 4> drawn{};
+    RandomSource random(countingSeeds(3));
+    random.reseed();
+    for (int i = 0; i < kDraws; ++i) {
+        const Electrolytes electrolytes = drawElectrolytes(hco3, category, random);
+        QVERIFY(!validateElectrolytes(electrolytes));
+        const std::optional<AnionGap> gap = anionGapOf(hco3, electrolytes);
+        QVERIFY(gap);
+        // A normal gap is 8 to 16 once corrected; a raised one has a delta ratio, in the band drawn.
+        if (gap->verdict == GapVerdict::Normal)
+            QVERIFY2(gap->used() >= 8 && gap->used() <= 16, qPrintable(QString::number(gap->used())));
+        else
+            QVERIFY(gap->delta && *gap->delta != DeltaVerdict::NormalGap);
+        ++drawn[static_cast<std::size_t>(readingOf(*gap))];
+    }
+    // Each reading allowed about as often as the others, within 4 points of its share; the others never.
+    const double share = 1.0 / double(readings.size());
+    for (std::size_t reading = 0; reading < drawn.size(); ++reading) {
+        const bool allowed = std::find(readings.begin(), readings.end(), GapReading(reading)) != readings.end();
+        const double seen = drawn[reading] / double(kDraws);
+        QVERIFY2(allowed ? std::abs(seen - share) < 0.04 : seen == 0,
+                 qPrintable(QStringLiteral("reading %1: %2 of the draws").arg(reading).arg(seen)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestAnionGap)
