@@ -267,7 +267,10 @@ void explainSchoolsOnResponse(const ExplanationWriter &out, const ExpectedRange 
                               std::vector<std::string> &notes)
 {
     if (responseWord(rule) != responseWord(sbe)) {
-        notes.push_back(out.text(SchoolsDifferOnResponse, {out.text(responseWord(rule)), out.text(responseWord(sbe))}));
+        static constexpr std::array<ExplanationText, 4> kRules{RuleWinter, RuleMetabolicAlkalosis, RuleRespiratory,
+                                                               RuleRespiratory};
+        notes.push_back(out.text(SchoolsDifferOnResponse, {out.text(kRules[static_cast<std::size_t>(rule.family)]),
+                                                           out.text(responseWord(rule)), out.text(responseWord(sbe))}));
         return;
     }
     // "Either" is close to both responses, so it agrees with any reading.
@@ -318,7 +321,9 @@ void explainCompensation(const ExplanationWriter &out, const BloodGasSample &s, 
         notes.push_back(explainSbeResponse(out, s, r.baseExcess.value, *r.sbeExpected, notes));
         explainSchoolsOnResponse(out, *rule, *r.sbeExpected, notes);
     }
-    explainSchoolsOnLevel(out, s.HCO3, r.baseExcess, notes);
+    // Values that do not fit give an SBE from a pH the others do not give: no reading to compare.
+    if (r.fit.fits)
+        explainSchoolsOnLevel(out, s.HCO3, r.baseExcess, notes);
     if (gapRaised && rule && !rule->ofPaCO2())
         notes.push_back(out.text(AddedAcidLowersHco3));
 }

@@ -40,6 +40,31 @@ bool mildByAge(const GradeLimits &limits, double PaO2)
     return limits.mild && PaO2 >= *limits.mild && PaO2 < limits.withoutHypoxemia;
 }
 
+// Whether the same PaO2 takes another grade at 81 years than at 80, where the
+// grades pass from limits lowered for age to fixed ones.
+bool gradeChangesAfter80(double PaO2, double FiO2)
+{
+    const auto grade = [&](double age) {
+        const std::optional<OxygenationFinding> finding = findOxygenation(PaO2, age, FiO2, PressureUnit::MmHg);
+        return finding ? finding->grade : std::string_view();
+    };
+    return grade(kFixedLimitsAbove) != grade(kFixedLimitsAbove + 1);
+}
+
+// What the ratio leaves out where the A–a gradient tells more: on room air, a
+// gradient raised beside an unimpaired ratio, or within its limit beside a low
+// PaO2 that hypoventilation explains; and any ratio of a PaO2 above the PAO2.
+std::optional<ExplanationText> besideTheGradient(const BloodGasSample &s, const OxygenFigures &o)
+{
+    if (o.aaVerdict == AaVerdict::Impossible)
+        return PfBesideImpossibleGradient;
+    if (o.aaVerdict == AaVerdict::Raised && o.pfBand == PfBand::None)
+        return PfBesideRaisedGradient;
+    if (o.aaVerdict == AaVerdict::Within && o.pfBand != PfBand::None && s.PaCO2 > rules::kHypercapniaPaCO2Above)
+        return PfBesideNormalGradient;
+    return std::nullopt;
+}
+
 } // namespace
 
 void explainOxygenationSteps(const ExplanationWriter &out, const BloodGasSample &s, const OxygenFigures &figures,
@@ -58,8 +83,8 @@ void explainOxygenationSteps(const ExplanationWriter &out, const BloodGasSample 
     if (!finding->supplemental && highPaO2) {
         // Possible only while the PaO2 stays at or below the alveolar PAO2.
         const ExplanationText which = figures.aaGradient < 0 ? RoomAirHighImpossible : RoomAirHighPossible;
-        steps.push_back(
-            out.text(which, {out.computed(kHighPaO2From, 0), out.computed(figures.alveolar, 1), out.measured(s.PaO2)}));
+        steps.push_back(out.text(which, {out.computed(kHighPaO2From, 0), out.computed(figures.alveolar, 1),
+                                         out.measured(s.PaO2), out.computed(figures.aaGradient, 2)}));
     } else if (!finding->supplemental) {
         steps.push_back(out.text(RoomAir));
     } else if (highPaO2) {
@@ -82,7 +107,7 @@ void explainOxygenationNotes(const ExplanationWriter &out, const BloodGasSample 
     }
     if (o.expectedPaO2) {
         std::string note = out.text(ExpectedPaO2, {out.number(s.Age, 1), out.computed(*o.expectedPaO2, 1)});
-        if (s.Age > kAgeCorrectionFrom)
+        if (s.Age > kAgeCorrectionFrom && gradeChangesAfter80(s.PaO2, s.FiO2))
             note.append(" ").append(out.text(GradesChangeAt81));
         notes.push_back(note);
     }
@@ -106,9 +131,12 @@ void explainOxygenationNotes(const ExplanationWriter &out, const BloodGasSample 
         notes.push_back(out.text(AaOnOxygen, {subtraction, gradient}));
 
     static constexpr std::array<ExplanationText, 4> kBands{PfNotImpaired, PfMild, PfModerate, PfSevere};
-    notes.push_back(
+    std::string ratio =
         out.text(PfRatio, {out.number(s.PaO2, 2) + " / " + out.number(o.fio2Fraction, 3), out.computed(o.pfRatio, 0),
-                           out.text(kBands[static_cast<std::size_t>(o.pfBand)])}));
+                           out.text(kBands[static_cast<std::size_t>(o.pfBand)])});
+    if (const std::optional<ExplanationText> beside = besideTheGradient(s, o))
+        ratio.append(" ").append(out.text(*beside));
+    notes.push_back(ratio);
 }
 
 } // namespace halvex

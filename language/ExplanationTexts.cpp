@@ -50,8 +50,11 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "La PaCO2 de %1 est comprise entre %2 et %3 mmHg : normale."},
     {Paco2High, "PaCO2 %1 is above %2 mmHg: high, acidic.",
      "La PaCO2 de %1 est supérieure à %2 mmHg : élevée, du côté acide."},
-    {Paco2LimitsInKpa, "In kpa these limits are %1 and %2; the normal-values page shows the table's rounded %3 – %4.",
-     "En kpa, ces limites valent %1 et %2 ; la page des valeurs normales affiche le tableau arrondi, %3 – %4."},
+    {Paco2LimitsInKpa,
+     "In kpa these limits are %1 and %2; the normal-values page shows the table's values, %3 – %4, cut (not rounded) "
+     "to one decimal.",
+     "En kpa, ces limites valent %1 et %2 ; la page des valeurs normales affiche les valeurs du tableau, %3 – %4, "
+     "tronquées (et non arrondies) à une décimale."},
     {Hco3Low, "HCO3 %1 mEq/L is below %2: low, acidic.",
      "Les HCO3 à %1 mEq/L sont inférieurs à %2 : bas, du côté acide."},
     {Hco3Normal, "HCO3 %1 mEq/L is from %2 to %3: normal.",
@@ -69,7 +72,7 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "Verdict: the table has no category for this pattern. %1 The values fit together (Henderson–Hasselbalch), so they "
      "do not contradict each other: the notes read the pattern with the formulas.",
      "Verdict : le tableau n'a pas de catégorie pour ce profil. %1 Les valeurs concordent (Henderson-Hasselbalch) et "
-     "ne se contredisent donc pas : les notes lisent ce profil avec les formules."},
+     "ne se contredisent donc pas : les notes interprètent ce profil à l'aide des formules."},
     {VerdictFullCompensation,
      "Verdict: %1. The pH is exactly %2 while the PaCO2 and the HCO3 are both out of their normal limits, one on "
      "the acid side and the other on the alkaline side: they offset each other exactly, so which came first cannot "
@@ -163,20 +166,20 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {RoomAir, "On room air (21 %), the grade stands as measured.",
      "À l'air ambiant (21 %), le degré est celui mesuré."},
     {RoomAirHighPossible,
-     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”; but here the alveolar PAO2 is "
-     "%2 (see the notes), at or above the PaO2, %3, so this value is possible: a low PaCO2 raises the PAO2 in "
-     "hyperventilation. Check that the sample was truly taken on room air.",
-     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré ; mais la PAO2 "
-     "alvéolaire est ici de %2 (voir les notes), au moins égale à la PaO2 de %3 : cette valeur est donc possible, car "
-     "une PaCO2 basse élève la PAO2 dans l'hyperventilation. Vérifiez que le prélèvement a bien été fait à l'air "
-     "ambiant."},
+     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”. Here the alveolar PAO2 is %2 "
+     "(see the notes), which leaves this PaO2, %3, an A–a gradient of only %4: possible, but rarely seen unless a low "
+     "PaCO2 raises the PAO2 in hyperventilation. Check that the sample was truly taken on room air.",
+     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré. La PAO2 "
+     "alvéolaire est ici de %2 (voir les notes), ce qui ne laisse à cette PaO2 de %3 qu'un gradient A–a de %4 : c'est "
+     "possible, mais rare, sauf quand une PaCO2 basse élève la PAO2 dans l'hyperventilation. Vérifiez que le "
+     "prélèvement a bien été fait à l'air ambiant."},
     {RoomAirHighImpossible,
-     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”; here the alveolar PAO2 is only "
-     "%2 (see the notes), below the PaO2, %3, which room air cannot give. Suspect oxygen that was not recorded, or air "
-     "in the syringe.",
-     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré ; la PAO2 "
-     "alvéolaire n'est ici que de %2 (voir les notes), sous la PaO2 de %3, que l'air ambiant ne peut donner. Pensez à "
-     "un oxygène non noté, ou à de l'air dans la seringue."},
+     "On room air a PaO2 of %1 or more is unusual, hence the grade's “possible error”. Here the alveolar PAO2 is only "
+     "%2 (see the notes), below this PaO2, %3, which room air cannot give. Suspect oxygen that was not recorded, or "
+     "air in the syringe.",
+     "À l'air ambiant, une PaO2 de %1 ou plus est inhabituelle, d'où l'« erreur possible » du degré. La PAO2 "
+     "alvéolaire n'est ici que de %2 (voir les notes), inférieure à cette PaO2 de %3, ce que l'air ambiant ne permet "
+     "pas. Pensez à une oxygénothérapie non notée, ou à une bulle d'air dans la seringue."},
     {OxygenCorrected, "On %1 % oxygen the PaO2 is within its limits: any hypoxemia is corrected by the oxygen.",
      "Sous %1 % d'O2, la PaO2 est dans ses limites : l'oxygène corrige une éventuelle hypoxémie."},
     {OxygenUncorrected, "On %1 % oxygen the PaO2 is still low: the hypoxemia is not corrected.",
@@ -225,9 +228,9 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "En quelques heures, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L : on retient %1 pour la "
      "valeur aiguë au lieu de %2."},
     {LimitChronicRespiratoryAcidosis,
-     "Even over days the kidneys cannot raise the HCO3 much above %1 mEq/L: %1 is taken for the chronic value "
-     "instead of %2.",
-     "Même en quelques jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L : on retient %1 pour "
+     "Even over days the kidneys cannot raise the HCO3 much above %1 mEq/L: %1 is taken for the chronic value instead "
+     "of %2.",
+     "Même après plusieurs jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L : on retient %1 pour "
      "la valeur chronique au lieu de %2."},
     {LimitAcuteRespiratoryAlkalosis,
      "Within hours the HCO3 seldom falls much below %1 mEq/L: %1 is taken for the acute value instead of %2.",
@@ -235,9 +238,9 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "de %2."},
     {LimitChronicRespiratoryAlkalosis,
      "Even over days the HCO3 seldom falls much below %1 mEq/L: %1 is taken for the chronic value instead of %2.",
-     "Même en quelques jours, les HCO3 descendent rarement sous %1 mEq/L : on retient %1 pour la valeur chronique "
+     "Même après plusieurs jours, les HCO3 descendent rarement sous %1 mEq/L : on retient %1 pour la valeur chronique "
      "au lieu de %2."},
-    {MetabolicRange, "Allowing %2 mmHg either way: %1 ± %2 = %3.", "À %2 mmHg près de part et d'autre : %1 ± %2 = %3."},
+    {MetabolicRange, "Allowing %2 mmHg either way: %1 ± %2 = %3.", "Avec %2 mmHg de part et d'autre : %1 ± %2 = %3."},
     {RespiratoryRange, "Allowing %3 mEq/L either way for individual variation: from %1 − %3 to %2 + %3 = %4 mEq/L.",
      "Avec %3 mEq/L de part et d'autre pour les variations individuelles : de %1 − %3 à %2 + %3 = %4 mEq/L."},
     {ValueRange, "%1 to %2", "%1 à %2"},
@@ -272,52 +275,51 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "La PaCO2 mesurée, %1, est en dessous de cette fourchette : la ventilation ne l'a pas laissée monter autant "
      "que ces HCO3 le demandent, ce qui évoque une alcalose respiratoire associée."},
     {RespiratoryWithin, "The measured HCO3, %1, lies within this range, %2.",
-     "Les HCO3 mesurés, %1, sont dans cette fourchette, %2."},
+     "Les HCO3 mesurés, %1, sont dans cette fourchette ; %2."},
     {RespiratoryAcidosisAbove,
      "The measured HCO3, %1, is above this range: more than the response to this PaCO2 alone, which suggests a "
      "metabolic alkalosis as well.",
      "Les HCO3 mesurés, %1, sont au-dessus de cette fourchette : plus que la seule réponse à cette PaCO2, ce qui "
      "évoque une alcalose métabolique associée."},
     {RespiratoryAcidosisBelow,
-     "The measured HCO3, %1, is below this range: less than even an acute response to this PaCO2, which suggests "
-     "a metabolic acidosis as well.",
-     "Les HCO3 mesurés, %1, sont en dessous de cette fourchette : moins que même une réponse aiguë à cette PaCO2, "
-     "ce qui évoque une acidose métabolique associée."},
+     "The measured HCO3, %1, is below this range: below even the value an acute response to this PaCO2 would give, "
+     "which suggests a metabolic acidosis as well.",
+     "Les HCO3 mesurés, %1, sont en dessous de cette fourchette : plus bas même que la valeur que donnerait une "
+     "réponse aiguë à cette PaCO2, ce qui évoque une acidose métabolique associée."},
     {RespiratoryAlkalosisAbove,
-     "The measured HCO3, %1, is above this range: higher than even an acute response to this PaCO2 leaves it, "
+     "The measured HCO3, %1, is above this range: above even the value an acute response to this PaCO2 would give, "
      "which suggests a metabolic alkalosis as well.",
-     "Les HCO3 mesurés, %1, sont au-dessus de cette fourchette : plus hauts que ne les laisse même une réponse "
-     "aiguë à cette PaCO2, ce qui évoque une alcalose métabolique associée."},
+     "Les HCO3 mesurés, %1, sont au-dessus de cette fourchette : plus élevés même que la valeur que donnerait une "
+     "réponse aiguë à cette PaCO2, ce qui évoque une alcalose métabolique associée."},
     {RespiratoryAlkalosisBelow,
      "The measured HCO3, %1, is below this range: lower than the response to this PaCO2 alone, which suggests a "
      "metabolic acidosis as well.",
      "Les HCO3 mesurés, %1, sont en dessous de cette fourchette : plus bas que la seule réponse à cette PaCO2, ce "
      "qui évoque une acidose métabolique associée."},
     {AcuteRespiratoryAcidosis,
-     "close to the acute value only: an acute respiratory acidosis, before the kidneys have had time to retain "
-     "HCO3",
-     "près de la seule valeur aiguë : une acidose respiratoire aiguë, avant que les reins aient eu le temps de "
+     "close to the acute value only: an acute respiratory acidosis, before the kidneys have had time to retain HCO3",
+     "seule la valeur aiguë en est proche : une acidose respiratoire aiguë, avant que les reins aient eu le temps de "
      "retenir des HCO3"},
     {ChronicRespiratoryAcidosis,
      "close to the chronic value only: a chronic respiratory acidosis, the kidneys having retained HCO3 over days",
-     "près de la seule valeur chronique : une acidose respiratoire chronique, les reins ayant retenu des HCO3 "
-     "en quelques jours"},
+     "seule la valeur chronique en est proche : une acidose respiratoire chronique, les reins ayant retenu des HCO3 au "
+     "fil de plusieurs jours"},
     {AcuteRespiratoryAlkalosis,
      "close to the acute value only: an acute respiratory alkalosis, before the kidneys have had time to shed HCO3",
-     "près de la seule valeur aiguë : une alcalose respiratoire aiguë, avant que les reins aient eu le temps "
+     "seule la valeur aiguë en est proche : une alcalose respiratoire aiguë, avant que les reins aient eu le temps "
      "d'éliminer des HCO3"},
     {ChronicRespiratoryAlkalosis,
      "close to the chronic value only: a chronic respiratory alkalosis, the kidneys having shed HCO3 over days",
-     "près de la seule valeur chronique : une alcalose respiratoire chronique, les reins ayant éliminé des HCO3 "
-     "en quelques jours"},
+     "seule la valeur chronique en est proche : une alcalose respiratoire chronique, les reins ayant éliminé des HCO3 "
+     "au fil de plusieurs jours"},
     {EitherAcuteOrChronic,
      "close to both the acute and the chronic value: from this gas alone it may be acute or chronic",
-     "près à la fois de la valeur aiguë et de la valeur chronique : ce seul gaz ne dit pas si le trouble est "
-     "aigu ou chronique"},
+     "les valeurs aiguë et chronique en sont toutes deux proches : ce seul gaz ne dit pas si le trouble est aigu ou "
+     "chronique"},
     {BetweenAcuteAndChronic,
      "between the acute and the chronic value: an acute change on a chronic one, or a disorder still evolving",
-     "entre la valeur aiguë et la valeur chronique : un trouble aigu sur un trouble chronique, ou un trouble encore "
-     "en évolution"},
+     "la mesure se situe entre la valeur aiguë et la valeur chronique : un trouble aigu sur un trouble chronique, ou "
+     "un trouble encore en évolution"},
     {UncompensatedMetabolicAsExpected,
      "A response this small leaves the PaCO2 within its normal limits, so the table still calls it uncompensated.",
      "Une réponse aussi faible laisse la PaCO2 dans ses limites normales, d'où malgré tout le verdict « non "
@@ -347,24 +349,24 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "lit où se situent les valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait "
      "aller ; seule la formule révèle donc le second trouble."},
     {PartlyCompensatedAsExpected,
-     "As usual, the response does not bring the pH back within its normal range: the table calls it partly "
-     "compensated.",
-     "Comme d'habitude, la réponse ne ramène pas le pH dans ses limites normales, d'où le verdict « en partie "
-     "compensée »."},
+     "The response has not brought the pH back within its normal range, so the table calls it partly compensated.",
+     "La réponse n'a pas ramené le pH dans ses limites normales, d'où le verdict « en partie compensée »."},
     {PartlyCompensatedMoreThanExpected,
-     "Even so, the pH is still outside its normal range, which is why the table calls it partly compensated: the table "
-     "reads where the values sit among the normal limits, the formula how far the body's response should go, and this "
-     "response goes beyond it.",
-     "Le pH reste pourtant hors de ses limites normales, d'où le verdict « en partie compensée » : le tableau lit où "
-     "se situent les valeurs parmi les limites normales, la formule jusqu'où la réponse de l'organisme devrait aller, "
-     "et cette réponse va au-delà."},
+     "The table still calls it partly compensated because the pH is outside its normal range: the table reads only "
+     "where the values sit among the normal limits, the formula how far the response should go; a value beyond the "
+     "expected range points to a second disorder, not to a stronger compensation.",
+     "Le tableau parle malgré tout de « en partie compensée », car le pH reste hors de ses limites normales : le "
+     "tableau ne lit que la place des valeurs parmi les limites normales, la formule jusqu'où la réponse devrait aller "
+     "; une valeur au-delà de la fourchette attendue évoque un second trouble, non une compensation plus forte."},
     {PartlyCompensatedLessThanExpected,
      "The table calls it partly compensated because the other value has left its normal limits on the side that "
-     "offsets the pH, which is still outside its range: the table reads where the values sit among the normal limits, "
-     "the formula how far the body's response should go, and this response falls short of it.",
+     "offsets the pH, which is still outside its range: the table reads only where the values sit among the normal "
+     "limits, the formula how far the response should go; a value short of the expected range points to a second "
+     "disorder.",
      "Le tableau parle de « en partie compensée », car l'autre valeur a quitté ses limites normales dans le sens qui "
-     "s'oppose au pH, lequel reste hors des siennes : le tableau lit où se situent les valeurs parmi les limites "
-     "normales, la formule jusqu'où la réponse de l'organisme devrait aller, et cette réponse reste en deçà."},
+     "s'oppose au pH, lequel reste hors des siennes : le tableau ne lit que la place des valeurs parmi les limites "
+     "normales, la formule jusqu'où la réponse devrait aller ; une valeur en deçà de la fourchette attendue évoque un "
+     "second trouble."},
     {CompensatedAsExpected, "The pH is within its normal range, so the table calls it compensated.",
      "Le pH est dans ses limites normales, d'où le verdict « compensée »."},
     {CompensatedBeside,
@@ -451,7 +453,7 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "Par l'excès de base (Schlichtig, Grogono et Severinghaus) : SBE attendu en aigu 0 mEq/L ; en chronique 0,4 × "
      "(PaCO2 − 40) = %1 = %2 mEq/L."},
     {SbeMetabolicRange, "Allowing %2 mmHg either way (a tolerance of our own, not the paper's): %1 ± %2 = %3.",
-     "À %2 mmHg près de part et d'autre (une tolérance choisie par nous, non par l'article) : %1 ± %2 = %3."},
+     "Avec %2 mmHg de part et d'autre (une tolérance choisie par nous, non par l'article) : %1 ± %2 = %3."},
     {SbeRespiratoryRange,
      "Allowing %3 mEq/L either way (a tolerance of our own, not the paper's): from %1 − %3 to %2 + %3 = %4 mEq/L.",
      "Avec %3 mEq/L de part et d'autre (une tolérance choisie par nous, non par l'article) : de %1 − %3 à %2 + %3 = %4 "
@@ -459,13 +461,13 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {SbeLimitChronicRespiratoryAcidosis,
      "Even over days the kidneys cannot raise the HCO3 much above %1 mEq/L, an SBE of about %2 mEq/L at a pH of 7.40: "
      "%2 is taken for the chronic value instead of %3.",
-     "Même en quelques jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L, soit un SBE d'environ %2 "
-     "mEq/L à un pH de 7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
+     "Même après plusieurs jours, les reins ne peuvent guère élever les HCO3 au-delà de %1 mEq/L, soit un SBE "
+     "d'environ %2 mEq/L à un pH de 7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
     {SbeLimitChronicRespiratoryAlkalosis,
      "Even over days the HCO3 seldom falls much below %1 mEq/L, an SBE of about %2 mEq/L at a pH of 7.40: %2 is taken "
      "for the chronic value instead of %3.",
-     "Même en quelques jours, les HCO3 descendent rarement sous %1 mEq/L, soit un SBE d'environ %2 mEq/L à un pH de "
-     "7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
+     "Même après plusieurs jours, les HCO3 descendent rarement sous %1 mEq/L, soit un SBE d'environ %2 mEq/L à un pH "
+     "de 7,40 : on retient %2 pour la valeur chronique au lieu de %3."},
     {SbePaco2Within, "The measured PaCO2, %1, lies within this range too.",
      "La PaCO2 mesurée, %1, est elle aussi dans cette fourchette."},
     {SbePaco2Above, "The measured PaCO2, %1, is above this range: by the base excess, a respiratory acidosis as well.",
@@ -475,7 +477,7 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "La PaCO2 mesurée, %1, est en dessous de cette fourchette : selon l'excès de base, une alcalose respiratoire "
      "associée."},
     {SbeWithin, "The measured SBE, %1 mEq/L, lies within this range, %2.",
-     "Le SBE mesuré, %1 mEq/L, est dans cette fourchette, %2."},
+     "Le SBE mesuré, %1 mEq/L, est dans cette fourchette ; %2."},
     {SbeAbove, "The measured SBE, %1 mEq/L, is above this range: by the base excess, a metabolic alkalosis as well.",
      "Le SBE mesuré, %1 mEq/L, est au-dessus de cette fourchette : selon l'excès de base, une alcalose métabolique "
      "associée."},
@@ -496,34 +498,37 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {SbeWordNormal, "normal", "normal"},
     {SbeWordHigh, "high", "élevé"},
     {SchoolsDifferOnResponse,
-     "The two readings of the response differ: by the HCO3 rule it is %1, by the base excess %2. Each rule has its own "
-     "slope and tolerance, and near the edges of their ranges they part: a second disorder that only one of them "
-     "suggests is possible, not proven.",
-     "Les deux lectures de la réponse divergent : selon la règle des HCO3, elle est %1 ; selon l'excès de base, %2. "
-     "Chaque règle a sa pente et sa tolérance, et au bord de leurs fourchettes elles se séparent : un second trouble "
-     "qu'une seule d'entre elles évoque est possible, non prouvé."},
+     "The two readings of the response differ: by %1 it is %2, by the base excess %3. Each rule has its own slope and "
+     "tolerance, and near the edges of their ranges they part: a second disorder that only one of them suggests is "
+     "possible, not proven.",
+     "Les deux lectures de la réponse divergent : selon %1, elle est %2 ; selon l'excès de base, %3. Chaque règle a sa "
+     "pente et sa tolérance, et au bord de leurs fourchettes elles se séparent : un second trouble qu'une seule "
+     "d'entre elles évoque est possible, non prouvé."},
     {ResponseAsExpected, "as expected", "conforme à l'attendu"},
     {ResponseLarger, "larger than expected", "plus forte qu'attendu"},
     {ResponseSmaller, "smaller than expected", "plus faible qu'attendu"},
+    {RuleWinter, "Winter's formula", "la formule de Winter"},
+    {RuleMetabolicAlkalosis, "the formula 0.7 × HCO3 + 20", "la formule 0,7 × HCO3 + 20"},
+    {RuleRespiratory, "the HCO3 rules", "les règles des HCO3"},
     {SchoolsDifferOnAcuity,
-     "The two readings place the response differently: by the HCO3 rule it is %1, by the base excess %2. Their slopes "
+     "The two readings place the response differently: by the HCO3 rules it is %1, by the base excess %2. Their slopes "
      "differ, so take the timing from the patient's history rather than from either alone.",
-     "Les deux lectures situent la réponse différemment : selon la règle des HCO3, elle est %1 ; selon l'excès de "
+     "Les deux lectures situent la réponse différemment : selon les règles des HCO3, elle est %1 ; selon l'excès de "
      "base, %2. Leurs pentes diffèrent : c'est l'histoire du patient, plutôt que l'une ou l'autre, qui dira depuis "
      "quand dure le trouble."},
     {AcuityWordAcute, "acute", "aiguë"},
     {AcuityWordChronic, "chronic", "chronique"},
     {AcuityWordBetween, "between acute and chronic", "entre aiguë et chronique"},
     {RespiratoryFailureType1,
-     "A PaO2 below %1 is respiratory failure at any age, whatever its grade: type 1 (hypoxemic), the PaCO2 being %2 or "
-     "less.",
-     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit son degré : de type 1 "
-     "(hypoxémique), la PaCO2 étant de %2 ou moins."},
+     "A PaO2 below %1 is respiratory failure at any age, whatever the grade given: type 1 (hypoxemic), the PaCO2 being "
+     "%2 or less.",
+     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit le degré attribué : de "
+     "type 1 (hypoxémique), la PaCO2 étant de %2 ou moins."},
     {RespiratoryFailureType2,
-     "A PaO2 below %1 is respiratory failure at any age, whatever its grade: type 2 (hypercapnic), the PaCO2 being "
-     "above %2 as well.",
-     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit son degré : de type 2 "
-     "(hypercapnique), la PaCO2 dépassant aussi %2."},
+     "A PaO2 below %1 is respiratory failure at any age, whatever the grade given: type 2 (hypercapnic), the PaCO2 "
+     "being above %2 as well.",
+     "Une PaO2 inférieure à %1 signe une insuffisance respiratoire à tout âge, quel que soit le degré attribué : de "
+     "type 2 (hypercapnique), la PaCO2 dépassant aussi %2."},
     {MildOnlyByAge,
      "The grade says mild only because the grading lowers its limits with age; the threshold of respiratory failure "
      "does not move.",
@@ -539,10 +544,13 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {AlveolarGas, "Alveolar gas: PAO2 = FiO2 × (760 − 47) − PaCO2 / 0.8 = %1 = %2.",
      "Gaz alvéolaire : PAO2 = FiO2 × (760 − 47) − PaCO2 / 0,8 = %1 = %2."},
     {AaImpossible,
-     "A–a gradient = PAO2 − PaO2 = %1 = %2: impossible, the PaO2 is above the alveolar PAO2 (%3); check the O2 % "
-     "and the values.",
-     "Gradient A–a = PAO2 − PaO2 = %1 = %2 : impossible, la PaO2 dépasse la PAO2 alvéolaire (%3) ; vérifiez le % "
-     "d'O2 et les valeurs."},
+     "A–a gradient = PAO2 − PaO2 = %1 = %2: below 0, which no true gradient can be, since the PaO2 is above the "
+     "alveolar PAO2 (%3). Either the O2 % or a value is wrong, or, close to 0, the PaO2 lies within the error of the "
+     "estimate (a respiratory quotient taken as 0.8, a pressure at sea level); check the O2 % and the values.",
+     "Gradient A–a = PAO2 − PaO2 = %1 = %2 : sous 0, ce qu'aucun vrai gradient ne peut être, puisque la PaO2 dépasse "
+     "la PAO2 alvéolaire (%3). Soit le % d'O2 ou une valeur est faux, soit, près de 0, la PaO2 reste dans l'erreur de "
+     "l'estimation (quotient respiratoire pris à 0,8, pression au niveau de la mer) ; vérifiez le % d'O2 et les "
+     "valeurs."},
     {AaOnRoomAir,
      "A–a gradient = PAO2 − PaO2 = %1 = %2; on room air the usual upper value at age %3 is %3 / 4 + 4 = %4: %5.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; à l'air ambiant, la valeur haute habituelle à %3 ans est %3 / 4 + 4 = "
@@ -552,10 +560,10 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {AaWithoutAge, "A–a gradient = PAO2 − PaO2 = %1 = %2; no age given, so no age-expected value to compare it with.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; âge non renseigné, donc pas de valeur attendue pour l'âge."},
     {AaOnOxygen,
-     "A–a gradient = PAO2 − PaO2 = %1 = %2; the age rule (age / 4 + 4) holds on room air only: on oxygen the "
-     "gradient widens with the FiO2, so the PaO2/FiO2 ratio below is the better guide.",
+     "A–a gradient = PAO2 − PaO2 = %1 = %2; the age rule (age / 4 + 4) holds on room air only: on oxygen the gradient "
+     "widens with the FiO2, so the PaO2/FiO2 ratio below is the better guide.",
      "Gradient A–a = PAO2 − PaO2 = %1 = %2 ; la règle de l'âge (âge / 4 + 4) ne vaut qu'à l'air ambiant : sous "
-     "oxygène, le gradient s'élargit avec la FiO2, et le rapport PaO2/FiO2 ci-dessous guide mieux."},
+     "oxygène, le gradient augmente avec la FiO2 ; le rapport PaO2/FiO2 ci-dessous est alors un meilleur repère."},
     {PfRatio, "PaO2/FiO2 = %1 = %2: %3 (the bands of the Berlin definition; a grade of oxygenation, not a diagnosis).",
      "PaO2/FiO2 = %1 = %2 : %3 (seuils de la définition de Berlin ; un degré d'oxygénation, non un diagnostic)."},
     {PfNotImpaired, "300 or more, oxygenation not impaired", "300 ou plus, oxygénation non altérée"},
@@ -564,18 +572,33 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
     {PfModerate, "from 100 to below 200, oxygenation moderately impaired",
      "de 100 à moins de 200, oxygénation modérément altérée"},
     {PfSevere, "below 100, oxygenation severely impaired", "moins de 100, oxygénation sévèrement altérée"},
+    {PfBesideRaisedGradient,
+     "On room air the A–a gradient above is the better guide: here it is raised, so gas exchange is impaired although "
+     "the ratio is 300 or more.",
+     "À l'air ambiant, le gradient A–a ci-dessus est le meilleur repère : il est ici élevé, l'échange gazeux est donc "
+     "altéré malgré un rapport de 300 ou plus."},
+    {PfBesideNormalGradient,
+     "On room air the A–a gradient above is the better guide: here it is within its limit, so the low PaO2 comes from "
+     "a low alveolar PAO2, the high PaCO2 of hypoventilation, not from the lung.",
+     "À l'air ambiant, le gradient A–a ci-dessus est le meilleur repère : il est ici dans la norme, la PaO2 basse "
+     "vient donc d'une PAO2 alvéolaire basse, par la PaCO2 élevée de l'hypoventilation, et non du poumon."},
+    {PfBesideImpossibleGradient,
+     "Read it only once the O2 % and the values are checked: the PaO2 is above the alveolar PAO2 (see the A–a "
+     "gradient).",
+     "À ne lire qu'une fois le % d'O2 et les valeurs vérifiés : la PaO2 dépasse la PAO2 alvéolaire (voir le gradient "
+     "A–a)."},
     {GapStep, "Anion gap = Na − (Cl + HCO3) = %1 − (%2 + %3) = %4 mEq/L.",
      "Trou anionique = Na − (Cl + HCO3) = %1 − (%2 + %3) = %4 mEq/L."},
     {GapNoAlbumin, "No albumin given: the gap is read uncorrected (a low albumin would hide part of a raised gap).",
      "Albumine non renseignée : le trou anionique est lu sans correction (une albumine basse masquerait une partie "
      "d'un trou élevé)."},
     {GapCorrected, "Corrected for the albumin (%1): %2 + 2.5 × (4.0 − %3) = %4 mEq/L.",
-     "Corrigé pour l'albumine (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L."},
+     "Corrigé selon l'albuminémie (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L."},
     {GapCorrectedAbove,
      "Corrected for the albumin (%1): %2 + 2.5 × (4.0 − %3) = %4 mEq/L; an albumin above 4.0 g/dL raises the normal "
      "gap, so the correction lowers the gap read.",
-     "Corrigé pour l'albumine (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L ; une albumine au-dessus de 4,0 g/dL élève le "
-     "trou normal, et la correction abaisse donc le trou retenu."},
+     "Corrigé selon l'albuminémie (%1) : %2 + 2,5 × (4,0 − %3) = %4 mEq/L ; une albuminémie supérieure à 4,0 g/dL "
+     "élève le trou normal, et la correction abaisse donc le trou retenu."},
     {GapNormal, "The gap read, %1 mEq/L, is within 8 to 16: normal, no unmeasured acid is added.",
      "Le trou anionique retenu, %1 mEq/L, est entre 8 et 16 : normal, aucun acide non mesuré ne s'ajoute."},
     {GapHigh, "The gap read, %1 mEq/L, is above 16: raised, an unmeasured acid is added.",
@@ -589,52 +612,54 @@ constexpr std::array<ExplanationRow, static_cast<std::size_t>(SummaryDelta) + 1>
      "The gap read, %1 mEq/L, is below 8: low even after the correction for the albumin, so the albumin does not "
      "explain it; most often an error of measurement, more rarely unmeasured cations (a paraprotein, as in myeloma; "
      "lithium) or bromide read as chloride.",
-     "Le trou anionique retenu, %1 mEq/L, est sous 8 : bas même après la correction pour l'albumine, qui ne l'explique "
-     "donc pas ; le plus souvent une erreur de mesure, plus rarement des cations non mesurés (une paraprotéine, comme "
-     "dans le myélome ; le lithium) ou du bromure dosé comme du chlorure."},
+     "Le trou anionique retenu, %1 mEq/L, est sous 8 : bas même après la correction selon l'albuminémie, qui ne "
+     "l'explique donc pas ; le plus souvent une erreur de mesure, plus rarement des cations non mesurés (une "
+     "paraprotéine, comme dans le myélome ; le lithium) ou du bromure dosé comme du chlorure."},
     {DeltaRatio, "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3: %4.",
      "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 : %4."},
     {DeltaNormalGap,
-     "below 0.4, the gap's rise explains little of the fall in HCO3: mostly a normal-gap (hyperchloraemic) "
-     "acidosis",
-     "moins de 0,4, la hausse du trou explique peu la baisse du HCO3 : surtout une acidose à trou anionique normal "
+     "below 0.4, the gap's rise explains little of the fall in HCO3: mostly a normal-gap (hyperchloremic) acidosis",
+     "moins de 0,4, la hausse du trou explique peu la baisse des HCO3 : surtout une acidose à trou anionique normal "
      "(hyperchlorémique)"},
     {DeltaMixed, "from 0.4 to below 0.8, a high-gap and a normal-gap acidosis together",
      "de 0,4 à moins de 0,8, une acidose à trou anionique élevé et une acidose à trou normal associées"},
     {DeltaHighGap,
-     "from 0.8 to 2, the gap's rise matches the fall in HCO3: a high-gap acidosis with no other metabolic disorder",
-     "de 0,8 à 2, la hausse du trou répond à la baisse du HCO3 : une acidose à trou anionique élevé sans autre "
-     "trouble métabolique"},
+     "from 0.8 to 2, the rise in the gap accounts for the fall in HCO3 (a ratio above 1 is usual, part of the acid "
+     "being buffered outside the HCO3, so a corrected HCO3 a little above 26 is expected): a high-gap acidosis with no "
+     "other metabolic disorder",
+     "de 0,8 à 2, la hausse du trou rend compte de la baisse des HCO3 (un rapport supérieur à 1 est habituel, une "
+     "partie de l'acide étant tamponnée hors des HCO3, d'où des HCO3 corrigés un peu au-dessus de 26) : une acidose à "
+     "trou anionique élevé sans autre trouble métabolique"},
     {DeltaAlkalosis,
      "above 2, the HCO3 has fallen less than the gap has risen: a high-gap acidosis with a metabolic alkalosis, or "
      "with an HCO3 that was high before (as in a chronic respiratory acidosis)",
-     "plus de 2, le HCO3 a moins baissé que le trou n'a monté : une acidose à trou anionique élevé avec une alcalose "
-     "métabolique, ou avec un HCO3 déjà élevé avant (comme dans une acidose respiratoire chronique)"},
+     "plus de 2, les HCO3 ont moins baissé que le trou n'a augmenté : une acidose à trou anionique élevé avec une "
+     "alcalose métabolique, ou avec des HCO3 déjà élevés auparavant (comme dans une acidose respiratoire chronique)"},
     {DeltaOutsideAcidosis,
-     "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3; its bands read a fall in HCO3 caused by "
-     "a metabolic acidosis, which the table's verdict does not name here, so it is not read.",
-     "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 ; ses seuils lisent une baisse du HCO3 "
+     "Delta ratio = (gap − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3; its bands read a fall in HCO3 caused by a "
+     "metabolic acidosis, which the table's verdict does not name here, so it is not read.",
+     "Rapport delta = (trou − 12) / (24 − HCO3) = (%1 − 12) / (24 − %2) = %3 ; ses seuils lisent une baisse des HCO3 "
      "due à une acidose métabolique, que le verdict du tableau ne nomme pas ici : il n'est donc pas interprété."},
     {CorrectedHco3,
-     "Corrected HCO3 = HCO3 + (gap − 12) = %1 + (%2 − 12) = %3 mEq/L: the HCO3 before the added acid, had the "
-     "acid used up HCO3 one for one.",
-     "HCO3 corrigé = HCO3 + (trou − 12) = %1 + (%2 − 12) = %3 mEq/L : le HCO3 d'avant l'acide ajouté, si l'acide "
-     "a consommé le HCO3 mole pour mole."},
+     "Corrected HCO3 = HCO3 + (gap − 12) = %1 + (%2 − 12) = %3 mEq/L: the HCO3 before the added acid, had the acid "
+     "used up HCO3 one for one.",
+     "HCO3 corrigés = HCO3 + (trou − 12) = %1 + (%2 − 12) = %3 mEq/L : les HCO3 d'avant l'acide ajouté, si l'acide "
+     "avait consommé les HCO3 mole pour mole."},
     {GapHidden,
-     "The gap is raised although the HCO3 is not low: a high-gap acidosis whose fall in HCO3 is hidden, most often "
-     "by a metabolic alkalosis (or by the kidneys' answer to a respiratory acidosis).",
-     "Le trou est élevé alors que le HCO3 n'est pas bas : une acidose à trou anionique élevé dont la baisse du HCO3 "
-     "est masquée, le plus souvent par une alcalose métabolique (ou par la réponse rénale à une acidose "
+     "The gap is raised although the HCO3 is not low: a high-gap acidosis whose fall in HCO3 is hidden, most often by "
+     "a metabolic alkalosis (or by the kidneys' answer to a respiratory acidosis).",
+     "Le trou est élevé alors que les HCO3 ne sont pas bas : une acidose à trou anionique élevé dont la baisse des "
+     "HCO3 est masquée, le plus souvent par une alcalose métabolique (ou par la réponse rénale à une acidose "
      "respiratoire)."},
-    {NormalGapAcidosis, "A low HCO3 without a raised gap: a normal-gap (hyperchloraemic) acidosis.",
-     "Un HCO3 bas sans trou élevé : une acidose à trou anionique normal (hyperchlorémique)."},
+    {NormalGapAcidosis, "A low HCO3 without a raised gap: a normal-gap (hyperchloremic) acidosis.",
+     "Des HCO3 bas sans trou élevé : une acidose à trou anionique normal (hyperchlorémique)."},
     {HighGapCauses,
      "Usual causes of a high-gap acidosis: ketoacidosis, lactic acidosis, renal failure, toxic alcohols (methanol, "
      "ethylene glycol), salicylates.",
      "Causes habituelles d'une acidose à trou anionique élevé : acidocétose, acidose lactique, insuffisance rénale, "
      "alcools toxiques (méthanol, éthylène glycol), salicylés."},
     {NormalGapCauses,
-     "Usual causes of a normal-gap acidosis: diarrhoea, renal tubular acidosis, large volumes of saline.",
+     "Usual causes of a normal-gap acidosis: diarrhea, renal tubular acidosis, large volumes of saline.",
      "Causes habituelles d'une acidose à trou anionique normal : diarrhée, acidose tubulaire rénale, perfusion "
      "abondante de sérum salé."},
     {GapBeyondVerdict,

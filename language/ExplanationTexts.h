@@ -149,10 +149,13 @@ enum class ExplanationText {
     SbeWordLow,
     SbeWordNormal,
     SbeWordHigh,
-    SchoolsDifferOnResponse, // %1 by the HCO3 rule, %2 by the base excess
+    SchoolsDifferOnResponse, // %1 the rule, %2 by it, %3 by the base excess
     ResponseAsExpected,
     ResponseLarger,
     ResponseSmaller,
+    RuleWinter, // the rule of each family, in CompensationFamily order
+    RuleMetabolicAlkalosis,
+    RuleRespiratory,
     SchoolsDifferOnAcuity, // %1 by the HCO3 rule, %2 by the base excess
     AcuityWordAcute,
     AcuityWordChronic,
@@ -174,6 +177,9 @@ enum class ExplanationText {
     PfMild,
     PfModerate,
     PfSevere,
+    PfBesideRaisedGradient, // on room air, where the gradient and the ratio disagree
+    PfBesideNormalGradient,
+    PfBesideImpossibleGradient,
     // Steps and notes: the anion gap, when Na and Cl are given.
     GapStep, // %1 Na, %2 Cl, %3 HCO3, %4 the gap
     GapNoAlbumin,
