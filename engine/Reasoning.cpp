@@ -167,8 +167,10 @@ ExpectedRange sbeRange(CompensationFamily family, double PaCO2, double sbe)
         // An acute change leaves the SBE at 0; a chronic one moves it as far as
         // the SBE of the HCO3 the kidneys can reach over days, at a pH of 7.40.
         const bool acidosis = family == CompensationFamily::RespiratoryAcidosis;
-        const rules::RespiratoryResponse &rule = acidosis ? rules::kRespiratoryAcidosis : rules::kRespiratoryAlkalosis;
-        const double limit = baseExcessOf(rules::kSbePh, rule.chronicLimit).value;
+        static const double acidosisLimit = baseExcessOf(rules::kSbePh, rules::kRespiratoryAcidosis.chronicLimit).value;
+        static const double alkalosisLimit =
+            baseExcessOf(rules::kSbePh, rules::kRespiratoryAlkalosis.chronicLimit).value;
+        const double limit = acidosis ? acidosisLimit : alkalosisLimit;
         const ExpectedValue chronic =
             kept(rules::kSbeChronicRespiratorySlope * (PaCO2 - rules::kNormalPaco2), limit, !acidosis);
         return acuteChronicRange(family, {0, 0}, chronic, rules::kSbeTolerance, sbe);
