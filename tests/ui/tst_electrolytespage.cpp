@@ -77,9 +77,10 @@ void TestElectrolytesPage::readsTheGapAfterAnalyze()
     openPage();
     type("edtAlbumin", "20");
     m_fixture.analyze();
-    QVERIFY2(reading().contains("Trou anionique = Na − (Cl + HCO3) = 135 − (100 + 10) = 25 mEq/L.")
-                 && reading().contains("Corrigé selon l'albuminémie (20 g/L = 2 g/dL) : 25 + 2,5 × (4,0 − 2) = 30 mEq/L."),
-             qPrintable(reading()));
+    QVERIFY2(
+        reading().contains("Trou anionique = Na − (Cl + HCO3) = 135 − (100 + 10) = 25 mEq/L.")
+            && reading().contains("Corrigé selon l'albuminémie (20 g/L = 2 g/dL) : 25 + 2,5 × (4,0 − 2) = 30 mEq/L."),
+        qPrintable(reading()));
     QCOMPARE(field("edtSodium")->accessibleName(), QString("Na (mEq/L)"));
     QCOMPARE(m_fixture.child<QPushButton>("btnClearElectrolytes")->text(), QString("Effacer les é&lectrolytes"));
 }
