@@ -41,6 +41,7 @@ constexpr int kLabelX = 13;
 constexpr int kFieldX = 72;
 constexpr int kUnitX = 145;
 constexpr QSize kFieldSize{64, 24};
+constexpr int kUnitGap = kUnitX - kFieldX - kFieldSize.width();
 constexpr int kResultX = 206;
 constexpr QSize kResultSize{383, 23};
 constexpr QSize kButtonSize{75, 25};
@@ -90,6 +91,8 @@ NumericSpinField *field(QWidget *parent, const FieldRow &row)
     field->setDecimals(row.decimals);
     field->setValue(row.initial);
     field->setGeometry(QRect(QPoint(kFieldX, row.y), kFieldSize));
+    // Wider than designed only where the desktop's style leaves the digits too little room beside its buttons.
+    field->resize(std::max(kFieldSize.width(), field->minimumSizeHint().width()), kFieldSize.height());
     return field;
 }
 
@@ -126,7 +129,9 @@ AbgInputPanel::AbgInputPanel(PageContext &context, QWidget *parent) : QFrame(par
         m_rowLabels[i] = rowLabel(this, QString::fromLatin1(row.labelName), QString::fromLatin1(row.label), kLabelX,
                                   kFieldX, row.y, true);
         m_fields[i] = field(this, row);
-        m_unitLabels[i] = rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), kUnitX,
+        // The unit keeps its distance from a field the style made wider.
+        const int unitX = std::max(kUnitX, m_fields[i]->geometry().right() + 1 + kUnitGap);
+        m_unitLabels[i] = rowLabel(this, QString::fromLatin1(row.unitName), QString::fromLatin1(row.unit), unitX,
                                    kResultX, row.y, false);
     }
 

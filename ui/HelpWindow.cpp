@@ -1,13 +1,18 @@
 #include "ui/HelpWindow.h"
 
+#include "widgets/Contrast.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
+
+#include <vector>
 
 namespace {
 
@@ -18,6 +23,38 @@ QString unreadable(const QString &path, const QString &reason)
     return QStringLiteral("<h2>The help cannot be shown</h2><p>The help file <b>%1</b> %2.</p>"
                           "<p>Please re-install Halvex to restore it.</p>")
         .arg(path.toHtmlEscaped(), reason.toHtmlEscaped());
+}
+
+// The book's colours are chosen for white paper, as a browser shows it: on the
+// palette's background each becomes the nearest shade of its hue that reads there.
+void makeReadable(QTextDocument &document, const QColor &background)
+{
+    struct Run {
+        int start;
+        int end;
+        QColor colour;
+    };
+    std::vector<Run> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QBrush foreground = fragment.charFormat().foreground();
+            if (foreground.style() == Qt::NoBrush)
+                continue;
+            const QColor readable = readableOn(foreground.color(), background);
+            if (readable != foreground.color())
+                runs.push_back({fragment.position(), fragment.position() + fragment.length(), readable});
+        }
+    }
+    // Changed once read: a change may split the fragments being walked.
+    QTextCursor cursor(&document);
+    for (const Run &run : runs) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+        QTextCharFormat colour;
+        colour.setForeground(run.colour);
+        cursor.mergeCharFormat(colour);
+    }
 }
 
 } // namespace
@@ -64,6 +101,7 @@ void HelpWindow::showBook(const QString &path)
         m_text->setSearchPaths({QFileInfo(path).absolutePath()});
         m_text->document()->setBaseUrl(QUrl::fromLocalFile(path));
         m_text->setHtml(html);
+        makeReadable(*m_text->document(), m_text->palette().color(QPalette::Base));
         // The contents: every section heading that carries an anchor.
         static const QRegularExpression heading(QStringLiteral(R"re(<h2 id="([^"]+)">(.*?)</h2>)re"));
         for (auto match = heading.globalMatch(html); match.hasNext();) {

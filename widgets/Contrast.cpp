@@ -28,6 +28,25 @@ QColor mixed(const QColor &from, const QColor &to, double share)
     return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
 }
 
+// Black beside a light colour, white beside a dark one: where contrast with it lies.
+QColor towardsContrast(const QColor &colour)
+{
+    return relativeLuminance(colour) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+// The colour itself if it reads, else the first shade of it that does on the
+// way to the end, in small steps; the end if none does.
+template <typename Reads>
+QColor firstShadeThatReads(const QColor &colour, const QColor &end, Reads reads)
+{
+    for (int step = 0; step <= 100; ++step) {
+        const QColor shade = mixed(colour, end, step / 100.0);
+        if (reads(shade))
+            return shade;
+    }
+    return end;
+}
+
 } // namespace
 
 double relativeLuminance(const QColor &colour)
@@ -43,18 +62,25 @@ double contrastRatio(const QColor &first, const QColor &second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+QColor strokeOn(const QColor &colour, const QColor &background, double coverage)
+{
+    return mixed(background, colour, coverage);
+}
+
 QColor readableOn(const QColor &colour, const QColor &background, double ratio)
 {
-    if (contrastRatio(colour, background) >= ratio)
-        return colour;
-    // Towards black on a light background, towards white on a dark one, in small steps.
-    const QColor end = relativeLuminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
-    for (int step = 1; step <= 100; ++step) {
-        const QColor shade = mixed(colour, end, step / 100.0);
-        if (contrastRatio(shade, background) >= ratio)
-            return shade;
-    }
-    return end;
+    // Towards black on a light background, towards white on a dark one.
+    return firstShadeThatReads(colour, towardsContrast(background), [&](const QColor &shade) {
+        return contrastRatio(strokeOn(shade, background), background) >= ratio;
+    });
+}
+
+QColor readableBehind(const QColor &background, const QColor &text, double ratio)
+{
+    // Darker behind light text, lighter behind dark text.
+    return firstShadeThatReads(background, towardsContrast(text), [&](const QColor &shade) {
+        return contrastRatio(strokeOn(text, shade), shade) >= ratio;
+    });
 }
 
 bool isDarkPalette(const QPalette &palette)

@@ -13,14 +13,26 @@
 inline constexpr double kTextContrast = 4.5;
 // WCAG 2.1 AA for the parts of a control, focus frames included.
 inline constexpr double kGraphicContrast = 3.0;
+// Antialiased text seldom shows its full colour: the upright stroke of a "1"
+// at 12 pixels, astride two columns, covers its strongest pixel by nine-tenths
+// or so. Colours are chosen to reach their contrast even there.
+inline constexpr double kStrokeCoverage = 0.9;
 
 double relativeLuminance(const QColor &colour);
 double contrastRatio(const QColor &first, const QColor &second);
 
-// The colour itself when it already reads well enough on the background;
-// otherwise the nearest shade of its hue, darker on a light background and
-// lighter on a dark one, that does.
+// The colour of a thin stroke where it covers that share of a pixel: blended
+// into the background, as antialiasing blends it.
+QColor strokeOn(const QColor &colour, const QColor &background, double coverage = kStrokeCoverage);
+
+// The colour itself when its strokes already read well enough on the
+// background; otherwise the nearest shade of its hue, darker on a light
+// background and lighter on a dark one, that does.
 QColor readableOn(const QColor &colour, const QColor &background, double ratio = kTextContrast);
+// The background itself when text of that colour reads on it; otherwise the
+// nearest shade of its hue, away from the text, on which it does (a selection
+// behind its white text, say).
+QColor readableBehind(const QColor &background, const QColor &text, double ratio = kTextContrast);
 
 // Whether a palette is a dark one: light text on a dark window.
 bool isDarkPalette(const QPalette &palette);

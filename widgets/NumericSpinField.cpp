@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleOptionSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,22 @@ void NumericSpinField::setWholeNumbers(bool whole)
 
 void NumericSpinField::setMaxLength(int length)
 {
+    m_maxLength = length;
     lineEdit()->setMaxLength(length);
+}
+
+QSize NumericSpinField::minimumSizeHint() const
+{
+    const QSize least = QAbstractSpinBox::minimumSizeHint();
+    if (m_maxLength <= 0)
+        return least;
+    // The line edit keeps two pixels either side of its text.
+    const int wanted = fontMetrics().horizontalAdvance(QString(m_maxLength, u'0')) + 2 * 2;
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    // The edit field grows with the box: what it lacks at the present width, the box lacks too.
+    const int room = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this).width();
+    return QSize(std::max(least.width(), width() + wanted - room), least.height());
 }
 
 bool NumericSpinField::isAllowedCharacter(QChar c) const

@@ -41,7 +41,12 @@ public:
     // A whole-number field accepts neither a decimal point nor an exponent.
     void setWholeNumbers(bool whole);
 
+    // The most characters the field takes; it asks for room to show that many digits whole.
     void setMaxLength(int length);
+
+    // Wide enough for as many digits as the field takes, beside the buttons and
+    // inside the frame that its style draws, however wide these are.
+    QSize minimumSizeHint() const override;
 
     // Runs when the focus leaves, before the value is pulled into the limits.
     void setExitHandler(std::function<void()> handler) { m_exitHandler = std::move(handler); }
@@ -71,5 +76,6 @@ private:
     int m_decimals = 0;
     double m_step = 1;
     bool m_wholeNumbers = false;
+    int m_maxLength = 0;
     std::function<void()> m_exitHandler;
 };

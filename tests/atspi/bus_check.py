@@ -18,6 +18,24 @@ from gi.repository import GLib
 PROGRAM = sys.argv[1]
 failures = []
 
+# A dark desktop as Qt reads it from a KDE colour scheme (GNOME's dark colours):
+# the program takes its palette from the desktop, as it does from any.
+DARK_PAGE = (45, 45, 45)
+DARK_DESKTOP = f"""[Colors:Window]
+BackgroundNormal=53,53,53
+ForegroundNormal=238,238,236
+[Colors:View]
+BackgroundNormal={",".join(map(str, DARK_PAGE))}
+ForegroundNormal=238,238,236
+ForegroundLink=53,132,228
+[Colors:Button]
+BackgroundNormal=53,53,53
+ForegroundNormal=238,238,236
+[Colors:Selection]
+BackgroundNormal=21,83,158
+ForegroundNormal=255,255,255
+"""
+
 
 def check(condition, what):
     if not condition:
@@ -44,6 +62,23 @@ def pump(seconds):
         while context.iteration(False):
             pass
         time.sleep(0.01)
+
+
+def contrast(first, second):
+    """The contrast of two colours as WCAG 2.1 measures it."""
+    def luminance(colour):
+        linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in (v / 255 for v in colour)]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def text_colour(node, offset):
+    """The colour of the text at that offset, as a screen reader reads it among the text's attributes."""
+    attributes, _, _ = node.queryText().getAttributeRun(offset, True)
+    pairs = dict(a.split(":", 1) for a in attributes) if isinstance(attributes, list) else dict(attributes)
+    return tuple(int(v) for v in pairs["fg-color"].split(",")) if "fg-color" in pairs else None
 
 
 def states(node):
@@ -96,12 +131,17 @@ class Session:
     # The events listened to.
     KINDS = ("object:state-changed", "object:property-change:accessible-name", "focus:")
 
-    def __init__(self, stored=""):
+    def __init__(self, stored="", desktop=None):
         self.folder = tempfile.TemporaryDirectory()
         settings = os.path.join(self.folder.name, "config", "Ostrevane Software")
         os.makedirs(settings)
         with open(os.path.join(settings, "Halvex.conf"), "w") as file:
             file.write(stored)
+        desktop_environment = {}
+        if desktop is not None:
+            with open(os.path.join(self.folder.name, "config", "kdeglobals"), "w") as file:
+                file.write(desktop)
+            desktop_environment = {"QT_QPA_PLATFORMTHEME": "kde", "KDE_SESSION_VERSION": "5"}
         # Addresses go to a stand-in for the desktop's opener, which notes them.
         tools = os.path.join(self.folder.name, "bin")
         os.makedirs(tools)
@@ -112,7 +152,7 @@ class Session:
         os.chmod(opener, 0o755)
         environment = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder.name, "config"),
                            PATH=tools + ":" + os.environ["PATH"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8")
+                           ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8", **desktop_environment)
         self.process = subprocess.Popen([PROGRAM], env=environment)
         self.events = []
         self.listener = lambda event: self.events.append(event)
@@ -394,6 +434,34 @@ def preferences_take_keys():
         session.close()
 
 
+def the_help_reads_on_a_dark_desktop():
+    """The help book on a dark desktop: its title, warning, links and headings in colours that read on
+    its dark page, as the text's attributes tell a screen reader."""
+    session = Session(desktop=DARK_DESKTOP)
+    try:
+        act(session.find("radio button", "ABG Help"), "Press")
+
+        def shown_book():
+            return next((n for n in walk(session.app) if n.name == "Help text" and "showing" in states(n)), None)
+
+        if not eventually(lambda: shown_book() is not None, "no help text on the dark desktop"):
+            return
+        book = shown_book()
+        whole = book.queryText().getText(0, -1)
+        heading = whole.find("\nEntering and analysing a blood gas\n")
+        places = {"title": whole.find("Halvex Help"), "warning": whole.find("Designed for teaching"),
+                  "first link": whole.find("Entering and analysing"), "first heading": heading + 1 if heading >= 0 else -1}
+        for what, offset in places.items():
+            if not check(offset >= 0, f"the help has no {what}: {whole[:200]!r}"):
+                continue
+            colour = text_colour(book, offset)
+            if check(colour is not None, f"the help's {what} has no colour"):
+                check(contrast(colour, DARK_PAGE) >= 4.5,
+                      f"the help's {what} is {colour} on {DARK_PAGE}, {contrast(colour, DARK_PAGE):.2f}:1")
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -404,6 +472,7 @@ def main():
     finally:
         session.close()
     preferences_take_keys()
+    the_help_reads_on_a_dark_desktop()
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(failures)} of the bus checks failed" if failures else "every bus check passed")

@@ -1,11 +1,35 @@
 #pragma once
 
-// A dark desktop's palette, for the tests that check colours read on light and
-// dark palettes alike: light text on dark grounds, a blue highlight, and
-// disabled text as dim as such desktops make it.
+// The desktops' palettes the tests read colours on: a light one and a dark one
+// with the weak points such desktops have (a blue selection under white text,
+// dim disabled text, a window in the background dimming its text, links that
+// barely read on a dark ground), and Fusion's own. As rows of a data-driven test too.
 
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
 
+#include <memory>
+
+// GNOME's light colours.
+inline QPalette lightPalette()
+{
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(246, 245, 244));
+    light.setColor(QPalette::Base, Qt::white);
+    light.setColor(QPalette::Button, QColor(246, 245, 244));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        light.setColor(role, QColor(46, 52, 54));
+        light.setColor(QPalette::Disabled, role, QColor(146, 149, 149));
+    }
+    light.setColor(QPalette::Highlight, QColor(53, 132, 228));
+    light.setColor(QPalette::HighlightedText, Qt::white);
+    light.setColor(QPalette::Link, QColor(27, 106, 203));
+    return light;
+}
+
+// A dark desktop's: light text on dark grounds, GNOME's dark colours.
 inline QPalette darkPalette()
 {
     QPalette dark;
@@ -16,7 +40,26 @@ inline QPalette darkPalette()
     dark.setColor(QPalette::Button, QColor(60, 60, 60));
     dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(53, 132, 228));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         dark.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
+        dark.setColor(QPalette::Inactive, role, QColor(145, 145, 144));
+    }
     return dark;
+}
+
+inline QPalette fusionPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
+
+// The three, in a column "palette".
+inline void addPaletteRows()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << lightPalette();
+    QTest::newRow("dark") << darkPalette();
+    QTest::newRow("Fusion") << fusionPalette();
 }

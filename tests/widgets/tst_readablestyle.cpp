@@ -1,5 +1,6 @@
-// The readable style over the desktop's: focus frames that stand out at 3:1
-// and disabled text at 4.5:1, on a light palette and on a dark one.
+// The readable style over the desktop's: focus frames that stand out at 3:1,
+// and text at 4.5:1 in every state of a window (disabled, behind another,
+// chosen), links included, on a light palette, a dark one and Fusion's.
 
 #include "tests/support/Palettes.h"
 #include "widgets/Contrast.h"
@@ -32,24 +33,17 @@ class TestReadableStyle : public QObject {
 
 private slots:
     void initTestCase() { useReadableStyle(); }
-    void palettes_data();
     void disabledTextReads();
+    void windowBehindSelectionAndLinksRead();
     void focusFramesStandOut();
-    void focusFramesStandOut_data() { palettes_data(); }
-    void disabledTextReads_data() { palettes_data(); }
+    void focusFramesStandOut_data() { addPaletteRows(); }
+    void disabledTextReads_data() { addPaletteRows(); }
+    void windowBehindSelectionAndLinksRead_data() { addPaletteRows(); }
 };
-
-void TestReadableStyle::palettes_data()
-{
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
-}
 
 void TestReadableStyle::disabledTextReads()
 {
-    QFETCH(bool, dark);
-    QPalette palette = dark ? darkPalette() : QApplication::style()->standardPalette();
+    QFETCH(QPalette, palette);
     QApplication::style()->polish(palette);
     const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
         {QPalette::ButtonText, QPalette::Button},
@@ -61,12 +55,30 @@ void TestReadableStyle::disabledTextReads()
                 >= kTextContrast);
 }
 
+void TestReadableStyle::windowBehindSelectionAndLinksRead()
+{
+    QFETCH(QPalette, palette);
+    // The desktop's palette as it reaches the application, through the style.
+    QApplication::style()->polish(palette);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+            {QPalette::WindowText, QPalette::Window},         {QPalette::Text, QPalette::Base},
+            {QPalette::ButtonText, QPalette::Button},         {QPalette::Link, QPalette::Base},
+            {QPalette::HighlightedText, QPalette::Highlight},
+        };
+        for (const auto &[text, background] : pairs)
+            QVERIFY2(contrastRatio(palette.color(group, text), palette.color(group, background)) >= kTextContrast,
+                     qPrintable(QStringLiteral("%1 on %2 in group %3")
+                                    .arg(palette.color(group, text).name(), palette.color(group, background).name())
+                                    .arg(group)));
+    }
+}
+
 void TestReadableStyle::focusFramesStandOut()
 {
-    QFETCH(bool, dark);
+    QFETCH(QPalette, palette);
     QWidget window;
-    if (dark)
-        window.setPalette(darkPalette());
+    window.setPalette(palette);
     auto *box = new QCheckBox(QStringLiteral("Normal Acid/Base balance"), &window);
     auto *button = new QToolButton(&window);
     button->setText(QStringLiteral("Units"));
