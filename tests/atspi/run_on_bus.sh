@@ -11,10 +11,21 @@ display_file="${TMPDIR:-/tmp}/halvex-bus-display.$$"
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; rm -f "$display_file"' EXIT
-for _ in $(seq 50); do
+# A loaded machine may take a while to start it: wait up to a minute, and
+# never fall back to whatever display the environment names.
+for _ in $(seq 600); do
   [ -s "$display_file" ] && break
+  kill -0 "$server" 2>/dev/null || break
   sleep 0.1
 done
+if [ ! -s "$display_file" ]; then
+  if kill -0 "$server" 2>/dev/null; then
+    echo "run_on_bus.sh: Xvfb gave no display within a minute" >&2
+  else
+    echo "run_on_bus.sh: Xvfb ended without giving a display" >&2
+  fi
+  exit 1
+fi
 DISPLAY=":$(cat "$display_file")"
 export DISPLAY
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
