@@ -193,8 +193,17 @@ void TfrmMain::createStatusLine()
 
 void TfrmMain::connectHandlers()
 {
-    for (const PageRow &row : pageRows())
-        connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { goToPage(page); });
+    for (const PageRow &row : pageRows()) {
+        IndexedAction *pageAction = action(row.action);
+        connect(pageAction, &QAction::triggered, this, [this, page = row.page] { goToPage(page); });
+        QList<QKeySequence> keys = QKeySequence::keyBindings(row.desktopKeys);
+        if (row.keys != QKeyCombination() && !keys.contains(QKeySequence(row.keys)))
+            keys.append(QKeySequence(row.keys));
+        if (!keys.isEmpty()) {
+            pageAction->setShortcuts(keys);
+            addAction(pageAction); // the window's: its keys work wherever the focus is in it
+        }
+    }
     const std::pair<BarAction, void (TfrmMain::*)()> handlers[] = {
         {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},          {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
         {BarAction::English, &TfrmMain::alBarEnglishExecute},    {BarAction::French, &TfrmMain::alBarFrenchExecute},

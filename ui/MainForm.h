@@ -16,6 +16,7 @@
 #include "ui/PageContext.h"
 #include "ui/SideBarActions.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <array>
@@ -42,14 +43,18 @@ public:
     ~TfrmMain() override;
 
     // One row a page: its object name (the stored pcABGDetails.ActivePage), the
-    // side-bar action that shows it, what makes it, and, for the help, what the
-    // action does instead of switching when the help book is at hand.
+    // side-bar action that shows it, what makes it, for the help what the
+    // action does instead of switching when the help book is at hand, and the
+    // keys that run the action from anywhere in the window: the desktop's own
+    // shortcut, and ours, which works whatever the desktop binds (often nothing).
     struct PageRow {
         Page page;
         const char *name;
         BarAction action;
         PageWidget *(*make)(PageContext &context, QWidget *host);
         bool (*opensInstead)(PageContext &context) = nullptr;
+        QKeySequence::StandardKey desktopKeys = QKeySequence::UnknownKey;
+        QKeyCombination keys = {};
     };
     static const std::array<PageRow, kPageCount> &pageRows();
 

@@ -19,6 +19,7 @@
 #include "widgets/CylinderGauge.h"
 #include "widgets/Hints.h"
 #include "widgets/HoverBoldLabel.h"
+#include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
 
@@ -68,6 +69,10 @@ private slots:
     void tabReachesEveryControl();
     void aTeacherRoundFromTheKeyboard();
     void aPageChosenTakesTheFocus();
+    void preferencesByTheirShortcut_data();
+    void preferencesByTheirShortcut();
+    void preferencesFromTheSideBar_data();
+    void preferencesFromTheSideBar();
 
 private:
     template <typename T>
@@ -450,6 +455,62 @@ void TestAccessibility::aPageChosenTakesTheFocus()
     // Why? too.
     QTest::mouseClick(m_fixture.panel()->btnWhy(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtExplanation"));
+}
+
+void TestAccessibility::preferencesByTheirShortcut_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::newRow("English, from the fields") << "alBarEnglish"
+                                              << "edtPh";
+    QTest::newRow("English, from the page shown") << "alBarEnglish"
+                                                  << "lblWebsite";
+    QTest::newRow("French, from the side bar") << "alBarFrench"
+                                               << "barABGPrint";
+}
+
+void TestAccessibility::preferencesByTheirShortcut()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, from);
+    trigger(language.toLatin1().constData());
+    QWidget *focus = child<QWidget>(from);
+    focus->setFocus();
+    QVERIFY(focus->hasFocus());
+    // Ctrl+Comma, whatever the desktop binds to its preferences.
+    QTest::keyClick(focus, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsUserPrefs"));
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("edtPHDec"));
+    QCOMPARE(child<IndexedAction>("alBarABGPrefs")->imageIndex(), kArrowImage);
+}
+
+void TestAccessibility::preferencesFromTheSideBar_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "alBarEnglish";
+    QTest::newRow("French") << "alBarFrench";
+}
+
+void TestAccessibility::preferencesFromTheSideBar()
+{
+    QFETCH(QString, language);
+    trigger(language.toLatin1().constData());
+    // Tab from Print Samples to Preferences, Space: the page, the focus on its first field.
+    QWidget *print = child<QWidget>("barABGPrint");
+    print->setFocus();
+    QTest::keyClick(print, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("barABGPrefs"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("edtPHDec"));
+    // One more decimal for the pH, then Tab to Save and Space.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    auto *save = child<QPushButton>("btnSave");
+    for (int i = 0; i < 10 && QApplication::focusWidget() != save; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), save);
+    QTest::keyClick(save, Qt::Key_Space);
+    QCOMPARE(m_fixture.panel()->edtPh()->text(), QString("7.400"));
+    QCOMPARE(WindowFixture::stored("AppSettings/phDec").toInt(), 3);
 }
 
 QTEST_MAIN(TestAccessibility)
