@@ -115,6 +115,8 @@ private:
     void goToPage(Page page);
     // Each page made so far named as its item, in the language in force.
     void namePages();
+    // The page shown told to a screen reader as the one chosen, wherever the arrow stands.
+    void showPageChosen();
     // F6 and Shift+F6: the focus to the next or previous place of the window
     // (the input fields, the page shown, the side bar).
     void focusNextPlace(int step);
@@ -122,6 +124,8 @@ private:
     // The side bar's own items.
     void alBarABGHelpExecute();
     void alBarABGWebsiteExecute();
+    // The marker image at a choice's item (-1: none), and the choice chosen while it shows one.
+    void markChoice(BarAction which, int image);
     // FormKeyPress: Enter moves to the next control, as Tab does.
     void FormKeyPress();
     void showUnitTicks();

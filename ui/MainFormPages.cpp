@@ -137,5 +137,11 @@ void TfrmMain::switchPage(Page page)
     m_restoredPagePending = false;
     content(page)->shown();
     for (const PageRow &row : kPageRows)
-        action(row.action)->setImageIndex(row.page == page ? kArrowImage : kNoImage);
+        markChoice(row.action, row.page == page ? kArrowImage : kNoImage);
+}
+
+void TfrmMain::showPageChosen()
+{
+    for (const PageRow &row : kPageRows)
+        action(row.action)->setChosen(static_cast<int>(row.page) == m_pages->currentIndex());
 }

@@ -69,6 +69,8 @@ private slots:
     void tabReachesEveryControl();
     void aTeacherRoundFromTheKeyboard();
     void aPageChosenTakesTheFocus();
+    void theItemCheckedIsThePageShown_data();
+    void theItemCheckedIsThePageShown();
     void preferencesByTheirShortcut_data();
     void preferencesByTheirShortcut();
     void preferencesFromTheSideBar_data();
@@ -455,6 +457,65 @@ void TestAccessibility::aPageChosenTakesTheFocus()
     // Why? too.
     QTest::mouseClick(m_fixture.panel()->btnWhy(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtExplanation"));
+}
+
+void TestAccessibility::theItemCheckedIsThePageShown_data()
+{
+    QTest::addColumn<QStringList>("stored"); // key, value, ...
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("checked"); // the one page item a screen reader reads as checked
+    QTest::addColumn<QString>("arrow");
+    // As designed: the About page under the arrow at ABG Teacher.
+    QTest::newRow("first start") << QStringList{} << "tsHelpAbout"
+                                 << "barABGHelpAbout"
+                                 << "alBarABGTeacher";
+    QTest::newRow("closed on Print Samples")
+        << QStringList{"frmMain/pcABGDetails/ActivePage",  "tsPrint", "frmMain/alBarABGTeacher/ImageIndex", "-1",
+                       "frmMain/alBarABGPrint/ImageIndex", "1"}
+        << "tsPrint"
+        << "barABGPrint"
+        << "alBarABGPrint";
+    QTest::newRow("a page stored without its arrow")
+        << QStringList{"frmMain/pcABGDetails/ActivePage", "tsABGStats"} << "tsABGStats"
+        << "barABGStats"
+        << "alBarABGTeacher";
+}
+
+void TestAccessibility::theItemCheckedIsThePageShown()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, page);
+    QFETCH(QString, checked);
+    QFETCH(QString, arrow);
+    m_fixture.close();
+    for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+        WindowFixture::store(stored[i], stored[i + 1]);
+    QVERIFY(m_fixture.open());
+
+    QWidget *shown = m_fixture.window->pcABGDetails()->currentWidget();
+    QCOMPARE(shown->objectName(), page);
+    QStringList checkedItems;
+    for (const BarActionRow &row : kBarActions) {
+        if (row.group == BarGroup::Abg && accessible(child<QWidget>(row.item))->state().checked)
+            checkedItems << row.item;
+    }
+    QCOMPARE(checkedItems, QStringList{checked});
+    QStringList arrows;
+    for (const IndexedAction *action : m_fixture.window->findChildren<IndexedAction *>()) {
+        if (action->imageIndex() == kArrowImage)
+            arrows << action->objectName();
+    }
+    QCOMPARE(arrows, QStringList{arrow}); // the arrow stays where it is seen
+
+    // F6 from the fields goes to the page shown, whatever the arrow marks.
+    m_fixture.panel()->edtPh()->setFocus();
+    QTest::keyClick(m_fixture.panel()->edtPh(), Qt::Key_F6);
+    QVERIFY(shown->isAncestorOf(QApplication::focusWidget()));
+
+    // From the first page switch on, the arrow and the item checked are one.
+    trigger("alBarABGSamples");
+    QVERIFY(accessible(child<QWidget>("barABGSamples"))->state().checked);
+    QVERIFY(!accessible(child<QWidget>(checked))->state().checked);
 }
 
 void TestAccessibility::preferencesByTheirShortcut_data()
