@@ -6,6 +6,7 @@ roles, names in both languages, states, values, actions that work, events that
 say what changed. Exits 1 with one line per failed check.
 """
 
+import ctypes
 import os
 import subprocess
 import sys
@@ -70,16 +71,64 @@ def act(node, name):
     pump(0.6)
 
 
-def key(keysym, over):
+# X modifier masks, for keys pressed with a modifier held.
+CONTROL = 1 << 2
+ALT = 1 << 3
+
+
+def key(keysym, over, modifiers=0):
     """A key pressed while the pointer rests on the node: without a window
-    manager, the X server gives the keyboard to the window under the pointer."""
+    manager, the X server gives the keyboard to the window under the pointer.
+    The modifiers are held while it is pressed."""
     box = over.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "abs")
     pump(0.2)
     over.queryComponent().grabFocus()
     pump(0.3)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
     pump(0.6)
+
+
+def give_keyboard(window):
+    """The X input focus to the window under the pointer, as a window manager
+    gives it to the window a user clicks: without one, no window of the
+    program is active, so its shortcuts do not work and it sends no focus
+    events. (libX11 comes with Qt's X11 platform plugin.)"""
+    box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "abs")
+    pump(0.3)
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    window_id = ctypes.POINTER(ctypes.c_ulong)
+    number = ctypes.POINTER(ctypes.c_int)
+    x11.XQueryPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, window_id, window_id, number, number, number,
+                                  number, ctypes.POINTER(ctypes.c_uint)]
+    x11.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    root, under = ctypes.c_ulong(), ctypes.c_ulong()
+    places = [ctypes.c_int() for _ in range(4)]
+    buttons = ctypes.c_uint()
+    x11.XQueryPointer(display, x11.XDefaultRootWindow(display), ctypes.byref(root), ctypes.byref(under),
+                      *(ctypes.byref(place) for place in places), ctypes.byref(buttons))
+    x11.XSetInputFocus(display, under.value, 1, 0)  # RevertToPointerRoot, CurrentTime
+    x11.XCloseDisplay(display)
+    eventually(lambda: "active" in states(window), f"the window {window.name!r} did not become active")
+
+
+def focused(session):
+    """The control that has the focus, as the bus says."""
+    return next((n for n in walk(session.app) if "focused" in states(n)), None)
+
+
+def described(node):
+    return f"{node.getRoleName()} {node.name!r}" if node is not None else "nothing"
 
 
 def walk(node):
@@ -100,7 +149,8 @@ class Session:
         self.folder = tempfile.TemporaryDirectory()
         settings = os.path.join(self.folder.name, "config", "Ostrevane Software")
         os.makedirs(settings)
-        with open(os.path.join(settings, "Halvex.conf"), "w") as file:
+        self.settings_file = os.path.join(settings, "Halvex.conf")
+        with open(self.settings_file, "w") as file:
             file.write(stored)
         # Addresses go to a stand-in for the desktop's opener, which notes them.
         tools = os.path.join(self.folder.name, "bin")
@@ -135,6 +185,15 @@ class Session:
     @staticmethod
     def main_window(app):
         return any(app.getChildAtIndex(i) and app.getChildAtIndex(i).name == "Halvex" for i in range(app.childCount))
+
+    def window(self):
+        return next(self.app.getChildAtIndex(i) for i in range(self.app.childCount)
+                    if self.app.getChildAtIndex(i).name == "Halvex")
+
+    def stored(self):
+        """The settings as the program wrote them."""
+        with open(self.settings_file) as file:
+            return file.read()
 
     def find(self, role, name, showing=True, seconds=5):
         end = time.time() + seconds
@@ -179,8 +238,9 @@ def roles_names_and_states(session):
         ("radio button", "KPA", set(), {"checked"}, ["Press"]),
         ("radio button", "English", {"checked"}, set(), ["Press"]),
         ("radio button", "Français", set(), {"checked"}, ["Press"]),
-        # The arrow starts at ABG Teacher over the About page, as designed: read as it is seen.
-        ("radio button", "ABG Teacher", {"checked"}, set(), ["Press"]),
+        # The arrow starts at ABG Teacher over the About page, as designed: the page shown is the one checked.
+        ("radio button", "About Halvex", {"checked"}, set(), ["Press"]),
+        ("radio button", "ABG Teacher", set(), {"checked"}, ["Press"]),
         ("radio button", "Statistics", set(), {"checked"}, ["Press"]),
         ("spin button", "O2 %", {"editable", "focusable"}, {"read only"}, ["Increase", "Decrease"]),
         ("text", "Assessment of Acid/Base status", {"focusable", "read only"}, set(), []),
@@ -394,6 +454,65 @@ def preferences_take_keys():
         session.close()
 
 
+def preferences_in_the_side_bar():
+    """Preferences stand after Print Samples in either language, and the keyboard reaches them: Ctrl+Comma
+    from anywhere, the side-bar item with Space; a decimal changed there is saved and shown."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        item = session.find("radio button", "Preferences")
+        if item is None:
+            return
+        siblings = [item.parent.getChildAtIndex(i).name for i in range(item.parent.childCount)]
+        check(siblings.index("Preferences") == siblings.index("Print Samples") + 1,
+              f"the side bar's items stand as {siblings}")
+        ph = session.find("spin button", "pH, -log[H]")
+        key(0x2C, ph, CONTROL)  # Ctrl+Comma
+        eventually(lambda: "checked" in states(item), "Ctrl+Comma did not show the preferences")
+        eventually(lambda: focused(session) is not None and focused(session).name == "Decimals of pH",
+                   lambda: f"Ctrl+Comma left the focus on {described(focused(session))}")
+
+        act(session.find("radio button", "Français"), "Press")
+        act(session.find("radio button", "Statistics"), "Press")
+        item = session.find("radio button", "Préférences")
+        if item is None:
+            return
+        key(0x20, item)  # Space
+        eventually(lambda: "checked" in states(item), "Space on Préférences did not show the page")
+        decimals = session.find("spin button", "Décimales du pH")
+        if decimals is None:
+            return
+        eventually(lambda: "focused" in states(decimals),
+                   lambda: f"the page entered on {described(focused(session))}, not its first field")
+        key(0xFF52, decimals)  # Up
+        eventually(lambda: decimals.queryValue().currentValue == 3,
+                   lambda: f"Up left pH decimals at {decimals.queryValue().currentValue}")
+        act(session.find("push button", "Save"), "Press")
+        eventually(lambda: "phDec=3" in session.stored(), lambda: f"Save stored {session.stored()!r}")
+    finally:
+        session.close()
+
+
+def the_first_start_checks_the_page_shown():
+    """With nothing stored the About page shows under the arrow at ABG Teacher, as designed: a screen reader
+    is told the page shown, and F6 from the fields, after Alt+G, goes into it."""
+    session = Session()
+    try:
+        about, teacher = session.find("radio button", "About Halvex"), session.find("radio button", "ABG Teacher")
+        if about is None or teacher is None:
+            return
+        check("checked" in states(about), "the About page is shown but its item is not checked")
+        check("checked" not in states(teacher), "ABG Teacher is checked over the About page")
+        give_keyboard(session.window())
+        ph = session.find("spin button", "pH, -log[H]")
+        key(ord("g"), ph, ALT)
+        key(0xFFC3, focused(session) or ph)  # F6
+        eventually(lambda: focused(session) is not None and focused(session).name == "www.halvex-abg.org",
+                   lambda: f"F6 from the fields went to {described(focused(session))}, not the About page shown")
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -403,7 +522,8 @@ def main():
             step(session)
     finally:
         session.close()
-    preferences_take_keys()
+    for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown):
+        step()
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(failures)} of the bus checks failed" if failures else "every bus check passed")
