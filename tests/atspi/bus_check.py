@@ -513,6 +513,32 @@ def the_first_start_checks_the_page_shown():
         session.close()
 
 
+def electrolytes_in_the_order_seen():
+    """The electrolytes page entered on Na; Tab walks it as it is seen: Na, Cl, the albumin and its unit,
+    Clear, the reading."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        item = session.find("radio button", "Electrolytes")
+        if item is None:
+            return
+        key(0x20, item)  # Space
+        expected = [("spin button", "Na"), ("spin button", "Cl"), ("spin button", "Albumin"), ("combo box", ""),
+                    ("push button", "Clear"), ("text", "Anion gap")]
+        walked = []
+        for step, (role, name) in enumerate(expected):
+            if step:
+                key(0xFF09, focused(session))  # Tab
+            if not eventually(lambda r=role, n=name: focused(session) is not None
+                              and focused(session).getRoleName() == r and focused(session).name.startswith(n),
+                              "", quiet=True):
+                check(False, f"Tab walks the electrolytes page as {walked + [described(focused(session))]}")
+                return
+            walked.append(described(focused(session)))
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -522,7 +548,8 @@ def main():
             step(session)
     finally:
         session.close()
-    for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown):
+    for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown,
+                 electrolytes_in_the_order_seen):
         step()
     for failure in failures:
         print("FAIL:", failure)
