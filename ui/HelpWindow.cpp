@@ -1,5 +1,7 @@
 #include "ui/HelpWindow.h"
 
+#include "widgets/QuietListWidget.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -24,7 +26,7 @@ QString unreadable(const QString &path, const QString &reason)
 
 HelpWindow::HelpWindow(QWidget *owner)
     : QMainWindow(owner)
-    , m_contents(new QListWidget(this))
+    , m_contents(new QuietListWidget(this))
     , m_text(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));

@@ -539,6 +539,43 @@ def electrolytes_in_the_order_seen():
         session.close()
 
 
+def lists_focus_their_current_row():
+    """The focus entering the Review's list or the help's contents is told at the list's current row (the
+    first, chosen, when none was), after the list itself: a screen reader reads the row, not only the list."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        for _ in range(2):
+            act(session.find("push button", "Generate"), "Press")
+            act(session.find("check box", "Normal Acid/Base balance"), "Toggle")
+            act(session.find("push button", "Analyze"), "Press")
+        act(session.find("radio button", "Review"), "Press")
+        answers = session.find("list", "Review")
+        if answers is None:
+            return
+
+        def told_last():
+            told = session.events_of("focus:")
+            return told[-1].source if told else None
+
+        session.events.clear()
+        key(0xFF09, focused(session))  # Tab, from the box above the list
+        first = answers.getChildAtIndex(0)
+        eventually(lambda: told_last() == first and "focused" in states(first),
+                   lambda: f"Tab into the review told {described(told_last())}, not its first row")
+
+        act(session.find("radio button", "ABG Help"), "Press")
+        contents = session.find("list", "Contents")
+        if contents is None:
+            return
+        eventually(lambda: told_last() == contents.getChildAtIndex(0) and "selected" in states(told_last()),
+                   lambda: f"the help opened telling {described(told_last())}, not its first section, chosen")
+        key(0xFF1B, contents)  # Escape
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -549,7 +586,7 @@ def main():
     finally:
         session.close()
     for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown,
-                 electrolytes_in_the_order_seen):
+                 electrolytes_in_the_order_seen, lists_focus_their_current_row):
         step()
     for failure in failures:
         print("FAIL:", failure)
