@@ -87,7 +87,6 @@ ElectrolytesPage::ElectrolytesPage(PageContext &context, QWidget *parent)
         previous = next;
     }
 
-    m_reading->setFrameShape(QFrame::NoFrame);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(12, 6, 12, 6);
     page->setSpacing(6);

@@ -8,6 +8,7 @@ say what changed. Exits 1 with one line per failed check.
 
 import ctypes
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -120,6 +121,34 @@ def give_keyboard(window):
     x11.XSetInputFocus(display, under.value, 1, 0)  # RevertToPointerRoot, CurrentTime
     x11.XCloseDisplay(display)
     eventually(lambda: "active" in states(window), f"the window {window.name!r} did not become active")
+
+
+class Screen:
+    """What the X server shows, read from the file it keeps its screen in (XWD, 32 bits a pixel)."""
+
+    def __init__(self, path):
+        with open(path, "rb") as file:
+            data = file.read()
+        fields = struct.unpack(">25I", data[:100])
+        header_size, self.width, self.height, byte_order = fields[0], fields[4], fields[5], fields[7]
+        bits, self.line, colours = fields[11], fields[12], fields[19]
+        if bits != 32 or byte_order != 0:
+            sys.exit(f"the screen file holds {bits}-bit pixels in byte order {byte_order}, not 32 in LSB first")
+        self.data = data[header_size + 12 * colours:]
+
+    def pixel(self, x, y):
+        blue, green, red = self.data[y * self.line + 4 * x:y * self.line + 4 * x + 3]
+        return red, green, blue
+
+
+def contrast(first, second):
+    """The contrast of two colours, as WCAG 2.1 measures it."""
+    def luminance(colour):
+        channels = [c / 255 for c in colour]
+        linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    light, dark = sorted((luminance(first), luminance(second)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
 
 
 def focused(session):
@@ -576,6 +605,42 @@ def lists_focus_their_current_row():
         session.close()
 
 
+def read_texts_show_their_focus():
+    """The explanation and the anion gap's reading, given the focus, are framed as the screen shows them:
+    a frame on their edge at 3:1 against the page around and their own ground, drawn only while focused."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        act(session.find("push button", "Analyze"), "Press")
+        act(session.find("push button", "Why?"), "Press")
+        pages = (("Explanation", "Explanation"), ("Electrolytes", "Anion gap"))
+        for item, name in pages:
+            act(session.find("radio button", item), "Press")
+            text = session.find("text", name)
+            if text is None:
+                continue
+            text.queryComponent().grabFocus()  # as a screen reader moves the focus
+            if not eventually(lambda t=text: "focused" in states(t), f"the text {name!r} did not take the focus"):
+                continue
+            pump(0.5)
+            box = text.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            screen = Screen(os.environ["HALVEX_BUS_SCREEN"])
+            edge = [screen.pixel(x, box.y) for x in range(box.x + 4, box.x + box.width - 4)]
+            around = screen.pixel(box.x - 2, box.y + box.height // 2)
+            ground = screen.pixel(box.x + 3, box.y + box.height - 3)
+            for against, what in ((around, "the page"), (ground, "the text's ground")):
+                best = max(contrast(pixel, against) for pixel in edge)
+                check(best >= 3, f"the focused {name!r} is framed at {best:.2f}:1 against {what}")
+            session.find("spin button", "pH, -log[H]").queryComponent().grabFocus()
+            eventually(lambda t=text: "focused" not in states(t), f"the text {name!r} kept the focus")
+            pump(0.5)
+            unfocused = Screen(os.environ["HALVEX_BUS_SCREEN"])
+            check([unfocused.pixel(x, box.y) for x in range(box.x + 4, box.x + box.width - 4)] != edge,
+                  f"the frame of {name!r} is the same without the focus")
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -586,7 +651,7 @@ def main():
     finally:
         session.close()
     for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown,
-                 electrolytes_in_the_order_seen, lists_focus_their_current_row):
+                 electrolytes_in_the_order_seen, lists_focus_their_current_row, read_texts_show_their_focus):
         step()
     for failure in failures:
         print("FAIL:", failure)

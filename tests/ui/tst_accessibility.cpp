@@ -3,6 +3,8 @@
 // user's, group headers that say their state.
 
 #include "product/ProductInfo.h"
+#include "tests/support/EdgeContrast.h"
+#include "tests/support/Palettes.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/AboutPage.h"
 #include "ui/CategoryControls.h"
@@ -16,6 +18,7 @@
 #include "ui/TeacherPage.h"
 #include "widgets/AccessibleInterfaces.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/Contrast.h"
 #include "widgets/CylinderGauge.h"
 #include "widgets/Hints.h"
 #include "widgets/HoverBoldLabel.h"
@@ -29,6 +32,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -71,6 +75,8 @@ private slots:
     void aPageChosenTakesTheFocus();
     void theItemCheckedIsThePageShown_data();
     void theItemCheckedIsThePageShown();
+    void readTextsShowTheirFocus_data();
+    void readTextsShowTheirFocus();
     void preferencesByTheirShortcut_data();
     void preferencesByTheirShortcut();
     void preferencesFromTheSideBar_data();
@@ -516,6 +522,37 @@ void TestAccessibility::theItemCheckedIsThePageShown()
     trigger("alBarABGSamples");
     QVERIFY(accessible(child<QWidget>("barABGSamples"))->state().checked);
     QVERIFY(!accessible(child<QWidget>(checked))->state().checked);
+}
+
+void TestAccessibility::readTextsShowTheirFocus_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dark");
+    const std::pair<const char *, const char *> texts[] = {
+        {"barABGExplain", "txtExplanation"}, {"barABGElectrolytes", "txtAnionGap"}, {"barABGReview", "txtAnswer"}};
+    for (const auto &[item, text] : texts) {
+        for (const bool dark : {false, true})
+            QTest::addRow("%s, %s", text, dark ? "dark" : "light") << item << text << dark;
+    }
+}
+
+void TestAccessibility::readTextsShowTheirFocus()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(bool, dark);
+    if (dark)
+        m_fixture.window->setPalette(darkPalette());
+    QTest::mouseClick(child<QWidget>(item), Qt::LeftButton);
+    auto *read = child<QTextEdit>(text);
+    read->setFocus(Qt::TabFocusReason);
+    QVERIFY(read->hasFocus());
+    // A frame along its edge that stands out at 3:1 from the page around it and from the text's own ground.
+    const QImage image = read->grab().toImage();
+    for (const QColor &against : {read->parentWidget()->palette().color(QPalette::Window),
+                                  read->viewport()->palette().color(read->viewport()->backgroundRole())})
+        QVERIFY2(edgeContrast(image, read->rect(), against) >= kGraphicContrast, qPrintable(against.name()));
 }
 
 void TestAccessibility::preferencesByTheirShortcut_data()
