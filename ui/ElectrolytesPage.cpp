@@ -79,8 +79,14 @@ ElectrolytesPage::ElectrolytesPage(PageContext &context, QWidget *parent)
     m_clear->setObjectName(QStringLiteral("btnClearElectrolytes"));
     grid->addWidget(m_clear, int(kFieldRows.size()), 1, 1, 3, Qt::AlignLeft);
     grid->setColumnStretch(4, 1);
+    // Tab walks the page as it is seen: Na, Cl, the albumin and its unit, Clear, then the reading.
+    QWidget *previous = m_fields[Sodium];
+    for (QWidget *next :
+         std::initializer_list<QWidget *>{m_fields[Chloride], m_fields[Albumin], m_albuminUnit, m_clear, m_reading}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 
-    m_reading->setFrameShape(QFrame::NoFrame);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(12, 6, 12, 6);
     page->setSpacing(6);

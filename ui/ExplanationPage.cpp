@@ -13,7 +13,6 @@ ExplanationPage::ExplanationPage(PageContext &context, QWidget *parent)
     , m_title(pageTitle(QStringLiteral("lblExplanationTitle"), QStringLiteral("Explanation"), this))
     , m_text(readOnlyDocument(QStringLiteral("txtExplanation"), this))
 {
-    m_text->setFrameShape(QFrame::NoFrame);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(12, 6, 12, 6);
     page->setSpacing(2);

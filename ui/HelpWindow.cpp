@@ -1,6 +1,7 @@
 #include "ui/HelpWindow.h"
 
 #include "widgets/Contrast.h"
+#include "widgets/QuietListWidget.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ void makeReadable(QTextDocument &document, const QColor &background)
 
 HelpWindow::HelpWindow(QWidget *owner)
     : QMainWindow(owner)
-    , m_contents(new QListWidget(this))
+    , m_contents(new QuietListWidget(this))
     , m_text(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));

@@ -1,7 +1,8 @@
 #pragma once
 
 // The help window: the help book's contents on the left, its text on the right;
-// links are followed inside it. A book that cannot be read says so in the window.
+// links are followed inside it. The focus entering the contents is at a section,
+// the first unless one was chosen. A book that cannot be read says so in the window.
 // Escape or Ctrl+W closes it. It opens for the English help only, so it speaks English.
 
 #include <QMainWindow>

@@ -35,8 +35,8 @@ constexpr int kTitleHeight = 49;
 constexpr int kSideBarWidth = 185;
 constexpr int kStatusHeight = 19;
 constexpr int kInputPanelHeight = 188;
-// The body as designed, taller only where the side bar's items of ours need it
-// to show every group expanded.
+// The body as designed, taller only where the items added to the side bar need
+// it to show every group expanded.
 constexpr int kBodyHeight = [] {
     int groupHeights = 0;
     for (const BarGroupRow &row : kBarGroups)
@@ -171,7 +171,8 @@ void TfrmMain::createSideBar(QWidget *client)
         // Every item marks a choice (a page, a unit, a language) but the web site, which is an address.
         const SideBarItem::Kind kind =
             row.id == BarAction::Website ? SideBarItem::Kind::Link : SideBarItem::Kind::Choice;
-        m_groups[static_cast<std::size_t>(row.group)]->addItem(action, QString::fromLatin1(row.item), kind, row.visible,
+        m_groups[static_cast<std::size_t>(row.group)]->addItem(action, QString::fromLatin1(row.item), kind,
+                                                               row.shown != Shown::Hidden,
                                                                QString::fromUtf8(row.itemCaption));
         m_actions[static_cast<std::size_t>(row.id)] = action;
     }
@@ -192,8 +193,17 @@ void TfrmMain::createStatusLine()
 
 void TfrmMain::connectHandlers()
 {
-    for (const PageRow &row : pageRows())
-        connect(action(row.action), &QAction::triggered, this, [this, page = row.page] { goToPage(page); });
+    for (const PageRow &row : pageRows()) {
+        IndexedAction *pageAction = action(row.action);
+        connect(pageAction, &QAction::triggered, this, [this, page = row.page] { goToPage(page); });
+        QList<QKeySequence> keys = QKeySequence::keyBindings(row.desktopKeys);
+        if (row.keys != QKeyCombination() && !keys.contains(QKeySequence(row.keys)))
+            keys.append(QKeySequence(row.keys));
+        if (!keys.isEmpty()) {
+            pageAction->setShortcuts(keys);
+            addAction(pageAction); // the window's: its keys work wherever the focus is in it
+        }
+    }
     const std::pair<BarAction, void (TfrmMain::*)()> handlers[] = {
         {BarAction::MmHg, &TfrmMain::alBarMMHGExecute},          {BarAction::Kpa, &TfrmMain::alBarKPaExecute},
         {BarAction::English, &TfrmMain::alBarEnglishExecute},    {BarAction::French, &TfrmMain::alBarFrenchExecute},

@@ -16,6 +16,7 @@
 #include "ui/PageContext.h"
 #include "ui/SideBarActions.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <array>
@@ -42,14 +43,18 @@ public:
     ~TfrmMain() override;
 
     // One row a page: its object name (the stored pcABGDetails.ActivePage), the
-    // side-bar action that shows it, what makes it, and, for the help, what the
-    // action does instead of switching when the help book is at hand.
+    // side-bar action that shows it, what makes it, for the help what the
+    // action does instead of switching when the help book is at hand, and the
+    // keys that run the action from anywhere in the window: the desktop's own
+    // shortcut, and ours, which works whatever the desktop binds (often nothing).
     struct PageRow {
         Page page;
         const char *name;
         BarAction action;
         PageWidget *(*make)(PageContext &context, QWidget *host);
         bool (*opensInstead)(PageContext &context) = nullptr;
+        QKeySequence::StandardKey desktopKeys = QKeySequence::UnknownKey;
+        QKeyCombination keys = {};
     };
     static const std::array<PageRow, kPageCount> &pageRows();
 
@@ -110,6 +115,8 @@ private:
     void goToPage(Page page);
     // Each page made so far named as its item, in the language in force.
     void namePages();
+    // The page shown told to a screen reader as the one chosen, wherever the arrow stands.
+    void showPageChosen();
     // F6 and Shift+F6: the focus to the next or previous place of the window
     // (the input fields, the page shown, the side bar).
     void focusNextPlace(int step);
@@ -117,6 +124,8 @@ private:
     // The side bar's own items.
     void alBarABGHelpExecute();
     void alBarABGWebsiteExecute();
+    // The marker image at a choice's item (-1: none), and the choice chosen while it shows one.
+    void markChoice(BarAction which, int image);
     // FormKeyPress: Enter moves to the next control, as Tab does.
     void FormKeyPress();
     void showUnitTicks();

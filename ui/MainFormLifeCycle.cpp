@@ -22,6 +22,9 @@ void TfrmMain::restoreWindowSettings()
     m_pages->setCurrentIndex(static_cast<int>(kDesignPage));
     bindFormSettings();
     m_formSettings.restore(m_session->store());
+    // The page restored is the one chosen, wherever the arrow stands: at a first
+    // start the design puts it at ABG Teacher over the About page.
+    showPageChosen();
     // Whatever position was stored, the window opens centred.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

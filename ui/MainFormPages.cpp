@@ -47,7 +47,8 @@ bool openHelpBook(PageContext &context)
 constexpr std::array<TfrmMain::PageRow, kPageCount> kPageRows{{
     {Page::Teacher, "tsABGTeacher", BarAction::Teacher, &make<TeacherPage>},
     {Page::NormalValues, "tsNormalValues", BarAction::NormalValues, &make<NormalValuesPage>},
-    {Page::Preferences, "tsUserPrefs", BarAction::Preferences, &make<PreferencesPage>},
+    {Page::Preferences, "tsUserPrefs", BarAction::Preferences, &make<PreferencesPage>, nullptr,
+     QKeySequence::Preferences, Qt::CTRL | Qt::Key_Comma},
     {Page::Help, "tsHelp", BarAction::Help, &make<HelpPage>, &openHelpBook},
     {Page::About, "tsHelpAbout", BarAction::About, &make<AboutPage>},
     {Page::Samples, "tsSamples", BarAction::Samples, &make<SamplesPage>},
@@ -136,5 +137,11 @@ void TfrmMain::switchPage(Page page)
     m_restoredPagePending = false;
     content(page)->shown();
     for (const PageRow &row : kPageRows)
-        action(row.action)->setImageIndex(row.page == page ? kArrowImage : kNoImage);
+        markChoice(row.action, row.page == page ? kArrowImage : kNoImage);
+}
+
+void TfrmMain::showPageChosen()
+{
+    for (const PageRow &row : kPageRows)
+        action(row.action)->setChosen(static_cast<int>(row.page) == m_pages->currentIndex());
 }

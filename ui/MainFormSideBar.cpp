@@ -65,11 +65,17 @@ void TfrmMain::alBarABGWebsiteExecute()
     openAddress(m_seams, *m_session, websiteAddress());
 }
 
+void TfrmMain::markChoice(BarAction which, int image)
+{
+    action(which)->setImageIndex(image);
+    action(which)->setChosen(image != kNoImage);
+}
+
 void TfrmMain::showUnitTicks()
 {
     const bool mmHg = m_session->presentation().unit == halvex::PressureUnit::MmHg;
-    action(BarAction::MmHg)->setImageIndex(mmHg ? kTickImage : kNoImage);
-    action(BarAction::Kpa)->setImageIndex(mmHg ? kNoImage : kTickImage);
+    markChoice(BarAction::MmHg, mmHg ? kTickImage : kNoImage);
+    markChoice(BarAction::Kpa, mmHg ? kNoImage : kTickImage);
 }
 
 void TfrmMain::showLanguage()
@@ -77,7 +83,7 @@ void TfrmMain::showLanguage()
     // The tick on the key in force: none for a stored language that is no key of the side bar.
     const std::string &language = m_session->presentation().language;
     for (const auto &[item, key] : kLanguageItems)
-        action(item)->setImageIndex(key == language ? kTickImage : kNoImage);
+        markChoice(item, key == language ? kTickImage : kNoImage);
     // The frame's captions; the pages and the input panel write their own.
     if (const std::optional<bool> french = m_session->frenchCaptions()) {
         writeCaptionSet(*this, *french, m_input->parentWidget());

@@ -60,6 +60,15 @@ inline constexpr int kBarActionCount = static_cast<int>(BarAction::Spanish) + 1;
 enum class BarGroup { Abg, Units, Language };
 inline constexpr int kBarGroupCount = static_cast<int>(BarGroup::Language) + 1;
 
+// Whether an item shows, and whether its group's designed height holds it.
+enum class Shown {
+    AsDesigned,
+    Hidden,
+    // Beyond the design: an item of ours, or one the design hid that a user
+    // cannot do without. Its group grows by an item for it.
+    Added,
+};
+
 struct BarActionRow {
     BarAction id;
     const char *action;
@@ -68,9 +77,8 @@ struct BarActionRow {
     const char *caption;
     const char *hint;
     int designedImage;
-    bool visible;
-    // An item of ours beyond the design's: its caption in the language of the
-    // captions (which `caption` only starts); its group grows for it.
+    Shown shown;
+    // An item of ours: its caption in the language of the captions (which `caption` only starts).
     std::optional<halvex::OwnText> ours = std::nullopt;
     const char *itemCaption = ""; // the item's own caption, when it differs from the action's
     // What a screen reader reads of the item beyond its caption, in the language
@@ -80,30 +88,36 @@ struct BarActionRow {
 
 // Group by group, in the order the items stand.
 inline constexpr std::array<BarActionRow, kBarActionCount> kBarActions{{
-    {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage, true},
-    {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage, true},
-    {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage, true,
-     halvex::OwnText::ExplanationTitle},
-    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, true,
+    {BarAction::Teacher, "alBarABGTeacher", "barABGTeacher", BarGroup::Abg, "ABG Teacher", "", kArrowImage,
+     Shown::AsDesigned},
+    {BarAction::Statistics, "alBarABGStats", "barABGStats", BarGroup::Abg, "Statistics", "", kNoImage,
+     Shown::AsDesigned},
+    {BarAction::Explanation, "alBarABGExplain", "barABGExplain", BarGroup::Abg, "Explanation", "", kNoImage,
+     Shown::Added, halvex::OwnText::ExplanationTitle},
+    {BarAction::Review, "alBarABGReview", "barABGReview", BarGroup::Abg, "Review", "", kNoImage, Shown::Added,
      halvex::OwnText::Review},
     {BarAction::Electrolytes, "alBarABGElectrolytes", "barABGElectrolytes", BarGroup::Abg, "Electrolytes", "", kNoImage,
-     true, halvex::OwnText::ElectrolytesTitle},
+     Shown::Added, halvex::OwnText::ElectrolytesTitle},
     {BarAction::NormalValues, "alBarABGShowNormalVals", "barABGNormalVals", BarGroup::Abg, "Normal Values",
-     "Show normal ABG values", kNoImage, true, std::nullopt, "", halvex::OwnText::NormalValuesDescription},
-    {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage, true},
-    {BarAction::Print, "alBarABGPrint", "barABGPrint", BarGroup::Abg, "Print Samples", "", kNoImage, true},
-    {BarAction::Preferences, "alBarABGPrefs", "barABGPrefs", BarGroup::Abg, "Preferences", "", kNoImage, false},
+     "Show normal ABG values", kNoImage, Shown::AsDesigned, std::nullopt, "", halvex::OwnText::NormalValuesDescription},
+    {BarAction::Samples, "alBarABGSamples", "barABGSamples", BarGroup::Abg, "Sample ABGs", "", kNoImage,
+     Shown::AsDesigned},
+    {BarAction::Print, "alBarABGPrint", "barABGPrint", BarGroup::Abg, "Print Samples", "", kNoImage, Shown::AsDesigned},
+    {BarAction::Preferences, "alBarABGPrefs", "barABGPrefs", BarGroup::Abg, "Preferences", "", kNoImage, Shown::Added},
     {BarAction::Website, "alBarABGWebsite", "barABGWebsite", BarGroup::Abg, "Halvex Website",
-     "Go to Website|http://" HALVEX_WEBSITE, kNoImage, true},
-    {BarAction::Help, "alBarABGHelp", "barABGHelp", BarGroup::Abg, "ABG Help", "", kNoImage, true},
-    {BarAction::About, "alBarABGHelpAbout", "barABGHelpAbout", BarGroup::Abg, "About Halvex", "", kNoImage, true},
-    {BarAction::MmHg, "alBarMMHG", "unitmmHG", BarGroup::Units, "mmHg", "", kTickImage, true},
-    {BarAction::Kpa, "alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, true},
-    {BarAction::English, "alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage, true},
-    {BarAction::French, "alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage, true},
-    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, false,
+     "Go to Website|http://" HALVEX_WEBSITE, kNoImage, Shown::AsDesigned},
+    {BarAction::Help, "alBarABGHelp", "barABGHelp", BarGroup::Abg, "ABG Help", "", kNoImage, Shown::AsDesigned},
+    {BarAction::About, "alBarABGHelpAbout", "barABGHelpAbout", BarGroup::Abg, "About Halvex", "", kNoImage,
+     Shown::AsDesigned},
+    {BarAction::MmHg, "alBarMMHG", "unitmmHG", BarGroup::Units, "mmHg", "", kTickImage, Shown::AsDesigned},
+    {BarAction::Kpa, "alBarKPa", "unitKPA", BarGroup::Units, "KPA", "", kNoImage, Shown::AsDesigned},
+    {BarAction::English, "alBarEnglish", "LanguageEnglish", BarGroup::Language, "English", "", kTickImage,
+     Shown::AsDesigned},
+    {BarAction::French, "alBarFrench", "LanguageFrench", BarGroup::Language, "Français", "", kNoImage,
+     Shown::AsDesigned},
+    {BarAction::German, "alBarGerman", "LanguageGerman", BarGroup::Language, "German", "", kNoImage, Shown::Hidden,
      std::nullopt, "Deutsch"},
-    {BarAction::Spanish, "alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, false},
+    {BarAction::Spanish, "alBarSpanish", "LanguageSpanish", BarGroup::Language, "Español", "", kNoImage, Shown::Hidden},
 }};
 
 struct BarGroupRow {
@@ -122,12 +136,12 @@ inline constexpr std::array<BarGroupRow, kBarGroupCount> kBarGroups{{
 // The height of one item of a group.
 inline constexpr int kBarItemHeight = 19;
 
-// A group's height: the design's, and an item's more for each visible item of ours.
+// A group's height: the design's, and an item's more for each item added to it.
 constexpr int barGroupHeight(BarGroup group)
 {
     int height = kBarGroups[static_cast<std::size_t>(group)].designedHeight;
     for (const BarActionRow &row : kBarActions) {
-        if (row.group == group && row.visible && row.ours)
+        if (row.group == group && row.shown == Shown::Added)
             height += kBarItemHeight;
     }
     return height;

@@ -188,7 +188,7 @@ private:
     QAbstractSpinBox *box() const { return static_cast<QAbstractSpinBox *>(widget()); }
 };
 
-// A side-bar item: a radio button checked while it carries its marker, or a link.
+// A side-bar item: a radio button checked while it is the one chosen, or a link.
 class SideBarItemAccessible final : public PressableAccessible {
 public:
     explicit SideBarItemAccessible(SideBarItem *item)
@@ -206,7 +206,7 @@ public:
             state.linked = true;
         } else {
             state.checkable = true;
-            state.checked = item->isMarked();
+            state.checked = item->isChosen();
         }
         return state;
     }

@@ -14,3 +14,11 @@ void IndexedAction::setImageIndex(int index)
     m_imageIndex = index;
     setIcon(m_images.icon(index));
 }
+
+void IndexedAction::setChosen(bool chosen)
+{
+    if (chosen == m_chosen)
+        return;
+    m_chosen = chosen;
+    emit changed();
+}

@@ -1,6 +1,9 @@
 #pragma once
 
-// An action whose icon is the image of an image list chosen by index.
+// An action whose icon is the image of an image list chosen by index, and
+// which may be the one chosen among its kind (the page shown, the unit, the
+// language). The two mostly go together, but not always: the design can put a
+// marker where the choice is not.
 
 #include <QAction>
 
@@ -15,7 +18,11 @@ public:
     int imageIndex() const { return m_imageIndex; }
     void setImageIndex(int index);
 
+    bool isChosen() const { return m_chosen; }
+    void setChosen(bool chosen);
+
 private:
     const ImageList &m_images;
     int m_imageIndex = -1;
+    bool m_chosen = false;
 };

@@ -2,7 +2,9 @@
 
 #include "widgets/Contrast.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QFrame>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOption>
@@ -110,7 +112,11 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     }
     // A thin solid frame in the highlight's hue, dark or light enough to stand out.
     const QColor around = widget ? widget->palette().color(widget->backgroundRole()) : option->palette.window().color();
-    const QColor frame = readableOn(option->palette.color(QPalette::Highlight), around, kGraphicContrast);
+    QColor frame = readableOn(option->palette.color(QPalette::Highlight), around, kGraphicContrast);
+    // A scrolling area's frame lies between what surrounds it and its own background: it stands out from both.
+    if (const auto *area = qobject_cast<const QAbstractScrollArea *>(widget))
+        frame =
+            readableOn(frame, area->viewport()->palette().color(area->viewport()->backgroundRole()), kGraphicContrast);
     painter->save();
     painter->setPen(QPen(frame, 1));
     painter->setBrush(Qt::NoBrush);
@@ -130,6 +136,14 @@ void ReadableStyle::drawFocusFrame(const QStyleOption &option, const QRect &arou
 void ReadableStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
+    // A framed list or text with the focus: the focus frame over its frame.
+    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element == CE_ShapedFrame && frame && frame->frameShape != QFrame::NoFrame && (option->state & State_HasFocus)
+        && qobject_cast<const QAbstractScrollArea *>(widget)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        drawFocusFrame(*option, option->rect, painter, widget);
+        return;
+    }
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     if ((element != CE_CheckBox && element != CE_RadioButton) || !button || !(option->state & State_HasFocus)) {
         QProxyStyle::drawControl(element, option, painter, widget);

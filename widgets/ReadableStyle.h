@@ -6,7 +6,8 @@
 // a window's, a field's, a button's face as the style paints it — links too,
 // and a selection dark or light enough behind its text. The palette is mended
 // wherever it comes from: the desktop's, the one it gives a class of widgets,
-// or one set on a widget. Tool buttons, check boxes and radio buttons get their
+// or one set on a widget. Tool buttons, check boxes, radio buttons and framed
+// scrolling areas (lists, texts) get their
 // focus frame from here, not from the style, which may draw a faint one or none.
 
 #include <QHash>

@@ -28,9 +28,9 @@ const QColor kLinkColour(0, 0, 192);
 void showAction(SideBarItem *item, const QAction *action, const QString &ownCaption)
 {
     item->setText(ownCaption.isEmpty() ? action->text() : ownCaption);
-    // An action of an image list is marked while it shows an image of the list.
+    // An action of an image list says which is chosen; another is chosen while it shows an icon.
     const auto *indexed = qobject_cast<const IndexedAction *>(action);
-    item->showMarker(action->icon(), indexed ? indexed->imageIndex() >= 0 : !action->icon().isNull());
+    item->showMarker(action->icon(), indexed ? indexed->isChosen() : !action->icon().isNull());
     item->setEnabled(action->isEnabled());
     // Only a new hint is written: the description a window gave the item in its language stays.
     if (const QString hint = hintOf(action); hintOf(item) != hint)

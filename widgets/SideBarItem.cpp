@@ -5,12 +5,12 @@
 
 SideBarItem::SideBarItem(Kind kind, QWidget *parent) : SideBarButton(parent), m_kind(kind) {}
 
-void SideBarItem::showMarker(const QIcon &image, bool marked)
+void SideBarItem::showMarker(const QIcon &image, bool chosen)
 {
-    const bool wasMarked = isMarked();
+    const bool wasChosen = isChosen();
     setIcon(image);
-    m_marked = marked;
-    if (wasMarked != isMarked() && QAccessible::isActive()) {
+    m_chosen = chosen;
+    if (wasChosen != isChosen() && QAccessible::isActive()) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(this, changed);

@@ -6,7 +6,9 @@ roles, names in both languages, states, values, actions that work, events that
 say what changed. Exits 1 with one line per failed check.
 """
 
+import ctypes
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -105,16 +107,97 @@ def act(node, name):
     pump(0.6)
 
 
-def key(keysym, over):
+# X modifier masks, for keys pressed with a modifier held.
+CONTROL = 1 << 2
+ALT = 1 << 3
+
+
+def key(keysym, over, modifiers=0):
     """A key pressed while the pointer rests on the node: without a window
-    manager, the X server gives the keyboard to the window under the pointer."""
+    manager, the X server gives the keyboard to the window under the pointer.
+    The modifiers are held while it is pressed."""
     box = over.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "abs")
     pump(0.2)
     over.queryComponent().grabFocus()
     pump(0.3)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    if modifiers:
+        pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
     pump(0.6)
+
+
+def give_keyboard(window):
+    """The X input focus to the window under the pointer, as a window manager
+    gives it to the window a user clicks: without one, no window of the
+    program is active, so its shortcuts do not work and it sends no focus
+    events. (libX11 comes with Qt's X11 platform plugin.)"""
+    box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "abs")
+    pump(0.3)
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    window_id = ctypes.POINTER(ctypes.c_ulong)
+    number = ctypes.POINTER(ctypes.c_int)
+    x11.XQueryPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, window_id, window_id, number, number, number,
+                                  number, ctypes.POINTER(ctypes.c_uint)]
+    x11.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    root, under = ctypes.c_ulong(), ctypes.c_ulong()
+    places = [ctypes.c_int() for _ in range(4)]
+    buttons = ctypes.c_uint()
+    x11.XQueryPointer(display, x11.XDefaultRootWindow(display), ctypes.byref(root), ctypes.byref(under),
+                      *(ctypes.byref(place) for place in places), ctypes.byref(buttons))
+    x11.XSetInputFocus(display, under.value, 1, 0)  # RevertToPointerRoot, CurrentTime
+    x11.XCloseDisplay(display)
+    eventually(lambda: "active" in states(window), f"the window {window.name!r} did not become active")
+
+
+class Screen:
+    """What the X server shows, read from the file it keeps its screen in (XWD, 32 bits a pixel)."""
+
+    def __init__(self, path):
+        with open(path, "rb") as file:
+            data = file.read()
+        fields = struct.unpack(">25I", data[:100])
+        header_size, byte_order, bits, self.line, colours = fields[0], fields[7], fields[11], fields[12], fields[19]
+        if bits != 32 or byte_order != 0:
+            sys.exit(f"the screen file holds {bits}-bit pixels in byte order {byte_order}, not 32 in LSB first")
+        self.data = data[header_size + 12 * colours:]
+
+    def pixel(self, x, y):
+        blue, green, red = self.data[y * self.line + 4 * x:y * self.line + 4 * x + 3]
+        return red, green, blue
+
+
+def top_edge(box):
+    """The pixels along the top of a box on the screen, its corners left aside."""
+    screen = Screen(os.environ["HALVEX_BUS_SCREEN"])
+    return [screen.pixel(x, box.y) for x in range(box.x + 4, box.x + box.width - 4)]
+
+
+def contrast(first, second):
+    """The contrast of two colours, as WCAG 2.1 measures it."""
+    def luminance(colour):
+        channels = [c / 255 for c in colour]
+        linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    light, dark = sorted((luminance(first), luminance(second)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def focused(session):
+    """The control that has the focus, as the bus says."""
+    return next((n for n in walk(session.app) if "focused" in states(n)), None)
+
+
+def described(node):
+    return f"{node.getRoleName()} {node.name!r}" if node is not None else "nothing"
 
 
 def walk(node):
@@ -135,7 +218,8 @@ class Session:
         self.folder = tempfile.TemporaryDirectory()
         settings = os.path.join(self.folder.name, "config", "Ostrevane Software")
         os.makedirs(settings)
-        with open(os.path.join(settings, "Halvex.conf"), "w") as file:
+        self.settings_file = os.path.join(settings, "Halvex.conf")
+        with open(self.settings_file, "w") as file:
             file.write(stored)
         desktop_environment = {}
         if desktop is not None:
@@ -175,6 +259,15 @@ class Session:
     @staticmethod
     def main_window(app):
         return any(app.getChildAtIndex(i) and app.getChildAtIndex(i).name == "Halvex" for i in range(app.childCount))
+
+    def window(self):
+        return next(self.app.getChildAtIndex(i) for i in range(self.app.childCount)
+                    if self.app.getChildAtIndex(i).name == "Halvex")
+
+    def stored(self):
+        """The settings as the program wrote them."""
+        with open(self.settings_file) as file:
+            return file.read()
 
     def find(self, role, name, showing=True, seconds=5):
         end = time.time() + seconds
@@ -219,8 +312,9 @@ def roles_names_and_states(session):
         ("radio button", "KPA", set(), {"checked"}, ["Press"]),
         ("radio button", "English", {"checked"}, set(), ["Press"]),
         ("radio button", "Français", set(), {"checked"}, ["Press"]),
-        # The arrow starts at ABG Teacher over the About page, as designed: read as it is seen.
-        ("radio button", "ABG Teacher", {"checked"}, set(), ["Press"]),
+        # The arrow starts at ABG Teacher over the About page, as designed: the page shown is the one checked.
+        ("radio button", "About Halvex", {"checked"}, set(), ["Press"]),
+        ("radio button", "ABG Teacher", set(), {"checked"}, ["Press"]),
         ("radio button", "Statistics", set(), {"checked"}, ["Press"]),
         ("spin button", "O2 %", {"editable", "focusable"}, {"read only"}, ["Increase", "Decrease"]),
         ("text", "Assessment of Acid/Base status", {"focusable", "read only"}, set(), []),
@@ -462,6 +556,165 @@ def the_help_reads_on_a_dark_desktop():
         session.close()
 
 
+def preferences_in_the_side_bar():
+    """Preferences stand after Print Samples in either language, and the keyboard reaches them: Ctrl+Comma
+    from anywhere, the side-bar item with Space; a decimal changed there is saved and shown."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        item = session.find("radio button", "Preferences")
+        if item is None:
+            return
+        siblings = [item.parent.getChildAtIndex(i).name for i in range(item.parent.childCount)]
+        check(siblings.index("Preferences") == siblings.index("Print Samples") + 1,
+              f"the side bar's items stand as {siblings}")
+        ph = session.find("spin button", "pH, -log[H]")
+        key(0x2C, ph, CONTROL)  # Ctrl+Comma
+        eventually(lambda: "checked" in states(item), "Ctrl+Comma did not show the preferences")
+        eventually(lambda: focused(session) is not None and focused(session).name == "Decimals of pH",
+                   lambda: f"Ctrl+Comma left the focus on {described(focused(session))}")
+
+        act(session.find("radio button", "Français"), "Press")
+        act(session.find("radio button", "Statistics"), "Press")
+        item = session.find("radio button", "Préférences")
+        if item is None:
+            return
+        key(0x20, item)  # Space
+        eventually(lambda: "checked" in states(item), "Space on Préférences did not show the page")
+        decimals = session.find("spin button", "Décimales du pH")
+        if decimals is None:
+            return
+        eventually(lambda: "focused" in states(decimals),
+                   lambda: f"the page entered on {described(focused(session))}, not its first field")
+        key(0xFF52, decimals)  # Up
+        eventually(lambda: decimals.queryValue().currentValue == 3,
+                   lambda: f"Up left pH decimals at {decimals.queryValue().currentValue}")
+        act(session.find("push button", "Save"), "Press")
+        eventually(lambda: "phDec=3" in session.stored(), lambda: f"Save stored {session.stored()!r}")
+    finally:
+        session.close()
+
+
+def the_first_start_checks_the_page_shown():
+    """With nothing stored the About page shows under the arrow at ABG Teacher, as designed: a screen reader
+    is told the page shown, and F6 from the fields, after Alt+G, goes into it."""
+    session = Session()
+    try:
+        about, teacher = session.find("radio button", "About Halvex"), session.find("radio button", "ABG Teacher")
+        if about is None or teacher is None:
+            return
+        check("checked" in states(about), "the About page is shown but its item is not checked")
+        check("checked" not in states(teacher), "ABG Teacher is checked over the About page")
+        give_keyboard(session.window())
+        ph = session.find("spin button", "pH, -log[H]")
+        key(ord("g"), ph, ALT)
+        key(0xFFC3, focused(session) or ph)  # F6
+        eventually(lambda: focused(session) is not None and focused(session).name == "www.halvex-abg.org",
+                   lambda: f"F6 from the fields went to {described(focused(session))}, not the About page shown")
+    finally:
+        session.close()
+
+
+def electrolytes_in_the_order_seen():
+    """The electrolytes page entered on Na; Tab walks it as it is seen: Na, Cl, the albumin and its unit,
+    Clear, the reading."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        item = session.find("radio button", "Electrolytes")
+        if item is None:
+            return
+        key(0x20, item)  # Space
+        expected = [("spin button", "Na"), ("spin button", "Cl"), ("spin button", "Albumin"), ("combo box", ""),
+                    ("push button", "Clear"), ("text", "Anion gap")]
+        walked = []
+        for step, (role, name) in enumerate(expected):
+            if step:
+                key(0xFF09, focused(session))  # Tab
+            if not eventually(lambda r=role, n=name: focused(session) is not None
+                              and focused(session).getRoleName() == r and focused(session).name.startswith(n),
+                              "", quiet=True):
+                check(False, f"Tab walks the electrolytes page as {walked + [described(focused(session))]}")
+                return
+            walked.append(described(focused(session)))
+    finally:
+        session.close()
+
+
+def lists_focus_their_current_row():
+    """The focus entering the Review's list or the help's contents is told at the list's current row (the
+    first, chosen, when none was), after the list itself: a screen reader reads the row, not only the list."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        for _ in range(2):
+            act(session.find("push button", "Generate"), "Press")
+            act(session.find("check box", "Normal Acid/Base balance"), "Toggle")
+            act(session.find("push button", "Analyze"), "Press")
+        act(session.find("radio button", "Review"), "Press")
+        answers = session.find("list", "Review")
+        if answers is None:
+            return
+
+        def told_last():
+            told = session.events_of("focus:")
+            return told[-1].source if told else None
+
+        if not eventually(lambda: focused(session) is not None, "the review page took no focus"):
+            return
+        session.events.clear()
+        key(0xFF09, focused(session))  # Tab, from the box above the list
+        first = answers.getChildAtIndex(0)
+        eventually(lambda: told_last() == first and "focused" in states(first),
+                   lambda: f"Tab into the review told {described(told_last())}, not its first row")
+
+        act(session.find("radio button", "ABG Help"), "Press")
+        contents = session.find("list", "Contents")
+        if contents is None:
+            return
+        eventually(lambda: told_last() == contents.getChildAtIndex(0) and "selected" in states(told_last()),
+                   lambda: f"the help opened telling {described(told_last())}, not its first section, chosen")
+        key(0xFF1B, contents)  # Escape
+    finally:
+        session.close()
+
+
+def read_texts_show_their_focus():
+    """The explanation and the anion gap's reading, given the focus, are framed as the screen shows them:
+    a frame on their edge at 3:1 against the page around and their own ground, drawn only while focused."""
+    session = Session()
+    try:
+        give_keyboard(session.window())
+        act(session.find("push button", "Analyze"), "Press")
+        act(session.find("push button", "Why?"), "Press")
+        pages = (("Explanation", "Explanation"), ("Electrolytes", "Anion gap"))
+        for item, name in pages:
+            act(session.find("radio button", item), "Press")
+            text = session.find("text", name)
+            if text is None:
+                continue
+            text.queryComponent().grabFocus()  # as a screen reader moves the focus
+            if not eventually(lambda t=text: "focused" in states(t), f"the text {name!r} did not take the focus"):
+                continue
+            box = text.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            screen = Screen(os.environ["HALVEX_BUS_SCREEN"])
+            around = screen.pixel(box.x - 2, box.y + box.height // 2)
+            ground = screen.pixel(box.x + 3, box.y + box.height - 3)
+
+            def weakest(b=box, grounds=(around, ground)):
+                drawn = top_edge(b)
+                return min(max(contrast(pixel, against) for pixel in drawn) for against in grounds)
+
+            eventually(lambda: weakest() >= 3,
+                       lambda n=name: f"the focused {n!r} is framed at {weakest():.2f}:1 against the page or inside")
+            framed = top_edge(box)
+            session.find("spin button", "pH, -log[H]").queryComponent().grabFocus()
+            eventually(lambda b=box, f=framed: top_edge(b) != f, f"the frame of {name!r} stays without the focus")
+    finally:
+        session.close()
+
+
 def main():
     session = Session()
     try:
@@ -471,8 +724,10 @@ def main():
             step(session)
     finally:
         session.close()
-    preferences_take_keys()
-    the_help_reads_on_a_dark_desktop()
+    for step in (preferences_take_keys, preferences_in_the_side_bar, the_first_start_checks_the_page_shown,
+                 electrolytes_in_the_order_seen, lists_focus_their_current_row, read_texts_show_their_focus,
+                 the_help_reads_on_a_dark_desktop):
+        step()
     for failure in failures:
         print("FAIL:", failure)
     print(f"{len(failures)} of the bus checks failed" if failures else "every bus check passed")

@@ -3,6 +3,8 @@
 // user's, group headers that say their state.
 
 #include "product/ProductInfo.h"
+#include "tests/support/EdgeContrast.h"
+#include "tests/support/Palettes.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/AboutPage.h"
 #include "ui/CategoryControls.h"
@@ -16,9 +18,11 @@
 #include "ui/TeacherPage.h"
 #include "widgets/AccessibleInterfaces.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/Contrast.h"
 #include "widgets/CylinderGauge.h"
 #include "widgets/Hints.h"
 #include "widgets/HoverBoldLabel.h"
+#include "widgets/IndexedAction.h"
 #include "widgets/NumericSpinField.h"
 #include "widgets/SideBarGroup.h"
 
@@ -28,6 +32,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -68,6 +73,14 @@ private slots:
     void tabReachesEveryControl();
     void aTeacherRoundFromTheKeyboard();
     void aPageChosenTakesTheFocus();
+    void theItemCheckedIsThePageShown_data();
+    void theItemCheckedIsThePageShown();
+    void readTextsShowTheirFocus_data();
+    void readTextsShowTheirFocus();
+    void preferencesByTheirShortcut_data();
+    void preferencesByTheirShortcut();
+    void preferencesFromTheSideBar_data();
+    void preferencesFromTheSideBar();
 
 private:
     template <typename T>
@@ -450,6 +463,152 @@ void TestAccessibility::aPageChosenTakesTheFocus()
     // Why? too.
     QTest::mouseClick(m_fixture.panel()->btnWhy(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>("txtExplanation"));
+}
+
+void TestAccessibility::theItemCheckedIsThePageShown_data()
+{
+    QTest::addColumn<QStringList>("stored"); // key, value, ...
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("checked"); // the one page item a screen reader reads as checked
+    QTest::addColumn<QString>("arrow");
+    // As designed: the About page under the arrow at ABG Teacher.
+    QTest::newRow("first start") << QStringList{} << "tsHelpAbout"
+                                 << "barABGHelpAbout"
+                                 << "alBarABGTeacher";
+    QTest::newRow("closed on Print Samples")
+        << QStringList{"frmMain/pcABGDetails/ActivePage",  "tsPrint", "frmMain/alBarABGTeacher/ImageIndex", "-1",
+                       "frmMain/alBarABGPrint/ImageIndex", "1"}
+        << "tsPrint"
+        << "barABGPrint"
+        << "alBarABGPrint";
+    QTest::newRow("a page stored without its arrow")
+        << QStringList{"frmMain/pcABGDetails/ActivePage", "tsABGStats"} << "tsABGStats"
+        << "barABGStats"
+        << "alBarABGTeacher";
+}
+
+void TestAccessibility::theItemCheckedIsThePageShown()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, page);
+    QFETCH(QString, checked);
+    QFETCH(QString, arrow);
+    m_fixture.close();
+    for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+        WindowFixture::store(stored[i], stored[i + 1]);
+    QVERIFY(m_fixture.open());
+
+    QWidget *shown = m_fixture.window->pcABGDetails()->currentWidget();
+    QCOMPARE(shown->objectName(), page);
+    QStringList checkedItems;
+    for (const BarActionRow &row : kBarActions) {
+        if (row.group == BarGroup::Abg && accessible(child<QWidget>(row.item))->state().checked)
+            checkedItems << row.item;
+    }
+    QCOMPARE(checkedItems, QStringList{checked});
+    QStringList arrows;
+    for (const IndexedAction *action : m_fixture.window->findChildren<IndexedAction *>()) {
+        if (action->imageIndex() == kArrowImage)
+            arrows << action->objectName();
+    }
+    QCOMPARE(arrows, QStringList{arrow}); // the arrow stays where it is seen
+
+    // F6 from the fields goes to the page shown, whatever the arrow marks.
+    m_fixture.panel()->edtPh()->setFocus();
+    QTest::keyClick(m_fixture.panel()->edtPh(), Qt::Key_F6);
+    QVERIFY(shown->isAncestorOf(QApplication::focusWidget()));
+
+    // From the first page switch on, the arrow and the item checked are one.
+    trigger("alBarABGSamples");
+    QVERIFY(accessible(child<QWidget>("barABGSamples"))->state().checked);
+    QVERIFY(!accessible(child<QWidget>(checked))->state().checked);
+}
+
+void TestAccessibility::readTextsShowTheirFocus_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dark");
+    const std::pair<const char *, const char *> texts[] = {
+        {"barABGExplain", "txtExplanation"}, {"barABGElectrolytes", "txtAnionGap"}, {"barABGReview", "txtAnswer"}};
+    for (const auto &[item, text] : texts) {
+        for (const bool dark : {false, true})
+            QTest::addRow("%s, %s", text, dark ? "dark" : "light") << item << text << dark;
+    }
+}
+
+void TestAccessibility::readTextsShowTheirFocus()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(bool, dark);
+    if (dark)
+        m_fixture.window->setPalette(darkPalette());
+    QTest::mouseClick(child<QWidget>(item), Qt::LeftButton);
+    auto *read = child<QTextEdit>(text);
+    read->setFocus(Qt::TabFocusReason);
+    QVERIFY(read->hasFocus());
+    // A frame along its edge that stands out at 3:1 from the page around it and from the text's own ground.
+    const QImage image = read->grab().toImage();
+    for (const QColor &against : {read->parentWidget()->palette().color(QPalette::Window),
+                                  read->viewport()->palette().color(read->viewport()->backgroundRole())})
+        QVERIFY2(edgeContrast(image, read->rect(), against) >= kGraphicContrast, qPrintable(against.name()));
+}
+
+void TestAccessibility::preferencesByTheirShortcut_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::newRow("English, from the fields") << "alBarEnglish"
+                                              << "edtPh";
+    QTest::newRow("English, from the page shown") << "alBarEnglish"
+                                                  << "lblWebsite";
+    QTest::newRow("French, from the side bar") << "alBarFrench"
+                                               << "barABGPrint";
+}
+
+void TestAccessibility::preferencesByTheirShortcut()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, from);
+    trigger(language.toLatin1().constData());
+    QWidget *focus = child<QWidget>(from);
+    focus->setFocus();
+    QVERIFY(focus->hasFocus());
+    // Ctrl+Comma, whatever the desktop binds to its preferences.
+    QTest::keyClick(focus, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(m_fixture.window->pcABGDetails()->currentWidget()->objectName(), QString("tsUserPrefs"));
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("edtPHDec"));
+    QCOMPARE(child<IndexedAction>("alBarABGPrefs")->imageIndex(), kArrowImage);
+}
+
+void TestAccessibility::preferencesFromTheSideBar_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "alBarEnglish";
+    QTest::newRow("French") << "alBarFrench";
+}
+
+void TestAccessibility::preferencesFromTheSideBar()
+{
+    QFETCH(QString, language);
+    trigger(language.toLatin1().constData());
+    // Tab from Print Samples to Preferences, Space: the page, the focus on its first field.
+    QWidget *print = child<QWidget>("barABGPrint");
+    print->setFocus();
+    QTest::keyClick(print, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("barABGPrefs"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("edtPHDec"));
+    // One more decimal for the pH, then Tab to Save and Space.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    auto *save = child<QPushButton>("btnSave");
+    for (int i = 0; i < 10 && QApplication::focusWidget() != save; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), save);
+    QTest::keyClick(save, Qt::Key_Space);
+    QCOMPARE(m_fixture.panel()->edtPh()->text(), QString("7.400"));
+    QCOMPARE(WindowFixture::stored("AppSettings/phDec").toInt(), 3);
 }
 
 QTEST_MAIN(TestAccessibility)

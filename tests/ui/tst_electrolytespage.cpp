@@ -27,6 +27,7 @@ private slots:
     void albuminUnitStoredOnlyWhenChanged();
     void clearEmptiesTheFields();
     void teacherModeGeneratesElectrolytes();
+    void tabWalksThePageAsItIsSeen();
 
 private:
     void openPage()
@@ -163,6 +164,21 @@ void TestElectrolytesPage::teacherModeGeneratesElectrolytes()
     QVERIFY(!m_fixture.window->session().electrolytes().any());
     m_fixture.window->close();
     QVERIFY(!WindowFixture::stored("AppSettings/WithElectrolytes").isValid());
+}
+
+void TestElectrolytesPage::tabWalksThePageAsItIsSeen()
+{
+    // Entered from its side-bar item with the keyboard: the focus on Na, then Tab in the order seen.
+    QWidget *item = m_fixture.child<SideBarItem>("barABGElectrolytes");
+    item->setFocus();
+    QTest::keyClick(item, Qt::Key_Space);
+    QStringList walked{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(walked, (QStringList{"edtSodium", "edtChloride", "edtAlbumin", "cbAlbuminUnit", "btnClearElectrolytes",
+                                  "txtAnionGap"}));
 }
 
 QTEST_MAIN(TestElectrolytesPage)

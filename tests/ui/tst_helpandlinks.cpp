@@ -32,6 +32,7 @@ private slots:
     void helpWindowSaysWhatIsMissing();
     void helpWindowClosesFromTheKeyboard_data();
     void helpWindowClosesFromTheKeyboard();
+    void helpContentsFromTheKeyboard();
 
 private:
     QString currentPage() const { return m_fixture.window->pcABGDetails()->currentWidget()->objectName(); }
@@ -189,6 +190,28 @@ void TestHelpAndLinks::helpWindowClosesFromTheKeyboard()
     help.text()->setFocus();
     QTest::keyClick(help.text(), keys.key(), keys.keyboardModifiers());
     QVERIFY(!help.isVisible());
+}
+
+void TestHelpAndLinks::helpContentsFromTheKeyboard()
+{
+    HelpWindow help;
+    help.showBook(HALVEX_HELP_BOOK);
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    // The window opens on its contents, at the first section, chosen.
+    QListWidget *contents = help.contents();
+    QVERIFY(contents->hasFocus());
+    QCOMPARE(contents->currentRow(), 0);
+    QVERIFY(contents->currentItem()->isSelected());
+    // Down and Enter go to the next section; Tab to the text, and back, keeps the section.
+    QTest::keyClick(contents, Qt::Key_Down);
+    QTest::keyClick(contents, Qt::Key_Return);
+    QVERIFY(help.text()->verticalScrollBar()->value() > 0);
+    QTest::keyClick(contents, Qt::Key_Tab);
+    QVERIFY(help.text()->hasFocus());
+    contents->setFocus(Qt::BacktabFocusReason); // the text's own Tab goes from link to link
+    QVERIFY(contents->hasFocus());
+    QCOMPARE(contents->currentRow(), 1);
+    QVERIFY(contents->currentItem()->isSelected());
 }
 
 QTEST_MAIN(TestHelpAndLinks)

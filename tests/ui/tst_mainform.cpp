@@ -53,6 +53,8 @@ private slots:
     void pageSwitchKeepsExactlyOneArrow();
     void helpAndWebsite();
     void sideBarGroups();
+    void preferencesStandAfterPrint_data();
+    void preferencesStandAfterPrint();
     void statusLineShowsLongHints();
 
 private:
@@ -109,9 +111,10 @@ QStringList TestMainForm::arrows() const
 void TestMainForm::frame()
 {
     QCOMPARE(m_window->windowTitle(), QString("Halvex"));
-    // The design's 807 × 498, taller by what the side bar's items of ours need
-    // to show every group whole: 16 pixels for the three items of the ABG group.
-    QCOMPARE(m_window->size(), QSize(807, 498 + 16));
+    // The design's 807 × 498, taller by what the items added to the side bar
+    // need to show every group whole: 35 pixels for the four items added to the
+    // ABG group (three of ours and Preferences).
+    QCOMPARE(m_window->size(), QSize(807, 498 + 35));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->font().pixelSize(), 12);
@@ -368,10 +371,10 @@ void TestMainForm::helpAndWebsite()
 
 void TestMainForm::sideBarGroups()
 {
-    for (const char *hidden : {"barABGPrefs", "LanguageGerman", "LanguageSpanish"})
+    for (const char *hidden : {"LanguageGerman", "LanguageSpanish"})
         QVERIFY2(child<QToolButton>(hidden)->isHidden(), hidden);
-    for (const char *shown :
-         {"barABGTeacher", "barABGHelpAbout", "unitmmHG", "unitKPA", "LanguageEnglish", "LanguageFrench"})
+    for (const char *shown : {"barABGTeacher", "barABGPrefs", "barABGHelpAbout", "unitmmHG", "unitKPA",
+                              "LanguageEnglish", "LanguageFrench"})
         QVERIFY2(child<QToolButton>(shown)->isVisible(), shown);
     QCOMPARE(child<QToolButton>("LanguageGerman")->text(), QString("Deutsch"));
     QCOMPARE(child<QToolButton>("LanguageFrench")->text(), QString("Français"));
@@ -387,6 +390,40 @@ void TestMainForm::sideBarGroups()
     QTest::mouseClick(group->header(), Qt::LeftButton);
     QVERIFY(!group->isCollapsed());
     QVERIFY(child<QToolButton>("unitKPA")->isVisible());
+}
+
+void TestMainForm::preferencesStandAfterPrint_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("English") << "LanguageEnglish"
+                             << "Preferences";
+    QTest::newRow("French") << "LanguageFrench" << QString::fromUtf8("Préférences");
+}
+
+void TestMainForm::preferencesStandAfterPrint()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    QTest::mouseClick(child<QToolButton>(language), Qt::LeftButton);
+
+    auto *preferences = child<QToolButton>("barABGPrefs");
+    QVERIFY(preferences->isVisible());
+    QCOMPARE(preferences->text(), caption);
+    // Between Print Samples and the web site; the group whole, down to its last
+    // item, and the groups below it whole in the side bar.
+    QCOMPARE(preferences->y(), child<QToolButton>("barABGPrint")->geometry().bottom() + 1);
+    QCOMPARE(child<QToolButton>("barABGWebsite")->y(), preferences->geometry().bottom() + 1);
+    auto *group = child<SideBarGroup>("barABG");
+    const QWidget *last = child<QToolButton>("barABGHelpAbout");
+    QVERIFY(group->rect().contains(QRect(last->mapTo(group, QPoint(0, 0)), last->size())));
+    const QWidget *lastGroup = child<SideBarGroup>("barLanguage");
+    QVERIFY(lastGroup->parentWidget()->rect().contains(lastGroup->geometry()));
+
+    // A click shows the page, the arrow at its item.
+    QTest::mouseClick(preferences, Qt::LeftButton);
+    QCOMPARE(m_window->pcABGDetails()->currentWidget()->objectName(), QString("tsUserPrefs"));
+    QCOMPARE(arrows(), QStringList{"alBarABGPrefs"});
 }
 
 void TestMainForm::statusLineShowsLongHints()

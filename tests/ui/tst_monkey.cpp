@@ -1,11 +1,11 @@
 // A seeded monkey: thousands of random clicks, pointer moves and keys on the
 // main window, across every page, with every dialog answered by recorders.
-// After each step the window must still hold together: one side-bar arrow, one
-// unit and one language ticked, the fields within their limits once left, the
-// result fields read-only, at most one answer box ticked, the gauge within 0 to
-// 100, and the status line showing the hint under the pointer. A failure names
-// its seed and step; HALVEX_MONKEY_SEED and HALVEX_MONKEY_EVENTS repeat or
-// lengthen a run.
+// After each step the window must still hold together: one side-bar arrow, the
+// page shown the one page item chosen, one unit and one language ticked, the
+// fields within their limits once left, the result fields read-only, at most
+// one answer box ticked, the gauge within 0 to 100, and the status line showing
+// the hint under the pointer. A failure names its seed and step;
+// HALVEX_MONKEY_SEED and HALVEX_MONKEY_EVENTS repeat or lengthen a run.
 
 #include "report/dialogs/ReportRunner.h"
 #include "tests/support/WindowFixture.h"
@@ -98,6 +98,12 @@ QString TestMonkey::brokenInvariant() const
         arrows += imageOf(row.action) == kArrowImage ? 1 : 0;
     if (arrows != 1)
         return QStringLiteral("%1 side-bar arrows").arg(arrows);
+    for (const TfrmMain::PageRow &row : TfrmMain::pageRows()) {
+        const char *action = kBarActions[static_cast<std::size_t>(row.action)].action;
+        const bool shown = window.pcABGDetails()->currentIndex() == static_cast<int>(row.page);
+        if (window.findChild<IndexedAction *>(action)->isChosen() != shown)
+            return QStringLiteral("%1 %2 chosen").arg(QLatin1String(action), shown ? "shown but not" : "not shown but");
+    }
     if ((imageOf("alBarMMHG") == kTickImage) == (imageOf("alBarKPa") == kTickImage))
         return QStringLiteral("not one unit ticked");
     if ((imageOf("alBarEnglish") == kTickImage) == (imageOf("alBarFrench") == kTickImage))

@@ -2,31 +2,20 @@
 // and text at 4.5:1 in every state of a window (disabled, behind another,
 // chosen), links included, on a light palette, a dark one and Fusion's.
 
+#include "tests/support/EdgeContrast.h"
 #include "tests/support/Palettes.h"
 #include "widgets/Contrast.h"
 #include "widgets/ReadableStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QListWidget>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
-
-namespace {
-
-// The strongest contrast any pixel of the rectangle's edge has with the background.
-double edgeContrast(const QImage &image, const QRect &edge, const QColor &background)
-{
-    double best = 1;
-    for (int x = edge.left(); x <= edge.right(); ++x) {
-        for (const int y : {edge.top(), edge.bottom()})
-            best = std::max(best, contrastRatio(image.pixelColor(x, y), background));
-    }
-    return best;
-}
-
-} // namespace
 
 class TestReadableStyle : public QObject {
     Q_OBJECT
@@ -84,9 +73,17 @@ void TestReadableStyle::focusFramesStandOut()
     button->setText(QStringLiteral("Units"));
     button->setAutoRaise(true);
     button->move(0, 40);
+    // Framed scrolling areas, a text read and a list, on a frame of their own.
+    auto *text = new QTextEdit(QStringLiteral("The pH is acidic."), &window);
+    text->setReadOnly(true);
+    text->setGeometry(0, 80, 200, 60);
+    auto *list = new QListWidget(&window);
+    list->addItems({QStringLiteral("1. Correct"), QStringLiteral("2. Incorrect")});
+    list->setGeometry(0, 150, 200, 60);
+    window.resize(240, 220);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (QWidget *control : std::initializer_list<QWidget *>{box, button}) {
+    for (QWidget *control : std::initializer_list<QWidget *>{box, button, text, list}) {
         control->setFocus();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -99,6 +96,14 @@ void TestReadableStyle::focusFramesStandOut()
             option.initFrom(box);
             option.text = box->text();
             frame = box->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &option, box);
+        }
+        if (const auto *area = qobject_cast<QAbstractScrollArea *>(control)) {
+            // On the area's edge, standing out from what surrounds it and from what it holds.
+            const QColor inside = area->viewport()->palette().color(area->viewport()->backgroundRole());
+            for (const QColor &against : {window.palette().color(QPalette::Window), inside})
+                QVERIFY2(edgeContrast(image, control->rect(), against) >= kGraphicContrast,
+                         control->metaObject()->className());
+            continue;
         }
         QVERIFY2(edgeContrast(image, frame, background) >= kGraphicContrast, control->metaObject()->className());
     }

@@ -1,4 +1,5 @@
 #include "tests/support/Palettes.h"
+#include "widgets/AccessibleInterfaces.h"
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/ImageList.h"
@@ -7,6 +8,7 @@
 #include "widgets/SideBarGroup.h"
 #include "widgets/StatusHints.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -22,6 +24,7 @@ class TestSideBar : public QObject {
 
 private slots:
     void itemsFollowTheirActions();
+    void aChoiceIsCheckedWhereverItsMarker();
     void collapsing();
     void collapsedGroupShrinksAndTheOthersMoveUp();
     void buttonsSpanTheBarAtTheirOwnHeight();
@@ -59,6 +62,29 @@ void TestSideBar::itemsFollowTheirActions()
     QSignalSpy triggered(&action, &QAction::triggered);
     QTest::mouseClick(item, Qt::LeftButton);
     QCOMPARE(triggered.count(), 1);
+}
+
+void TestSideBar::aChoiceIsCheckedWhereverItsMarker()
+{
+    installAccessibleInterfaces();
+    ImageList images(QSize(16, 16));
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.add(red);
+    SideBarGroup group(QStringLiteral("Group"), QIcon());
+    IndexedAction action(QStringLiteral("Page"), images, nullptr);
+    QToolButton *item = group.addItem(&action, QStringLiteral("item"));
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(item);
+    QCOMPARE(read->role(), QAccessible::RadioButton);
+
+    action.setImageIndex(0); // the marker alone
+    QVERIFY(!read->state().checked);
+    action.setChosen(true);
+    QVERIFY(read->state().checked);
+    action.setImageIndex(-1); // the choice alone
+    QVERIFY(read->state().checked);
+    action.setChosen(false);
+    QVERIFY(!read->state().checked);
 }
 
 void TestSideBar::collapsing()
