@@ -7,6 +7,7 @@ say what changed. Exits 1 with one line per failed check.
 """
 
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -274,7 +275,7 @@ def a_teacher_round(session):
     def shown():
         return [e for e in session.events_of("object:state-changed:showing", "notification") if e.detail1 == 1]
 
-    eventually(lambda: shown() and shown()[-1].source.name in ("Correct !", "Incorrect"),
+    eventually(lambda: shown() and shown()[-1].source.name.startswith(("Correct ! ", "Incorrect. ")),
                lambda: f"the verdict was not announced: {[e.source.name for e in shown()]}")
     gauge = next((n for n in walk(session.app) if n.getRoleName() == "progress bar"), None)
     if check(gauge is not None, "no progress bar"):
@@ -377,6 +378,126 @@ def french_names(session):
     act(session.find("radio button", "English"), "Press")
 
 
+class Heard:
+    """What a screen reader hears while it is listened to: each notification as
+    it appears, named as it is then, and each focus that moves."""
+
+    def __init__(self):
+        self.said = []
+        self.listener = self.hear
+        for kind in ("object:state-changed:showing", "focus:"):
+            pyatspi.Registry.registerEventListener(self.listener, kind)
+
+    def hear(self, event):
+        try:
+            role, name = event.source.getRoleName(), event.source.name
+        except Exception:  # a destroyed object
+            return
+        if event.type.startswith("focus:"):
+            self.said.append(("focus", name))
+        elif role == "notification" and event.detail1 == 1:
+            self.said.append(("news", name))
+
+    def news(self):
+        return [name for kind, name in self.said if kind == "news"]
+
+    def told(self, what, seconds=10):
+        """The one news told for `what`, once it is told; None (and a failure) otherwise."""
+        eventually(lambda: self.news(), f"nothing was told for {what}", seconds)
+        pump(0.5)  # and nothing more
+        news = self.news()
+        check(len(news) <= 1, f"{what} was told {len(news)} times: {news}")
+        return news[0] if news else None
+
+    def focus_before_news(self, control, what):
+        """Where the focus moved to `control`, it moved before the news was told.
+        (Only a window that has the focus tells where it moves: here, without a
+        window manager, the window keeps its news a moment, then tells it.)"""
+        kinds = [kind for kind, name in self.said if kind == "news" or name == control]
+        check("focus" not in kinds or kinds[:2] == ["focus", "news"],
+              f"{what}: the news was told before the focus moved to {control}: {self.said}")
+
+    def close(self):
+        for kind in ("object:state-changed:showing", "focus:"):
+            pyatspi.Registry.deregisterEventListener(self.listener, kind)
+
+
+def news_after_each_action(session):
+    """Generate, Analyze (with and without an answer) and Load each tell their
+    outcome once, as a notification named in words, after the focus has moved;
+    no notification is empty, and the teacher page shown again tells nothing."""
+    heard = Heard()
+    try:
+        def field_text(name):
+            node = session.find("text", name)
+            return node.queryText().getText(0, -1) if node is not None else None
+
+        def results():
+            return f"{field_text('Assessment of Acid/Base status')}, {field_text('Assessment of Hypoxemic state')}"
+
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Generate"), "Press")
+        news = heard.told("Generate")
+        values = re.fullmatch(r"New case: pH ([\d.]+), PaCO2 [\d.]+ mmHg, PaO2 [\d.]+ mmHg, HCO3 [\d.]+ mEq/L, "
+                              r"O2 \d+ %, Age \d+ Years", news or "")
+        ph = session.find("spin button", "pH, -log[H]")
+        if check(values is not None, f"Generate told {news!r}") and ph is not None:
+            check(abs(float(values.group(1)) - ph.queryValue().currentValue) < 1e-9,
+                  f"Generate told {news!r} while the pH field holds {ph.queryValue().currentValue}")
+        heard.focus_before_news("Analyze", "Generate")
+
+        act(session.find("check box", "Normal Acid/Base balance"), "Toggle")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze with an answer")
+        if news is not None:
+            check(news in (f"Correct ! {results()}", f"Incorrect. {results()}"),
+                  f"Analyze with an answer told {news!r}, the results being {results()!r}")
+        heard.focus_before_news("Generate", "Analyze")
+
+        heard.said.clear()
+        act(session.find("radio button", "Statistics"), "Press")
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        pump(1)
+        check(not heard.news(), f"the teacher page shown again told {heard.news()}")
+
+        act(session.find("radio button", "Sample ABGs"), "Press")
+        heard.said.clear()
+        act(session.find("link", "Normal Acid/Base balance"), "Press")
+        news = heard.told("a sample loaded")
+        if news is not None:
+            check(news.startswith("Case loaded into the fields: pH "), f"a sample loaded told {news!r}")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze without an answer")
+        check(news == results(), f"Analyze without an answer told {news!r}, the results being {results()!r}")
+
+        act(session.find("radio button", "Review"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Load into the fields"), "Press")
+        news = heard.told("a reviewed answer loaded")
+        if news is not None:
+            check(news.startswith("Case loaded into the fields: pH "), f"a reviewed answer loaded told {news!r}")
+
+        # Electrolytes drawn with the case, read on their page: the reading in one line after the results.
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        act(session.find("check box", "With electrolytes"), "Toggle")
+        act(session.find("radio button", "Electrolytes"), "Press")
+        act(session.find("push button", "Generate"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze with electrolytes")
+        if news is not None:
+            check(news.startswith(results() + ". Anion gap ") and " mEq/L: " in news,
+                  f"Analyze with electrolytes told {news!r}")
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        act(session.find("check box", "With electrolytes"), "Toggle")
+        check(all(name for kind, name in heard.said if kind == "news"), f"an empty notification: {heard.said}")
+    finally:
+        heard.close()
+
+
 def preferences_take_keys():
     """The decimals fields, on the page as restored from the stored settings."""
     session = Session("[frmMain]\npcABGDetails\\ActivePage=tsUserPrefs\n")
@@ -399,7 +520,8 @@ def main():
     try:
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
                      unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row,
-                     the_electrolytes_page, the_help_window, french_names):
+                     the_electrolytes_page, the_help_window, french_names,
+                     news_after_each_action):
             step(session)
     finally:
         session.close()
