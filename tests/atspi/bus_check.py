@@ -216,6 +216,31 @@ def headers_say_their_state(session):
                    f"no state change sent when the Units header became {expected}")
 
 
+def headers_tell_expanded_and_collapsed(session):
+    """A group header expanded or collapsed tells both states as they change,
+    as a GTK expander does, beside its pressed state."""
+    changes = []
+
+    def heard(event):
+        if event.type.startswith(("object:state-changed:expanded", "object:state-changed:collapsed")):
+            changes.append((event.type.rsplit(":", 1)[1], event.detail1, event.source.name))
+
+    kinds = ("object:state-changed:expanded", "object:state-changed:collapsed")
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(heard, kind)
+    try:
+        header = session.find("push button", "Language")
+        for expanded in (0, 1):
+            changes.clear()
+            act(header, "Press")
+            expected = [("expanded", expanded, "Language"), ("collapsed", 1 - expanded, "Language")]
+            eventually(lambda: sorted(changes) == sorted(expected),
+                       lambda: f"the Language header {'expanded' if expanded else 'collapsed'} told {changes}")
+    finally:
+        for kind in kinds:
+            pyatspi.Registry.deregisterEventListener(heard, kind)
+
+
 def links_open_their_address(session):
     act(session.find("link", "www.halvex-abg.org"), "Press")
 
@@ -521,7 +546,7 @@ def main():
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
                      unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row,
                      the_electrolytes_page, the_help_window, french_names,
-                     news_after_each_action):
+                     headers_tell_expanded_and_collapsed, news_after_each_action):
             step(session)
     finally:
         session.close()
