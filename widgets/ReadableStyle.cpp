@@ -2,6 +2,7 @@
 
 #include "widgets/Contrast.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOption>
@@ -51,6 +52,13 @@ void ReadableStyle::drawFocusFrame(const QStyleOption &option, const QRect &arou
 void ReadableStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
+    // A list, a text or a page view with the focus: its frame's outer line marks it.
+    if (element == CE_ShapedFrame && (option->state & State_HasFocus)
+        && qobject_cast<const QAbstractScrollArea *>(widget)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        drawFocusFrame(*option, option->rect, painter, widget);
+        return;
+    }
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     if ((element != CE_CheckBox && element != CE_RadioButton) || !button || !(option->state & State_HasFocus)) {
         QProxyStyle::drawControl(element, option, painter, widget);

@@ -3,7 +3,8 @@
 // The desktop's own style, with two things made readable whatever its
 // palette: focus frames drawn at 3:1 against what they surround, and the text
 // of disabled controls at 4.5:1 against their background. Tool buttons, check
-// boxes and radio buttons get their frame from here, not from the style, which
+// boxes, radio buttons and framed scroll areas (lists, texts, the print
+// preview's pages) get their focus frame from here, not from the style, which
 // may draw a faint one or none.
 
 #include <QProxyStyle>

@@ -1,5 +1,6 @@
 // The readable style over the desktop's: focus frames that stand out at 3:1
-// and disabled text at 4.5:1, on a light palette and on a dark one.
+// and disabled text at 4.5:1, on a light palette and on a dark one; a framed
+// scroll area (the print preview's page view) shows when it has the focus.
 
 #include "tests/support/Palettes.h"
 #include "widgets/Contrast.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -37,6 +40,8 @@ private slots:
     void focusFramesStandOut();
     void focusFramesStandOut_data() { palettes_data(); }
     void disabledTextReads_data() { palettes_data(); }
+    void aFocusedPageViewIsFramed();
+    void aFocusedPageViewIsFramed_data() { palettes_data(); }
 };
 
 void TestReadableStyle::palettes_data()
@@ -90,6 +95,35 @@ void TestReadableStyle::focusFramesStandOut()
         }
         QVERIFY2(edgeContrast(image, frame, background) >= kGraphicContrast, control->metaObject()->className());
     }
+}
+
+void TestReadableStyle::aFocusedPageViewIsFramed()
+{
+    QFETCH(bool, dark);
+    QWidget window;
+    if (dark)
+        window.setPalette(darkPalette());
+    auto *other = new QToolButton(&window);
+    QGraphicsScene pages;
+    pages.setBackgroundBrush(Qt::gray);
+    auto *view = new QGraphicsView(&pages, &window);
+    view->setGeometry(0, 40, 200, 150);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QRect edge = view->rect().adjusted(0, 0, -1, -1);
+    const QColor background = view->palette().color(view->backgroundRole());
+
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    const QImage unfocused = view->grab().toImage();
+    view->setFocus();
+    QTRY_VERIFY(view->hasFocus());
+    const QImage focused = view->grab().toImage();
+    // Seen to change, and standing out as any focus frame does.
+    QVERIFY(focused.copy(edge.left(), edge.top(), edge.width(), 1)
+            != unfocused.copy(edge.left(), edge.top(), edge.width(), 1));
+    QVERIFY(edgeContrast(focused, edge, background) >= kGraphicContrast);
 }
 
 QTEST_MAIN(TestReadableStyle)
