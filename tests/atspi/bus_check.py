@@ -523,6 +523,30 @@ def news_after_each_action(session):
         heard.close()
 
 
+def the_preview_tells_its_page(session):
+    """The print preview: a page turned to from a button is told in words, once.
+    Keys, not actions: an action waits for its answer until a modal dialog closes."""
+    heard = Heard()
+    try:
+        act(session.find("radio button", "Print Samples"), "Press")
+        key(0x20, session.find("push button", "Print"))  # Space
+        ok = session.find("push button", "OK", seconds=20)
+        if ok is None:
+            return
+        key(0x20, ok)  # the preview, chosen first
+        last = session.find("push button", "Last page", seconds=30)
+        if last is None:
+            return
+        heard.said.clear()
+        key(0x20, last)
+        news = heard.told("the last page")
+        check(re.fullmatch(r"Page (\d+) of \1", news or "") is not None, f"the last page told {news!r}")
+        key(0x20, session.find("push button", "Close"))
+        eventually(lambda: "showing" not in states(last), "Close left the preview open")
+    finally:
+        heard.close()
+
+
 def preferences_take_keys():
     """The decimals fields, on the page as restored from the stored settings."""
     session = Session("[frmMain]\npcABGDetails\\ActivePage=tsUserPrefs\n")
@@ -546,7 +570,7 @@ def main():
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
                      unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row,
                      the_electrolytes_page, the_help_window, french_names,
-                     headers_tell_expanded_and_collapsed, news_after_each_action):
+                     headers_tell_expanded_and_collapsed, news_after_each_action, the_preview_tells_its_page):
             step(session)
     finally:
         session.close()
