@@ -16,7 +16,7 @@ struct OwnTextRow {
 };
 
 // In the order of the enumeration.
-constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::WithElectrolytes) + 1> kOwnTexts{{
+constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::PreviewPage) + 1> kOwnTexts{{
     {OwnText::NoPrinter, "No printer is installed. Choose the preview or a PDF file instead.",
      "Aucune imprimante n'est installée. Choisissez plutôt l'aperçu ou un fichier PDF."},
     {OwnText::PrinterFailed, "The printer %1 could not print the sheet.",
@@ -103,6 +103,9 @@ constexpr std::array<OwnTextRow, static_cast<std::size_t>(OwnText::WithElectroly
     {OwnText::GapNeedsSodiumAndChloride, "Type Na and Cl (and the albumin), then Analyze, to read the anion gap.",
      "Saisissez Na et Cl (et l'albumine), puis analysez, pour lire le trou anionique."},
     {OwnText::WithElectrolytes, "With electrolytes", "Avec électrolytes"},
+    {OwnText::NewCase, "New case: %1", "Nouveau cas : %1"},
+    {OwnText::CaseLoaded, "Case loaded into the fields: %1", "Cas chargé dans les champs : %1"},
+    {OwnText::PreviewPage, "Page %1 of %2", "Page %1 sur %2"},
 }};
 
 static_assert(rowsInEnumOrder(kOwnTexts, &OwnTextRow::text), "one row a text, in the order of OwnText");

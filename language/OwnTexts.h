@@ -72,6 +72,9 @@ enum class OwnText {
     AnionGapReading,
     GapNeedsSodiumAndChloride,
     WithElectrolytes,
+    NewCase,     // news for a screen reader from here; %1 the values as the fields show them
+    CaseLoaded,  // %1 the values as the fields show them
+    PreviewPage, // %1 the page shown, %2 the pages
 };
 
 // The text in French when the language is French (in any letter case), in English otherwise.

@@ -5,8 +5,15 @@
 #include "language/OwnTexts.h"
 
 #include <algorithm>
+#include <array>
 
 namespace halvex {
+
+std::string_view verdictText(Verdict verdict)
+{
+    static constexpr std::array<std::string_view, 3> kTexts{"", "Correct !", "Incorrect"};
+    return kTexts[static_cast<std::size_t>(verdict)];
+}
 
 std::string answerVerdictLine(const AnswerVerdict &verdict, std::string_view language)
 {

@@ -20,6 +20,9 @@ namespace halvex {
 // "Correct !" or "Incorrect" on the teacher page, or nothing.
 enum class Verdict { None, Correct, Incorrect };
 
+// The verdict as the teacher page shows it, whatever the language: "Correct !", "Incorrect", or nothing.
+std::string_view verdictText(Verdict verdict);
+
 // The verdict on one scored answer.
 struct AnswerVerdict {
     bool correct = false;

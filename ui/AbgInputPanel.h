@@ -11,6 +11,7 @@
 #include "ui/PageContext.h"
 
 #include <QFrame>
+#include <QStringList>
 
 #include <array>
 
@@ -77,6 +78,13 @@ private:
     // Names each field for screen readers after its label and unit, and each
     // result field after its heading, as they read now.
     void nameFields();
+    // What a screen reader is told once Analyze has shown `shown` (the results,
+    // or the question): the verdict on the answer it scored first, what the
+    // electrolytes say last.
+    QString analysisNews(const QStringList &shown) const;
+    // What a screen reader is told of the case just put into the fields: new or
+    // loaded, and its values as the fields show them.
+    QString caseNews() const;
 
     PageContext &m_context;
     std::array<NumericSpinField *, 6> m_fields{};

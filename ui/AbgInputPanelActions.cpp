@@ -1,6 +1,7 @@
 // What the input panel's buttons and fields do: the Analyze workflow, Clear,
 // Generate of teacher mode and the pH exit rule, and how the fields follow the
-// unit, the decimal preferences and the samples the session puts into them.
+// unit, the decimal preferences and the samples the session puts into them;
+// each outcome is told to a screen reader once the focus has moved.
 
 #include "ui/AbgInputPanel.h"
 #include "ui/PageText.h"
@@ -12,6 +13,7 @@
 #include "ui/ResultFields.h"
 #include "ui/UnitPresentation.h"
 #include "ui/WindowSession.h"
+#include "widgets/Announcer.h"
 #include "widgets/Hints.h"
 #include "widgets/NumericSpinField.h"
 
@@ -60,6 +62,8 @@ void AbgInputPanel::btnAnalyzeClick()
     halvex::AssessAcidBase(output, sample, presentation.unit, presentation.language);
     session.assessed(input, sample);
     m_btnGenerate->setFocus();
+    // Told after the focus has moved: a screen reader would cut it to say the focus.
+    Announcer::announce(this, analysisNews(output.shown()));
 }
 
 void AbgInputPanel::btnClearClick()
@@ -109,6 +113,7 @@ void AbgInputPanel::showSample(const halvex::BloodGasSample &sample)
     edtAge()->setValue(sample.Age);
     edtFIO2()->setValue(sample.FiO2);
     m_btnAnalyze->setFocus();
+    Announcer::announce(this, caseNews());
 }
 
 void AbgInputPanel::showPressureUnits(halvex::PressureUnit from, halvex::PressureUnit to)

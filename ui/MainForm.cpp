@@ -8,6 +8,7 @@
 #include "ui/QtFileDialogs.h"
 #include "ui/WindowSession.h"
 #include "widgets/AccessibleInterfaces.h"
+#include "widgets/Announcer.h"
 #include "widgets/Hints.h"
 #include "widgets/ImageList.h"
 #include "widgets/IndexedAction.h"
@@ -65,7 +66,7 @@ TfrmMain::TfrmMain(MessageBoxes &boxes, halvex::SeedSource seeds, QWidget *paren
         this,
         ReportMessages{[this](const QString &text) { m_seams.boxes.error(text); },
                        [this](const QString &text) { m_seams.boxes.information(text); },
-                       [this] { return m_session->presentation().language; }},
+                       [this] { return m_session->presentation().language; }, &Announcer::announce},
         QDir(m_seams.programFolder).filePath(QStringLiteral(HALVEX_PRINTING_MODULE)));
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Halvex"));

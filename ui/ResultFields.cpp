@@ -9,15 +9,18 @@ ResultFields::ResultFields(AbgInputPanel &panel, MessageBoxes &boxes) : m_panel(
 
 void ResultFields::setAcidBaseText(std::string_view text)
 {
-    m_panel.edtAssessAcidBase()->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_shown << QString::fromUtf8(text);
+    m_panel.edtAssessAcidBase()->setText(m_shown.back());
 }
 
 void ResultFields::setOxygenationText(std::string_view text)
 {
-    m_panel.edtAssessO2()->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_shown << QString::fromUtf8(text);
+    m_panel.edtAssessO2()->setText(m_shown.back());
 }
 
 void ResultFields::showAbgError(std::string_view message)
 {
-    m_boxes.showAbgError(QString::fromUtf8(message.data(), qsizetype(message.size())));
+    m_shown << QString::fromUtf8(message);
+    m_boxes.showAbgError(m_shown.back());
 }

@@ -4,7 +4,6 @@
 #include "ui/ControlCaptions.h"
 #include "ui/PageText.h"
 #include "ui/WindowSession.h"
-#include "widgets/AnnouncedLabel.h"
 #include "widgets/CylinderGauge.h"
 #include "widgets/Tags.h"
 
@@ -34,7 +33,7 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     , m_practiceWeak(new QCheckBox(this))
     , m_realisticCases(new QCheckBox(this))
     , m_withElectrolytes(new QCheckBox(this))
-    , m_result(new AnnouncedLabel)
+    , m_result(new QLabel)
     , m_generated(new QLabel(QStringLiteral("0")))
     , m_gauge(new CylinderGauge)
 {
@@ -112,10 +111,6 @@ TeacherPage::TeacherPage(PageContext &context, QWidget *parent)
     page->addWidget(strip);
 
     connect(&session(), &WindowSession::practiceChanged, this, &TeacherPage::showPractice);
-    connect(&session(), &WindowSession::assessmentChanged, this, [this] {
-        if (const auto &assessment = session().assessment(); assessment && assessment->verdict)
-            m_result->announce();
-    });
     showPractice();
 }
 
@@ -145,19 +140,11 @@ void TeacherPage::showPractice()
     m_realisticCases->setChecked(settings[AppSetting::RealisticCases].isOn());
     m_withElectrolytes->setChecked(settings[AppSetting::WithElectrolytes].isOn());
     // "Correct !" in green or "Incorrect" in red, whatever the interface language; empty for none.
-    switch (practice.verdict()) {
-    case halvex::Verdict::None:
-        m_result->clear();
-        break;
-    case halvex::Verdict::Correct:
-        m_result->setText(QStringLiteral("Correct !"));
-        setTextColour(m_result, QColor(0, 128, 0));
-        break;
-    case halvex::Verdict::Incorrect:
-        m_result->setText(QStringLiteral("Incorrect"));
-        setTextColour(m_result, QColor(255, 0, 0));
-        break;
-    }
+    // The panel's news after Analyze tells it to a screen reader.
+    const halvex::Verdict verdict = practice.verdict();
+    m_result->setText(QString::fromUtf8(halvex::verdictText(verdict)));
+    if (verdict != halvex::Verdict::None)
+        setTextColour(m_result, verdict == halvex::Verdict::Correct ? QColor(0, 128, 0) : QColor(255, 0, 0));
 }
 
 void TeacherPage::nameCount()

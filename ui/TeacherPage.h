@@ -11,7 +11,6 @@
 
 #include <array>
 
-class AnnouncedLabel;
 class CylinderGauge;
 class QCheckBox;
 class QLabel;
@@ -43,7 +42,7 @@ private:
     QCheckBox *m_practiceWeak;
     QCheckBox *m_realisticCases;
     QCheckBox *m_withElectrolytes;
-    AnnouncedLabel *m_result; // the verdict, spoken to a screen reader when an answer is scored
+    QLabel *m_result; // the verdict
     QLabel *m_generated;
     QLabel *m_total = nullptr; // the count's caption
     CylinderGauge *m_gauge;

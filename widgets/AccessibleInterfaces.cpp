@@ -1,6 +1,6 @@
 #include "widgets/AccessibleInterfaces.h"
 
-#include "widgets/AnnouncedLabel.h"
+#include "widgets/Announcer.h"
 #include "widgets/ButtonSpinBox.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/CylinderGauge.h"
@@ -212,15 +212,15 @@ public:
     }
 };
 
-// Spoken when announced: a notification named by its text.
-class AnnouncedLabelAccessible final : public QAccessibleWidget {
+// Spoken when it appears: a notification named by its news.
+class AnnouncerAccessible final : public QAccessibleWidget {
 public:
-    explicit AnnouncedLabelAccessible(AnnouncedLabel *label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    explicit AnnouncerAccessible(Announcer *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text which) const override
     {
         if (which == QAccessible::Name)
-            return static_cast<const AnnouncedLabel *>(widget())->text();
+            return static_cast<const Announcer *>(widget())->news();
         return QAccessibleWidget::text(which);
     }
 };
@@ -259,8 +259,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new LinkAccessible(static_cast<ClickableLabel *>(object));
     if (className == QLatin1String("Pane"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
-    if (className == QLatin1String("AnnouncedLabel"))
-        return new AnnouncedLabelAccessible(static_cast<AnnouncedLabel *>(object));
+    if (className == QLatin1String("Announcer"))
+        return new AnnouncerAccessible(static_cast<Announcer *>(object));
     if (className == QLatin1String("SideBarItem"))
         return new SideBarItemAccessible(static_cast<SideBarItem *>(object));
     if (className == QLatin1String("CylinderGauge"))

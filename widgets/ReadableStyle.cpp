@@ -136,9 +136,8 @@ void ReadableStyle::drawFocusFrame(const QStyleOption &option, const QRect &arou
 void ReadableStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
-    // A framed list or text with the focus: the focus frame over its frame.
-    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
-    if (element == CE_ShapedFrame && frame && frame->frameShape != QFrame::NoFrame && (option->state & State_HasFocus)
+    // A list, a text or a page view with the focus: the focus frame over its frame.
+    if (element == CE_ShapedFrame && (option->state & State_HasFocus)
         && qobject_cast<const QAbstractScrollArea *>(widget)) {
         QProxyStyle::drawControl(element, option, painter, widget);
         drawFocusFrame(*option, option->rect, painter, widget);

@@ -7,8 +7,8 @@
 // and a selection dark or light enough behind its text. The palette is mended
 // wherever it comes from: the desktop's, the one it gives a class of widgets,
 // or one set on a widget. Tool buttons, check boxes, radio buttons and framed
-// scrolling areas (lists, texts) get their
-// focus frame from here, not from the style, which may draw a faint one or none.
+// scroll areas (lists, texts, the print preview's pages) get their focus frame
+// from here, not from the style, which may draw a faint one or none.
 
 #include <QHash>
 #include <QProxyStyle>

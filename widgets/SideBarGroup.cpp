@@ -1,5 +1,6 @@
 #include "widgets/SideBarGroup.h"
 
+#include "widgets/BusStateChange.h"
 #include "widgets/Contrast.h"
 #include "widgets/Hints.h"
 #include "widgets/IndexedAction.h"
@@ -117,6 +118,9 @@ void SideBarGroup::setCollapsed(bool collapsed)
         changed.checked = true;
         QAccessibleStateChangeEvent event(m_header, changed);
         QAccessible::updateAccessibility(&event);
+        // What the bridge leaves out of that event, as toolkits tell it of an expander.
+        sendBusStateChange(m_header, "expanded", !collapsed);
+        sendBusStateChange(m_header, "collapsed", collapsed);
     }
     emit collapsedChanged(collapsed);
 }

@@ -41,7 +41,7 @@ void DialogReportRunner::run(const Report &report)
                 if (dialog.exec() == QDialog::Accepted)
                     print(report, options.printer());
             },
-            m_parent);
+            m_messages, m_parent);
         preview.exec();
         break;
     }

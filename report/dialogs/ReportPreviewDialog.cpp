@@ -1,5 +1,6 @@
 #include "report/dialogs/ReportPreviewDialog.h"
 
+#include "language/OwnTexts.h"
 #include "report/ReportPainter.h"
 #include "report/dialogs/ReportProgress.h"
 
@@ -13,9 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<void()> print, QWidget *parent)
+ReportPreviewDialog::ReportPreviewDialog(const Report &report, std::function<void()> print, ReportMessages messages,
+                                         QWidget *parent)
     : QDialog(parent)
     , m_report(report)
+    , m_messages(std::move(messages))
     , m_preview(new QPrintPreviewWidget(&m_printer, this))
     , m_pages(layOutReport(report))
 {
@@ -69,8 +72,17 @@ void ReportPreviewDialog::describePage()
     const int page = m_preview->currentPage();
     if (!view || page < 1 || std::size_t(page) > m_pages.size())
         return;
-    view->setAccessibleName(QStringLiteral("Page %1 of %2").arg(page).arg(m_pages.size()));
+    const QString name = QString::fromUtf8(halvex::ownText(halvex::OwnText::PreviewPage, m_messages.language()))
+                             .arg(page)
+                             .arg(m_pages.size());
+    view->setAccessibleName(name);
     view->setAccessibleDescription(reportPageText(m_report, m_pages[std::size_t(page) - 1]));
+    // A screen reader reads the page view's new name where the view has the
+    // focus; where a button turned the page, it is told. The first page is
+    // read as the focus enters the view.
+    if (m_described != 0 && page != m_described && !view->hasFocus())
+        m_messages.announce(this, name);
+    m_described = page;
 }
 
 void ReportPreviewDialog::paintPages(QPrinter *printer)

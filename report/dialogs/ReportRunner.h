@@ -9,13 +9,17 @@
 #include <functional>
 #include <string>
 
+class QWidget;
 struct Report;
 
-// How a runner tells what went wrong, or was cancelled, in the interface language.
+// How a runner tells what went wrong, or was cancelled, in the interface
+// language; and how it tells a screen reader what changed where the focus
+// does not go.
 struct ReportMessages {
     std::function<void(const QString &)> error;
     std::function<void(const QString &)> information;
     std::function<std::string()> language; // the interface language in force
+    std::function<void(QWidget *within, const QString &news)> announce;
 };
 
 class ReportRunner {

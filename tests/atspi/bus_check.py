@@ -8,6 +8,7 @@ say what changed. Exits 1 with one line per failed check.
 
 import ctypes
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -349,6 +350,31 @@ def headers_say_their_state(session):
                    f"no state change sent when the Units header became {expected}")
 
 
+def headers_tell_expanded_and_collapsed(session):
+    """A group header expanded or collapsed tells both states as they change,
+    as a GTK expander does, beside its pressed state."""
+    changes = []
+
+    def heard(event):
+        if event.type.startswith(("object:state-changed:expanded", "object:state-changed:collapsed")):
+            changes.append((event.type.rsplit(":", 1)[1], event.detail1, event.source.name))
+
+    kinds = ("object:state-changed:expanded", "object:state-changed:collapsed")
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(heard, kind)
+    try:
+        header = session.find("push button", "Language")
+        for expanded in (0, 1):
+            changes.clear()
+            act(header, "Press")
+            expected = [("expanded", expanded, "Language"), ("collapsed", 1 - expanded, "Language")]
+            eventually(lambda: sorted(changes) == sorted(expected),
+                       lambda: f"the Language header {'expanded' if expanded else 'collapsed'} told {changes}")
+    finally:
+        for kind in kinds:
+            pyatspi.Registry.deregisterEventListener(heard, kind)
+
+
 def links_open_their_address(session):
     act(session.find("link", "www.halvex-abg.org"), "Press")
 
@@ -408,7 +434,7 @@ def a_teacher_round(session):
     def shown():
         return [e for e in session.events_of("object:state-changed:showing", "notification") if e.detail1 == 1]
 
-    eventually(lambda: shown() and shown()[-1].source.name in ("Correct !", "Incorrect"),
+    eventually(lambda: shown() and shown()[-1].source.name.startswith(("Correct ! ", "Incorrect. ")),
                lambda: f"the verdict was not announced: {[e.source.name for e in shown()]}")
     gauge = next((n for n in walk(session.app) if n.getRoleName() == "progress bar"), None)
     if check(gauge is not None, "no progress bar"):
@@ -509,6 +535,150 @@ def french_names(session):
     check(session.find("radio button", "Révision") is not None, "the review item is not named in French")
     check(session.find("radio button", "Électrolytes") is not None, "the electrolytes item is not named in French")
     act(session.find("radio button", "English"), "Press")
+
+
+class Heard:
+    """What a screen reader hears while it is listened to: each notification as
+    it appears, named as it is then, and each focus that moves."""
+
+    def __init__(self):
+        self.said = []
+        self.listener = self.hear
+        for kind in ("object:state-changed:showing", "focus:"):
+            pyatspi.Registry.registerEventListener(self.listener, kind)
+
+    def hear(self, event):
+        try:
+            role, name = event.source.getRoleName(), event.source.name
+        except Exception:  # a destroyed object
+            return
+        if event.type.startswith("focus:"):
+            self.said.append(("focus", name))
+        elif role == "notification" and event.detail1 == 1:
+            self.said.append(("news", name))
+
+    def news(self):
+        return [name for kind, name in self.said if kind == "news"]
+
+    def told(self, what, seconds=10):
+        """The one news told for `what`, once it is told; None (and a failure) otherwise."""
+        eventually(lambda: self.news(), f"nothing was told for {what}", seconds)
+        pump(0.5)  # and nothing more
+        news = self.news()
+        check(len(news) <= 1, f"{what} was told {len(news)} times: {news}")
+        return news[0] if news else None
+
+    def focus_before_news(self, control, what):
+        """Where the focus moved to `control`, it moved before the news was told.
+        (Only a window that has the focus tells where it moves: here, without a
+        window manager, the window keeps its news a moment, then tells it.)"""
+        kinds = [kind for kind, name in self.said if kind == "news" or name == control]
+        check("focus" not in kinds or kinds[:2] == ["focus", "news"],
+              f"{what}: the news was told before the focus moved to {control}: {self.said}")
+
+    def close(self):
+        for kind in ("object:state-changed:showing", "focus:"):
+            pyatspi.Registry.deregisterEventListener(self.listener, kind)
+
+
+def news_after_each_action(session):
+    """Generate, Analyze (with and without an answer) and Load each tell their
+    outcome once, as a notification named in words, after the focus has moved;
+    no notification is empty, and the teacher page shown again tells nothing."""
+    heard = Heard()
+    try:
+        def field_text(name):
+            node = session.find("text", name)
+            return node.queryText().getText(0, -1) if node is not None else None
+
+        def results():
+            return f"{field_text('Assessment of Acid/Base status')}, {field_text('Assessment of Hypoxemic state')}"
+
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Generate"), "Press")
+        news = heard.told("Generate")
+        values = re.fullmatch(r"New case: pH ([\d.]+), PaCO2 [\d.]+ mmHg, PaO2 [\d.]+ mmHg, HCO3 [\d.]+ mEq/L, "
+                              r"O2 \d+ %, Age \d+ Years", news or "")
+        ph = session.find("spin button", "pH, -log[H]")
+        if check(values is not None, f"Generate told {news!r}") and ph is not None:
+            check(abs(float(values.group(1)) - ph.queryValue().currentValue) < 1e-9,
+                  f"Generate told {news!r} while the pH field holds {ph.queryValue().currentValue}")
+        heard.focus_before_news("Analyze", "Generate")
+
+        act(session.find("check box", "Normal Acid/Base balance"), "Toggle")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze with an answer")
+        if news is not None:
+            check(news in (f"Correct ! {results()}", f"Incorrect. {results()}"),
+                  f"Analyze with an answer told {news!r}, the results being {results()!r}")
+        heard.focus_before_news("Generate", "Analyze")
+
+        heard.said.clear()
+        act(session.find("radio button", "Statistics"), "Press")
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        pump(1)
+        check(not heard.news(), f"the teacher page shown again told {heard.news()}")
+
+        act(session.find("radio button", "Sample ABGs"), "Press")
+        heard.said.clear()
+        act(session.find("link", "Normal Acid/Base balance"), "Press")
+        news = heard.told("a sample loaded")
+        if news is not None:
+            check(news.startswith("Case loaded into the fields: pH "), f"a sample loaded told {news!r}")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze without an answer")
+        check(news == results(), f"Analyze without an answer told {news!r}, the results being {results()!r}")
+
+        act(session.find("radio button", "Review"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Load into the fields"), "Press")
+        news = heard.told("a reviewed answer loaded")
+        if news is not None:
+            check(news.startswith("Case loaded into the fields: pH "), f"a reviewed answer loaded told {news!r}")
+
+        # Electrolytes drawn with the case, read on their page: the reading in one line after the results.
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        act(session.find("check box", "With electrolytes"), "Toggle")
+        act(session.find("radio button", "Electrolytes"), "Press")
+        act(session.find("push button", "Generate"), "Press")
+        heard.said.clear()
+        act(session.find("push button", "Analyze"), "Press")
+        news = heard.told("Analyze with electrolytes")
+        if news is not None:
+            check(news.startswith(results() + ". Anion gap ") and " mEq/L: " in news,
+                  f"Analyze with electrolytes told {news!r}")
+        act(session.find("radio button", "ABG Teacher"), "Press")
+        act(session.find("check box", "With electrolytes"), "Toggle")
+        check(all(name for kind, name in heard.said if kind == "news"), f"an empty notification: {heard.said}")
+    finally:
+        heard.close()
+
+
+def the_preview_tells_its_page(session):
+    """The print preview: a page turned to from a button is told in words, once.
+    Keys, not actions: an action waits for its answer until a modal dialog closes."""
+    heard = Heard()
+    try:
+        act(session.find("radio button", "Print Samples"), "Press")
+        key(0x20, session.find("push button", "Print"))  # Space
+        ok = session.find("push button", "OK", seconds=20)
+        if ok is None:
+            return
+        key(0x20, ok)  # the preview, chosen first
+        last = session.find("push button", "Last page", seconds=30)
+        if last is None:
+            return
+        heard.said.clear()
+        key(0x20, last)
+        news = heard.told("the last page")
+        check(re.fullmatch(r"Page (\d+) of \1", news or "") is not None, f"the last page told {news!r}")
+        key(0x20, session.find("push button", "Close"))
+        eventually(lambda: "showing" not in states(last), "Close left the preview open")
+    finally:
+        heard.close()
 
 
 def preferences_take_keys():
@@ -720,7 +890,8 @@ def main():
     try:
         for step in (roles_names_and_states, headers_say_their_state, links_open_their_address,
                      unit_choice_is_checked, a_teacher_round, the_review_follows_a_chosen_row,
-                     the_electrolytes_page, the_help_window, french_names):
+                     the_electrolytes_page, the_help_window, french_names,
+                     headers_tell_expanded_and_collapsed, news_after_each_action, the_preview_tells_its_page):
             step(session)
     finally:
         session.close()

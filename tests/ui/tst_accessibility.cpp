@@ -1,6 +1,7 @@
 // The window as a screen reader, voice control or a keyboard alone meets it:
 // names in the language in force, values, links, actions that count as the
-// user's, group headers that say their state.
+// user's, group headers that say their state, the outcome of each action told
+// once, after the focus has moved.
 
 #include "product/ProductInfo.h"
 #include "tests/support/EdgeContrast.h"
@@ -17,6 +18,7 @@
 #include "ui/StatisticsPage.h"
 #include "ui/TeacherPage.h"
 #include "widgets/AccessibleInterfaces.h"
+#include "widgets/Announcer.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Contrast.h"
 #include "widgets/CylinderGauge.h"
@@ -46,6 +48,12 @@ QAccessibleInterface *accessible(QObject *object)
 struct ValueChange {
     QObject *object;
     QVariant value;
+};
+
+// News as told, and where the focus stood then.
+struct Told {
+    QString news;
+    QWidget *focus;
 };
 
 } // namespace
@@ -82,6 +90,14 @@ private slots:
     void preferencesFromTheSideBar_data();
     void preferencesFromTheSideBar();
 
+    void analyzeTellsItsOutcome_data();
+    void analyzeTellsItsOutcome();
+    void theVerdictComesFirst_data();
+    void theVerdictComesFirst();
+    void aCaseInTheFieldsIsTold_data();
+    void aCaseInTheFieldsIsTold();
+    void oldNewsIsNotToldAgain();
+
 private:
     template <typename T>
     T *child(const QString &name) const
@@ -90,17 +106,35 @@ private:
     }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     QString nameOf(QObject *object) const { return accessible(object)->text(QAccessible::Name); }
+    // Typed as a user types: what the field held selected and replaced.
+    static void type(NumericSpinField *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    // The news told once the user's move is done, and the focus it found.
+    Told toldOnce() const
+    {
+        [&] { QTRY_COMPARE(m_told.size(), 1); }();
+        return m_told.value(0, Told{QString(), nullptr});
+    }
 
     WindowFixture m_fixture;
+    QList<Told> m_told;
 };
 
 void TestAccessibility::init()
 {
     QVERIFY(m_fixture.open(7));
+    m_told.clear();
+    setNewsListener([this](QWidget *, const QString &news) { m_told.append({news, QApplication::focusWidget()}); });
 }
 
 void TestAccessibility::cleanup()
 {
+    setNewsListener(nullptr);
     m_fixture.forgetSettings();
 }
 
@@ -609,6 +643,177 @@ void TestAccessibility::preferencesFromTheSideBar()
     QTest::keyClick(save, Qt::Key_Space);
     QCOMPARE(m_fixture.panel()->edtPh()->text(), QString("7.400"));
     QCOMPARE(WindowFixture::stored("AppSettings/phDec").toInt(), 3);
+}
+
+void TestAccessibility::analyzeTellsItsOutcome_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("gas");          // pH, PaCO2, PaO2, HCO3, O2 %, Age
+    QTest::addColumn<QStringList>("electrolytes"); // Na, Cl, as typed on their page; none if empty
+    QTest::addColumn<QString>("news");
+
+    const QStringList normal{"7.40", "40", "90", "24", "21", "40"};
+    const QStringList question{"7.30", "40", "90", "24", "21", "40"};
+    // A ketoacidosis: gap 25, delta ratio 0.93.
+    const QStringList ketoacidosis{"7.20", "25", "90", "10", "21", "40"};
+    QTest::newRow("English") << "alBarEnglish" << normal << QStringList()
+                             << "Normal Acid/Base balance, without Hypoxemia";
+    QTest::newRow("French") << "alBarFrench" << normal << QStringList() << "Base/Acide normal, sans Hypoxemia";
+    QTest::newRow("a question") << "alBarEnglish" << question << QStringList()
+                                << "A normal PaCO2 and HCO3, the pH is acidic?";
+    QTest::newRow("a question in French")
+        << "alBarFrench" << question << QStringList() << "Le PaCO2 et HCO3 sont normal, le pH est acidic?";
+    QTest::newRow("electrolytes")
+        << "alBarEnglish" << ketoacidosis << QStringList{"135", "100"}
+        << "Partly Compensated Metabolic Acidosis, without Hypoxemia. Anion gap 25 mEq/L: raised; delta ratio 0.93";
+    QTest::newRow("electrolytes in French")
+        << "alBarFrench" << ketoacidosis << QStringList{"135", "100"}
+        << QString::fromUtf8("Acidose Métabolique En Partie Compensée, sans Hypoxemia. Trou anionique 25 mEq/L : élevé "
+                             "; rapport delta 0,93");
+    QTest::newRow("electrolytes refused")
+        << "alBarEnglish" << normal << QStringList{"200", "100"}
+        << "Normal Acid/Base balance, without Hypoxemia. Na is out of range!  Range: 100 to 180 mEq/L";
+}
+
+void TestAccessibility::analyzeTellsItsOutcome()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, gas);
+    QFETCH(QStringList, electrolytes);
+    QFETCH(QString, news);
+
+    trigger(language.toLatin1().constData());
+    if (!electrolytes.isEmpty()) {
+        trigger("alBarABGElectrolytes");
+        type(child<NumericSpinField>("edtSodium"), electrolytes[0]);
+        type(child<NumericSpinField>("edtChloride"), electrolytes[1]);
+    }
+    for (int i = 0; i < 6; ++i)
+        type(m_fixture.panel()->inputFields()[std::size_t(i)], gas[i]);
+    m_told.clear();
+    m_fixture.analyze();
+    // Once, in the language in force, after the focus has moved to Generate.
+    const Told told = toldOnce();
+    QCOMPARE(told.news, news);
+    QCOMPARE(told.focus, m_fixture.panel()->btnGenerate());
+}
+
+void TestAccessibility::theVerdictComesFirst_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("news"); // %1 and %2 the two results as shown
+    QTest::newRow("right") << "alBarEnglish" << true << "Correct ! %1, %2";
+    QTest::newRow("wrong") << "alBarEnglish" << false << "Incorrect. %1, %2";
+    QTest::newRow("right, in French") << "alBarFrench" << true << "Correct ! %1, %2";
+}
+
+void TestAccessibility::theVerdictComesFirst()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, right);
+    QFETCH(QString, news);
+
+    trigger(language.toLatin1().constData());
+    trigger("alBarABGTeacher");
+    m_fixture.generate();
+    const halvex::AbgCategory generated = m_fixture.generated();
+    m_fixture.tick(right                                      ? generated
+                   : generated == halvex::AbgCategory::Normal ? halvex::AbgCategory::RA
+                                                              : halvex::AbgCategory::Normal);
+    m_told.clear();
+    m_fixture.analyze();
+    const Told told = toldOnce();
+    QCOMPARE(told.news,
+             news.arg(m_fixture.panel()->edtAssessAcidBase()->text(), m_fixture.panel()->edtAssessO2()->text()));
+    QCOMPARE(told.focus, m_fixture.panel()->btnGenerate());
+}
+
+void TestAccessibility::aCaseInTheFieldsIsTold_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("from"); // Generate, a sample, or a reviewed answer loaded back
+    // %1 to %6: pH, PaCO2, PaO2, HCO3, O2 %, Age as the fields show them.
+    QTest::addColumn<QString>("news");
+    QTest::newRow("Generate") << "alBarEnglish"
+                              << "alBarMMHG"
+                              << "Generate"
+                              << "New case: pH %1, PaCO2 %2 mmHg, PaO2 %3 mmHg, HCO3 %4 mEq/L, O2 %5 %, Age %6 Years";
+    QTest::newRow("Generate, French, kPa") << "alBarFrench"
+                                           << "alBarKPa"
+                                           << "Generate"
+                                           << "Nouveau cas : pH %1, PaCO2 %2 kpa, PaO2 %3 kpa, HCO3 %4 mEq/L, O2 %5 "
+                                              "%, Age %6 Ans";
+    QTest::newRow("Sample ABGs")
+        << "alBarEnglish"
+        << "alBarMMHG"
+        << "sample"
+        << "Case loaded into the fields: pH %1, PaCO2 %2 mmHg, PaO2 %3 mmHg, HCO3 %4 mEq/L, O2 "
+           "%5 %, Age %6 Years";
+    QTest::newRow("Review, in French") << "alBarFrench"
+                                       << "alBarMMHG"
+                                       << "review"
+                                       << QString::fromUtf8("Cas chargé dans les champs : pH %1, PaCO2 %2 mmHg, PaO2 "
+                                                            "%3 mmHg, HCO3 %4 mEq/L, O2 %5 %, Age %6 Ans");
+}
+
+void TestAccessibility::aCaseInTheFieldsIsTold()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, units);
+    QFETCH(QString, from);
+    QFETCH(QString, news);
+
+    trigger(language.toLatin1().constData());
+    trigger(units.toLatin1().constData());
+    if (from == "sample") {
+        trigger("alBarABGSamples");
+        m_told.clear();
+        QTest::mouseClick(child<HoverBoldLabel>("lblCMA"), Qt::LeftButton);
+    } else if (from == "review") {
+        m_fixture.generate();
+        m_fixture.tick(m_fixture.generated());
+        m_fixture.analyze();
+        m_fixture.generate(); // another case in the fields
+        trigger("alBarABGReview");
+        m_told.clear();
+        QTest::mouseClick(child<QPushButton>("btnLoadAnswer"), Qt::LeftButton);
+    } else {
+        m_told.clear();
+        m_fixture.generate();
+    }
+    const Told told = toldOnce();
+    QStringList shown;
+    for (const NumericSpinField *field : m_fixture.panel()->inputFields())
+        shown << field->text();
+    QCOMPARE(told.news, news.arg(shown[0], shown[1], shown[2], shown[3], shown[4], shown[5]));
+    QCOMPARE(told.focus, m_fixture.panel()->btnAnalyze());
+}
+
+void TestAccessibility::oldNewsIsNotToldAgain()
+{
+    trigger("alBarABGTeacher");
+    m_fixture.generate();
+    m_fixture.tick(m_fixture.generated());
+    m_fixture.analyze();
+    QTRY_COMPARE(m_told.size(), 2); // the new case, the verdict with the results
+    QVERIFY(m_told[1].news.startsWith("Correct ! "));
+
+    // The verdict stays on the teacher page, read as text; the page shown again tells nothing.
+    auto *verdict = m_fixture.onPage<TeacherPage, QLabel>("lblResultAcidBase");
+    QCOMPARE(verdict->text(), QString("Correct !"));
+    QCOMPARE(accessible(verdict)->role(), QAccessible::StaticText);
+    for (const char *action : {"alBarABGStats", "alBarABGTeacher", "alBarABGReview", "alBarABGTeacher"})
+        trigger(action);
+    m_fixture.window->hide();
+    m_fixture.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_fixture.window.get()));
+    QCOMPARE(m_told.size(), 2);
+    // The window's one notification is never shown, so that nothing shows it again.
+    const QList<Announcer *> announcers = m_fixture.window->findChildren<Announcer *>();
+    QCOMPARE(announcers.size(), 1);
+    QVERIFY(!announcers.front()->isVisible());
 }
 
 QTEST_MAIN(TestAccessibility)

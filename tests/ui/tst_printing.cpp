@@ -123,10 +123,10 @@ private:
     // A runner with the real dialogs, telling its messages into `errors` and `notes`.
     std::unique_ptr<DialogReportRunner> dialogRunner(std::string language = "ENGLISH")
     {
-        return std::make_unique<DialogReportRunner>(m_fixture.window.get(),
-                                                    ReportMessages{[this](const QString &text) { m_errors << text; },
-                                                                   [this](const QString &text) { m_notes << text; },
-                                                                   [language] { return language; }});
+        return std::make_unique<DialogReportRunner>(
+            m_fixture.window.get(), ReportMessages{[this](const QString &text) { m_errors << text; },
+                                                   [this](const QString &text) { m_notes << text; },
+                                                   [language] { return language; }, [](QWidget *, const QString &) {}});
     }
     void runSheet(ReportRunner &runner)
     {
@@ -446,7 +446,8 @@ void TestPrinting::printingModule()
     ModuleReportRunner runner(m_fixture.window.get(),
                               ReportMessages{[this](const QString &text) { m_errors << text; },
                                              [this](const QString &text) { m_notes << text; },
-                                             [language] { return language.toStdString(); }},
+                                             [language] { return language.toStdString(); },
+                                             [](QWidget *, const QString &) {}},
                               module);
     for (int run = 0; run < 2; ++run) {
         bool sawOptions = false;

@@ -1,6 +1,8 @@
 // The readable style over the desktop's: focus frames that stand out at 3:1,
 // and text at 4.5:1 in every state of a window (disabled, behind another,
-// chosen), links included, on a light palette, a dark one and Fusion's.
+// chosen), links included, on a light palette, a dark one and Fusion's; a
+// framed scroll area (a list, a text, the print preview's page view) shows
+// when it has the focus.
 
 #include "tests/support/EdgeContrast.h"
 #include "tests/support/Palettes.h"
@@ -10,6 +12,8 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
 #include <QListWidget>
 #include <QStyleOptionButton>
@@ -28,6 +32,8 @@ private slots:
     void focusFramesStandOut_data() { addPaletteRows(); }
     void disabledTextReads_data() { addPaletteRows(); }
     void windowBehindSelectionAndLinksRead_data() { addPaletteRows(); }
+    void aFocusedPageViewIsFramed();
+    void aFocusedPageViewIsFramed_data() { addPaletteRows(); }
 };
 
 void TestReadableStyle::disabledTextReads()
@@ -107,6 +113,34 @@ void TestReadableStyle::focusFramesStandOut()
         }
         QVERIFY2(edgeContrast(image, frame, background) >= kGraphicContrast, control->metaObject()->className());
     }
+}
+
+void TestReadableStyle::aFocusedPageViewIsFramed()
+{
+    QFETCH(QPalette, palette);
+    QWidget window;
+    window.setPalette(palette);
+    auto *other = new QToolButton(&window);
+    QGraphicsScene pages;
+    pages.setBackgroundBrush(Qt::gray);
+    auto *view = new QGraphicsView(&pages, &window);
+    view->setGeometry(0, 40, 200, 150);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QRect edge = view->rect().adjusted(0, 0, -1, -1);
+    const QColor background = view->palette().color(view->backgroundRole());
+
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    const QImage unfocused = view->grab().toImage();
+    view->setFocus();
+    QTRY_VERIFY(view->hasFocus());
+    const QImage focused = view->grab().toImage();
+    // Seen to change, and standing out as any focus frame does.
+    QVERIFY(focused.copy(edge.left(), edge.top(), edge.width(), 1)
+            != unfocused.copy(edge.left(), edge.top(), edge.width(), 1));
+    QVERIFY(edgeContrast(focused, edge, background) >= kGraphicContrast);
 }
 
 QTEST_MAIN(TestReadableStyle)
